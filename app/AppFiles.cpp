@@ -1,0 +1,85 @@
+#include "AppFiles.h"
+
+#include "Prompt.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+bool FolderWritable(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("probe-XXXXXX")));
+    return probe.open();
+}
+}  // namespace
+
+QString ChooseAppDir(const QString& programFolder, const QString& userConfigFolder)
+{
+    if (FolderWritable(programFolder))
+        return QDir(programFolder).absolutePath() + "/";
+    QDir().mkpath(userConfigFolder);
+    return QDir(userConfigFolder).absolutePath() + "/";
+}
+
+QString AppDir()
+{
+    static const QString folder = ChooseAppDir(QCoreApplication::applicationDirPath(),
+                                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    return folder;
+}
+
+QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath() + "/"; }
+
+bool OpenFileOrWarn(QFile& file, const QString& path, QIODevice::OpenMode mode)
+{
+    file.setFileName(path);
+    if (file.open(mode))
+        return true;
+    Prompt().Inform(QStringLiteral("Message"),
+                    QStringLiteral("Open file '%1' failed, it may be occupied by other process")
+                        .arg(QFileInfo(path).fileName()));
+    return false;
+}
+
+bool ReadFileAt(const QString& path, qint64 offset, qint64 length, char* buffer)
+{
+    QFile file;
+    if (!OpenFileOrWarn(file, path, QIODevice::ReadOnly))
+        return false;
+    file.seek(offset);
+    file.read(buffer, length);
+    return true;
+}
+
+bool WriteWholeFile(const QString& path, const char* data, qint64 length)
+{
+    QFile file;
+    if (!OpenFileOrWarn(file, path, QIODevice::WriteOnly))
+        return false;
+    file.write(data, length);
+    return true;
+}
+
+void RemoveIfExists(const QString& path)
+{
+    if (QFile::exists(path))
+        QFile::remove(path);
+}
+
+QString SettingsFilePath() { return AppDir() + QStringLiteral("Config.ini"); }
+
+QString ReadSetting(const QString& key)
+{
+    QSettings settings(SettingsFilePath(), QSettings::IniFormat);
+    return settings.value(key).toString();
+}
+
+void WriteSetting(const QString& key, const QString& value)
+{
+    QSettings settings(SettingsFilePath(), QSettings::IniFormat);
+    settings.setValue(key, value);
+}

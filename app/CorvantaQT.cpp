@@ -1,0 +1,193 @@
+#include "CorvantaQT.h"
+
+#include "PortSearch.h"
+#include "ProgressEvent.h"
+#include "ui_CorvantaQT.h"
+
+#include <QCloseEvent>
+#include <QDebug>
+
+namespace {
+const char* const kPictures = ":/CorvantaQT/Resources/Pictures/";
+const char* const kStyleSheet =
+    "QWidget#song{background-image: url(:/CorvantaQT/Resources/Pictures/Bg1.jpg);}"
+    "QWidget#m_tabFirmwareUpdate{background-image: url(:/CorvantaQT/Resources/Pictures/Bg3.jpg);}"
+    "QMainWindow{background-image: url(:/CorvantaQT/Resources/Pictures/Bg2.jpg);}";
+constexpr int kSongTab = 0;
+constexpr int kFirmwareTab = 1;
+
+// The tab an operation disables: the page it does not belong to.
+int OtherTab(int32_t operation) { return operation == OpFirmware ? kSongTab : kFirmwareTab; }
+}  // namespace
+
+CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::CorvantaQTClass), m_pUSBPort(new CUSBPort(midi)), m_midi(midi)
+{
+    Q_INIT_RESOURCE(resources);  // the bundle lives in a static library
+    ui->setupUi(this);
+    connect(ui->m_btnSelLocal, &QCheckBox::clicked, this, &CorvantaQT::OnSelectLocalFile);
+    connect(ui->m_lstSong, &QListWidget::currentRowChanged, this, &CorvantaQT::currentRowChanged);
+    ui->propSheet->setCurrentIndex(kSongTab);
+
+    ui->progressBar->hide();
+    ui->progressBar->setRange(0, 100);
+    setWindowFlags((windowFlags() & ~Qt::WindowMaximizeButtonHint) | Qt::MSWindowsFixedSizeDialogHint);
+    // The Windows hint does nothing elsewhere; a fixed size holds on every platform.
+    setFixedSize(size());
+
+    QEvent::registerEventType(kProgressEventType);
+    m_iconSong = QIcon(QString(kPictures) + "tone.ico");
+    m_iconEmpty = QIcon(QString(kPictures) + "toneNone.ico");
+    ApplySourceChoice();
+    setStyleSheet(kStyleSheet);
+    InitConnection();
+}
+
+CorvantaQT::~CorvantaQT()
+{
+    killTimer(m_nTimerId);
+    m_pWatchThread.reset();
+    m_pUSBPort.reset();
+}
+
+void CorvantaQT::InitConnection()
+{
+    CBusyGuard busy(*this);
+    m_bOutDevChanged.store(false);
+    SearchDevice(*m_pUSBPort);
+    UpdateTitle();
+    UpdateButtons();
+    if (m_pUSBPort->state() == Closed)
+        ClearDeviceLists();
+    m_pWatchThread = std::make_unique<CDeviceWatcher>(m_midi, m_bOutDevChanged);
+    m_nTimerId = startTimer(1000, Qt::CoarseTimer);
+}
+
+void CorvantaQT::ClearDeviceLists()
+{
+    ui->m_lstSong->clear();
+    ui->m_comNewSoftware->clear();
+}
+
+void CorvantaQT::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_nTimerId)
+        PollConnection();
+}
+
+void CorvantaQT::PollConnection()
+{
+    // The flag stays raised while anything runs, so the first idle tick acts.
+    if (m_nOperation != OpIdle || Busy() || !m_bOutDevChanged.load())
+        return;
+    CBusyGuard busy(*this);
+    m_bOutDevChanged.store(false);
+    qDebug("timerEvent");
+    if (m_pUSBPort->state() == Closed) {
+        SearchDevice(*m_pUSBPort);
+        if (m_pUSBPort->state() == Closed)
+            return;
+        UpdateTitle();
+        UpdateButtons();
+        qDebug("CDevBaseDlg::connected=TRUE %d\n", m_pUSBPort->device_info().model_id);
+        return;
+    }
+    if (m_pUSBPort->keep_alive())
+        return;
+    m_pUSBPort->close_link();
+    UpdateTitle();
+    UpdateButtons();
+    ClearDeviceLists();
+    qDebug("CDevBaseDlg::connected=FALSE\n");
+}
+
+void CorvantaQT::UpdateTitle()
+{
+    setWindowTitle(ConnectionStatusText(m_pUSBPort->state(), m_pUSBPort->device_info()));
+}
+
+void CorvantaQT::UpdateButtons()
+{
+    const bool usable = m_pUSBPort->state() == UpdateMode;
+    const bool songs = usable && CanHoldSongs(m_pUSBPort->state(), m_pUSBPort->device_info());
+    ui->m_btnDownload->setEnabled(songs);
+    ui->m_btnUpload->setEnabled(songs);
+    ui->m_btnDelete->setEnabled(songs);
+    ui->m_btnOpen->setEnabled(usable);
+    ui->m_btnUpdate->setEnabled(usable);
+}
+
+bool CorvantaQT::BeginOperation(Operation operation)
+{
+    if (m_nOperation != OpIdle || operation == OpIdle)
+        return false;
+    ui->progressBar->setValue(0);
+    ui->progressBar->show();
+    m_nOperation = operation;
+    ui->propSheet->setTabEnabled(OtherTab(operation), false);
+    return true;
+}
+
+void CorvantaQT::EndOperation()
+{
+    ui->progressBar->hide();
+    if (m_nOperation != OpIdle)
+        ui->propSheet->setTabEnabled(OtherTab(m_nOperation), true);
+    m_nOperation = OpIdle;
+}
+
+void CorvantaQT::SetProgress(int value)
+{
+    if (ui->progressBar->value() != value)
+        ui->progressBar->setValue(value);
+}
+
+void CorvantaQT::customEvent(QEvent* event)
+{
+    if (event->type() != kProgressEventType)
+        return;
+    const auto* progress = static_cast<const CEventBase*>(event);
+    if (progress->total == 0)
+        return;
+    const uint64_t c = uint64_t(progress->current);
+    const uint64_t t = uint64_t(progress->total);
+    switch (m_nOperation) {
+    case OpExport:
+        SetProgress(int(c * 100 / t));
+        break;
+    case OpImport: {
+        const int value = int(c * 100 / t);
+        if (value != ui->progressBar->value())
+            qDebug("nNewPos=%d Param1=%d, param2=%d", value, int(uint32_t(c)), int(uint32_t(c >> 32)));
+        SetProgress(value);
+        break;
+    }
+    case OpFirmware:
+        SetProgress(int(80 + c * 20 / t));
+        break;
+    default:
+        break;
+    }
+}
+
+void CorvantaQT::closeEvent(QCloseEvent* event)
+{
+    if (m_nOperation != OpIdle || Busy())
+        event->ignore();
+    else
+        event->accept();
+}
+
+void CorvantaQT::ApplySourceChoice()
+{
+    const bool local = ui->m_btnSelLocal->isChecked();
+    ui->m_labelPath->setVisible(local);
+    ui->m_btnOpen->setVisible(local);
+    ui->m_editPath->setVisible(local);
+    ui->m_comNewSoftware->setVisible(!local);
+    ui->m_labelNewSoftware->setVisible(!local);
+}
+
+void CorvantaQT::OnSelectLocalFile(bool) { ApplySourceChoice(); }
+
+void CorvantaQT::currentRowChanged(int currentRow) { m_nCurSong = currentRow; }

@@ -1,0 +1,77 @@
+#pragma once
+// The program's one window: two pages ("Song Edit", "Firmware Update"), the
+// connection poll, the progress bar and the title with the link status.
+#include "DeviceWatcher.h"
+#include "MidiService.h"
+#include "USBPort.h"
+
+#include <QIcon>
+#include <QMainWindow>
+
+#include <atomic>
+#include <memory>
+
+namespace Ui {
+class CorvantaQTClass;
+}
+
+enum Operation : int32_t { OpExport = 0, OpImport = 1, OpFirmware = 2, OpIdle = 3 };
+
+class CorvantaQT : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CorvantaQT(IMidiService& midi = SystemMidi(), QWidget* parent = nullptr);
+    ~CorvantaQT() override;  // stops the watcher thread before the device link goes
+
+    void UpdateTitle();
+    void UpdateButtons();
+    // Start of a long operation: only when idle; shows the bar at 0 and
+    // disables the other page's tab.
+    bool BeginOperation(Operation operation);
+    void EndOperation();
+    Operation CurrentOperation() const { return Operation(m_nOperation); }
+    // The one-second poll's work; the timer calls it.
+    void PollConnection();
+
+    CUSBPort& USBPort() { return *m_pUSBPort; }
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+    void customEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void OnSelectLocalFile(bool boSel);
+    void currentRowChanged(int currentRow);
+
+private:
+    // Held while a command, the poll or the port search runs: their dialogs
+    // run nested event loops in which nothing else may start.
+    class CBusyGuard {
+    public:
+        explicit CBusyGuard(CorvantaQT& window) : m_window(window) { ++m_window.m_busy; }
+        ~CBusyGuard() { --m_window.m_busy; }
+
+    private:
+        CorvantaQT& m_window;
+    };
+    bool Busy() const { return m_busy > 0; }
+
+    void InitConnection();
+    void ApplySourceChoice();
+    void ClearDeviceLists();
+    void SetProgress(int value);
+
+    std::unique_ptr<Ui::CorvantaQTClass> ui;
+    std::unique_ptr<CUSBPort> m_pUSBPort;
+    IMidiService& m_midi;
+    int32_t m_nOperation = OpIdle;
+    int32_t m_nCurSong = -1;
+    QIcon m_iconSong;
+    QIcon m_iconEmpty;
+    std::unique_ptr<CDeviceWatcher> m_pWatchThread;
+    std::atomic<bool> m_bOutDevChanged{false};
+    int m_nTimerId = 0;
+    int m_busy = 0;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// The window's prompt: Qt message boxes, file dialogs, the keyboard query and
+// the desktop's URL service.
+#include "Prompt.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class CQtPrompt : public IPrompt {
+public:
+    // The parent of the file dialogs (message boxes have none).
+    void SetDialogParent(QWidget* parent) { m_parent = parent; }
+
+    void Inform(const QString& title, const QString& text) override;
+    bool AskYesNo(const QString& title, const QString& text) override;
+    QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) override;
+    QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) override;
+    bool ShiftHeld() override;
+    bool OpenUrl(const QUrl& url) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

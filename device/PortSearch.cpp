@@ -1,0 +1,72 @@
+#include "PortSearch.h"
+
+#include "Prompt.h"
+#include "USBPort.h"
+
+#include <optional>
+
+namespace {
+
+std::string WithoutBridgeMarkers(std::string name)
+{
+    for (const char* marker : {" (capture)", " (playback)", "(capture)", "(playback)"}) {
+        const std::string m(marker);
+        for (size_t at = name.find(m); at != std::string::npos; at = name.find(m))
+            name.erase(at, m.size());
+    }
+    return name;
+}
+
+// Identification at connection: a pedal in play mode is never kept.
+void CloseIfPlayMode(CUSBPort& port)
+{
+    if (port.state() == UpdateMode)
+        return;
+    const DeviceModel* model = find_model(port.device_info().model_id);
+    if (model && model->update_switch == 1) {
+        port.send_update_switch();
+        port.close_link();
+        ShowMessage("Please replug the USB cable to enter update mode!");
+    } else {
+        port.close_link();
+        ShowMessage("You should enter update mode first! For how to enter update mode, please refer to the manual");
+    }
+}
+
+}  // namespace
+
+bool PortNamesPair(const std::string& input, const std::string& output)
+{
+    return input == output || WithoutBridgeMarkers(input) == WithoutBridgeMarkers(output);
+}
+
+void SearchDevice(CUSBPort& port)
+{
+    std::optional<uint32_t> lastConnected;
+    try {
+        IMidiService& midi = port.port_pair().Service();
+        auto inputs = midi.createInput("RtMidi Input Client", 100);
+        auto outputs = midi.createOutput("RtMidi Output Client");
+        const unsigned nIn = inputs->getPortCount();
+        const unsigned nOut = outputs->getPortCount();
+        for (unsigned i = 0; i < nIn; ++i) {
+            const std::string inName = inputs->getPortName(i);
+            for (unsigned o = 0; o < nOut; ++o) {
+                if (!PortNamesPair(inName, outputs->getPortName(o)))
+                    continue;
+                const uint32_t ports = (uint32_t(o) << 16) | i;
+                if (!port.connect_device(ports))
+                    continue;
+                CloseIfPlayMode(port);
+                if (port.state() == UpdateMode)
+                    lastConnected = ports;
+                break;
+            }
+        }
+    } catch (const MidiError& e) {
+        ShowMessage(QString::fromStdString(e.what()));
+    }
+    // Opening a later pair closed the pedal's link; reconnect the pedal.
+    if (port.state() == Closed && lastConnected && port.connect_device(*lastConnected))
+        CloseIfPlayMode(port);
+}

@@ -1,0 +1,145 @@
+#include "MidiService.h"
+
+#include <QDebug>
+#include <RtMidi.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+std::vector<RtMidi::Api> CandidateApis()
+{
+    if (const char* pinned = std::getenv("CORVANTA_MIDI_API"); pinned && *pinned)
+        return {RtMidi::getCompiledApiByName(pinned)};
+    std::vector<RtMidi::Api> apis;
+    RtMidi::getCompiledApi(apis);
+    return apis;
+}
+
+// Creates an RtMidi object on the first API that works, preferring one with ports.
+template <class T, class... Args>
+std::unique_ptr<T> CreateWithFallback(Args&&... args)
+{
+    std::unique_ptr<T> first;
+    std::string lastError = "no MIDI API is available";
+    for (RtMidi::Api api : CandidateApis()) {
+        try {
+            auto object = std::make_unique<T>(api, args...);
+            if (object->getPortCount() > 0)
+                return object;
+            if (!first)
+                first = std::move(object);
+        } catch (const RtMidiError& e) {
+            lastError = e.getMessage();
+        }
+    }
+    if (!first)
+        throw MidiError(lastError);
+    return first;
+}
+
+// Wraps one RtMidi object: warnings go to the debug output, errors become MidiError.
+template <class Base, class Rt>
+class RtPort : public Base {
+public:
+    explicit RtPort(std::unique_ptr<Rt> rt) : m_rt(std::move(rt)) { m_rt->setErrorCallback(&RtPort::OnError, this); }
+
+    unsigned getPortCount() override { return Call([&] { return m_rt->getPortCount(); }); }
+    std::string getPortName(unsigned index) override { return Call([&] { return m_rt->getPortName(index); }); }
+    void openPort(unsigned index, const std::string& name) override { Call([&] { m_rt->openPort(index, name); }); }
+    void closePort() override { Call([&] { m_rt->closePort(); }); }
+    bool isPortOpen() const override { return m_rt->isPortOpen(); }
+
+protected:
+    template <class F>
+    auto Call(F&& f)
+    {
+        m_error.clear();
+        try {
+            if constexpr (std::is_void_v<decltype(f())>) {
+                f();
+                Check();
+            } else {
+                auto result = f();
+                Check();
+                return result;
+            }
+        } catch (const RtMidiError& e) {
+            throw MidiError(e.getMessage());
+        }
+    }
+
+    std::unique_ptr<Rt> m_rt;
+
+private:
+    void Check()
+    {
+        if (!m_error.empty())
+            throw MidiError(m_error);
+    }
+
+    static void OnError(RtMidiError::Type type, const std::string& text, void* self)
+    {
+        if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) {
+            qDebug("MIDI: %s", text.c_str());
+            return;
+        }
+        static_cast<RtPort*>(self)->m_error = text;
+    }
+
+    std::string m_error;
+};
+
+class RtIn : public RtPort<IMidiIn, RtMidiIn> {
+public:
+    using RtPort::RtPort;
+
+    void setCallback(MidiCallback callback, void* userData) override
+    {
+        m_callback = callback;
+        m_userData = userData;
+        Call([&] { m_rt->setCallback(&RtIn::Trampoline, this); });
+    }
+    void ignoreTypes(bool sysex, bool timing, bool sensing) override
+    {
+        Call([&] { m_rt->ignoreTypes(sysex, timing, sensing); });
+    }
+    void setBufferSize(unsigned size, unsigned count) override { Call([&] { m_rt->setBufferSize(size, count); }); }
+
+private:
+    static void Trampoline(double stamp, std::vector<unsigned char>* message, void* self)
+    {
+        auto* in = static_cast<RtIn*>(self);
+        in->m_callback(stamp, message->data(), message->size(), in->m_userData);
+    }
+
+    MidiCallback m_callback = nullptr;
+    void* m_userData = nullptr;
+};
+
+class RtOut : public RtPort<IMidiOut, RtMidiOut> {
+public:
+    using RtPort::RtPort;
+    void sendMessage(const uint8_t* bytes, size_t count) override { Call([&] { m_rt->sendMessage(bytes, count); }); }
+};
+
+class RtMidiService : public IMidiService {
+public:
+    std::unique_ptr<IMidiIn> createInput(const std::string& client, unsigned queueLimit) override
+    {
+        return std::make_unique<RtIn>(CreateWithFallback<RtMidiIn>(client, queueLimit));
+    }
+    std::unique_ptr<IMidiOut> createOutput(const std::string& client) override
+    {
+        return std::make_unique<RtOut>(CreateWithFallback<RtMidiOut>(client));
+    }
+};
+
+}  // namespace
+
+IMidiService& SystemMidi()
+{
+    static RtMidiService service;
+    return service;
+}

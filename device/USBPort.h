@@ -1,0 +1,84 @@
+#pragma once
+// The device link: link state, the SysEx command protocol with its flash
+// operations, and the raw commands a pedal in play mode answers.
+// Every operation runs on the GUI thread and blocks until the reply has
+// arrived or its time budget is spent.
+#include "DeviceModels.h"
+#include "MidiPortPair.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QObject;
+
+class CCriticalSection {
+public:
+    virtual ~CCriticalSection() = default;
+};
+
+class CUSBPort {
+public:
+    static constexpr uint32_t kWriteChunk = 5120;
+    static constexpr uint32_t kReadChunk = 1009;
+    static constexpr uint32_t kInfoBlockAddress = 0x2180;
+    static constexpr size_t kFrameBufferSize = 65536;
+
+    explicit CUSBPort(IMidiService& midi);
+    virtual ~CUSBPort();
+    CUSBPort(const CUSBPort&) = delete;
+    CUSBPort& operator=(const CUSBPort&) = delete;
+
+    // ports: output index in the high 16 bits, input index in the low 16 bits.
+    bool open(uint32_t ports, int mode);
+    void close_link();
+    bool connect_device(uint32_t ports);
+    bool keep_alive();
+
+    bool identify(int budget_ms);
+    // buffer holds the 34-byte identify reply on success.
+    bool get_identify_responds(uint8_t* buffer, int budget_ms);
+    bool handshake(int budget_ms);
+    // The raw update-mode switch command; no reply is awaited.
+    bool send_update_switch();
+
+    bool flash_erase(uint8_t flash_no, uint32_t address);
+    bool flash_write(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t length, QObject* progress);
+    // 1 verified, 3 sums differ, 4 no valid checksum reply, 0 write failed.
+    int flash_write_verify(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t length, QObject* progress);
+    bool flash_read(uint8_t flash_no, uint32_t address, uint8_t* destination, uint32_t length);
+
+    bool get_upload_responds(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address, uint32_t& length);
+    bool get_checksum_responds(uint8_t& flash_no, uint32_t& address, uint32_t& length, uint16_t& sum);
+
+    bool send_frame(const uint8_t* frame, size_t length, size_t* sent = nullptr);
+    bool receive_frame(uint8_t* destination, size_t max_length, int budget_ms, size_t& received);
+
+    std::string last_error() const { return m_lastError; }
+    LinkState state() const { return m_state; }
+    const DeviceInfo& device_info() const { return m_info; }
+    CMidiPortPair& port_pair() { return m_pair; }
+
+private:
+    enum class Identify { Ok, NoAnswer, Echo, Bad };
+
+    void EnterMode(LinkState state);
+    Identify ProbeIdentify(int budget_ms);
+    Identify ReceiveIdentify(int budget_ms);
+    bool ExchangeRaw(const uint8_t (&command)[4], int budget_ms, uint8_t (&reply)[4]);
+    int32_t ReadRegisterWord(uint8_t base);
+    bool GetStatusResponds(int budget_ms);
+    void WaitForQuiet();
+    bool WaitForBytes();
+
+    CMidiPortPair m_pair;
+    LinkState m_state = Closed;
+    std::string m_lastError;
+    CCriticalSection m_section;
+    std::unique_ptr<uint8_t[]> m_receive;
+    std::unique_ptr<uint8_t[]> m_transmit;
+    DeviceInfo m_info;
+    // A reply may still be on its way: the last receive timed out or stopped
+    // before 0xF7. The next send waits for the line to go quiet first.
+    bool m_replyPending = false;
+};

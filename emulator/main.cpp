@@ -1,0 +1,164 @@
+// corvanta-pedal: the virtual pedal as a program, on JACK MIDI ports.
+#include "PedalPorts.h"
+#include "VirtualPedal.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+std::atomic<bool> g_stop{false};
+void OnSignal(int) { g_stop.store(true); }
+
+struct Options {
+    QString flashDir;
+    PedalConfig config;
+    std::string name = "Corvanta Pedal";
+    std::vector<FaultRule> faults;
+};
+
+const char* const kUsage =
+    "Usage: corvanta-pedal --flash-dir DIR [options]\n"
+    "A virtual looper pedal on JACK MIDI ports \"NAME (capture)\" and \"NAME (playback)\".\n"
+    "Its flashes are DIR/flash0.bin and DIR/flash1.bin (complemented bytes, sparse).\n"
+    "\n"
+    "  --flash-dir DIR           folder of the flash images (required)\n"
+    "  --model ID|none           model id for an erased information block (default 10002)\n"
+    "  --firmware X.Y.Z          firmware version for an erased information block (default 1.0.0)\n"
+    "  --aux N                   aux word for an erased information block (default 0)\n"
+    "  --mode update|play        the mode it answers in (default update)\n"
+    "  --name NAME               base name of its MIDI ports (default \"Corvanta Pedal\")\n"
+    "  --fault SPEC              inject a fault; may be given several times\n"
+    "  --link-speed BYTES_PER_S[:LATENCY_MS]  model a slow link (default: off)\n"
+    "  --help                    this text\n"
+    "\n"
+    "Fault SPEC: ";
+
+[[noreturn]] void Fail(const QString& text)
+{
+    std::fprintf(stderr, "corvanta-pedal: %s\n", qPrintable(text));
+    std::exit(2);
+}
+
+bool ParseVersion(const QString& text, int32_t& version)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,3})\\.(\\d{1,3})\\.(\\d{1,3})$"));
+    const auto m = pattern.match(text);
+    if (!m.hasMatch())
+        return false;
+    int32_t packed = 0;
+    for (int i = 1; i <= 3; ++i) {
+        const uint32_t part = m.captured(i).toUInt();
+        if (part > 255)
+            return false;
+        packed = (packed << 8) | int32_t(part);
+    }
+    version = packed;
+    return true;
+}
+
+void ParseOption(const QString& option, const QString& value, Options& o)
+{
+    bool ok = true;
+    PedalIdentity& id = *o.config.identity;
+    if (option == "--flash-dir") {
+        o.flashDir = value;
+    } else if (option == "--model") {
+        id.model_id = value.toInt(&ok);
+    } else if (option == "--firmware") {
+        ok = ParseVersion(value, id.version);
+    } else if (option == "--aux") {
+        id.aux = value.toInt(&ok);
+    } else if (option == "--mode") {
+        ok = value == "update" || value == "play";
+        o.config.mode = value == "play" ? PedalMode::Play : PedalMode::Update;
+    } else if (option == "--name") {
+        ok = !value.isEmpty();
+        o.name = value.toStdString();
+    } else if (option == "--fault") {
+        const auto rule = ParseFault(value);
+        ok = rule.has_value();
+        if (ok)
+            o.faults.push_back(*rule);
+    } else if (option == "--link-speed") {
+        const QStringList parts = value.split(':');
+        o.config.link_bytes_per_second = parts[0].toUInt(&ok);
+        if (ok && parts.size() == 2)
+            o.config.link_latency_ms = parts[1].toUInt(&ok);
+        ok = ok && parts.size() <= 2 && o.config.link_bytes_per_second > 0;
+    } else {
+        Fail(QStringLiteral("unknown option %1 (see --help)").arg(option));
+    }
+    if (!ok)
+        Fail(QStringLiteral("bad value '%1' for %2").arg(value, option));
+}
+
+Options ParseArguments(const QStringList& args)
+{
+    Options o;
+    // Identity options apply whatever their order; --model none wins at the end.
+    bool noModel = false;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& option = args[i];
+        if (option == "--help" || option == "-h") {
+            std::printf("%s%s\n", kUsage, qPrintable(FaultSyntaxHelp()));
+            std::exit(0);
+        }
+        if (i + 1 >= args.size())
+            Fail(QStringLiteral("option %1 needs a value (see --help)").arg(option));
+        const QString value = args[++i];
+        if (option == "--model" && value == "none") {
+            noModel = true;
+            continue;
+        }
+        ParseOption(option, value, o);
+    }
+    if (noModel)
+        o.config.identity.reset();
+    if (o.flashDir.isEmpty())
+        Fail(QStringLiteral("--flash-dir DIR is required (see --help)"));
+    return o;
+}
+
+std::unique_ptr<CFileFlashStore> OpenImage(const QString& folder, const char* name)
+{
+    auto store = std::make_unique<CFileFlashStore>(QDir(folder).filePath(QLatin1String(name)));
+    if (!store->IsOpen())
+        Fail(QStringLiteral("cannot write %1 in %2: %3").arg(QLatin1String(name), folder, store->ErrorString()));
+    return store;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    Options o = ParseArguments(app.arguments());
+    if (!QDir().mkpath(o.flashDir))
+        Fail(QStringLiteral("cannot create folder %1").arg(o.flashDir));
+
+    CVirtualPedal pedal(o.config, OpenImage(o.flashDir, "flash0.bin"), OpenImage(o.flashDir, "flash1.bin"));
+    for (const FaultRule& rule : o.faults)
+        pedal.AddFault(rule);
+
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    try {
+        CJackPedalPorts ports(pedal, o.name);
+        std::printf("ready: %s\n", o.name.c_str());
+        std::fflush(stdout);
+        while (!g_stop.load())
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    } catch (const MidiError& e) {
+        Fail(QStringLiteral("cannot open JACK MIDI ports: %1").arg(QString::fromStdString(e.what())));
+    }
+    return 0;
+}

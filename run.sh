@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds and starts Corvanta. Without a real pedal it starts the virtual
+# pedal on a JACK server of its own first, and stops both when the window closes.
+set -euo pipefail
+cd "$(dirname "$0")"
+./scripts/deps.sh
+./scripts/build.sh
+BIN="$PWD/build/bin"
+
+# A real USB MIDI device shows as a kernel client of the ALSA sequencer.
+real_pedal_present() {
+    [ -r /proc/asound/seq/clients ] &&
+        grep -E '^Client +[0-9]+ : "' /proc/asound/seq/clients | grep -v -E '"(System|Midi Through)"' | grep -q '\[Kernel\]'
+}
+
+if [ "${CORVANTA_DEMO:-auto}" = "0" ] || { [ "${CORVANTA_DEMO:-auto}" = "auto" ] && real_pedal_present; }; then
+    exec "$BIN/corvanta"
+fi
+
+source scripts/jack-session.sh
+export JACK_DEFAULT_SERVER="corvanta-demo-$$"
+export CORVANTA_MIDI_API=jack
+FLASH_DIR="$PWD/demo/pedal"
+PEDAL_ARGS=(--name "Corvanta Pedal")
+trap stop_jack_session EXIT
+start_jack_session
+"$BIN/corvanta"

@@ -1,0 +1,85 @@
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QTextStream>
+
+void CScriptedPrompt::Inform(const QString& title, const QString& text)
+{
+    titles << title;
+    texts << text;
+    if (onBox)
+        onBox();
+}
+
+bool CScriptedPrompt::AskYesNo(const QString& title, const QString& text)
+{
+    Inform(title, text);
+    if (answers.empty())
+        return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString CScriptedPrompt::SaveFileName(const QString& caption, const QString&, const QString&)
+{
+    titles << caption;
+    texts << QString();
+    if (files.empty())
+        return {};
+    const QString file = files.front();
+    files.pop_front();
+    return file;
+}
+
+QString CScriptedPrompt::OpenFileName(const QString& caption, const QString& start, const QString& filter)
+{
+    return SaveFileName(caption, start, filter);
+}
+
+bool CScriptedPrompt::OpenUrl(const QUrl& url)
+{
+    texts << url.toString();
+    return true;
+}
+
+PedalConfig PedalFor(int32_t model_id, PedalMode mode, int32_t version)
+{
+    PedalConfig config;
+    config.identity = PedalIdentity{version, model_id, 7};
+    config.mode = mode;
+    // Tests need no 500 MiB song flash; a small one keeps the sparse store small too.
+    config.flash1_size = 8u << 20;
+    config.flash1_sector = 64u << 10;
+    return config;
+}
+
+CPedalRig::CPedalRig(PedalConfig config, const std::string& name)
+    : pedal(config), ports(std::make_unique<CInProcessPedalPorts>(midi, pedal, name))
+{
+}
+
+bool CPedalRig::Connect() { return port.connect_device(0); }
+
+CEchoPorts::CEchoPorts(CInProcessMidi& midi, const std::string& name) : m_source(midi.AddSource(name))
+{
+    CInProcessMidi::Source* source = m_source.get();
+    m_destination = midi.AddDestination(name, [source](const CDeliveryQueue::Message& m) { source->Send(m); });
+}
+
+CSilentPorts::CSilentPorts(CInProcessMidi& midi, const std::string& name)
+    : m_source(midi.AddSource(name)), m_destination(midi.AddDestination(name, [](const CDeliveryQueue::Message&) {}))
+{
+}
+
+QStringList FileLines(const QString& path)
+{
+    QFile file(path);
+    QStringList lines;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return lines;
+    QTextStream in(&file);
+    while (!in.atEnd())
+        lines << in.readLine();
+    return lines;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// Shared test fixtures: a scripted prompt that records every box, and a rig
+// of the in-process MIDI service with a virtual pedal on it.
+#include "InProcessMidi.h"
+#include "PedalPorts.h"
+#include "Prompt.h"
+#include "USBPort.h"
+#include "VirtualPedal.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Records each box and answers questions from a script (default: No).
+class CScriptedPrompt : public IPrompt {
+public:
+    CScriptedPrompt() { InstallPrompt(this); }
+    ~CScriptedPrompt() override { InstallPrompt(nullptr); }
+
+    void Inform(const QString& title, const QString& text) override;
+    bool AskYesNo(const QString& title, const QString& text) override;
+    QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) override;
+    QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) override;
+    bool ShiftHeld() override { return shift; }
+    bool OpenUrl(const QUrl& url) override;
+
+    QStringList texts;            // every box and question text, in order
+    QStringList titles;           // their titles
+    std::deque<bool> answers;     // answers to AskYesNo
+    std::deque<QString> files;    // answers to the file dialogs
+    bool shift = false;
+    std::function<void()> onBox;  // runs inside each box, as a nested event loop would
+};
+
+// Config of a pedal for one model in one mode.
+PedalConfig PedalFor(int32_t model_id, PedalMode mode = PedalMode::Update, int32_t version = 0x010203);
+
+// A virtual pedal on the in-process MIDI service, with a tap that records
+// every message the program sends it.
+class CPedalRig {
+public:
+    explicit CPedalRig(PedalConfig config = PedalFor(10002), const std::string& name = "Corvanta Pedal");
+
+    // Connects a CUSBPort to the pedal's pair (the last ports added).
+    bool Connect();
+
+    CInProcessMidi midi;
+    CVirtualPedal pedal;
+    std::unique_ptr<CInProcessPedalPorts> ports;
+    CUSBPort port{midi};
+};
+
+// A port pair that repeats every message it is sent, as ALSA's "Midi Through" does.
+class CEchoPorts {
+public:
+    CEchoPorts(CInProcessMidi& midi, const std::string& name);
+
+private:
+    std::unique_ptr<CInProcessMidi::Source> m_source;
+    std::unique_ptr<CInProcessMidi::Destination> m_destination;
+};
+
+// A port pair that never answers.
+class CSilentPorts {
+public:
+    CSilentPorts(CInProcessMidi& midi, const std::string& name);
+
+private:
+    std::unique_ptr<CInProcessMidi::Source> m_source;
+    std::unique_ptr<CInProcessMidi::Destination> m_destination;
+};
+
+// The lines of a text file.
+QStringList FileLines(const QString& path);

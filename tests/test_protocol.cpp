@@ -1,0 +1,277 @@
+// The command protocol through the virtual pedal on the in-process MIDI service.
+#include "DeviceLog.h"
+#include "Frame.h"
+#include "ProgressEvent.h"
+#include "TestSupport.h"
+#include "WireCodec.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <numeric>
+#include <thread>
+
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+
+Bytes Pattern(size_t n, uint8_t seed = 1)
+{
+    Bytes b(n);
+    for (size_t i = 0; i < n; ++i)
+        b[i] = uint8_t(seed + i * 13 + (i >> 8));
+    return b;
+}
+
+// Frames as the pedal received them, unpacked.
+std::vector<Bytes> ReceivedFrames(const CVirtualPedal& pedal)
+{
+    std::vector<Bytes> frames;
+    for (const Bytes& m : pedal.Received()) {
+        Bytes f(m.size());
+        f.resize(Unpack7(m.data() + 1, m.size() - 2, f.data(), f.size()));
+        frames.push_back(f);
+    }
+    return frames;
+}
+
+class ProgressSpy : public QObject {
+public:
+    std::vector<std::pair<int64_t, int64_t>> seen;
+
+protected:
+    void customEvent(QEvent* e) override
+    {
+        if (e->type() == kProgressEventType) {
+            auto* p = static_cast<CEventBase*>(e);
+            seen.emplace_back(p->current, p->total);
+        }
+    }
+};
+
+class Protocol : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(rig.Connect()); }
+
+    CScriptedPrompt prompt;
+    CPedalRig rig;
+    CUSBPort& port = rig.port;
+    CVirtualPedal& pedal = rig.pedal;
+};
+
+}  // namespace
+
+TEST_F(Protocol, ConnectInUpdateModeReadsTheInformationBlock)
+{
+    EXPECT_EQ(port.state(), UpdateMode);
+    EXPECT_EQ(port.device_info().model_id, 10002);
+    EXPECT_EQ(port.device_info().version, 0x010203);
+    EXPECT_EQ(port.device_info().aux, 7);
+    EXPECT_EQ(ConnectionStatusText(port.state(), port.device_info()),
+              "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)");
+    EXPECT_TRUE(prompt.texts.isEmpty());
+    EXPECT_TRUE(port.keep_alive());
+}
+
+TEST(ProtocolFrames, GoldenFramesOnTheWire)
+{
+    CPedalRig rig;
+    rig.pedal.SetRecording(true);
+    ASSERT_TRUE(rig.Connect());
+    ASSERT_TRUE(rig.port.flash_erase(1, 0x10000));
+    const std::vector<Bytes> wire = rig.pedal.Received();
+    ASSERT_EQ(wire.size(), 3u);
+    EXPECT_EQ(wire[0], (Bytes{0xF0, 0x00, 0x32, 0x45, 0x00, 0x00, 0x00, 0x40, 0x7F, 0xF7}));
+    const std::vector<Bytes> frames = ReceivedFrames(rig.pedal);
+    EXPECT_EQ(frames[1], (Bytes{0x00, 0x59, 0x23, 0x08, 0x00, 0x00, 0x00, 0x80, 0x21, 0x00, 0x00, 0x10, 0x00, 0x00, 0x4E}));
+    EXPECT_EQ(frames[2], (Bytes{0x00, 0x59, 0x21, 0x05, 0x00, 0x00, 0x01, 0x00, 0x00, 0x01, 0x00, 0xFD}));
+}
+
+TEST_F(Protocol, ReadsAndWritesOfEveryChunkBoundary)
+{
+    uint32_t address = 0;
+    for (uint32_t n : {0u, 1u, 1009u, 1010u, 5120u, 5121u}) {
+        SCOPED_TRACE(n);
+        address += 0x10000;  // a fresh, erased range each time
+        const Bytes data = Pattern(n, uint8_t(n));
+        const uint32_t before = pedal.CommandCount();
+        ProgressSpy spy;
+        ASSERT_TRUE(port.flash_write(1, address, data.data(), n, &spy));
+        QCoreApplication::processEvents();
+        const uint32_t writes = (n + 5119) / 5120;
+        EXPECT_EQ(pedal.CommandCount() - before, writes);
+        ASSERT_EQ(spy.seen.size(), writes);
+        for (uint32_t k = 0; k < writes; ++k)
+            EXPECT_EQ(spy.seen[k], std::make_pair(int64_t(k + 1), int64_t(writes)));
+
+        Bytes back(n + 1, 0xEE);
+        const uint32_t beforeRead = pedal.CommandCount();
+        ASSERT_TRUE(port.flash_read(1, address, back.data(), n));
+        EXPECT_EQ(pedal.CommandCount() - beforeRead, (n + 1008) / 1009);
+        EXPECT_EQ(Bytes(back.begin(), back.begin() + n), data);
+        EXPECT_EQ(back[n], 0xEE) << "nothing written past the destination";
+    }
+    EXPECT_TRUE(prompt.texts.isEmpty());
+}
+
+TEST_F(Protocol, ChunksCarryTheirAddressesAndSizes)
+{
+    pedal.SetRecording(true);
+    Bytes buffer(1010);
+    ASSERT_TRUE(port.flash_read(1, 0x1000, buffer.data(), 1010));
+    const Bytes data = Pattern(5121);
+    ASSERT_TRUE(port.flash_write(1, 0x2000, data.data(), 5121, nullptr));
+    const std::vector<Bytes> f = ReceivedFrames(pedal);
+    ASSERT_EQ(f.size(), 4u);
+    EXPECT_EQ(frame::GetLE(&f[0][7], 4), 0x1000u);
+    EXPECT_EQ(frame::GetLE(&f[0][11], 3), 1009u);
+    EXPECT_EQ(frame::GetLE(&f[1][7], 4), 0x1000u + 1009);
+    EXPECT_EQ(frame::GetLE(&f[1][11], 3), 1u);
+    EXPECT_EQ(f[2].size(), 5135u);
+    EXPECT_EQ(frame::GetLE(&f[3][7], 4), 0x2000u + 5120);
+    EXPECT_EQ(frame::GetLE(&f[3][11], 3), 1u);
+    EXPECT_EQ(f[3].size(), 16u);
+}
+
+TEST_F(Protocol, VerifyResults)
+{
+    const Bytes data = Pattern(3000);
+    EXPECT_EQ(port.flash_write_verify(1, 0x80000, data.data(), 3000, nullptr), 1);
+    // Programming over unerased bytes can only clear bits: the sum differs.
+    const Bytes other = Pattern(3000, 77);
+    EXPECT_EQ(port.flash_write_verify(1, 0x80000, other.data(), 3000, nullptr), 3);
+    ASSERT_TRUE(port.flash_erase(1, 0x80000));
+    pedal.AddFault({FaultKind::BadType, 0, 1, frame::kChecksum});
+    EXPECT_EQ(port.flash_write_verify(1, 0x80000, data.data(), 3000, nullptr), 4);
+    Bytes back(3000);
+    ASSERT_TRUE(port.flash_read(1, 0x80000, back.data(), 3000));
+    EXPECT_EQ(back, data) << "the data stays written when the verify reply is bad";
+    pedal.AddFault({FaultKind::Refuse, 0, 1, frame::kWrite});
+    EXPECT_EQ(port.flash_write_verify(1, 0x90000, data.data(), 3000, nullptr), 0);
+}
+
+TEST_F(Protocol, RefusedAndOutOfRangeCommandsFailWithoutABox)
+{
+    EXPECT_FALSE(port.flash_erase(1, 0x7FFFFFFF));
+    Bytes buffer(16);
+    EXPECT_FALSE(port.flash_read(3, 0, buffer.data(), 16));
+    pedal.AddFault({FaultKind::Refuse, 0, 1, frame::kErase});
+    EXPECT_FALSE(port.flash_erase(1, 0));
+    EXPECT_TRUE(port.flash_erase(1, 0));
+    EXPECT_TRUE(prompt.texts.isEmpty());
+}
+
+// Each injected reply fault: the operation's result and the box the protocol shows.
+struct ReplyFaultCase {
+    const char* name;
+    FaultKind kind;
+    uint32_t param;
+    bool readSucceeds;
+    const char* box;  // nullptr: no box
+};
+
+void PrintTo(const ReplyFaultCase& c, std::ostream* os) { *os << c.name; }
+
+class ReadReplyFault : public Protocol, public ::testing::WithParamInterface<ReplyFaultCase> {};
+
+TEST_P(ReadReplyFault, GivesTheResultAndMessageOfTheProtocol)
+{
+    const ReplyFaultCase& c = GetParam();
+    const Bytes data = Pattern(1009);
+    ASSERT_TRUE(port.flash_write(1, 0x3000, data.data(), 1009, nullptr));
+    pedal.AddFault({c.kind, c.param, 1, frame::kRead});
+    Bytes back(1009);
+    EXPECT_EQ(port.flash_read(1, 0x3000, back.data(), 1009), c.readSucceeds);
+    if (c.box) {
+        ASSERT_EQ(prompt.texts.size(), 1);
+        EXPECT_TRUE(prompt.texts[0].startsWith(QString::fromUtf8(c.box))) << prompt.texts[0].toStdString();
+        EXPECT_EQ(prompt.titles[0], "Message");
+    } else {
+        EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+    }
+    if (c.readSucceeds) {
+        EXPECT_EQ(back, data);
+    }
+    // The link recovers: the next exchange works.
+    ASSERT_TRUE(port.flash_read(1, 0x3000, back.data(), 1009));
+    EXPECT_EQ(back, data);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, ReadReplyFault,
+    ::testing::Values(
+        ReplyFaultCase{"Drop", FaultKind::Drop, 0, false, nullptr},
+        ReplyFaultCase{"Checksum", FaultKind::BadChecksum, 0, false, "Checksum错误,算出来是"},
+        ReplyFaultCase{"Type", FaultKind::BadType, 0, false, nullptr},
+        ReplyFaultCase{"Short", FaultKind::Short, 100, false, "Data length error,need 1024 bytes,got 100 bytes"},
+        ReplyFaultCase{"WrongAddress", FaultKind::WrongAddress, 0, false, nullptr},
+        ReplyFaultCase{"WrongLength", FaultKind::WrongLength, 0, false, nullptr},
+        ReplyFaultCase{"LyingLengthField", FaultKind::LieLength, 0, false, "Data length error,need 1024 bytes,got 1025 bytes"},
+        ReplyFaultCase{"RealTimeBytesInside", FaultKind::RealTime, 0, true, nullptr},
+        ReplyFaultCase{"OversizedMessage", FaultKind::Oversize, 0, false, nullptr},
+        ReplyFaultCase{"Refused", FaultKind::Refuse, 0, false, nullptr}),
+    [](const ::testing::TestParamInfo<ReplyFaultCase>& info) { return info.param.name; });
+
+TEST_F(Protocol, FailedReadIsLoggedWithTheTimeStampFormat)
+{
+    pedal.AddFault({FaultKind::WrongAddress, 0, 1, frame::kRead});
+    Bytes back(10);
+    const QString day = QDateTime::currentDateTime().toString("[yyyy-dd-MM");
+    ASSERT_FALSE(port.flash_read(1, 0, back.data(), 10));
+    const QStringList lines = FileLines(LogFilePath());
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_TRUE(QRegularExpression(R"(^\[\d{4}-\d\d-\d\d \d\d:\d\d:\d\d\.\d{3}\]\{CUSBConnect::flash_read failed\}$)")
+                    .match(lines.last())
+                    .hasMatch())
+        << lines.last().toStdString();
+    EXPECT_TRUE(lines.last().startsWith(day)) << "day before month";
+}
+
+TEST(DeviceLog, LongMessagesAreCutTo199Characters)
+{
+    const QString path = QDir::temp().filePath("corvanta-log-test.txt");
+    QFile::remove(path);
+    WriteLog(path, "%s", std::string(300, 'x').c_str());
+    WriteLog(path, "second");
+    const QStringList lines = FileLines(path);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[0].endsWith("{" + QString(199, 'x') + "}"));
+    EXPECT_TRUE(lines[1].endsWith("{second}"));
+    QFile::remove(path);
+    WriteLog("/nonexistent-folder/log.txt", "skipped silently");
+}
+
+TEST_F(Protocol, StatusReplyOfTheWrongSizeShowsItsBox)
+{
+    pedal.AddFault({FaultKind::Short, 5, 1, frame::kErase});
+    EXPECT_FALSE(port.flash_erase(1, 0));
+    ASSERT_EQ(prompt.texts.size(), 1);
+    EXPECT_EQ(prompt.texts[0], QString::fromUtf8("读取回复码长度错误,需要8字节,收到5字节"));
+}
+
+TEST_F(Protocol, LateReplyIsNeverTakenForTheNextCommands)
+{
+    // The identify reply of keep_alive arrives after its 50 ms budget, while
+    // the next command is about to run; it must not be read as the erase's
+    // status reply (that would show the status length box and fail).
+    pedal.AddFault({FaultKind::Delay, 120, 1, frame::kIdentify});
+    EXPECT_FALSE(port.keep_alive());
+    EXPECT_TRUE(port.flash_erase(1, 0));
+    EXPECT_TRUE(port.keep_alive());
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
+
+TEST_F(Protocol, PowerCutFailsEveryLaterCommandWithinItsBudget)
+{
+    pedal.AddFault({FaultKind::Power, 0, 1, frame::kIdentify});
+    EXPECT_FALSE(port.keep_alive());
+    EXPECT_FALSE(pedal.Powered());
+    EXPECT_FALSE(port.keep_alive());
+    EXPECT_TRUE(prompt.texts.isEmpty());
+}

@@ -1,0 +1,181 @@
+// Wire encoding, frame layout and the receive ring.
+#include "ByteRing.h"
+#include "Frame.h"
+#include "WireCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <thread>
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+Bytes Packed(const Bytes& in)
+{
+    Bytes out(PackedSize(in.size()));
+    EXPECT_EQ(Pack7(in.data(), in.size(), out.data()), out.size());
+    return out;
+}
+
+Bytes RandomBytes(size_t n, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    Bytes b(n);
+    for (auto& x : b)
+        x = uint8_t(rng());
+    return b;
+}
+}  // namespace
+
+TEST(WireCodec, IdentifyRequestPacksToTheGoldenBytes)
+{
+    EXPECT_EQ(Packed({0x00, 0x59, 0x11, 0x00, 0x00, 0x00, 0xFF}), (Bytes{0x00, 0x32, 0x45, 0x00, 0x00, 0x00, 0x40, 0x7F}));
+}
+
+TEST(WireCodec, EveryLengthUpTo64RoundTrips)
+{
+    for (size_t n = 0; n <= 64; ++n) {
+        const Bytes in = RandomBytes(n, unsigned(n));
+        const Bytes wire = Packed(in);
+        EXPECT_EQ(wire.size(), (8 * n + 6) / 7) << n;
+        for (uint8_t b : wire)
+            ASSERT_LT(b, 0x80) << "data byte with the high bit set, length " << n;
+        Bytes back(n + 1);
+        back.resize(Unpack7(wire.data(), wire.size(), back.data(), back.size()));
+        EXPECT_EQ(back, in) << n;
+    }
+}
+
+TEST(WireCodec, LargestWriteFrameRoundTripsAndUnpackStopsAtMax)
+{
+    const Bytes in = RandomBytes(5120 + 15, 99);
+    const Bytes wire = Packed(in);
+    EXPECT_EQ(wire.size(), 5869u);
+    Bytes back(in.size());
+    EXPECT_EQ(Unpack7(wire.data(), wire.size(), back.data(), back.size()), in.size());
+    EXPECT_EQ(back, in);
+    Bytes head(100);
+    EXPECT_EQ(Unpack7(wire.data(), wire.size(), head.data(), head.size()), 100u);
+    EXPECT_TRUE(std::equal(head.begin(), head.end(), in.begin()));
+}
+
+TEST(Frame, ChecksumIsTheNotOfThePayloadSumOnly)
+{
+    uint8_t f[16] = {};
+    f[6] = 0x01;
+    f[7] = 0x00;
+    f[8] = 0x00;
+    f[9] = 0x01;
+    f[10] = 0x00;
+    ASSERT_EQ(frame::Finish(f, frame::kErase, 5), 12u);
+    EXPECT_EQ(Bytes(f, f + 12), (Bytes{0x00, 0x59, 0x21, 0x05, 0x00, 0x00, 0x01, 0x00, 0x00, 0x01, 0x00, 0xFD}));
+    EXPECT_TRUE(frame::ChecksumHolds(f));
+    f[2] = 0x7E;  // header and code are not covered
+    EXPECT_TRUE(frame::ChecksumHolds(f));
+    f[8] ^= 1;
+    EXPECT_FALSE(frame::ChecksumHolds(f));
+    const uint8_t empty[7] = {0x00, 0x59, 0x11, 0, 0, 0, 0x12};
+    EXPECT_TRUE(frame::ChecksumHolds(empty)) << "L = 0 is not checked";
+    EXPECT_EQ(frame::Sum16(Bytes(300, 0xFF).data(), 300), uint16_t(300 * 255));
+}
+
+TEST(ByteRing, AppendWrapsAtTheEndOfTheArray)
+{
+    CByteRing ring;
+    const Bytes fill(51195, 0x55);
+    ASSERT_TRUE(ring.Append(fill.data(), fill.size()));
+    uint8_t b;
+    while (ring.Pop(b)) {
+    }
+    ASSERT_EQ(ring.ReadPosition(), 51195u);
+
+    const Bytes ten = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    ASSERT_TRUE(ring.Append(ten.data(), ten.size()));
+    EXPECT_EQ(ring.WritePosition(), 5u);
+    EXPECT_EQ(Bytes(ring.Data() + 51195, ring.Data() + 51200), (Bytes{1, 2, 3, 4, 5}));
+    EXPECT_EQ(Bytes(ring.Data(), ring.Data() + 5), (Bytes{6, 7, 8, 9, 10}));
+    Bytes read;
+    while (ring.Pop(b))
+        read.push_back(b);
+    EXPECT_EQ(read, ten);
+}
+
+TEST(ByteRing, AppendEndingExactlyAtCapacityWrapsToZero)
+{
+    CByteRing ring;
+    const Bytes fill(51195, 0);
+    ring.Append(fill.data(), fill.size());
+    ring.Flush();
+    const Bytes five = {1, 2, 3, 4, 5};
+    ASSERT_TRUE(ring.Append(five.data(), 5));
+    EXPECT_EQ(ring.WritePosition(), 0u);
+    ring.Append(nullptr, 0);
+    EXPECT_EQ(ring.WritePosition(), 0u) << "an empty message changes nothing";
+    EXPECT_FALSE(ring.Empty());
+}
+
+TEST(ByteRing, MessageThatDoesNotFitIsDroppedWholeAndFlagged)
+{
+    CByteRing ring(64);
+    const Bytes unread(40, 0xAA);
+    ASSERT_TRUE(ring.Append(unread.data(), unread.size()));
+    const Bytes big(30, 0xBB);
+    EXPECT_FALSE(ring.Append(big.data(), big.size()));
+    EXPECT_TRUE(ring.Overflowed());
+    Bytes read;
+    uint8_t b;
+    while (ring.Pop(b))
+        read.push_back(b);
+    EXPECT_EQ(read, unread) << "unread bytes must never be overwritten";
+    ring.Flush();
+    EXPECT_FALSE(ring.Overflowed());
+    EXPECT_TRUE(ring.Append(big.data(), big.size()));
+}
+
+TEST(ByteRing, PiecesOfOneMessageLieContiguously)
+{
+    CByteRing ring;
+    const Bytes a = {0xF0, 1, 2}, b2 = {3, 4}, c = {5, 0xF7};
+    ring.Append(a.data(), a.size());
+    ring.Append(b2.data(), b2.size());
+    ring.Append(c.data(), c.size());
+    Bytes read;
+    uint8_t b;
+    while (ring.Pop(b))
+        read.push_back(b);
+    EXPECT_EQ(read, (Bytes{0xF0, 1, 2, 3, 4, 5, 0xF7}));
+}
+
+// A producer thread and the consumer move a long numbered stream through a
+// small ring; every byte must arrive once and in order.
+TEST(ByteRing, ProducerAndConsumerThreadsKeepOrder)
+{
+    CByteRing ring(257);
+    constexpr uint32_t kTotal = 2'000'000;
+    std::thread producer([&] {
+        uint8_t chunk[13];
+        for (uint32_t sent = 0; sent < kTotal;) {
+            const uint32_t n = std::min<uint32_t>(sizeof chunk, kTotal - sent);
+            for (uint32_t i = 0; i < n; ++i)
+                chunk[i] = uint8_t((sent + i) * 7);
+            if (ring.Append(chunk, n))
+                sent += n;
+            else
+                std::this_thread::yield();
+        }
+    });
+    uint32_t received = 0;
+    bool inOrder = true;
+    uint8_t b;
+    while (received < kTotal) {
+        if (!ring.Pop(b))
+            continue;
+        inOrder = inOrder && b == uint8_t(received * 7);
+        ++received;
+    }
+    producer.join();
+    EXPECT_TRUE(inOrder);
+    EXPECT_TRUE(ring.Empty());
+}
