@@ -1,0 +1,207 @@
+// The virtual pedal itself: NOR semantics, flash images, identity, faults.
+#include "Frame.h"
+#include "TestSupport.h"
+#include "WireCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+
+// Drives a pedal directly with packed frames and collects its unpacked replies.
+class DirectPedal {
+public:
+    explicit DirectPedal(CVirtualPedal& pedal) : m_pedal(pedal)
+    {
+        m_pedal.SetOutput([this](const uint8_t* m, size_t n) {
+            Bytes f(n);
+            f.resize(Unpack7(m + 1, n - 2, f.data(), f.size()));
+            replies.push_back(f);
+        });
+    }
+    void Send(uint8_t code, const Bytes& payload)
+    {
+        Bytes f(payload.size() + 7);
+        std::copy(payload.begin(), payload.end(), f.begin() + 6);
+        frame::Finish(f.data(), code, uint32_t(payload.size()));
+        Bytes m(PackedSize(f.size()) + 2);
+        m.front() = 0xF0;
+        Pack7(f.data(), f.size(), m.data() + 1);
+        m.back() = 0xF7;
+        m_pedal.Handle(m.data(), m.size());
+    }
+    void Write(uint32_t address, const Bytes& data)
+    {
+        Bytes p = {1, 0, 0, 0, 0, 0, 0, 0};
+        frame::PutLE(&p[1], address, 4);
+        frame::PutLE(&p[5], uint32_t(data.size()), 3);
+        p.insert(p.end(), data.begin(), data.end());
+        Send(frame::kWrite, p);
+    }
+    void Erase(uint32_t address)
+    {
+        Bytes p = {1, 0, 0, 0, 0};
+        frame::PutLE(&p[1], address, 4);
+        Send(frame::kErase, p);
+    }
+    std::vector<Bytes> replies;
+
+private:
+    CVirtualPedal& m_pedal;
+};
+
+Bytes FlashBytes(CVirtualPedal& pedal, int flash, uint32_t address, size_t n)
+{
+    Bytes b(n);
+    EXPECT_TRUE(pedal.Flash(flash).Read(address, b.data(), n));
+    return b;
+}
+
+}  // namespace
+
+TEST(NorFlash, ProgramOnlyClearsBitsAndEraseSetsTheWholeSector)
+{
+    CNorFlash flash(1 << 20, 4096, std::make_unique<CMemoryFlashStore>(4096));
+    const Bytes a = {0xF0, 0x0F, 0xAA};
+    const Bytes b = {0x3C, 0xFF, 0x55};
+    ASSERT_TRUE(flash.Program(5000, a.data(), 3));
+    ASSERT_TRUE(flash.Program(5000, b.data(), 3));
+    Bytes got(3);
+    flash.Read(5000, got.data(), 3);
+    EXPECT_EQ(got, (Bytes{0x30, 0x0F, 0x00}));
+    ASSERT_TRUE(flash.EraseSector(4097));
+    flash.Read(4096, got.data(), 3);
+    EXPECT_EQ(got, (Bytes{0xFF, 0xFF, 0xFF}));
+    EXPECT_FALSE(flash.Program((1 << 20) - 1, a.data(), 3)) << "beyond the end";
+    EXPECT_FALSE(flash.EraseSector(1 << 20));
+    uint16_t sum = 0;
+    ASSERT_TRUE(flash.Sum16(0, 1 << 20, sum));
+    EXPECT_EQ(sum, uint16_t((1 << 20) * 0xFF));
+}
+
+TEST(FlashImage, BytesAreStoredComplementedAndPersistAcrossRuns)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("flash1.bin");
+    {
+        CNorFlash flash(64 << 20, 65536, std::make_unique<CFileFlashStore>(path));
+        const Bytes data = {0x12, 0x34};
+        ASSERT_TRUE(flash.Program(10 << 20, data.data(), 2));
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.size(), (10 << 20) + 2) << "only up to the last written byte";
+    file.seek(10 << 20);
+    EXPECT_EQ(file.read(2), QByteArray("\xED\xCB", 2));
+    file.seek(0);
+    EXPECT_EQ(file.read(4), QByteArray(4, '\0')) << "holes are erased flash";
+    CNorFlash again(64 << 20, 65536, std::make_unique<CFileFlashStore>(path));
+    Bytes got(4);
+    again.Read((10 << 20) - 1, got.data(), 4);
+    EXPECT_EQ(got, (Bytes{0xFF, 0x12, 0x34, 0xFF}));
+}
+
+TEST(Identity, WrittenIntoAnErasedBlockOnlyAndReadAsRegisters)
+{
+    QTemporaryDir dir;
+    auto store = [&] { return std::make_unique<CFileFlashStore>(dir.filePath("flash0.bin")); };
+    {
+        CVirtualPedal pedal(PedalFor(10003, PedalMode::Update, 0x020100), store());
+        EXPECT_EQ(frame::GetLE(FlashBytes(pedal, 0, 0x2180 + 4, 4).data(), 4), 10003u);
+    }
+    CVirtualPedal restarted(PedalFor(10002, PedalMode::Play), store());
+    EXPECT_EQ(frame::GetLE(FlashBytes(restarted, 0, 0x2180 + 4, 4).data(), 4), 10003u)
+        << "an existing block is kept";
+    std::vector<Bytes> raw;
+    restarted.SetOutput([&](const uint8_t* m, size_t n) { raw.emplace_back(m, m + n); });
+    const Bytes read = {0xF0, 0x59, 0x14, 0x00, 0x00, 0xF7};  // byte 1 of version
+    restarted.Handle(read.data(), read.size());
+    ASSERT_EQ(raw.size(), 1u);
+    const Bytes& r = raw[0];
+    EXPECT_EQ(((r[4] << 4) | (r[3] & 0x0F)) & 0xFF, 0x01);
+}
+
+TEST(Faults, ParseTheCommandLineSyntax)
+{
+    const auto delay = ParseFault("delay:300@2/0x23");
+    ASSERT_TRUE(delay);
+    EXPECT_EQ(delay->kind, FaultKind::Delay);
+    EXPECT_EQ(delay->param, 300u);
+    EXPECT_EQ(delay->at, 2u);
+    EXPECT_EQ(delay->code, 0x23);
+    const auto power = ParseFault("power@7");
+    ASSERT_TRUE(power);
+    EXPECT_EQ(power->code, -1);
+    for (const char* bad : {"", "drop", "drop@0", "melt@1", "torn:x@1", "drop@1/0x100", "drop@1/"})
+        EXPECT_FALSE(ParseFault(bad)) << bad;
+}
+
+TEST(Faults, TornWriteProgramsTheFirstBytesThenNothingAnswers)
+{
+    CVirtualPedal pedal(PedalFor(10002));
+    DirectPedal link(pedal);
+    Bytes data(5120);
+    for (size_t i = 0; i < data.size(); ++i)
+        data[i] = uint8_t(i);
+    pedal.AddFault({FaultKind::Torn, 1000, 1, frame::kWrite});
+    link.Write(0x20000, data);
+    EXPECT_TRUE(link.replies.empty());
+    EXPECT_FALSE(pedal.Powered());
+    const Bytes cells = FlashBytes(pedal, 1, 0x20000, 5120);
+    EXPECT_TRUE(std::equal(data.begin(), data.begin() + 1000, cells.begin()));
+    EXPECT_TRUE(std::all_of(cells.begin() + 1000, cells.end(), [](uint8_t b) { return b == 0xFF; }));
+    link.Erase(0x20000);
+    EXPECT_EQ(FlashBytes(pedal, 1, 0x20000, 1)[0], 0x00) << "nothing is written after the cut";
+    EXPECT_TRUE(link.replies.empty());
+}
+
+TEST(Faults, TornEraseLeavesTheSectorHalfErased)
+{
+    CVirtualPedal pedal(PedalFor(10002));
+    DirectPedal link(pedal);
+    link.Write(0x10000, Bytes(5120, 0x00));
+    link.Write(0x10000 + 40000, Bytes(5120, 0x00));
+    ASSERT_EQ(link.replies.size(), 2u);
+    pedal.AddFault({FaultKind::Torn, 0, 1, frame::kErase});
+    link.Erase(0x10000);
+    EXPECT_EQ(FlashBytes(pedal, 1, 0x10000, 1)[0], 0xFF);
+    EXPECT_EQ(FlashBytes(pedal, 1, 0x10000 + 40000, 1)[0], 0x00) << "the second half of the 64 KiB sector";
+    EXPECT_EQ(link.replies.size(), 2u);
+}
+
+TEST(Faults, CountFromTheMomentTheyAreAdded)
+{
+    CVirtualPedal pedal(PedalFor(10002));
+    DirectPedal link(pedal);
+    link.Send(frame::kIdentify, {});
+    link.Send(frame::kIdentify, {});
+    pedal.AddFault({FaultKind::Refuse, 0, 2, -1});
+    link.Send(frame::kIdentify, {});
+    link.Send(frame::kIdentify, {});
+    link.Send(frame::kIdentify, {});
+    ASSERT_EQ(link.replies.size(), 5u);
+    EXPECT_EQ(link.replies[2][2], frame::kIdentify);
+    EXPECT_EQ(link.replies[3][2], frame::kStatus);
+    EXPECT_EQ(link.replies[3][6], 1) << "refused";
+    EXPECT_EQ(link.replies[4][2], frame::kIdentify);
+}
+
+TEST(Pedal, AnswersMalformedFramesWithAnErrorStatus)
+{
+    CVirtualPedal pedal(PedalFor(10002));
+    DirectPedal link(pedal);
+    link.Send(0x55, {});
+    link.Send(frame::kRead, {1, 0, 0, 0, 0, 0xF2, 0x03, 0x00});  // 1,010 bytes: over the read limit
+    link.Send(frame::kErase, {1, 0, 0, 0, 0x10});                // beyond the song flash
+    ASSERT_EQ(link.replies.size(), 3u);
+    for (const Bytes& r : link.replies) {
+        EXPECT_EQ(r.size(), 8u);
+        EXPECT_EQ(r[2], frame::kStatus);
+        EXPECT_NE(r[6], 0);
+    }
+}
