@@ -7,8 +7,10 @@ void CScriptedPrompt::Inform(const QString& title, const QString& text)
 {
     titles << title;
     texts << text;
-    if (onBox)
-        onBox();
+    if (onBox) {
+        const auto hook = onBox;  // the hook may replace itself
+        hook();
+    }
 }
 
 bool CScriptedPrompt::AskYesNo(const QString& title, const QString& text)

@@ -1,0 +1,261 @@
+// The main window, offscreen, against the in-process MIDI service.
+#include "AppFiles.h"
+#include "CorvantaQT.h"
+#include "ProgressEvent.h"
+#include "TestSupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <class T = QWidget>
+T* Widget(QWidget& window, const char* name)
+{
+    T* w = window.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+// Enabled state of the five command buttons: export, import, delete, open, update.
+std::vector<bool> CommandButtons(QWidget& window)
+{
+    std::vector<bool> enabled;
+    for (const char* name : {"m_btnUpload", "m_btnDownload", "m_btnDelete", "m_btnOpen", "m_btnUpdate"})
+        enabled.push_back(Widget(window, name)->isEnabled());
+    return enabled;
+}
+
+void Progress(QObject* window, int64_t current, int64_t total)
+{
+    PostProgress(window, current, total);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+TEST(Window, StartsWithoutAPedal)
+{
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+    CorvantaQT window(midi);
+    EXPECT_EQ(window.windowTitle(), "Corvanta V1.7 - (No device connected !)");
+    EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, false));
+    EXPECT_TRUE(Widget(window, "progressBar")->isHidden());
+    EXPECT_EQ(Widget<QTabWidget>(window, "propSheet")->currentIndex(), 0);
+    EXPECT_EQ(Widget<QListWidget>(window, "m_lstSong")->count(), 0);
+    EXPECT_EQ(Widget<QComboBox>(window, "m_comNewSoftware")->count(), 0);
+    EXPECT_FALSE(Widget(window, "m_comNewSoftware")->isHidden());
+    EXPECT_FALSE(Widget(window, "m_labelNewSoftware")->isHidden());
+    for (const char* local : {"m_labelPath", "m_btnOpen", "m_editPath"})
+        EXPECT_TRUE(Widget(window, local)->isHidden()) << local;
+    EXPECT_EQ(window.size(), QSize(704, 595));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window keeps its size";
+    EXPECT_TRUE(prompt.texts.isEmpty());
+}
+
+TEST(Window, LocalFileChoiceSwapsTheSourceWidgets)
+{
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+    CorvantaQT window(midi);
+    Widget<QCheckBox>(window, "m_btnSelLocal")->click();
+    EXPECT_FALSE(Widget(window, "m_editPath")->isHidden());
+    EXPECT_FALSE(Widget(window, "m_btnOpen")->isHidden());
+    EXPECT_TRUE(Widget(window, "m_comNewSoftware")->isHidden());
+    Widget<QCheckBox>(window, "m_btnSelLocal")->click();
+    EXPECT_TRUE(Widget(window, "m_editPath")->isHidden());
+}
+
+TEST(Window, ShowsTheConnectedPedalAndEnablesButtonsByModel)
+{
+    struct Case {
+        int32_t model;
+        const char* title;
+        std::vector<bool> buttons;
+    };
+    const std::vector<Case> cases = {
+        {10002, "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)", {true, true, true, true, true}},
+        {10001, "Corvanta V1.7 - (Connected - RK-20, Ver=V1.2.3)", {false, false, false, true, true}},
+        {10009, "Corvanta V1.7 - (Unknown device connected !)", {false, false, false, true, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.model);
+        CScriptedPrompt prompt;
+        CPedalRig rig(PedalFor(c.model));
+        CorvantaQT window(rig.midi);
+        EXPECT_EQ(window.windowTitle(), c.title);
+        EXPECT_EQ(CommandButtons(window), c.buttons);
+    }
+}
+
+TEST(Window, PlayModePedalAtStartShowsItsBoxAndStaysUnconnected)
+{
+    CScriptedPrompt prompt;
+    CPedalRig rig(PedalFor(10002, PedalMode::Play));
+    CorvantaQT window(rig.midi);
+    ASSERT_EQ(prompt.texts.size(), 1);
+    EXPECT_TRUE(prompt.texts[0].startsWith("You should enter update mode first!"));
+    EXPECT_EQ(window.windowTitle(), "Corvanta V1.7 - (No device connected !)");
+}
+
+TEST(Window, ProgressFollowsTheRunningOperation)
+{
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+    CorvantaQT window(midi);
+    auto* bar = Widget<QProgressBar>(window, "progressBar");
+    auto* tabs = Widget<QTabWidget>(window, "propSheet");
+
+    Progress(&window, 1, 3);
+    EXPECT_EQ(bar->value(), -1) << "ignored while idle";
+
+    ASSERT_TRUE(window.BeginOperation(OpFirmware));
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_FALSE(tabs->isTabEnabled(0));
+    EXPECT_TRUE(tabs->isTabEnabled(1));
+    EXPECT_FALSE(window.BeginOperation(OpExport)) << "one operation at a time";
+    Progress(&window, 1, 4);
+    EXPECT_EQ(bar->value(), 85);
+    Progress(&window, 4, 4);
+    EXPECT_EQ(bar->value(), 100);
+    Progress(&window, 1, 0);
+    EXPECT_EQ(bar->value(), 100) << "a total of 0 is ignored";
+    window.EndOperation();
+    EXPECT_TRUE(bar->isHidden());
+    EXPECT_TRUE(tabs->isTabEnabled(0));
+
+    for (Operation op : {OpExport, OpImport}) {
+        ASSERT_TRUE(window.BeginOperation(op));
+        EXPECT_FALSE(tabs->isTabEnabled(1));
+        Progress(&window, 1, 3);
+        EXPECT_EQ(bar->value(), 33);
+        Progress(&window, int64_t(3) << 32, int64_t(4) << 32);
+        EXPECT_EQ(bar->value(), 75) << "64-bit counters";
+        window.EndOperation();
+        EXPECT_TRUE(tabs->isTabEnabled(1));
+    }
+    EXPECT_EQ(window.CurrentOperation(), OpIdle);
+}
+
+TEST(Window, CloseIsRefusedWhileAnOperationRuns)
+{
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+    CorvantaQT window(midi);
+    window.show();
+    ASSERT_TRUE(window.BeginOperation(OpFirmware));
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    window.EndOperation();
+    EXPECT_TRUE(window.close());
+}
+
+TEST(Window, PollFindsAPluggedPedalAndNoticesItsUnplugging)
+{
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+    CorvantaQT window(midi);
+    ASSERT_EQ(window.windowTitle(), "Corvanta V1.7 - (No device connected !)");
+    CVirtualPedal pedal(PedalFor(10004));
+    auto ports = std::make_unique<CInProcessPedalPorts>(midi, pedal, "USB Looper");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle().contains("SONDRAL"); }, 5000));
+    EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, true));
+    ports.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle().contains("No device"); }, 5000));
+    EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, false));
+    EXPECT_TRUE(prompt.texts.isEmpty());
+}
+
+TEST(Window, PollDoesNothingWhileAnOperationRunsAndActsAfterIt)
+{
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+    CorvantaQT window(midi);
+    ASSERT_TRUE(window.BeginOperation(OpExport));
+    CVirtualPedal pedal(PedalFor(10002));
+    CInProcessPedalPorts ports(midi, pedal, "USB Looper");
+    QTest::qWait(1500);
+    EXPECT_EQ(pedal.CommandCount(), 0u) << "no probe during an operation";
+    window.EndOperation();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle().contains("KORVEL"); }, 5000));
+}
+
+// A box of the port search runs a nested event loop; neither the poll ticking
+// inside it nor a close request may act before it is answered.
+TEST(Window, PollAndCloseWhileABoxIsOpenWaitForIt)
+{
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+    CorvantaQT window(midi);
+    CVirtualPedal pedal(PedalFor(10002, PedalMode::Play));
+    uint32_t commandsDuringBox = 0;
+    int boxesDuringBox = 0;
+    bool closedDuringBox = true;
+    window.show();
+    std::unique_ptr<CInProcessMidi::Destination> extra;
+    prompt.onBox = [&] {
+        prompt.onBox = nullptr;
+        const uint32_t before = pedal.CommandCount();
+        // Another device comes while the box is open: the flag rises again.
+        extra = midi.AddDestination("Synth", [](const CDeliveryQueue::Message&) {});
+        QTest::qWait(2500);
+        closedDuringBox = window.close();
+        commandsDuringBox = pedal.CommandCount() - before;
+        boxesDuringBox = prompt.texts.size();
+    };
+    CInProcessPedalPorts ports(midi, pedal, "USB Looper");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.texts.size() >= 1; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.onBox == nullptr && boxesDuringBox > 0; }, 5000));
+    EXPECT_EQ(commandsDuringBox, 0u);
+    EXPECT_EQ(boxesDuringBox, 1);
+    EXPECT_FALSE(closedDuringBox);
+    EXPECT_TRUE(window.isVisible());
+    // The raised flag is handled after the box: the search runs once more.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.texts.size() == 2; }, 5000));
+}
+
+TEST(Settings, RoundTripAndMissingKeys)
+{
+    CScriptedPrompt prompt;
+    QFile::remove(SettingsFilePath());
+    EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), "");
+    WriteSetting("/Config/WavSaveDir", "/music/loops/");
+    EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), "/music/loops/");
+    const QStringList lines = FileLines(SettingsFilePath());
+    EXPECT_TRUE(lines.contains("[Config]"));
+    EXPECT_TRUE(lines.contains("WavSaveDir=/music/loops/"));
+    QFile::remove(SettingsFilePath());
+}
+
+TEST(Settings, UnwritableProgramFolderFallsBackToTheUserFolder)
+{
+    QTemporaryDir user;
+    EXPECT_EQ(ChooseAppDir("/nonexistent/program", user.path() + "/cfg"), user.path() + "/cfg/");
+    EXPECT_TRUE(QDir(user.path() + "/cfg").exists());
+    EXPECT_EQ(ChooseAppDir(user.path(), "/unused"), user.path() + "/");
+}
+
+TEST(FileRoutines, OpenFailureNamesTheFileWithoutItsFolder)
+{
+    CScriptedPrompt prompt;
+    QFile file;
+    EXPECT_FALSE(OpenFileOrWarn(file, "/nonexistent/folder/Song 001.wav", QIODevice::ReadOnly));
+    ASSERT_EQ(prompt.texts.size(), 1);
+    EXPECT_EQ(prompt.texts[0], "Open file 'Song 001.wav' failed, it may be occupied by other process");
+    EXPECT_EQ(prompt.titles[0], "Message");
+    EXPECT_EQ(FolderOf("/music/loops/a.wav"), "/music/loops/");
+}
