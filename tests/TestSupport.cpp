@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <chrono>
+#include <thread>
+
 void CScriptedPrompt::Inform(const QString& title, const QString& text)
 {
     titles << title;
@@ -72,6 +75,17 @@ CEchoPorts::CEchoPorts(CInProcessMidi& midi, const std::string& name) : m_source
 CSilentPorts::CSilentPorts(CInProcessMidi& midi, const std::string& name)
     : m_source(midi.AddSource(name)), m_destination(midi.AddDestination(name, [](const CDeliveryQueue::Message&) {}))
 {
+}
+
+bool Eventually(const std::function<bool()>& condition, int limit_ms)
+{
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(limit_ms);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > until)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
 }
 
 QStringList FileLines(const QString& path)

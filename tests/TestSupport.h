@@ -74,5 +74,9 @@ private:
     std::unique_ptr<CInProcessMidi::Destination> m_destination;
 };
 
+// Waits, without a fixed sleep, until the condition holds or a generous
+// limit passes; true when it held.
+bool Eventually(const std::function<bool()>& condition, int limit_ms = 5000);
+
 // The lines of a text file.
 QStringList FileLines(const QString& path);

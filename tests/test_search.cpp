@@ -16,19 +16,6 @@ const char* const kReplug = "Please replug the USB cable to enter update mode!";
 const char* const kEnterUpdateMode =
     "You should enter update mode first! For how to enter update mode, please refer to the manual";
 
-// Waits, without a fixed sleep, until the condition holds or a generous limit passes.
-template <class F>
-bool Eventually(F condition, std::chrono::milliseconds limit = std::chrono::milliseconds(5000))
-{
-    const auto until = std::chrono::steady_clock::now() + limit;
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() > until)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
 }  // namespace
 
 TEST(PortNames, PairOnlyIdenticalNamesOrNamesEqualWithoutBridgeMarkers)

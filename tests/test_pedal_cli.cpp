@@ -1,0 +1,57 @@
+// The command line of corvanta-pedal: usage errors and unwritable folders.
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct PedalRun {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+PedalRun RunPedal(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(PEDAL_BINARY), args);
+    process.waitForFinished(10000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST(PedalCommandLine, HelpDocumentsEveryOptionAndTheFaultSyntax)
+{
+    const PedalRun r = RunPedal({"--help"});
+    EXPECT_EQ(r.exitCode, 0);
+    for (const char* option : {"--flash-dir", "--model", "--firmware", "--aux", "--mode", "--name", "--fault",
+                               "--link-speed", "KIND[:PARAM]@N[/CODE]", "torn"})
+        EXPECT_TRUE(r.out.contains(option)) << option;
+}
+
+TEST(PedalCommandLine, BadOptionsGiveOneLineAndExitStatusTwo)
+{
+    QTemporaryDir dir;
+    const std::vector<QStringList> bad = {
+        {},
+        {"--model", "10002"},
+        {"--flash-dir", dir.path(), "--mode", "sleep"},
+        {"--flash-dir", dir.path(), "--firmware", "1.2"},
+        {"--flash-dir", dir.path(), "--firmware", "1.2.300"},
+        {"--flash-dir", dir.path(), "--fault", "melt@1"},
+        {"--flash-dir", dir.path(), "--link-speed", "0"},
+        {"--flash-dir", dir.path(), "--colour", "red"},
+        {"--flash-dir"},
+        {"--flash-dir", "/proc/corvanta-pedal-test"},
+    };
+    for (const QStringList& args : bad) {
+        const PedalRun r = RunPedal(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.startsWith("corvanta-pedal: ")) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
