@@ -2,6 +2,7 @@
 
 #include "PortSearch.h"
 #include "ProgressEvent.h"
+#include "Prompt.h"
 #include "ui_CorvantaQT.h"
 
 #include <QCloseEvent>
@@ -21,7 +22,8 @@ int OtherTab(int32_t operation) { return operation == OpFirmware ? kSongTab : kF
 }  // namespace
 
 CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::CorvantaQTClass), m_pUSBPort(new CUSBPort(midi)), m_midi(midi)
+    : QMainWindow(parent), ui(new Ui::CorvantaQTClass), m_pUSBPort(new CUSBPort(midi)), m_midi(midi),
+      m_songList(m_pUSBPort.get())
 {
     Q_INIT_RESOURCE(resources);  // the bundle lives in a static library
     ui->setupUi(this);
@@ -47,6 +49,7 @@ CorvantaQT::~CorvantaQT()
 {
     killTimer(m_nTimerId);
     m_pWatchThread.reset();
+    m_songList.clear_songs();
     m_pUSBPort.reset();
 }
 
@@ -59,6 +62,8 @@ void CorvantaQT::InitConnection()
     UpdateButtons();
     if (m_pUSBPort->state() == Closed)
         ClearDeviceLists();
+    else
+        RefreshSongs();
     m_pWatchThread = std::make_unique<CDeviceWatcher>(m_midi, m_bOutDevChanged);
     m_nTimerId = startTimer(1000, Qt::CoarseTimer);
 }
@@ -89,6 +94,7 @@ void CorvantaQT::PollConnection()
             return;
         UpdateTitle();
         UpdateButtons();
+        RefreshSongs();
         qDebug("CDevBaseDlg::connected=TRUE %d\n", m_pUSBPort->device_info().model_id);
         return;
     }
@@ -115,6 +121,14 @@ void CorvantaQT::UpdateButtons()
     ui->m_btnDelete->setEnabled(songs);
     ui->m_btnOpen->setEnabled(usable);
     ui->m_btnUpdate->setEnabled(usable);
+}
+
+void CorvantaQT::RefreshSongs()
+{
+    if (!CanHoldSongs(m_pUSBPort->state(), m_pUSBPort->device_info()))
+        return;
+    if (m_songList.load_songs() != 0)
+        ShowMessage("Load song info failed !");
 }
 
 bool CorvantaQT::BeginOperation(Operation operation)

@@ -2,6 +2,7 @@
 // The program's one window: two pages ("Song Edit", "Firmware Update"), the
 // connection poll, the progress bar and the title with the link status.
 #include "DeviceWatcher.h"
+#include "LooperSongList.h"
 #include "MidiService.h"
 #include "USBPort.h"
 
@@ -26,6 +27,8 @@ public:
 
     void UpdateTitle();
     void UpdateButtons();
+    // Loads the song catalogue when the pedal can hold songs.
+    void RefreshSongs();
     // Start of a long operation: only when idle; shows the bar at 0 and
     // disables the other page's tab.
     bool BeginOperation(Operation operation);
@@ -35,6 +38,7 @@ public:
     void PollConnection();
 
     CUSBPort& USBPort() { return *m_pUSBPort; }
+    CLooperSongList& SongList() { return m_songList; }
 
 protected:
     void timerEvent(QTimerEvent* event) override;
@@ -66,6 +70,7 @@ private:
     std::unique_ptr<Ui::CorvantaQTClass> ui;
     std::unique_ptr<CUSBPort> m_pUSBPort;
     IMidiService& m_midi;
+    CLooperSongList m_songList;
     int32_t m_nOperation = OpIdle;
     int32_t m_nCurSong = -1;
     QIcon m_iconSong;

@@ -12,7 +12,7 @@ const KindName kKinds[] = {
     {"type", FaultKind::BadType},        {"short", FaultKind::Short},          {"address", FaultKind::WrongAddress},
     {"length", FaultKind::WrongLength},  {"lie", FaultKind::LieLength},        {"realtime", FaultKind::RealTime},
     {"oversize", FaultKind::Oversize},   {"delay", FaultKind::Delay},          {"power", FaultKind::Power},
-    {"torn", FaultKind::Torn},
+    {"torn", FaultKind::Torn},           {"flip", FaultKind::BitFlip},
 };
 }  // namespace
 
@@ -51,5 +51,6 @@ QString FaultSyntaxHelp()
         "  length         echo a wrong data length     lie        wrong payload length field\n"
         "  realtime       real-time bytes in reply     oversize   one 60,000-byte message\n"
         "  delay:MS       reply MS ms late             power      power lost from here on\n"
-        "  torn[:K]       power lost mid-command: only K bytes programmed or erased (default half)");
+        "  torn[:K]       power lost mid-command: only K bytes programmed or erased (default half)\n"
+        "  flip           a worn cell: the write leaves one bit set that it should clear");
 }

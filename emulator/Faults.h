@@ -19,6 +19,7 @@ enum class FaultKind {
     Delay,        // reply after param milliseconds
     Power,        // lose power before the command: nothing more is answered or written
     Torn,         // lose power in the middle: only param bytes programmed or erased
+    BitFlip,      // a worn cell: a write programs one bit less than asked
 };
 
 struct FaultRule {
@@ -30,7 +31,7 @@ struct FaultRule {
 
 // "KIND[:PARAM]@N[/CODE]", for example "drop@3", "delay:300@2/0x23",
 // "torn:100@5/0x22". Kinds: drop refuse checksum type short address length
-// lie realtime oversize delay power torn.
+// lie realtime oversize delay power torn flip.
 std::optional<FaultRule> ParseFault(const QString& text);
 
 // The help text for the syntax above.

@@ -121,10 +121,21 @@ const FaultRule* CVirtualPedal::FaultFor(int code)
     return nullptr;
 }
 
+void CVirtualPedal::RefuseUnpowered()
+{
+    if (!m_refuseUnpowered.load() || m_mode.load() != PedalMode::Update)
+        return;
+    Reply reply;
+    Status(reply, kRefused);
+    SendEncoded(reply, true, 0, 0, false);
+}
+
 void CVirtualPedal::Handle(const uint8_t* message, size_t n)
 {
-    if (!m_powered.load())
+    if (!m_powered.load()) {
+        RefuseUnpowered();
         return;
+    }
     ++m_commands;
     Record(message, n);
     if (n < 2 || message[0] != 0xF0 || message[n - 1] != 0xF7)
@@ -137,6 +148,7 @@ void CVirtualPedal::Handle(const uint8_t* message, size_t n)
     const FaultRule* fault = FaultFor(code);
     if (fault && fault->kind == FaultKind::Power) {
         m_powered.store(false);
+        RefuseUnpowered();
         return;
     }
     if (!packed && fault && fault->kind == FaultKind::Refuse)
@@ -146,7 +158,11 @@ void CVirtualPedal::Handle(const uint8_t* message, size_t n)
         HandleFrame(body, reply, fault);
     else
         HandleRaw(body, reply);
-    if (!m_powered.load() || !reply.send)
+    if (!m_powered.load()) {
+        RefuseUnpowered();
+        return;
+    }
+    if (!reply.send)
         return;
     if (fault)
         ApplyReplyFault(*fault, reply, packed);
@@ -247,6 +263,7 @@ void CVirtualPedal::HandleFrame(const std::vector<uint8_t>& f, Reply& reply, con
     const uint8_t* p = f.data() + frame::kPayloadOffset;
     const uint32_t length = frame::Length(f.data());
     const FaultRule* torn = fault && fault->kind == FaultKind::Torn ? fault : nullptr;
+    const bool flip = fault && fault->kind == FaultKind::BitFlip;
     switch (f[2]) {
     case frame::kIdentify:
         Identify(reply);
@@ -255,7 +272,7 @@ void CVirtualPedal::HandleFrame(const std::vector<uint8_t>& f, Reply& reply, con
         Erase(p, length, reply, torn);
         break;
     case frame::kWrite:
-        Write(p, length, reply, torn);
+        Write(p, length, reply, torn, flip);
         break;
     case frame::kRead:
         Read(p, length, reply);
@@ -304,7 +321,7 @@ void CVirtualPedal::Erase(const uint8_t* p, uint32_t length, Reply& reply, const
     Status(reply, flash->EraseSector(address) ? kDone : kRefused);
 }
 
-void CVirtualPedal::Write(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* torn)
+void CVirtualPedal::Write(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* torn, bool flip)
 {
     CNorFlash* flash = length >= 8 ? Target(p[0]) : nullptr;
     const uint32_t address = frame::GetLE(p + 1, 4);
@@ -318,7 +335,13 @@ void CVirtualPedal::Write(const uint8_t* p, uint32_t length, Reply& reply, const
         m_powered.store(false);
         return;
     }
-    Status(reply, flash->Program(address, p + 8, n) ? kDone : kRefused);
+    std::vector<uint8_t> data(p + 8, p + 8 + n);
+    if (flip) {
+        auto cleared = std::find_if(data.begin(), data.end(), [](uint8_t b) { return b != 0xFF; });
+        if (cleared != data.end())
+            *cleared = uint8_t(*cleared | (~*cleared & -~*cleared));  // one cleared bit stays set
+    }
+    Status(reply, flash->Program(address, data.data(), n) ? kDone : kRefused);
 }
 
 void CVirtualPedal::Read(const uint8_t* p, uint32_t length, Reply& reply)

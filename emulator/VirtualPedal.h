@@ -51,6 +51,11 @@ public:
     void AddFault(const FaultRule& rule);
     void ClearFaults();
     void RestorePower();
+    // While unpowered, answer every command with a refused status instead of
+    // staying silent: nothing is executed either way, so the flash is that
+    // of a power cut, but the program fails at once instead of waiting out
+    // its budget. For power-cut test loops.
+    void SetRefuseWhenUnpowered(bool on) { m_refuseUnpowered.store(on); }
     // After a replug, a pedal told to switch comes back in update mode.
     void Replug();
 
@@ -82,9 +87,10 @@ private:
     uint8_t Register(uint8_t number);
 
     void Status(Reply& reply, uint8_t result);
+    void RefuseUnpowered();
     void Identify(Reply& reply);
     void Erase(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* fault);
-    void Write(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* fault);
+    void Write(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* torn, bool flip);
     void Read(const uint8_t* p, uint32_t length, Reply& reply);
     void Checksum(const uint8_t* p, uint32_t length, Reply& reply);
     CNorFlash* Target(uint8_t flash_no);
@@ -96,6 +102,7 @@ private:
     std::atomic<PedalMode> m_mode;
     std::atomic<bool> m_switchPending{false};
     std::atomic<bool> m_powered{true};
+    std::atomic<bool> m_refuseUnpowered{false};
     std::atomic<uint32_t> m_commands{0};
     std::atomic<uint32_t> m_switches{0};
     // A fault counts commands from the moment it was added.

@@ -53,9 +53,6 @@ PedalConfig PedalFor(int32_t model_id, PedalMode mode, int32_t version)
     PedalConfig config;
     config.identity = PedalIdentity{version, model_id, 7};
     config.mode = mode;
-    // Tests need no 500 MiB song flash; a small one keeps the sparse store small too.
-    config.flash1_size = 8u << 20;
-    config.flash1_sector = 64u << 10;
     return config;
 }
 

@@ -149,14 +149,14 @@ TEST(Faults, TornWriteProgramsTheFirstBytesThenNothingAnswers)
     for (size_t i = 0; i < data.size(); ++i)
         data[i] = uint8_t(i);
     pedal.AddFault({FaultKind::Torn, 1000, 1, frame::kWrite});
-    link.Write(0x20000, data);
+    link.Write(0x80000, data);
     EXPECT_TRUE(link.replies.empty());
     EXPECT_FALSE(pedal.Powered());
-    const Bytes cells = FlashBytes(pedal, 1, 0x20000, 5120);
+    const Bytes cells = FlashBytes(pedal, 1, 0x80000, 5120);
     EXPECT_TRUE(std::equal(data.begin(), data.begin() + 1000, cells.begin()));
     EXPECT_TRUE(std::all_of(cells.begin() + 1000, cells.end(), [](uint8_t b) { return b == 0xFF; }));
-    link.Erase(0x20000);
-    EXPECT_EQ(FlashBytes(pedal, 1, 0x20000, 1)[0], 0x00) << "nothing is written after the cut";
+    link.Erase(0x80000);
+    EXPECT_EQ(FlashBytes(pedal, 1, 0x80000, 1)[0], 0x00) << "nothing is written after the cut";
     EXPECT_TRUE(link.replies.empty());
 }
 
@@ -164,13 +164,13 @@ TEST(Faults, TornEraseLeavesTheSectorHalfErased)
 {
     CVirtualPedal pedal(PedalFor(10002));
     DirectPedal link(pedal);
-    link.Write(0x10000, Bytes(5120, 0x00));
-    link.Write(0x10000 + 40000, Bytes(5120, 0x00));
+    link.Write(0x40000, Bytes(5120, 0x00));
+    link.Write(0x40000 + 200000, Bytes(5120, 0x00));
     ASSERT_EQ(link.replies.size(), 2u);
     pedal.AddFault({FaultKind::Torn, 0, 1, frame::kErase});
-    link.Erase(0x10000);
-    EXPECT_EQ(FlashBytes(pedal, 1, 0x10000, 1)[0], 0xFF);
-    EXPECT_EQ(FlashBytes(pedal, 1, 0x10000 + 40000, 1)[0], 0x00) << "the second half of the 64 KiB sector";
+    link.Erase(0x40000);
+    EXPECT_EQ(FlashBytes(pedal, 1, 0x40000, 1)[0], 0xFF);
+    EXPECT_EQ(FlashBytes(pedal, 1, 0x40000 + 200000, 1)[0], 0x00) << "the second half of the 256 KiB block";
     EXPECT_EQ(link.replies.size(), 2u);
 }
 
@@ -197,7 +197,7 @@ TEST(Pedal, AnswersMalformedFramesWithAnErrorStatus)
     DirectPedal link(pedal);
     link.Send(0x55, {});
     link.Send(frame::kRead, {1, 0, 0, 0, 0, 0xF2, 0x03, 0x00});  // 1,010 bytes: over the read limit
-    link.Send(frame::kErase, {1, 0, 0, 0, 0x10});                // beyond the song flash
+    link.Send(frame::kErase, {1, 0, 0, 0, 0x40});                // beyond the song flash
     ASSERT_EQ(link.replies.size(), 3u);
     for (const Bytes& r : link.replies) {
         EXPECT_EQ(r.size(), 8u);

@@ -1,0 +1,151 @@
+#include "LooperSongFile.h"
+
+#include "Frame.h"
+#include "SongResult.h"
+#include "USBPort.h"
+
+#include <QDebug>
+
+namespace {
+constexpr uint8_t kMarker0 = 0x48;  // 'H'
+constexpr uint8_t kMarker1 = 0x44;  // 'D'
+constexpr uint32_t kMarkerSize = 2;
+}  // namespace
+
+void CLooperSongFile::clear_song_info()
+{
+    m_song_length = 0;
+    m_current_page = -1;
+    m_block_list.clear();
+}
+
+void CLooperSongFile::mark_song_blocks(UsedBlockMap& map) const
+{
+    if (m_song_length != 0)
+        CLooperSongBase::mark_song_blocks(map);
+}
+
+int CLooperSongFile::find_fat_page(int low, int high)
+{
+    // Bisection for the last page that carries the marker; page low is never read.
+    while (low != high) {
+        qDebug("Find between %d ~ %d; ", low, high);
+        const int mid = (low + high + 1) / 2;
+        uint8_t marker[2];
+        if (!m_link->flash_read(kSongFlash, InfoAddress(uint32_t(mid)), marker, 2))
+            return -1;
+        if (marker[0] == kMarker0 && marker[1] == kMarker1) {
+            qDebug("%d used\n", mid);
+            low = mid;
+        } else {
+            qDebug("%d not used\n", mid);
+            high = mid - 1;
+        }
+    }
+    qDebug("Find finished=%d\n", low);
+    return low;
+}
+
+int CLooperSongFile::load_song_info(UsedBlockMap& map)
+{
+    clear_song_info();
+    uint8_t first[2];
+    if (!m_link->flash_read(kSongFlash, InfoAddress(0), first, 2))
+        return SongReadFailed;
+    if (first[0] == 0xFF && first[1] == 0xFF)
+        return SongOk;
+    const int page = find_fat_page(0, int(m_params.pages_per_block) - 1);
+    if (page < 0)
+        return SongReadFailed;
+    const uint32_t bodySize = RecordSize(m_params) - kMarkerSize;
+    std::vector<uint8_t> body(bodySize);
+    if (!m_link->flash_read(kSongFlash, InfoAddress(uint32_t(page)) + kMarkerSize, body.data(), bodySize))
+        return SongReadFailed;
+    // The next write appends after this page, also when it is broken, so
+    // that a new FAT page always lands where the next load finds it.
+    m_current_page = page;
+    const uint32_t summed = bodySize - 2;
+    if (frame::Sum16(body.data(), summed) != frame::GetLE(&body[summed], 2))
+        return SongChecksumError;
+    const uint64_t length = uint64_t(frame::GetLE(&body[1], 4)) * m_params.write_unit;
+    if (!TakeBlockList(body, length))
+        return SongOk;  // a broken chain: the slot is empty
+    AddSongBlocks(map);
+    return SongOk;
+}
+
+// Takes length and block list from a FAT page body when they make a song of
+// this area; otherwise shows the broken-chain box and leaves the slot empty.
+bool CLooperSongFile::TakeBlockList(const std::vector<uint8_t>& body, uint64_t length)
+{
+    const uint64_t count = BlocksFor(m_params, length);
+    if (count > m_params.max_song_blocks) {
+        ShowBrokenChain((long long)count, m_params.max_song_blocks);
+        return false;
+    }
+    m_block_list.resize(m_params.max_song_blocks);
+    for (uint32_t i = 0; i < m_params.max_song_blocks; ++i)
+        m_block_list[i] = uint16_t(frame::GetLE(&body[5 + 2 * i], 2));
+    const int bad = FirstBadBlock(uint32_t(count));
+    if (bad >= 0) {
+        ShowBrokenChain(bad, kMaxBlockNumbers);
+        m_block_list.clear();
+        return false;
+    }
+    m_song_length = uint32_t(length);
+    return true;
+}
+
+std::vector<uint8_t> CLooperSongFile::BuildFatPage(const SongAreaParams& a, const BlockList& blocks, uint32_t length)
+{
+    std::vector<uint8_t> record(RecordSize(a), 0xFF);
+    record[0] = kMarker0;
+    record[1] = kMarker1;
+    record[2] = 0xFF;
+    frame::PutLE(&record[3], length / a.write_unit, 4);
+    for (size_t i = 0; i < blocks.size() && i < a.max_song_blocks; ++i)
+        frame::PutLE(&record[7 + 2 * i], blocks[i], 2);
+    const uint32_t end = 7 + 2 * a.max_song_blocks;
+    frame::PutLE(&record[end], frame::Sum16(&record[2], end - 2), 2);
+    return record;
+}
+
+int CLooperSongFile::write_song_file(BlockList blocks, const uint8_t* data, uint32_t length, QObject* progress)
+{
+    // A failed block erase leaves the previous FAT page current: the
+    // previous song stays intact.
+    const int audio = WriteAudio(blocks, data, length, progress, false);
+    if (audio != SongOk)
+        return audio;
+    const int page = CommitFatPage(BuildFatPage(m_params, blocks, length));
+    if (page < 0)
+        return -page;
+    m_song_length = length;
+    m_block_list = std::move(blocks);
+    m_current_page = page;
+    qDebug("File FAT Page=%d\n", page);
+    return SongOk;
+}
+
+// Writes the FAT page after the current one (erasing the info block when it
+// is full or the page is not erased, as after a torn write). The body goes
+// first and the marker last, so a write cut short leaves no marker and the
+// previous FAT page stays current. Returns the page, or minus a result code.
+int CLooperSongFile::CommitFatPage(const std::vector<uint8_t>& record)
+{
+    uint32_t page = uint32_t(m_current_page + 1);
+    bool readOk = true;
+    if (page >= m_params.pages_per_block || !RangeErased(InfoAddress(page), uint32_t(record.size()), readOk)) {
+        if (!readOk)
+            return -SongReadFailed;
+        if (!m_link->flash_erase(kSongFlash, InfoAddress(0)))
+            return -SongEraseFailed;
+        page = 0;
+    }
+    const uint32_t address = InfoAddress(page);
+    if (!m_link->flash_write(kSongFlash, address + kMarkerSize, record.data() + kMarkerSize,
+                             uint32_t(record.size()) - kMarkerSize, nullptr) ||
+        !m_link->flash_write(kSongFlash, address, record.data(), kMarkerSize, nullptr))
+        return -SongWriteFailed;
+    return int(page);
+}

@@ -1,0 +1,31 @@
+#include "SongResult.h"
+
+QString SongResultText(int code)
+{
+    switch (code) {
+    case SongOk:
+        return QStringLiteral("Successful !");
+    case SongDeviceClosed:
+        return QStringLiteral("Device not open !");
+    case SongDeviceUnsupported:
+        return QStringLiteral("Device not support !");
+    case SongReadFailed:
+    case SongWriteFailed:
+        return QStringLiteral("Read data failed!");
+    case SongChecksumError:
+        return QStringLiteral("Checksum error!");
+    case SongNoSpace:
+    case SongSlotOutOfRange:
+        return QStringLiteral("Space not enough!");
+    case SongTooLarge:
+        return QStringLiteral("File too large!");
+    case SongEraseFailed:
+        return QStringLiteral("FLASH erase failed!");
+    case SongInfoEraseFailed:
+        return QStringLiteral("File info erase failed!");
+    case SongFlagFailed:
+        return QStringLiteral("Write wav flag failed!");
+    default:
+        return QStringLiteral("Failed !");
+    }
+}

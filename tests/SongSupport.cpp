@@ -1,0 +1,43 @@
+#include "SongSupport.h"
+
+Bytes SongAudio(size_t n, uint32_t seed)
+{
+    Bytes b(n);
+    uint32_t x = seed * 2654435761u + 1;
+    for (size_t i = 0; i < n; ++i) {
+        x = x * 1103515245u + 12345u;
+        b[i] = uint8_t(x >> 16);
+    }
+    return b;
+}
+
+CSongRig::CSongRig(int32_t model_id, uint32_t startBlock) : model(model_id), rig(PedalFor(model_id))
+{
+    songs.SetStartBlockSource([startBlock] { return startBlock; });
+    rig.Connect();
+}
+
+int CSongRig::Reload()
+{
+    if (!rig.Connect())
+        return -1;
+    return songs.load_songs();
+}
+
+Bytes CSongRig::RawFlash(uint32_t address, size_t n)
+{
+    Bytes b(n);
+    rig.pedal.Flash(1).Read(address, b.data(), n);
+    return b;
+}
+
+Bytes CSongRig::ReadSong(uint32_t slot)
+{
+    CLooperSongBase* song = songs.song(slot);
+    if (!song)
+        return {};
+    Bytes b(song->get_song_size());
+    if (songs.read_song(slot, b.data(), uint32_t(b.size()), nullptr) != SongOk)
+        return {};
+    return b;
+}

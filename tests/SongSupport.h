@@ -1,0 +1,28 @@
+#pragma once
+// Song storage tests: a pedal of one model with its song catalogue, and
+// readers of the raw song flash that do not go through the code under test.
+#include "LooperSongList.h"
+#include "SongResult.h"
+#include "TestSupport.h"
+
+#include <vector>
+
+using Bytes = std::vector<uint8_t>;
+
+// Audio bytes that differ in every page.
+Bytes SongAudio(size_t n, uint32_t seed = 1);
+
+class CSongRig {
+public:
+    explicit CSongRig(int32_t model_id, uint32_t startBlock = 100);
+
+    // Reconnects and loads the catalogue afresh, as after replugging.
+    int Reload();
+    const SongAreaParams& Area() const { return *find_model(model)->song_area; }
+    Bytes RawFlash(uint32_t address, size_t n);
+    Bytes ReadSong(uint32_t slot);
+
+    int32_t model;
+    CPedalRig rig;
+    CLooperSongList songs{&rig.port};
+};

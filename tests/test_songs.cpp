@@ -1,0 +1,518 @@
+// Song storage through the virtual pedal: round trips, raw flash layout,
+// the catalogue's rules, device faults and damaged flash.
+#include "Frame.h"
+#include "LooperSongFile.h"
+#include "LooperSongOld.h"
+#include "SongSupport.h"
+#include "WireCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+// The song as it reads back after a reload: the current format stores whole
+// units (rounded down), the old format the last unit zero-padded.
+Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format)
+{
+    const size_t units = format == CurrentFormat ? song.size() / a.write_unit
+                                                 : (song.size() + a.write_unit - 1) / a.write_unit;
+    Bytes r(song);
+    r.resize(units * a.write_unit, 0);
+    return r;
+}
+
+uint32_t FormatOf(int32_t model) { return find_model(model)->storage_format; }
+
+// A FAT page written straight into the pedal's flash.
+void PlantFatPage(CSongRig& s, uint32_t slot, uint32_t page, const BlockList& blocks, uint32_t length)
+{
+    const Bytes record = CLooperSongFile::BuildFatPage(s.Area(), blocks, length);
+    ASSERT_TRUE(s.rig.pedal.Flash(1).Program(PageAddress(s.Area(), s.Area().data_blocks + slot, page), record.data(),
+                                             record.size()));
+}
+
+// Offsets of the 2-byte reads the pedal received, as pages of an info block.
+std::vector<uint32_t> MarkerReads(CSongRig& s, uint32_t infoBlock)
+{
+    std::vector<uint32_t> pages;
+    for (const Bytes& m : s.rig.pedal.Received()) {
+        Bytes f(m.size());
+        f.resize(Unpack7(m.data() + 1, m.size() - 2, f.data(), f.size()));
+        if (f.size() == 15 && f[2] == frame::kRead && frame::GetLE(&f[11], 3) == 2) {
+            const uint32_t address = frame::GetLE(&f[7], 4) - BlockAddress(s.Area(), infoBlock);
+            pages.push_back(address / s.Area().page_size);
+        }
+    }
+    return pages;
+}
+
+}  // namespace
+
+// ---- Round trips for each song area ----
+
+class SongRoundTrip : public ::testing::TestWithParam<int32_t> {};
+
+TEST_P(SongRoundTrip, EveryBoundaryLengthReadsBackByTheFormatsRules)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(GetParam());
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const SongAreaParams& a = s.Area();
+    const uint32_t block = a.pages_per_block * a.page_payload;
+    uint32_t seed = 1;
+    for (uint32_t length : {a.write_unit, a.write_unit + 1, a.page_payload, a.page_payload + 1, block, block + 1}) {
+        SCOPED_TRACE(length);
+        const Bytes song = SongAudio(length, seed++);
+        ASSERT_EQ(s.songs.write_song(0, song.data(), length, nullptr), SongOk);
+        // Before a reload the current format holds the written length; the
+        // old format's length always comes from its record.
+        EXPECT_EQ(s.ReadSong(0), FormatOf(s.model) == CurrentFormat ? song : Reloaded(song, a, OldFormat));
+        ASSERT_EQ(s.Reload(), SongOk);
+        EXPECT_EQ(s.ReadSong(0), Reloaded(song, a, FormatOf(s.model)));
+    }
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
+
+TEST_P(SongRoundTrip, LargestSongFillsTheWholeBlockList)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(GetParam(), 0);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const SongAreaParams& a = s.Area();
+    const uint32_t largest = a.max_song_blocks * a.pages_per_block * a.page_payload;
+    const Bytes song = SongAudio(largest, 9);
+    ASSERT_EQ(s.songs.write_song(0, song.data(), largest, nullptr), SongOk);
+    EXPECT_EQ(s.songs.write_song(0, song.data(), largest + 1, nullptr), SongTooLarge);
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(s.songs.song(0)->get_block_count(), a.max_song_blocks);
+    EXPECT_EQ(s.ReadSong(0), song);
+}
+
+TEST_P(SongRoundTrip, SongsShorterThanOneUnitAreRefusedAndTheSongStays)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(GetParam());
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const SongAreaParams& a = s.Area();
+    const Bytes song = SongAudio(a.write_unit * 3, 5);
+    ASSERT_EQ(s.songs.write_song(0, song.data(), uint32_t(song.size()), nullptr), SongOk);
+    const uint32_t commands = s.rig.pedal.CommandCount();
+    for (uint32_t length : {0u, 1u, a.write_unit - 1}) {
+        EXPECT_EQ(s.songs.write_song(0, song.data(), length, nullptr), SongTooShort) << length;
+        EXPECT_EQ(SongResultText(SongTooShort), "Failed !");
+    }
+    EXPECT_EQ(s.rig.pedal.CommandCount(), commands) << "nothing sent to the pedal";
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(s.ReadSong(0), song);
+}
+
+INSTANTIATE_TEST_SUITE_P(Areas, SongRoundTrip, ::testing::Values(10002, 10003, 10006),
+                         [](const ::testing::TestParamInfo<int32_t>& info) {
+                             return std::string(find_model(info.param)->name);
+                         });
+
+// ---- Raw flash layout, read from the pedal's side ----
+
+TEST(SongLayout, CurrentFormatPiecesAndFatPageBytes)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002, 100);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const uint32_t payload = 4032;
+    const Bytes song = SongAudio(65 * payload + 1, 3);
+    ASSERT_EQ(s.songs.write_song(2, song.data(), uint32_t(song.size()), nullptr), SongOk);
+    auto piece = [&](size_t k) { return Bytes(song.begin() + k * payload, song.begin() + (k + 1) * payload); };
+    EXPECT_EQ(s.RawFlash(26472448, payload), piece(0)) << "block 100, page 63";
+    EXPECT_EQ(s.RawFlash(100 * 262144, payload), piece(1));
+    EXPECT_EQ(s.RawFlash(100 * 262144 + 62 * 4096, payload), piece(63));
+    EXPECT_EQ(s.RawFlash(101 * 262144, payload), piece(64));
+    Bytes last = s.RawFlash(101 * 262144 + 4096, 192);
+    EXPECT_EQ(last[0], song.back());
+    EXPECT_TRUE(std::all_of(last.begin() + 1, last.end(), [](uint8_t b) { return b == 0; })) << "zero padding";
+    EXPECT_EQ(s.RawFlash(101 * 262144 + 4096 + 192, 1)[0], 0xFF);
+
+    // Slot 2's info block is block 1972; its first FAT page is at page 0.
+    const Bytes fat = s.RawFlash(1972 * 262144, 330);
+    EXPECT_EQ(fat[0], 0x48);
+    EXPECT_EQ(fat[1], 0x44);
+    EXPECT_EQ(fat[2], 0xFF);
+    EXPECT_EQ(frame::GetLE(&fat[3], 4), uint32_t(song.size() / 192));
+    EXPECT_EQ(frame::GetLE(&fat[7], 2), 100u);
+    EXPECT_EQ(frame::GetLE(&fat[9], 2), 101u);
+    for (int i = 2; i < 160; ++i)
+        ASSERT_EQ(frame::GetLE(&fat[7 + 2 * i], 2), 0xFFFFu) << i;
+    uint32_t sum = 0;
+    for (int i = 2; i < 327; ++i)
+        sum += fat[i];
+    EXPECT_EQ(frame::GetLE(&fat[327], 2), sum & 0xFFFF);
+    EXPECT_EQ(fat[329], 0xFF) << "the rest of the page stays erased";
+    EXPECT_EQ(5 * 262144 * 0 + PageAddress(s.Area(), 1972, 5), 516968448u);
+}
+
+TEST(SongLayout, OldFormatRecordAndSongFileFlag)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10003, 7);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    // 130,944 bytes fill exactly one block: U = 703.
+    const Bytes song = SongAudio(130944 + 186, 4);
+    ASSERT_EQ(s.songs.write_song(0, song.data(), uint32_t(song.size()), nullptr), SongOk);
+    // A fresh info block: the first record goes to page 2 of block 1980.
+    const Bytes r = s.RawFlash(1980 * 131072 + 2 * 2048, 2624);
+    const Bytes magic = {'l', 'o', 'o', 'p', 'e', 'r', 0};
+    EXPECT_EQ(Bytes(r.begin(), r.begin() + 7), magic);
+    EXPECT_EQ(r[7], 0xFF);
+    EXPECT_EQ(r[8], 1);
+    EXPECT_EQ(r[9], 0xFF);
+    EXPECT_EQ(frame::GetLE(&r[10], 2), 0u);
+    EXPECT_EQ(frame::GetLE(&r[12], 2), 1u) << "last block index";
+    EXPECT_EQ(r[14], 0) << "last page position";
+    EXPECT_EQ(r[15], 0) << "last unit";
+    EXPECT_EQ(frame::GetLE(&r[16], 2), 7u);
+    EXPECT_EQ(frame::GetLE(&r[18], 2), 8u);
+    EXPECT_EQ(frame::GetLE(&r[20], 2), 0xFFFFu);
+    EXPECT_EQ(frame::GetLE(&r[16 + 2 * 1299], 2), 0xFFFFu);
+    EXPECT_EQ(Bytes(r.begin() + 2616, r.begin() + 2623), magic);
+    EXPECT_EQ(r[2623], 0xFF);
+    EXPECT_EQ(s.RawFlash(1980 * 131072, 2)[0], 0xFF) << "page 0 stays erased";
+
+    Bytes flag(0x8000);
+    s.rig.pedal.Flash(0).Read(0x10000, flag.data(), flag.size());
+    EXPECT_EQ(flag[0], 0x00);
+    EXPECT_EQ(flag[1], 0x00);
+    EXPECT_TRUE(std::all_of(flag.begin() + 2, flag.end(), [](uint8_t b) { return b == 0xFF; }));
+
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(s.songs.song(0)->get_song_size(), 130944u + 186);
+}
+
+// ---- Finding the current song info ----
+
+TEST(SongInfo, BisectionReadsSixPagesAndTheNextWriteAppends)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002);
+    for (uint32_t page = 0; page <= 40; ++page)
+        PlantFatPage(s, 0, page, {uint16_t(200 + page)}, 192 * (page + 1));
+    s.rig.pedal.SetRecording(true);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const std::vector<uint32_t> reads = MarkerReads(s, 1970);
+    ASSERT_GE(reads.size(), 7u);
+    EXPECT_EQ(std::vector<uint32_t>(reads.begin() + 1, reads.begin() + 7),
+              (std::vector<uint32_t>{32, 48, 40, 44, 42, 41}));
+    EXPECT_EQ(s.songs.song(0)->get_song_size(), 192u * 41);
+    const Bytes song = SongAudio(1000, 2);
+    ASSERT_EQ(s.songs.write_song(0, song.data(), 1000, nullptr), SongOk);
+    EXPECT_EQ(s.RawFlash(PageAddress(s.Area(), 1970, 41), 2), (Bytes{0x48, 0x44}));
+    EXPECT_TRUE(s.songs.used_blocks().test(100)) << "the new song's block is marked at once";
+    EXPECT_FALSE(s.songs.used_blocks().test(240)) << "the replaced song's block is free again";
+}
+
+TEST(SongInfo, FullInfoBlocksWrapToPageZero)
+{
+    CScriptedPrompt prompt;
+    {
+        CSongRig s(10002);
+        for (uint32_t page = 0; page < 64; ++page)
+            PlantFatPage(s, 0, page, {uint16_t(300 + page)}, 192);
+        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        const Bytes song = SongAudio(500, 3);
+        ASSERT_EQ(s.songs.write_song(0, song.data(), 500, nullptr), SongOk);
+        EXPECT_EQ(s.RawFlash(PageAddress(s.Area(), 1970, 1), 2), (Bytes{0xFF, 0xFF})) << "the block was erased";
+        ASSERT_EQ(s.Reload(), SongOk);
+        EXPECT_EQ(s.ReadSong(0), Reloaded(song, s.Area(), CurrentFormat));
+    }
+    {
+        CSongRig s(10006);
+        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        const Bytes song = SongAudio(400, 4);
+        for (int write = 0; write < 31; ++write)  // pages 2, 4, ..., 62
+            ASSERT_EQ(s.songs.write_song(0, song.data(), 400, nullptr), SongOk) << write;
+        EXPECT_EQ(static_cast<CLooperSongOld*>(s.songs.song(0))->current_page(), 62);
+        s.rig.pedal.SetRecording(true);
+        ASSERT_EQ(s.songs.write_song(0, song.data(), 400, nullptr), SongOk);
+        EXPECT_EQ(static_cast<CLooperSongOld*>(s.songs.song(0))->current_page(), 0);
+        ASSERT_EQ(s.Reload(), SongOk);
+        std::vector<uint32_t> scan = MarkerReads(s, 1980);
+        EXPECT_EQ(scan.size(), 31u) << "pages 62 down to 2; page 0 is read whole, not scanned";
+        EXPECT_EQ(s.ReadSong(0), Reloaded(song, s.Area(), OldFormat));
+    }
+}
+
+// ---- The catalogue ----
+
+TEST(SongCatalogue, OverwriteAllocatesDisjointBlocks)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002, 500);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const Bytes first = SongAudio(3 * 258048, 1);
+    ASSERT_EQ(s.songs.write_song(4, first.data(), uint32_t(first.size()), nullptr), SongOk);
+    const Bytes second = SongAudio(2 * 258048, 2);
+    ASSERT_EQ(s.songs.write_song(4, second.data(), uint32_t(second.size()), nullptr), SongOk);
+    const Bytes fat = s.RawFlash(PageAddress(s.Area(), 1974, 1), 11);
+    EXPECT_EQ(frame::GetLE(&fat[7], 2), 503u) << "blocks 500-502 still held the first song";
+    EXPECT_EQ(frame::GetLE(&fat[9], 2), 504u);
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(s.ReadSong(4), second);
+}
+
+TEST(SongCatalogue, FreeBlockSearchWrapsOnceToBlockZero)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002, 1969);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    BlockList blocks;
+    EXPECT_EQ(s.songs.find_free_blocks(3 * 258048, blocks), SongOk);
+    EXPECT_EQ(blocks, (BlockList{1969, 0, 1}));
+    EXPECT_EQ(s.songs.find_free_blocks(0, blocks), SongOk);
+    EXPECT_TRUE(blocks.empty());
+    EXPECT_EQ(s.songs.find_free_blocks(41287681, blocks), SongTooLarge);
+}
+
+TEST(SongCatalogue, ThirtyWritesAndDeletesWithoutAReload)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002, 0);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    std::vector<Bytes> expected(30);
+    for (uint32_t slot = 0; slot < 30; ++slot) {
+        expected[slot] = SongAudio(192 * (slot * 97 + 50) + slot, slot + 10);
+        ASSERT_EQ(s.songs.write_song(slot, expected[slot].data(), uint32_t(expected[slot].size()), nullptr), SongOk);
+        if (slot % 3 == 2) {  // delete every third song right away
+            ASSERT_EQ(s.songs.song(slot)->delete_song(), SongOk);
+            expected[slot].clear();
+        }
+    }
+    // Rewrite a deleted slot: its FAT page must land where the next load looks.
+    expected[2] = SongAudio(192 * 700, 99);
+    ASSERT_EQ(s.songs.write_song(2, expected[2].data(), uint32_t(expected[2].size()), nullptr), SongOk);
+    ASSERT_EQ(s.Reload(), SongOk);
+    for (uint32_t slot = 0; slot < 30; ++slot)
+        EXPECT_EQ(s.ReadSong(slot), Reloaded(expected[slot], s.Area(), CurrentFormat)) << slot;
+}
+
+TEST(SongCatalogue, LabelsAndSlotLimits)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    ASSERT_EQ(s.songs.size(), 30u);
+    const Bytes song = SongAudio(1048576, 1);
+    ASSERT_EQ(s.songs.write_song(0, song.data(), 1048576, nullptr), SongOk);
+    EXPECT_EQ(s.songs.song_label(0), "Song 001 -- (1.00  MB)");
+    Bytes buffer(10);
+    EXPECT_EQ(s.songs.read_song(30, buffer.data(), 10, nullptr), SongSlotOutOfRange);
+    EXPECT_EQ(s.songs.write_song(30, song.data(), 1000, nullptr), SongSlotOutOfRange);
+    EXPECT_EQ(s.songs.read_song(0, buffer.data(), 1048575, nullptr), SongNoSpace) << "capacity one byte short";
+    CSongRig old(10004);
+    ASSERT_EQ(old.songs.load_songs(), SongOk);
+    EXPECT_EQ(old.songs.size(), 1u);
+}
+
+TEST(SongCatalogue, LoadWithTheLinkClosedOrAnUnsupportedModel)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    s.rig.port.close_link();
+    EXPECT_EQ(s.songs.load_songs(), SongDeviceClosed);
+    const Bytes song = SongAudio(1000, 1);
+    EXPECT_EQ(s.songs.write_song(0, song.data(), 1000, nullptr), SongDeviceClosed);
+    for (int32_t model : {10009, 10001}) {
+        CSongRig other(model);
+        ASSERT_EQ(other.songs.load_songs(), SongDeviceUnsupported) << model;
+        EXPECT_EQ(other.songs.size(), 0u);
+    }
+    EXPECT_EQ(SongResultText(SongDeviceUnsupported), "Device not support !");
+}
+
+// ---- Device faults and damaged flash ----
+
+TEST(SongFaults, FailedLoadRefusesWritesAndDeletesUntilALoadSucceeds)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002);
+    const Bytes song = SongAudio(5000, 1);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    ASSERT_EQ(s.songs.write_song(3, song.data(), 5000, nullptr), SongOk);
+    s.rig.pedal.AddFault({FaultKind::WrongAddress, 0, 3, frame::kRead});
+    ASSERT_EQ(s.songs.load_songs(), SongReadFailed);
+    EXPECT_EQ(s.songs.write_song(5, song.data(), 5000, nullptr), SongReadFailed);
+    EXPECT_EQ(s.songs.song(0)->delete_song(), SongReadFailed);
+    EXPECT_EQ(s.songs.song(29)->delete_song(), SongReadFailed);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    EXPECT_EQ(s.ReadSong(3), Reloaded(song, s.Area(), CurrentFormat));
+    EXPECT_EQ(SongResultText(SongReadFailed), "Read data failed!");
+}
+
+struct WriteFaultCase {
+    const char* name;
+    int32_t model;
+    FaultKind kind;
+    int code;
+    uint32_t at;
+    int result;
+};
+void PrintTo(const WriteFaultCase& c, std::ostream* os) { *os << c.name; }
+
+class SongWriteFault : public ::testing::TestWithParam<WriteFaultCase> {};
+
+TEST_P(SongWriteFault, GivesItsCodeAndKeepsThePreviousSong)
+{
+    const WriteFaultCase& c = GetParam();
+    CScriptedPrompt prompt;
+    CSongRig s(c.model, 10);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const Bytes previous = SongAudio(300000, 1);
+    ASSERT_EQ(s.songs.write_song(0, previous.data(), uint32_t(previous.size()), nullptr), SongOk);
+    const Bytes next = SongAudio(300000, 2);
+    s.rig.pedal.AddFault({c.kind, 0, c.at, c.code});
+    EXPECT_EQ(s.songs.write_song(0, next.data(), uint32_t(next.size()), nullptr), c.result);
+    EXPECT_EQ(s.songs.write_song(0, next.data(), uint32_t(next.size()), nullptr), c.result)
+        << "refused until a load";
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(s.ReadSong(0), Reloaded(previous, s.Area(), FormatOf(c.model)));
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, SongWriteFault,
+    ::testing::Values(WriteFaultCase{"FirstBlockErase", 10002, FaultKind::Refuse, frame::kErase, 1, SongEraseFailed},
+                      WriteFaultCase{"SecondBlockErase", 10002, FaultKind::Refuse, frame::kErase, 2, SongEraseFailed},
+                      WriteFaultCase{"AudioPageWrite", 10002, FaultKind::Refuse, frame::kWrite, 70, SongWriteFailed},
+                      WriteFaultCase{"FatPageWrite", 10002, FaultKind::Refuse, frame::kWrite, 75, SongWriteFailed},
+                      WriteFaultCase{"OldBlockErase", 10003, FaultKind::Refuse, frame::kErase, 2, SongEraseFailed},
+                      WriteFaultCase{"OldPageWrite", 10003, FaultKind::Refuse, frame::kWrite, 5, SongWriteFailed},
+                      WriteFaultCase{"OldVerifyMismatch", 10003, FaultKind::BitFlip, frame::kWrite, 3,
+                                     SongWriteFailed},
+                      WriteFaultCase{"OldVerifyReplyBad", 10003, FaultKind::BadType, frame::kChecksum, 3,
+                                     SongWriteFailed}),
+    [](const ::testing::TestParamInfo<WriteFaultCase>& info) { return info.param.name; });
+
+TEST(SongFaults, FailedSongFileFlagGivesElevenButTheSongIsInPlace)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10004);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const Bytes song = SongAudio(10000, 3);
+    // The flag's erases are the only erases of flash 0 addresses; refuse the 5th of them.
+    s.rig.pedal.AddFault({FaultKind::Refuse, 0, 6, frame::kErase});
+    EXPECT_EQ(s.songs.write_song(0, song.data(), 10000, nullptr), SongFlagFailed);
+    EXPECT_EQ(SongResultText(SongFlagFailed), "Write wav flag failed!");
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(s.ReadSong(0), Reloaded(song, s.Area(), OldFormat));
+}
+
+TEST(SongFaults, CorruptedFatPageGivesFiveTheOthersLoadAndAWriteRepairsIt)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const Bytes a = SongAudio(1920, 1), b = SongAudio(3840, 2);
+    ASSERT_EQ(s.songs.write_song(0, a.data(), 1920, nullptr), SongOk);
+    ASSERT_EQ(s.songs.write_song(1, b.data(), 3840, nullptr), SongOk);
+    ASSERT_EQ(s.songs.write_song(2, a.data(), 1920, nullptr), SongOk);
+    const uint8_t cleared = 0x00;  // one block list byte changed, the checksum not
+    s.rig.pedal.Flash(1).Program(PageAddress(s.Area(), 1971, 0) + 7, &cleared, 1);
+    EXPECT_EQ(s.songs.load_songs(), SongChecksumError);
+    EXPECT_FALSE(s.songs.song(1)->is_used());
+    EXPECT_EQ(s.ReadSong(0), a);
+    EXPECT_EQ(s.ReadSong(2), a) << "slots after the broken one still load";
+    EXPECT_EQ(s.songs.load_required(), 0);
+    ASSERT_EQ(s.songs.write_song(1, b.data(), 3840, nullptr), SongOk);
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(s.ReadSong(1), b);
+}
+
+TEST(SongFaults, BrokenBlockChainsShowTheirBoxAndLoadAsEmpty)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002);
+    PlantFatPage(s, 0, 0, {5, 3000}, 300000);
+    PlantFatPage(s, 1, 0, {7}, 192 * 2000000);  // a unit count beyond the block list
+    PlantFatPage(s, 2, 0, {1975}, 1000);        // an info block, not a data block
+    PlantFatPage(s, 3, 0, {8}, 1920);
+    EXPECT_EQ(s.songs.load_songs(), SongOk);
+    ASSERT_EQ(prompt.texts.size(), 3);
+    EXPECT_EQ(prompt.texts[0], "Error:Block chain 1 greater than 3000");
+    for (uint32_t slot = 0; slot < 3; ++slot)
+        EXPECT_FALSE(s.songs.song(slot)->is_used()) << slot;
+    EXPECT_EQ(s.songs.song(3)->get_song_size(), 1920u);
+    EXPECT_TRUE(s.songs.used_blocks().test(8));
+    EXPECT_FALSE(s.songs.used_blocks().test(5));
+}
+
+TEST(SongFaults, BrokenOldRecordsShowTheirBoxAndLoadAsEmpty)
+{
+    struct Damage {
+        uint32_t offset;
+        std::vector<uint8_t> bytes;
+    };
+    const std::vector<Damage> damages = {
+        {12, {0x9A, 0x02}},  // last block index 666: more blocks than the area allows
+        {14, {64}},          // page position beyond the block
+        {15, {11}},          // unit beyond the page
+        {16, {0xB8, 0x0B}},  // block 3000
+    };
+    for (const Damage& d : damages) {
+        SCOPED_TRACE(d.offset);
+        CScriptedPrompt prompt;
+        CSongRig s(10003);
+        CLooperSongOld::Record r = CLooperSongOld::BuildRecord(s.Area(), {4}, 186);
+        std::copy(d.bytes.begin(), d.bytes.end(), r.begin() + d.offset);
+        s.rig.pedal.Flash(1).Program(PageAddress(s.Area(), 1980, 2), r.data(), r.size());
+        EXPECT_EQ(s.songs.load_songs(), SongOk);
+        EXPECT_EQ(prompt.texts.size(), 1);
+        EXPECT_TRUE(prompt.texts.value(0).startsWith("Error:Block chain "));
+        EXPECT_FALSE(s.songs.song(0)->is_used());
+    }
+}
+
+TEST(SongFaults, OldFormatRefusesAreasWithMoreBlocksThanItsRecordHolds)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10003);
+    SongAreaParams wide = s.Area();
+    wide.max_song_blocks = 1301;
+    CLooperSongOld slot;
+    slot.set_song_area(1980, wide, &s.rig.port);
+    const uint32_t commands = s.rig.pedal.CommandCount();
+    const Bytes song = SongAudio(1000, 1);
+    EXPECT_EQ(slot.write_song_file({1}, song.data(), 1000, nullptr), SongTooLarge);
+    EXPECT_EQ(s.rig.pedal.CommandCount(), commands);
+}
+
+// Any content of the info blocks: loads without a crash, shows at most the
+// named boxes, and leaves the catalogue usable.
+TEST(SongFaults, RandomFlashContentLoadsSafely)
+{
+    for (int32_t model : {10002, 10006}) {
+        for (uint32_t seed = 1; seed <= 4; ++seed) {
+            SCOPED_TRACE(seed);
+            CScriptedPrompt prompt;
+            CSongRig s(model);
+            const SongAreaParams& a = s.Area();
+            std::mt19937 rng(seed);
+            for (uint32_t slot = 0; slot < find_model(model)->song_slots; ++slot) {
+                Bytes noise = SongAudio(a.page_size * 4, rng());
+                if (seed % 2) {  // make it look like a song info
+                    noise[0] = model == 10002 ? 0x48 : 'l';
+                    noise[1] = model == 10002 ? 0x44 : 'o';
+                }
+                s.rig.pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), noise.data(), noise.size());
+            }
+            const int code = s.songs.load_songs();
+            EXPECT_TRUE(code == SongOk || code == SongChecksumError) << code;
+            for (const QString& text : prompt.texts)
+                EXPECT_TRUE(text.startsWith("Error:Block chain ")) << text.toStdString();
+            const Bytes song = SongAudio(4000, seed);
+            ASSERT_EQ(s.songs.write_song(0, song.data(), 4000, nullptr), SongOk);
+            const int again = s.Reload();
+            EXPECT_TRUE(again == SongOk || again == SongChecksumError) << again;
+            EXPECT_EQ(s.ReadSong(0), Reloaded(song, a, FormatOf(model)));
+        }
+    }
+}
