@@ -54,8 +54,9 @@ bool CByteRing::Pop(uint8_t& byte)
 
 void CByteRing::Flush()
 {
-    m_read.store(m_write.load(std::memory_order_acquire), std::memory_order_release);
+    // The flag first: a message dropped after it is flagged again.
     m_overflow.store(false, std::memory_order_release);
+    m_read.store(m_write.load(std::memory_order_acquire), std::memory_order_release);
 }
 
 bool CByteRing::Overflowed() const { return m_overflow.load(std::memory_order_acquire); }

@@ -4,6 +4,22 @@
 
 #include <memory>
 
+namespace {
+// Output ports not of this program: on JACK the program's own input port is
+// an output port too, and it comes and goes with every connection attempt.
+unsigned CountForeignPorts(IMidiOut& counter)
+{
+    unsigned count = 0;
+    const unsigned total = counter.getPortCount();
+    for (unsigned i = 0; i < total; ++i) {
+        const std::string name = counter.getPortName(i);
+        if (name.rfind("RtMidi Input Client", 0) != 0 && name.rfind("RtMidi Output Client", 0) != 0)
+            ++count;
+    }
+    return count;
+}
+}  // namespace
+
 CDeviceWatcher::CDeviceWatcher(IMidiService& midi, std::atomic<bool>& changed, std::chrono::milliseconds period)
     : m_midi(midi), m_changed(changed), m_period(period), m_thread([this] { WatchOutputDevices(); })
 {
@@ -41,7 +57,7 @@ void CDeviceWatcher::WatchOutputDevices()
             // starts later is still watched.
             if (!counter)
                 counter = m_midi.createOutput("RtMidi Output Client");
-            count = counter->getPortCount();
+            count = CountForeignPorts(*counter);
         } catch (const MidiError&) {
             counter.reset();
             continue;

@@ -51,18 +51,18 @@ bool CMidiPortPair::OpenOutput(unsigned index)
 bool CMidiPortPair::OpenInput(unsigned index)
 {
     return Guarded([&] {
-        const bool fresh = !m_in;
-        if (fresh) {
-            m_in = m_service.createInput(kInputClient, kQueueSizeLimit);
-            // One SysEx buffer big enough for any reply, so replies arrive whole.
-            m_in->setBufferSize(CByteRing::kDefaultCapacity, 1);
-        } else {
+        if (m_in) {
             m_in->closePort();
+        } else {
+            auto in = m_service.createInput(kInputClient, kQueueSizeLimit);
+            // One SysEx buffer big enough for any reply, so replies arrive whole.
+            in->setBufferSize(CByteRing::kDefaultCapacity, 1);
+            // Attached once, before any open can fail, and kept for every later open.
+            in->setCallback(&CMidiPortPair::OnMidiInput, this);
+            m_in = std::move(in);
         }
         m_in->openPort(index, kInputPort);
         m_in->ignoreTypes(false, false, false);
-        if (fresh)
-            m_in->setCallback(&CMidiPortPair::OnMidiInput, this);
     });
 }
 

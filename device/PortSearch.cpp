@@ -4,17 +4,16 @@
 #include "USBPort.h"
 
 #include <optional>
+#include <regex>
 
 namespace {
 
-std::string WithoutBridgeMarkers(std::string name)
+// Removes the direction markers of JACK bridges: "(capture)", "(playback)",
+// also numbered as "(capture_0)", with a blank before them.
+std::string WithoutBridgeMarkers(const std::string& name)
 {
-    for (const char* marker : {" (capture)", " (playback)", "(capture)", "(playback)"}) {
-        const std::string m(marker);
-        for (size_t at = name.find(m); at != std::string::npos; at = name.find(m))
-            name.erase(at, m.size());
-    }
-    return name;
+    static const std::regex marker(R"( ?\((capture|playback)(_\d+)?\))");
+    return std::regex_replace(name, marker, "");
 }
 
 // Identification at connection: a pedal in play mode is never kept.
@@ -37,6 +36,9 @@ void CloseIfPlayMode(CUSBPort& port)
 
 bool PortNamesPair(const std::string& input, const std::string& output)
 {
+    // A vanished port reads as an empty name; it is no device.
+    if (input.empty() || output.empty())
+        return false;
     return input == output || WithoutBridgeMarkers(input) == WithoutBridgeMarkers(output);
 }
 

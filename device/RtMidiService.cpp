@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <RtMidi.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <vector>
 
@@ -10,32 +11,54 @@ namespace {
 
 std::vector<RtMidi::Api> CandidateApis()
 {
-    if (const char* pinned = std::getenv("CORVANTA_MIDI_API"); pinned && *pinned)
-        return {RtMidi::getCompiledApiByName(pinned)};
+    if (const char* pinned = std::getenv("CORVANTA_MIDI_API"); pinned && *pinned) {
+        const RtMidi::Api api = RtMidi::getCompiledApiByName(pinned);
+        if (api == RtMidi::UNSPECIFIED)
+            throw MidiError(std::string("unknown MIDI API in CORVANTA_MIDI_API: ") + pinned);
+        return {api};
+    }
     std::vector<RtMidi::Api> apis;
     RtMidi::getCompiledApi(apis);
     return apis;
 }
 
-// Creates an RtMidi object on the first API that works, preferring one with ports.
+// The API every object of the run uses, chosen at the first creation: the
+// first that can be created, preferring one that has ports. One API for all
+// objects keeps port indexes of the search, the pair and the watcher alike.
+std::atomic<int> g_chosenApi{-1};
+
 template <class T, class... Args>
 std::unique_ptr<T> CreateWithFallback(Args&&... args)
 {
+    const int chosen = g_chosenApi.load();
+    if (chosen >= 0) {
+        try {
+            return std::make_unique<T>(RtMidi::Api(chosen), args...);
+        } catch (const RtMidiError& e) {
+            throw MidiError(e.getMessage());
+        }
+    }
     std::unique_ptr<T> first;
+    RtMidi::Api firstApi = RtMidi::UNSPECIFIED;
     std::string lastError = "no MIDI API is available";
     for (RtMidi::Api api : CandidateApis()) {
         try {
             auto object = std::make_unique<T>(api, args...);
-            if (object->getPortCount() > 0)
+            if (object->getPortCount() > 0) {
+                g_chosenApi.store(int(api));
                 return object;
-            if (!first)
+            }
+            if (!first) {
                 first = std::move(object);
+                firstApi = api;
+            }
         } catch (const RtMidiError& e) {
             lastError = e.getMessage();
         }
     }
     if (!first)
         throw MidiError(lastError);
+    g_chosenApi.store(int(firstApi));
     return first;
 }
 

@@ -72,7 +72,8 @@ void CUSBPort::EnterMode(LinkState state)
     m_state = state;
     m_pair.m_packed = state == UpdateMode ? 1 : 0;
     m_pair.m_ring.Flush();
-    m_replyPending = false;
+    // m_replyPending stays: a reply late for the last exchange (the identify
+    // before play mode, or the previous pair's) may still arrive.
 }
 
 bool CUSBPort::open(uint32_t ports, int mode)
@@ -265,7 +266,7 @@ CUSBPort::Identify CUSBPort::ReceiveIdentify(int budget_ms)
 {
     const uint8_t* reply = m_receive.get();
     size_t count = 0;
-    if (!receive_frame(m_receive.get(), kIdentifyReplySize + 1, budget_ms, count))
+    if (!receive_frame(m_receive.get(), kFrameBufferSize, budget_ms, count))
         return Identify::NoAnswer;
     if (count == sizeof kIdentifyRequest && std::memcmp(reply, kIdentifyRequest, count) == 0)
         return Identify::Echo;
@@ -296,12 +297,11 @@ bool CUSBPort::get_identify_responds(uint8_t* buffer, int budget_ms)
 
 bool CUSBPort::ExchangeRaw(const uint8_t (&command)[4], int budget_ms, uint8_t (&reply)[4])
 {
-    uint8_t buffer[kRawReplySize + 1];
     size_t count = 0;
-    if (!send_frame(command, sizeof command) || !receive_frame(buffer, sizeof buffer, budget_ms, count) ||
+    if (!send_frame(command, sizeof command) || !receive_frame(m_receive.get(), kFrameBufferSize, budget_ms, count) ||
         count != kRawReplySize)
         return false;
-    std::memcpy(reply, buffer, kRawReplySize);
+    std::memcpy(reply, m_receive.get(), kRawReplySize);
     return true;
 }
 
@@ -333,7 +333,7 @@ bool CUSBPort::GetStatusResponds(int budget_ms)
 {
     uint8_t* reply = m_receive.get();
     size_t count = 0;
-    if (!receive_frame(reply, kStatusReplySize + 1, budget_ms, count))
+    if (!receive_frame(reply, kFrameBufferSize, budget_ms, count))
         return false;
     if (count != kStatusReplySize) {
         ShowMessage("读取回复码长度错误,需要%d字节,收到%d字节", int(kStatusReplySize), int(count));
@@ -395,7 +395,7 @@ bool CUSBPort::get_checksum_responds(uint8_t& flash_no, uint32_t& address, uint3
 {
     uint8_t* reply = m_receive.get();
     size_t count = 0;
-    if (!receive_frame(reply, kChecksumReplySize + 1, kChecksumBudget, count) || count != kChecksumReplySize ||
+    if (!receive_frame(reply, kFrameBufferSize, kChecksumBudget, count) || count != kChecksumReplySize ||
         reply[2] != frame::kChecksum || frame::Length(reply) != kChecksumReplySize - frame::kOverhead)
         return false;
     if (!frame::ChecksumHolds(reply)) {
@@ -438,7 +438,7 @@ bool CUSBPort::get_upload_responds(uint8_t* destination, uint32_t n, uint8_t& fl
     uint8_t* reply = m_receive.get();
     const size_t expected = size_t(n) + 15;
     size_t count = 0;
-    if (!receive_frame(reply, expected + 1, kReadBudget, count))
+    if (!receive_frame(reply, kFrameBufferSize, kReadBudget, count))
         return false;
     if (count > 2 && reply[2] != frame::kRead) {
         qDebug("get_upload_responds::Data type not 0x23!\n");

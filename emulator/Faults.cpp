@@ -50,7 +50,7 @@ QString FaultSyntaxHelp()
         "  short[:K]      cut the reply to K bytes     address    echo a wrong address\n"
         "  length         echo a wrong data length     lie        wrong payload length field\n"
         "  realtime       real-time bytes in reply     oversize   one 60,000-byte message\n"
-        "  delay:MS       reply MS ms late             power      power lost from here on\n"
+        "  delay[:MS]     reply MS ms late (300)       power      power lost from here on\n"
         "  torn[:K]       power lost mid-command: only K bytes programmed or erased (default half)\n"
         "  flip           a worn cell: the write leaves one bit set that it should clear");
 }

@@ -48,6 +48,22 @@ bool CMemoryFlashStore::Write(uint64_t offset, const uint8_t* data, size_t n)
     return true;
 }
 
+bool CMemoryFlashStore::Erase(uint64_t offset, uint64_t n)
+{
+    while (n > 0) {
+        const uint64_t index = offset / m_granule;
+        const uint64_t at = offset % m_granule;
+        const uint64_t piece = std::min<uint64_t>(n, m_granule - at);
+        if (piece == m_granule)
+            m_granules.erase(index);
+        else if (uint8_t* g = Granule(index, false))
+            std::memset(g + at, 0xFF, size_t(piece));
+        offset += piece;
+        n -= piece;
+    }
+    return true;
+}
+
 CFileFlashStore::CFileFlashStore(const QString& path) : m_file(path)
 {
     m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
@@ -73,4 +89,15 @@ bool CFileFlashStore::Write(uint64_t offset, const uint8_t* data, size_t n)
     for (size_t i = 0; i < n; ++i)
         complement[i] = char(~data[i]);
     return m_file.seek(qint64(offset)) && m_file.write(complement.data(), qint64(n)) == qint64(n) && m_file.flush();
+}
+
+bool CFileFlashStore::Erase(uint64_t offset, uint64_t n)
+{
+    // Past the end of the file everything reads as erased already.
+    const uint64_t size = uint64_t(m_file.size());
+    if (offset >= size)
+        return true;
+    const std::vector<char> zeros(size_t(std::min<uint64_t>(n, size - offset)), 0);
+    return m_file.seek(qint64(offset)) && m_file.write(zeros.data(), qint64(zeros.size())) == qint64(zeros.size()) &&
+           m_file.flush();
 }

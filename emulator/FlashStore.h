@@ -12,6 +12,8 @@ public:
     virtual void Read(uint64_t offset, uint8_t* out, size_t n) = 0;
     // False when the bytes could not be stored (the pedal then refuses the command).
     virtual bool Write(uint64_t offset, const uint8_t* data, size_t n) = 0;
+    // Sets n bytes to 0xFF without keeping them, so erased flash costs nothing.
+    virtual bool Erase(uint64_t offset, uint64_t n) = 0;
 };
 
 // In memory; a granule is allocated only when it is first written, so a
@@ -21,6 +23,7 @@ public:
     explicit CMemoryFlashStore(uint32_t granule);
     void Read(uint64_t offset, uint8_t* out, size_t n) override;
     bool Write(uint64_t offset, const uint8_t* data, size_t n) override;
+    bool Erase(uint64_t offset, uint64_t n) override;
 
 private:
     uint8_t* Granule(uint64_t index, bool create);
@@ -40,6 +43,7 @@ public:
     QString ErrorString() const { return m_file.errorString(); }
     void Read(uint64_t offset, uint8_t* out, size_t n) override;
     bool Write(uint64_t offset, const uint8_t* data, size_t n) override;
+    bool Erase(uint64_t offset, uint64_t n) override;
 
 private:
     QFile m_file;

@@ -21,8 +21,8 @@ bool CNorFlash::EraseSector(uint64_t address, uint64_t limit)
     if (address >= m_size)
         return false;
     const uint64_t start = address - address % m_sectorSize;
-    const std::vector<uint8_t> erased(size_t(std::min<uint64_t>(m_sectorSize, limit)), 0xFF);
-    return m_store->Write(start, erased.data(), erased.size());
+    const uint64_t n = std::min({uint64_t(m_sectorSize), limit, m_size - start});
+    return m_store->Erase(start, n);
 }
 
 bool CNorFlash::Program(uint64_t address, const uint8_t* data, size_t n)

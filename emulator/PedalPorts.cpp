@@ -2,6 +2,8 @@
 
 #include <RtMidi.h>
 
+#include <cstdio>
+
 CInProcessPedalPorts::CInProcessPedalPorts(CInProcessMidi& midi, CVirtualPedal& pedal, std::string name)
     : CInProcessPedalPorts(midi, pedal, name, name)
 {
@@ -43,7 +45,14 @@ CJackPedalPorts::CJackPedalPorts(CVirtualPedal& pedal, const std::string& name) 
         m_out = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, capture);
         m_out->openVirtualPort(capture);
         RtMidiOut* out = m_out.get();
-        m_pedal.SetOutput([out](const uint8_t* bytes, size_t n) { out->sendMessage(bytes, n); });
+        m_pedal.SetOutput([out](const uint8_t* bytes, size_t n) {
+            try {
+                out->sendMessage(bytes, n);
+            } catch (const RtMidiError& e) {
+                // A reply that cannot go out is lost, as on a real cable.
+                std::fprintf(stderr, "corvanta-pedal: reply lost: %s\n", e.getMessage().c_str());
+            }
+        });
         // JACK calls back on its process thread; the pedal works on a thread of its own.
         m_queue = std::make_unique<CDeliveryQueue>(
             [this](const CDeliveryQueue::Message& m) { m_pedal.Handle(m.data(), m.size()); });

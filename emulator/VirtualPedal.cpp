@@ -49,17 +49,21 @@ CVirtualPedal::CVirtualPedal(PedalConfig config, std::unique_ptr<IFlashStore> fl
                              std::unique_ptr<IFlashStore> flash1)
     : m_config(config), m_mode(config.mode)
 {
-    if (m_config.flash1_size == 0)
-        SongFlashGeometry(m_config.identity ? m_config.identity->model_id : -1, m_config.flash1_size,
-                          m_config.flash1_sector);
     if (!flash0)
         flash0 = std::make_unique<CMemoryFlashStore>(m_config.flash0_sector);
-    if (!flash1)
-        flash1 = std::make_unique<CMemoryFlashStore>(m_config.flash1_sector);
     m_flash0 = std::make_unique<CNorFlash>(m_config.flash0_size, m_config.flash0_sector, std::move(flash0));
-    m_flash1 = std::make_unique<CNorFlash>(m_config.flash1_size, m_config.flash1_sector, std::move(flash1));
     if (m_config.identity)
         WriteIdentity(*m_config.identity);
+    // The song flash is the one of the model the pedal says it is, so a
+    // pedal restarted with other options keeps reading its songs alike.
+    if (m_config.flash1_size == 0) {
+        uint8_t model[4];
+        m_flash0->Read(kInfoBlockAddress + 4, model, sizeof model);
+        SongFlashGeometry(int32_t(frame::GetLE(model, 4)), m_config.flash1_size, m_config.flash1_sector);
+    }
+    if (!flash1)
+        flash1 = std::make_unique<CMemoryFlashStore>(m_config.flash1_sector);
+    m_flash1 = std::make_unique<CNorFlash>(m_config.flash1_size, m_config.flash1_sector, std::move(flash1));
 }
 
 void CVirtualPedal::WriteIdentity(const PedalIdentity& identity)
@@ -169,7 +173,7 @@ void CVirtualPedal::Handle(const uint8_t* message, size_t n)
     if (!reply.send)
         return;
     const bool realTime = fault && fault->kind == FaultKind::RealTime;
-    const uint32_t delay = fault && fault->kind == FaultKind::Delay ? fault->param : 0;
+    const uint32_t delay = fault && fault->kind == FaultKind::Delay ? (fault->param ? fault->param : 300) : 0;
     SendEncoded(reply, packed, n, delay, realTime);
 }
 
@@ -308,7 +312,7 @@ CNorFlash* CVirtualPedal::Target(uint8_t flash_no)
 void CVirtualPedal::Erase(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* torn)
 {
     CNorFlash* flash = length == 5 ? Target(p[0]) : nullptr;
-    const uint32_t address = frame::GetLE(p + 1, 4);
+    const uint32_t address = flash ? frame::GetLE(p + 1, 4) : 0;
     if (!flash || address >= flash->Size()) {
         Status(reply, kRefused);
         return;
@@ -324,8 +328,8 @@ void CVirtualPedal::Erase(const uint8_t* p, uint32_t length, Reply& reply, const
 void CVirtualPedal::Write(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* torn, bool flip)
 {
     CNorFlash* flash = length >= 8 ? Target(p[0]) : nullptr;
-    const uint32_t address = frame::GetLE(p + 1, 4);
-    const uint32_t n = length >= 8 ? frame::GetLE(p + 5, 3) : 0;
+    const uint32_t address = flash ? frame::GetLE(p + 1, 4) : 0;
+    const uint32_t n = flash ? frame::GetLE(p + 5, 3) : 0;
     if (!flash || length != 8 + n || n > kMaxWrite || !flash->Contains(address, n)) {
         Status(reply, kRefused);
         return;
@@ -347,8 +351,8 @@ void CVirtualPedal::Write(const uint8_t* p, uint32_t length, Reply& reply, const
 void CVirtualPedal::Read(const uint8_t* p, uint32_t length, Reply& reply)
 {
     CNorFlash* flash = length == 8 ? Target(p[0]) : nullptr;
-    const uint32_t address = frame::GetLE(p + 1, 4);
-    const uint32_t n = frame::GetLE(p + 5, 3);
+    const uint32_t address = flash ? frame::GetLE(p + 1, 4) : 0;
+    const uint32_t n = flash ? frame::GetLE(p + 5, 3) : 0;
     if (!flash || n > kMaxRead || !flash->Contains(address, n)) {
         Status(reply, kRefused);
         return;
@@ -363,8 +367,8 @@ void CVirtualPedal::Read(const uint8_t* p, uint32_t length, Reply& reply)
 void CVirtualPedal::Checksum(const uint8_t* p, uint32_t length, Reply& reply)
 {
     CNorFlash* flash = length == 9 ? Target(p[0]) : nullptr;
-    const uint32_t address = frame::GetLE(p + 1, 4);
-    const uint32_t n = frame::GetLE(p + 5, 4);
+    const uint32_t address = flash ? frame::GetLE(p + 1, 4) : 0;
+    const uint32_t n = flash ? frame::GetLE(p + 5, 4) : 0;
     uint16_t sum = 0;
     if (!flash || !flash->Sum16(address, n, sum)) {
         Status(reply, kRefused);

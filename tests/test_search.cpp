@@ -27,6 +27,8 @@ TEST(PortNames, PairOnlyIdenticalNamesOrNamesEqualWithoutBridgeMarkers)
                               "a2j:USB Looper [20] (playback): USB Looper MIDI 1"));
     EXPECT_TRUE(PortNamesPair("Pedal (capture):Pedal (capture)", "Pedal (playback):Pedal (playback)"));
     EXPECT_FALSE(PortNamesPair("Pedal (capture)", "Other (playback)"));
+    EXPECT_TRUE(PortNamesPair("Midi-Bridge:USB Looper (capture_0) MIDI 1", "Midi-Bridge:USB Looper (playback_0) MIDI 1"));
+    EXPECT_FALSE(PortNamesPair("", "")) << "a vanished port is no device";
 }
 
 TEST(PortSearch, FindsThePedalAmongOtherPorts)
@@ -165,6 +167,15 @@ TEST(PlayMode, UnansweredRegistersGiveMinusOneAndTheConnectionStillSucceeds)
     EXPECT_FALSE(rig.port.handshake(100)) << "a raw reply must be exactly 4 bytes";
 }
 
+TEST(Connection, AFailedOpenDoesNotLoseTheInputCallback)
+{
+    CScriptedPrompt prompt;
+    CPedalRig rig;
+    EXPECT_FALSE(rig.port.connect_device(7)) << "no input port 7";
+    EXPECT_TRUE(rig.port.connect_device(0));
+    EXPECT_EQ(rig.port.state(), UpdateMode);
+}
+
 TEST(Connection, NoAnswerStaysClosed)
 {
     CScriptedPrompt prompt;
@@ -253,6 +264,9 @@ TEST(Watcher, RaisesTheFlagWhenOutputPortsComeAndGoAndStops)
         auto source = midi.AddSource("Input only");
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         EXPECT_FALSE(changed.load()) << "input ports are not watched";
+        auto own = midi.AddDestination("RtMidi Input Client:RtMidi Input", [](const CDeliveryQueue::Message&) {});
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        EXPECT_FALSE(changed.load()) << "the program's own ports are not counted";
         auto added = midi.AddDestination("Pedal", [](const CDeliveryQueue::Message&) {});
         ASSERT_TRUE(Eventually([&] { return changed.load(); }));
         changed = false;
