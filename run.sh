@@ -21,7 +21,7 @@ source scripts/jack-session.sh
 export JACK_DEFAULT_SERVER="corvanta-demo-$$"
 export CORVANTA_MIDI_API=jack
 FLASH_DIR="$PWD/demo/pedal"
-PEDAL_ARGS=(--name "Corvanta Pedal")
+PEDAL_ARGS=(--name "Corvanta Pedal" --demo-songs)
 trap stop_jack_session EXIT
 start_jack_session
 "$BIN/corvanta"

@@ -1,4 +1,5 @@
 // corvanta-pedal: the virtual pedal as a program, on JACK MIDI ports.
+#include "DemoSongs.h"
 #include "PedalPorts.h"
 #include "VirtualPedal.h"
 
@@ -18,11 +19,20 @@ namespace {
 std::atomic<bool> g_stop{false};
 void OnSignal(int) { g_stop.store(true); }
 
+// The song library's diagnostic lines are for the program's debug output;
+// the pedal keeps its standard error for warnings and errors.
+void QuietDebug(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "corvanta-pedal: %s\n", qPrintable(text));
+}
+
 struct Options {
     QString flashDir;
     PedalConfig config;
     std::string name = "Corvanta Pedal";
     std::vector<FaultRule> faults;
+    bool demoSongs = false;
 };
 
 const char* const kUsage =
@@ -38,6 +48,7 @@ const char* const kUsage =
     "  --name NAME               base name of its MIDI ports (default \"Corvanta Pedal\")\n"
     "  --fault SPEC              inject a fault; may be given several times\n"
     "  --link-speed BYTES_PER_S[:LATENCY_MS]  model a slow link (default: off)\n"
+    "  --demo-songs              fill a blank song area with three short generated loops\n"
     "  --help                    this text\n"
     "\n"
     "Fault SPEC: ";
@@ -112,6 +123,10 @@ Options ParseArguments(const QStringList& args)
             std::printf("%s%s\n", kUsage, qPrintable(FaultSyntaxHelp()));
             std::exit(0);
         }
+        if (option == "--demo-songs") {
+            o.demoSongs = true;
+            continue;
+        }
         if (i + 1 >= args.size())
             Fail(QStringLiteral("option %1 needs a value (see --help)").arg(option));
         const QString value = args[++i];
@@ -141,11 +156,15 @@ std::unique_ptr<CFileFlashStore> OpenImage(const QString& folder, const char* na
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    qInstallMessageHandler(QuietDebug);
     Options o = ParseArguments(app.arguments());
     if (!QDir().mkpath(o.flashDir))
         Fail(QStringLiteral("cannot create folder %1").arg(o.flashDir));
 
     CVirtualPedal pedal(o.config, OpenImage(o.flashDir, "flash0.bin"), OpenImage(o.flashDir, "flash1.bin"));
+    QString demoError;
+    if (o.demoSongs && !WriteDemoSongs(pedal, demoError))
+        Fail(QStringLiteral("cannot write the demo songs: %1").arg(demoError));
     for (const FaultRule& rule : o.faults)
         pedal.AddFault(rule);
 
