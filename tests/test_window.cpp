@@ -1,6 +1,7 @@
 // The main window, offscreen, against the in-process MIDI service.
 #include "AppFiles.h"
 #include "CorvantaQT.h"
+#include "Frame.h"
 #include "ProgressEvent.h"
 #include "TestSupport.h"
 
@@ -99,6 +100,25 @@ TEST(Window, ShowsTheConnectedPedalAndEnablesButtonsByModel)
         EXPECT_EQ(window.windowTitle(), c.title);
         EXPECT_EQ(CommandButtons(window), c.buttons);
     }
+}
+
+TEST(Window, LoadsTheSongCatalogueAndReportsAFailedLoad)
+{
+    {
+        CScriptedPrompt prompt;
+        CPedalRig rig(PedalFor(10002));
+        CorvantaQT window(rig.midi);
+        EXPECT_EQ(window.SongList().size(), 30u);
+        EXPECT_TRUE(prompt.texts.isEmpty());
+    }
+    CScriptedPrompt prompt;
+    CPedalRig rig(PedalFor(10002));
+    // The information block read is the first read; the catalogue's are next.
+    rig.pedal.AddFault({FaultKind::WrongAddress, 0, 2, frame::kRead});
+    CorvantaQT window(rig.midi);
+    ASSERT_EQ(prompt.texts.size(), 1);
+    EXPECT_EQ(prompt.texts[0], "Load song info failed !");
+    EXPECT_EQ(window.windowTitle(), "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)") << "the link stays open";
 }
 
 TEST(Window, PlayModePedalAtStartShowsItsBoxAndStaysUnconnected)
