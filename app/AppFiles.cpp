@@ -15,6 +15,14 @@ bool FolderWritable(const QString& folder)
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("probe-XXXXXX")));
     return probe.open();
 }
+
+bool WarnOpenFailed(const QString& path)
+{
+    Prompt().Inform(QStringLiteral("Message"),
+                    QStringLiteral("Open file '%1' failed, it may be occupied by other process")
+                        .arg(QFileInfo(path).fileName()));
+    return false;
+}
 }  // namespace
 
 QString ChooseAppDir(const QString& programFolder, const QString& userConfigFolder)
@@ -37,12 +45,13 @@ QString FolderOf(const QString& path) { return QFileInfo(path).absolutePath() + 
 bool OpenFileOrWarn(QFile& file, const QString& path, QIODevice::OpenMode mode)
 {
     file.setFileName(path);
-    if (file.open(mode))
-        return true;
-    Prompt().Inform(QStringLiteral("Message"),
-                    QStringLiteral("Open file '%1' failed, it may be occupied by other process")
-                        .arg(QFileInfo(path).fileName()));
-    return false;
+    return file.open(mode) || WarnOpenFailed(path);
+}
+
+bool OpenFileOrWarn(QSaveFile& file, const QString& path)
+{
+    file.setFileName(path);
+    return file.open(QIODevice::WriteOnly) || WarnOpenFailed(path);
 }
 
 bool ReadFileAt(const QString& path, qint64 offset, qint64 length, char* buffer)

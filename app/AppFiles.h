@@ -1,6 +1,7 @@
 #pragma once
 // Shared file routines and the settings file of the program's faces.
 #include <QFile>
+#include <QSaveFile>
 #include <QString>
 
 // The folder for the settings file and temporary files, ending in "/": the
@@ -16,6 +17,8 @@ QString FolderOf(const QString& path);
 // Opens file at path in mode; on failure shows "Open file '%1' failed, it may
 // be occupied by other process" and returns false.
 bool OpenFileOrWarn(QFile& file, const QString& path, QIODevice::OpenMode mode);
+// The same for a file written whole or not at all.
+bool OpenFileOrWarn(QSaveFile& file, const QString& path);
 bool ReadFileAt(const QString& path, qint64 offset, qint64 length, char* buffer);
 bool WriteWholeFile(const QString& path, const char* data, qint64 length);
 void RemoveIfExists(const QString& path);

@@ -29,6 +29,9 @@ CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
     ui->setupUi(this);
     connect(ui->m_btnSelLocal, &QCheckBox::clicked, this, &CorvantaQT::OnSelectLocalFile);
     connect(ui->m_lstSong, &QListWidget::currentRowChanged, this, &CorvantaQT::currentRowChanged);
+    connect(ui->m_btnUpload, &QPushButton::clicked, this, &CorvantaQT::OnUploadSong);
+    connect(ui->m_btnDownload, &QPushButton::clicked, this, &CorvantaQT::OnDownloadSong);
+    connect(ui->m_btnDelete, &QPushButton::clicked, this, &CorvantaQT::OnDeleteSong);
     ui->propSheet->setCurrentIndex(kSongTab);
 
     ui->progressBar->hide();
@@ -36,6 +39,7 @@ CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
     setWindowFlags((windowFlags() & ~Qt::WindowMaximizeButtonHint) | Qt::MSWindowsFixedSizeDialogHint);
     // The Windows hint does nothing elsewhere; a fixed size holds on every platform.
     setFixedSize(size());
+    m_wave.set_format(1, 12000, 16);
 
     QEvent::registerEventType(kProgressEventType);
     m_iconSong = QIcon(QString(kPictures) + "tone.ico");
@@ -127,8 +131,11 @@ void CorvantaQT::RefreshSongs()
 {
     if (!CanHoldSongs(m_pUSBPort->state(), m_pUSBPort->device_info()))
         return;
-    if (m_songList.load_songs() != 0)
+    if (m_songList.load_songs() != 0) {
         ShowMessage("Load song info failed !");
+        return;
+    }
+    InitTreeFromMicData();
 }
 
 bool CorvantaQT::BeginOperation(Operation operation)
@@ -204,4 +211,8 @@ void CorvantaQT::ApplySourceChoice()
 
 void CorvantaQT::OnSelectLocalFile(bool) { ApplySourceChoice(); }
 
-void CorvantaQT::currentRowChanged(int currentRow) { m_nCurSong = currentRow; }
+void CorvantaQT::currentRowChanged(int currentRow)
+{
+    m_nCurSong = currentRow;
+    UpdateSelection();
+}

@@ -3,6 +3,7 @@
 // connection poll, the progress bar and the title with the link status.
 #include "DeviceWatcher.h"
 #include "LooperSongList.h"
+#include "Wave.h"
 #include "MidiService.h"
 #include "USBPort.h"
 
@@ -11,6 +12,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class CorvantaQTClass;
@@ -45,6 +47,17 @@ protected:
     void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
+    // The song page.
+    void InitTreeFromMicData();
+    void FillSongList(int row);
+    void UpdateSelection();
+    void ShowResult(int code);
+
+public slots:
+    void OnUploadSong();
+    void OnDownloadSong();
+    void OnDeleteSong();
+
 private slots:
     void OnSelectLocalFile(bool boSel);
     void currentRowChanged(int currentRow);
@@ -66,10 +79,19 @@ private:
     void ApplySourceChoice();
     void ClearDeviceLists();
     void SetProgress(int value);
+    // After a dialog: the link, the model and the row are still what the
+    // command relies on.
+    bool SongPageStillValid(bool rowMustBeUsed) const;
+    bool RowUsed(int row) const;
+    // The result code to show, or none when the file could not be opened (its message was shown).
+    std::optional<int> ExportTo(const QString& path, uint32_t row);
+    // The result code to show, or none when the WAV file was refused with its message.
+    std::optional<int> ImportFrom(const QString& path, uint32_t row);
 
     std::unique_ptr<Ui::CorvantaQTClass> ui;
     std::unique_ptr<CUSBPort> m_pUSBPort;
     IMidiService& m_midi;
+    CWave m_wave;
     CLooperSongList m_songList;
     int32_t m_nOperation = OpIdle;
     int32_t m_nCurSong = -1;

@@ -6,9 +6,10 @@ set -euo pipefail
 PACKAGES=(
     cmake g++ pkg-config
     qtbase5-dev qtbase5-dev-tools
-    librtmidi-dev
+    librtmidi-dev libsoxr-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     jackd2
+    sox ffmpeg
 )
 
 missing=()

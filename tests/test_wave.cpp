@@ -1,0 +1,378 @@
+// WAV files made by real tools (sox, ffmpeg) and by hand, the writer, and
+// the conversion with libsoxr.
+#include "TestSupport.h"
+#include "Wave.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+
+QTemporaryDir& Dir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// Runs a tool; the file it makes is the test's input.
+QString Made(const QString& name, const QString& program, const QStringList& args)
+{
+    const QString path = Dir().filePath(name);
+    QProcess tool;
+    tool.start(program, QStringList(args).replaceInStrings("OUT", path));
+    EXPECT_TRUE(tool.waitForFinished(30000)) << program.toStdString();
+    EXPECT_EQ(tool.exitCode(), 0) << program.toStdString() << ": " << tool.readAllStandardError().toStdString();
+    return path;
+}
+
+// One second of a 1 kHz sine from sox in the given layout.
+QString SoxSine(int rate, int bits, int channels, const char* encoding)
+{
+    const QString name = QString("sine_%1_%2_%3_%4.wav").arg(rate).arg(bits).arg(channels).arg(encoding);
+    return Made(name, "sox",
+                {"-n", "-r", QString::number(rate), "-b", QString::number(bits), "-c", QString::number(channels), "-e",
+                 encoding, "OUT", "synth", "1", "sine", "1000", "vol", "0.5"});
+}
+
+int16_t Sample24Upper(const uint8_t* p) { return int16_t(p[1] | (p[2] << 8)); }
+
+// Sign changes of channel ch of 24-bit frames, which count the sine's periods.
+int ZeroCrossings(const CWave& w, int ch)
+{
+    const uint8_t* s = w.samples();
+    const int align = w.format().nBlockAlign;
+    int crossings = 0;
+    bool positive = Sample24Upper(s + ch * 3) >= 0;
+    for (uint32_t i = 1; i < w.frame_count(); ++i) {
+        const bool now = Sample24Upper(s + i * align + ch * 3) >= 0;
+        crossings += now != positive;
+        positive = now;
+    }
+    return crossings;
+}
+
+Bytes FileBytes(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    const QByteArray all = f.readAll();
+    return Bytes(all.begin(), all.end());
+}
+
+QString WriteBytes(const QString& name, const Bytes& bytes)
+{
+    const QString path = Dir().filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+    return path;
+}
+
+// A canonical 16-bit mono file with the given chunks before "data".
+Bytes HandMade(uint32_t frames, const Bytes& extraChunks = {}, uint16_t blockAlign = 2, uint32_t dataSizeDelta = 0)
+{
+    Bytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0};
+    const uint8_t fmt[16] = {1, 0, 1, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 1, 0, uint8_t(blockAlign), 0, 16, 0};
+    b.insert(b.end(), fmt, fmt + 16);
+    b.insert(b.end(), extraChunks.begin(), extraChunks.end());
+    const uint32_t size = frames * 2 + dataSizeDelta;
+    const uint8_t data[8] = {'d', 'a', 't', 'a', uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16),
+                             uint8_t(size >> 24)};
+    b.insert(b.end(), data, data + 8);
+    for (uint32_t i = 0; i < frames * 2; ++i)
+        b.push_back(uint8_t(i));
+    return b;
+}
+
+}  // namespace
+
+// ---- Files from real tools ----
+
+struct Layout {
+    int bits, channels;
+    const char* encoding;
+    bool convertible;
+};
+void PrintTo(const Layout& l, std::ostream* os) { *os << l.bits << "-bit " << l.encoding << " x" << l.channels; }
+
+class ToolFile : public ::testing::TestWithParam<std::tuple<Layout, int>> {};
+
+TEST_P(ToolFile, LoadsAndConvertsKeepingItsFrequency)
+{
+    CScriptedPrompt prompt;
+    const auto [layout, rate] = GetParam();
+    CWave wave;
+    ASSERT_TRUE(wave.load(SoxSine(rate, layout.bits, layout.channels, layout.encoding)));
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+    EXPECT_EQ(wave.frame_count(), uint32_t(rate));
+    EXPECT_EQ(wave.IsConvertible(), layout.convertible);
+    if (!layout.convertible)
+        return;
+    for (uint16_t channels : {1, 2}) {
+        CWave copy;
+        ASSERT_TRUE(copy.load(SoxSine(rate, layout.bits, layout.channels, layout.encoding)));
+        copy.convert(channels, 46875);
+        EXPECT_EQ(copy.format(), CWave::TargetFormat(channels, 46875));
+        EXPECT_NEAR(double(copy.frame_count()), 46875.0, 3.0);
+        // 1,000 periods in a second: about 2,000 sign changes in each channel.
+        for (int ch = 0; ch < channels; ++ch)
+            EXPECT_NEAR(ZeroCrossings(copy, ch), 2000, 4) << "channel " << ch;
+        EXPECT_EQ(copy.samples()[3 * channels * 100], 0) << "the low byte of a widened 16-bit sample is 0";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, ToolFile,
+    ::testing::Combine(::testing::Values(Layout{16, 1, "signed-integer", true}, Layout{16, 2, "signed-integer", true},
+                                         Layout{24, 1, "signed-integer", true}, Layout{24, 2, "signed-integer", true},
+                                         Layout{32, 2, "signed-integer", true}, Layout{32, 2, "floating-point", true},
+                                         Layout{8, 1, "unsigned-integer", false},
+                                         Layout{8, 2, "unsigned-integer", false},
+                                         Layout{32, 1, "floating-point", false},
+                                         Layout{32, 1, "signed-integer", false}),
+                       ::testing::Values(44100, 48000, 96000)));
+
+TEST(WaveReader, SkipsTheChunksOtherToolsWrite)
+{
+    CScriptedPrompt prompt;
+    // ffmpeg writes a LIST chunk before "data", sox a "fact" chunk for floats.
+    const QString ffmpeg = Made("ffmpeg.wav", "ffmpeg",
+                                {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                                 "sine=frequency=1000:duration=0.5:sample_rate=44100", "-ac", "2", "OUT"});
+    const Bytes raw = FileBytes(ffmpeg);
+    ASSERT_NE(std::search(raw.begin(), raw.end(), std::begin("LIST"), std::end("LIST") - 1), raw.end());
+    CWave wave;
+    ASSERT_TRUE(wave.load(ffmpeg));
+    EXPECT_EQ(wave.frame_count(), 22050u);
+    EXPECT_EQ(wave.format().nChannels, 2);
+
+    // An odd-sized chunk is followed by its pad byte.
+    const Bytes odd = {'J', 'U', 'N', 'K', 3, 0, 0, 0, 1, 2, 3, 0, 'b', 'e', 'x', 't', 2, 0, 0, 0, 9, 9};
+    ASSERT_TRUE(wave.load(WriteBytes("junk.wav", HandMade(5, odd))));
+    EXPECT_EQ(wave.frame_count(), 5u);
+    EXPECT_EQ(wave.samples()[1], 1);
+    EXPECT_EQ(wave.format().cbSize, 0) << "a 16-byte format chunk";
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
+
+TEST(WaveReader, ExtensibleFormatTakesItsSubFormat)
+{
+    CScriptedPrompt prompt;
+    CWave wave;
+    ASSERT_TRUE(wave.load(SoxSine(48000, 24, 2, "signed-integer")));
+    EXPECT_EQ(wave.format().wFormatTag, kWaveTagExtensible) << "sox writes a 40-byte extensible chunk";
+    EXPECT_EQ(wave.effective_tag(), kWaveTagPcm);
+    EXPECT_EQ(wave.format().cbSize, 22);
+    EXPECT_TRUE(wave.IsConvertible());
+}
+
+TEST(WaveReader, RefusesFilesThatLackTheirChunksWithTheirMessages)
+{
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        const char* message;
+    };
+    Bytes dataFirst = HandMade(4);
+    std::copy(std::begin("JUNK"), std::end("JUNK") - 1, dataFirst.begin() + 12);  // first chunk is no "fmt "
+    Bytes noData = HandMade(4);
+    std::copy(std::begin("dat!"), std::end("dat!") - 1, noData.begin() + 36);
+    const std::vector<Case> cases = {
+        {"empty.wav", {}, "RIFF not found"},
+        {"rifx.wav", {'R', 'I', 'F', 'X', 0, 0, 0, 0}, "RIFF not found"},
+        {"short.wav", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A'}, "WAVEfmt not found"},
+        {"datafirst.wav", dataFirst, "WAVEfmt not found"},
+        {"nodata.wav", noData, "data segment not found"},
+        {"align0.wav", HandMade(4, {}, 0), "unusable format"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CScriptedPrompt prompt;
+        CWave wave;
+        wave.set_format(1, 12000, 16);
+        const QString path = WriteBytes(c.name, c.bytes);
+        EXPECT_FALSE(wave.load(path));
+        ASSERT_EQ(prompt.texts.size(), 1);
+        EXPECT_TRUE(prompt.texts[0].startsWith("Wave file '" + path + "'")) << prompt.texts[0].toStdString();
+        EXPECT_TRUE(prompt.texts[0].contains(c.message)) << prompt.texts[0].toStdString();
+        EXPECT_EQ(wave.format().nSamplesPerSec, 12000u) << "the object is unchanged";
+    }
+}
+
+TEST(WaveReader, TrustsNoDataSizeBeyondTheFile)
+{
+    CScriptedPrompt prompt;
+    CWave wave;
+    // A data size that is not a multiple of the frame size keeps whole frames.
+    ASSERT_TRUE(wave.load(WriteBytes("odd.wav", HandMade(6, {}, 2, 1))));
+    EXPECT_EQ(wave.frame_count(), 6u);
+    // A 4 GiB data size in a 100-byte file allocates what the file holds.
+    Bytes huge = HandMade(28);
+    huge[40] = huge[41] = huge[42] = huge[43] = 0xFF;
+    ASSERT_TRUE(wave.load(WriteBytes("huge.wav", huge)));
+    EXPECT_EQ(wave.frame_count(), 28u);
+    // Truncated files at every length: no crash, only the whole frames there.
+    const Bytes full = FileBytes(SoxSine(44100, 16, 2, "signed-integer"));
+    for (size_t length : {size_t(0), size_t(4), size_t(11), size_t(20), size_t(43), size_t(44), size_t(45),
+                          size_t(1001), full.size() / 2}) {
+        CScriptedPrompt quiet;
+        CWave cut;
+        if (cut.load(WriteBytes("cut.wav", Bytes(full.begin(), full.begin() + length))))
+            EXPECT_LE(cut.data_size(), length) << length;
+        else
+            EXPECT_EQ(quiet.texts.size(), 1) << length;
+    }
+}
+
+// ---- Writer ----
+
+TEST(WaveWriter, TenFramesOf24BitMonoMakeThe76ByteFile)
+{
+    CWave wave;
+    wave.set_format(1, 46875, 24);
+    std::unique_ptr<uint8_t[]> samples(new uint8_t[30]);
+    for (int i = 0; i < 30; ++i)
+        samples[i] = uint8_t(i + 1);
+    wave.set_samples(std::move(samples), 10);
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    ASSERT_TRUE(wave.write_to(buffer));
+    const QByteArray file = buffer.data();
+    ASSERT_EQ(file.size(), 76);
+    const auto le32 = [&](int at) { return uint32_t(uint8_t(file[at]) | uint8_t(file[at + 1]) << 8 |
+                                                    uint8_t(file[at + 2]) << 16 | uint32_t(uint8_t(file[at + 3])) << 24); };
+    EXPECT_EQ(file.left(4), "RIFF");
+    EXPECT_EQ(le32(4), 68u);
+    EXPECT_EQ(file.mid(8, 8), "WAVEfmt ");
+    EXPECT_EQ(le32(16), 18u);
+    EXPECT_EQ(file.mid(38, 4), "data");
+    EXPECT_EQ(le32(42), 30u);
+    EXPECT_EQ(uint8_t(file[46]), 1);
+    EXPECT_EQ(uint8_t(file[75]), 30);
+
+    buffer.seek(0);
+    CWave back;
+    ASSERT_TRUE(back.read_from(buffer));
+    EXPECT_EQ(back.format(), wave.format());
+    EXPECT_EQ(back.format().cbSize, 18);
+    EXPECT_EQ(Bytes(back.samples(), back.samples() + 30), Bytes(wave.samples(), wave.samples() + 30));
+}
+
+// ---- Conversion ----
+
+namespace {
+CWave Made(uint16_t tag, uint16_t channels, uint16_t bits, uint32_t rate, const Bytes& frames)
+{
+    CWave w;
+    w.set_format(channels, rate, bits);
+    QBuffer b;
+    b.open(QIODevice::ReadWrite);
+    w.write_to(b);
+    QByteArray file = b.data();
+    file[20] = char(tag);
+    file.resize(46);
+    const uint32_t size = uint32_t(frames.size());
+    for (int i = 0; i < 4; ++i)
+        file[42 + i] = char(size >> (8 * i));
+    file.append(reinterpret_cast<const char*>(frames.data()), int(frames.size()));
+    QBuffer in(&file);
+    in.open(QIODevice::ReadOnly);
+    EXPECT_TRUE(w.read_from(in));
+    return w;
+}
+
+Bytes Repeat(const Bytes& frame, int times)
+{
+    Bytes all;
+    for (int i = 0; i < times; ++i)
+        all.insert(all.end(), frame.begin(), frame.end());
+    return all;
+}
+
+Bytes Float32(float a, float b)
+{
+    Bytes f(8);
+    std::memcpy(f.data(), &a, 4);
+    std::memcpy(f.data() + 4, &b, 4);
+    return f;
+}
+
+int32_t Sample24(const CWave& w, uint32_t frame, int ch)
+{
+    const uint8_t* p = w.samples() + frame * w.format().nBlockAlign + ch * 3;
+    return int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8;
+}
+}  // namespace
+
+TEST(Conversion, ChannelsAreDuplicatedOrTheFirstIsKept)
+{
+    CWave mono = Made(kWaveTagPcm, 1, 16, 46875, Repeat({0xE8, 0x03}, 4000));  // 1,000
+    mono.convert(2, 46875);
+    ASSERT_GT(mono.frame_count(), 3000u);
+    EXPECT_EQ(Sample24(mono, 2000, 0), 1000 * 256);
+    EXPECT_EQ(Sample24(mono, 2000, 1), 1000 * 256);
+    CWave stereo = Made(kWaveTagPcm, 2, 16, 46875, Repeat({0xE8, 0x03, 0x18, 0xFC}, 4000));  // 1,000 and -1,000
+    stereo.convert(1, 46875);
+    EXPECT_EQ(Sample24(stereo, 2000, 0), 1000 * 256) << "no mix-down: channel 0 only";
+}
+
+TEST(Conversion, FloatsScaleAndSaturate)
+{
+    struct Case {
+        float value;
+        int16_t expected;
+    };
+    for (const Case& c : {Case{0.5f, 16384}, Case{1.5f, 32767}, Case{-3.0f, -32768}, Case{NAN, 0}}) {
+        CWave w = Made(kWaveTagFloat, 2, 32, 46875, Repeat(Float32(c.value, 0.0f), 4000));
+        w.convert(1, 46875);
+        ASSERT_GT(w.frame_count(), 3000u);
+        EXPECT_NEAR(Sample24(w, 2000, 0), c.expected * 256, 256) << c.value;
+    }
+}
+
+TEST(Conversion, UnsupportedLayoutsGiveNoFramesWithTheTargetRecord)
+{
+    struct Case {
+        uint16_t tag, channels, bits;
+    };
+    for (const Case& c : {Case{1, 1, 32}, Case{1, 2, 8}, Case{1, 3, 16}, Case{3, 1, 32}, Case{1, 5, 8}}) {
+        CWave w = Made(c.tag, c.channels, c.bits, 44100, Bytes(c.channels * c.bits / 8 * 100, 0x40));
+        EXPECT_FALSE(w.IsConvertible());
+        w.convert(1, 46875);
+        EXPECT_EQ(w.frame_count(), 0u) << c.channels << "x" << c.bits;
+        EXPECT_EQ(w.format(), CWave::TargetFormat(1, 46875));
+    }
+}
+
+TEST(Conversion, ExactFormatIsLeftAloneAndALyingByteRateCannotOverrun)
+{
+    CWave exact;
+    exact.set_format(1, 46875, 24);
+    std::unique_ptr<uint8_t[]> s(new uint8_t[300]());
+    const uint8_t* before = s.get();
+    exact.set_samples(std::move(s), 100);
+    exact.convert(1, 46875);
+    EXPECT_EQ(exact.samples(), before);
+    EXPECT_EQ(exact.frame_count(), 100u);
+
+    CWave liar = Made(kWaveTagPcm, 2, 16, 44100, Repeat({1, 0, 2, 0}, 5000));
+    QByteArray file;
+    QBuffer b(&file);
+    b.open(QIODevice::ReadWrite);
+    liar.write_to(b);
+    file[28] = 1;  // nAvgBytesPerSec = 1
+    file[29] = file[30] = file[31] = 0;
+    b.seek(0);
+    ASSERT_TRUE(liar.read_from(b));
+    liar.convert(2, 48000);
+    EXPECT_NEAR(double(liar.frame_count()), 5000.0 * 48000 / 44100, 3.0);
+}
