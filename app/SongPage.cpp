@@ -138,8 +138,11 @@ void CorvantaQT::OnDownloadSong()
     // A WAV file that was refused has shown its message; nothing was written.
     if (const std::optional<int> code = ImportFrom(path, uint32_t(row))) {
         ShowResult(*code);
-        m_songList.load_songs();
-        FillSongList(row);
+        // A song too large or converted to nothing never reached the pedal.
+        if (*code != SongTooLarge && *code != kCommandFailed) {
+            m_songList.load_songs();
+            FillSongList(row);
+        }
     }
     EndOperation();
 }

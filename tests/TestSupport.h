@@ -27,6 +27,12 @@ public:
     QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) override;
     bool ShiftHeld() override { return shift; }
     bool OpenUrl(const QUrl& url) override;
+    // Forgets the boxes seen so far.
+    void Clear()
+    {
+        texts.clear();
+        titles.clear();
+    }
 
     QStringList texts;            // every box and question text, in order
     QStringList titles;           // their titles
