@@ -88,7 +88,8 @@ TEST(Window, ShowsTheConnectedPedalAndEnablesButtonsByModel)
         std::vector<bool> buttons;
     };
     const std::vector<Case> cases = {
-        {10002, "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)", {true, true, true, true, true}},
+        // Row 0 is selected and empty: import only.
+        {10002, "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)", {false, true, false, true, true}},
         {10001, "Corvanta V1.7 - (Connected - RK-20, Ver=V1.2.3)", {false, false, false, true, true}},
         {10009, "Corvanta V1.7 - (Unknown device connected !)", {false, false, false, true, true}},
     };
@@ -193,7 +194,8 @@ TEST(Window, PollFindsAPluggedPedalAndNoticesItsUnplugging)
     CVirtualPedal pedal(PedalFor(10004));
     auto ports = std::make_unique<CInProcessPedalPorts>(midi, pedal, "USB Looper");
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle().contains("SONDRAL"); }, 5000));
-    EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, true));
+    EXPECT_EQ(CommandButtons(window), std::vector<bool>({false, true, false, true, true}));
+    EXPECT_EQ(window.findChild<QListWidget*>("m_lstSong")->count(), 1);
     ports.reset();
     EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle().contains("No device"); }, 5000));
     EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, false));
