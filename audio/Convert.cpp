@@ -114,7 +114,10 @@ uint8_t* CWave::convert_channel(bool first, const WaveFormat& target, uint8_t* d
     ExtractChannel(layout, first, in.data());
     std::vector<int16_t> out(capacity);
     const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
-    const soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
+    soxr_io_spec_t io = soxr_io_spec(SOXR_INT16_I, SOXR_INT16_I);
+    // Without dither the same input always gives the same output, so a mono
+    // source duplicated into two channels gives two identical channels.
+    io.flags |= SOXR_NO_DITHER;
     size_t produced = 0;
     const soxr_error_t error = soxr_oneshot(m_format.nSamplesPerSec, target.nSamplesPerSec, 1, in.data(), in.size(),
                                             nullptr, out.data(), out.size(), &produced, &io, &quality, nullptr);
