@@ -4,7 +4,15 @@
 #include "PortSearch.h"
 #include "TestSupport.h"
 
+#include "Wave.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 using Bytes = std::vector<uint8_t>;
 
@@ -32,4 +40,49 @@ TEST(EndToEnd, LargestFramesCrossTheLink)
     ASSERT_TRUE(port.flash_read(1, 0x40000, back.data(), uint32_t(back.size())));
     EXPECT_EQ(back, data);
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
+
+TEST(EndToEnd, ListImportExportAndDeleteASong)
+{
+    CScriptedPrompt prompt;
+    QTemporaryDir dir;
+    CWave sine;
+    sine.set_format(1, 44100, 16);
+    std::unique_ptr<uint8_t[]> samples(new uint8_t[2 * 44100]);
+    for (int i = 0; i < 44100; ++i) {
+        const int16_t v = int16_t(10000 * std::sin(2 * M_PI * 220 * i / 44100.0));
+        samples[2 * i] = uint8_t(v);
+        samples[2 * i + 1] = uint8_t(v >> 8);
+    }
+    sine.set_samples(std::move(samples), 44100);
+    const QString in = dir.filePath("in.wav"), out = dir.filePath("out.wav");
+    {
+        QFile file(in);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(sine.write_to(file));
+    }
+    CorvantaQT window;
+    auto* list = window.findChild<QListWidget*>("m_lstSong");
+    ASSERT_EQ(list->count(), 30);
+    list->setCurrentRow(4);
+    prompt.answers.push_back(true);  // a song from an earlier run may be there
+    prompt.files.push_back(in);
+    window.OnDownloadSong();
+    ASSERT_EQ(prompt.texts.last(), "Successful !");
+    EXPECT_TRUE(list->item(4)->text().startsWith("Song 005 -- (0.13  MB)")) << list->item(4)->text().toStdString();
+
+    // The pedal keeps whole 192-byte units of the 46,875 frames.
+    const double stored = window.SongList().song(4)->get_song_size() / 3.0;
+    EXPECT_NEAR(stored, 46875.0, 64.0);
+    prompt.files.push_back(out);
+    window.OnUploadSong();
+    ASSERT_EQ(prompt.texts.last(), "Successful !");
+    CWave exported;
+    ASSERT_TRUE(exported.load(out));
+    EXPECT_EQ(exported.format(), CWave::TargetFormat(1, 48000));
+    EXPECT_NEAR(double(exported.frame_count()), stored * 48000.0 / 46875.0, 4.0);
+
+    prompt.answers.push_back(true);
+    window.OnDeleteSong();
+    EXPECT_EQ(list->item(4)->text(), "Song 005 -- (Empty)");
 }
