@@ -32,6 +32,8 @@ CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
     connect(ui->m_btnUpload, &QPushButton::clicked, this, &CorvantaQT::OnUploadSong);
     connect(ui->m_btnDownload, &QPushButton::clicked, this, &CorvantaQT::OnDownloadSong);
     connect(ui->m_btnDelete, &QPushButton::clicked, this, &CorvantaQT::OnDeleteSong);
+    connect(ui->m_btnOpen, &QPushButton::clicked, this, &CorvantaQT::OnOpenFirmwareFile);
+    connect(ui->m_btnUpdate, &QPushButton::clicked, this, &CorvantaQT::OnUpdateFirmware);
     ui->propSheet->setCurrentIndex(kSongTab);
 
     ui->progressBar->hide();

@@ -2,6 +2,7 @@
 // The program's one window: two pages ("Song Edit", "Firmware Update"), the
 // connection poll, the progress bar and the title with the link status.
 #include "DeviceWatcher.h"
+#include "FirmwareFile.h"
 #include "LooperSongList.h"
 #include "Wave.h"
 #include "MidiService.h"
@@ -57,6 +58,8 @@ public slots:
     void OnUploadSong();
     void OnDownloadSong();
     void OnDeleteSong();
+    void OnOpenFirmwareFile();
+    void OnUpdateFirmware();
 
 private slots:
     void OnSelectLocalFile(bool boSel);
@@ -91,6 +94,7 @@ private:
     std::unique_ptr<Ui::CorvantaQTClass> ui;
     std::unique_ptr<CUSBPort> m_pUSBPort;
     IMidiService& m_midi;
+    CFirmwareFile m_firmwareFile;
     CWave m_wave;
     CLooperSongList m_songList;
     int32_t m_nOperation = OpIdle;

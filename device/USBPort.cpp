@@ -386,7 +386,9 @@ int CUSBPort::flash_write_verify(uint8_t flash_no, uint32_t address, const uint8
     uint8_t echoedFlash;
     uint32_t echoedAddress, echoedLength;
     uint16_t sum;
-    if (!send_frame(f, frameLength) || !get_checksum_responds(echoedFlash, echoedAddress, echoedLength, sum))
+    // The reply must be for this query: the same flash, address and length.
+    if (!send_frame(f, frameLength) || !get_checksum_responds(echoedFlash, echoedAddress, echoedLength, sum) ||
+        echoedFlash != flash_no || echoedAddress != address || echoedLength != length)
         return 4;
     return sum == expected ? 1 : 3;
 }

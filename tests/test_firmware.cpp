@@ -1,5 +1,6 @@
 // The firmware decoder against files from corvanta-fwpack, and flash layouts.
 #include "FirmwareFile.h"
+#include "FirmwareSupport.h"
 #include "FlashLayout.h"
 #include "TestSupport.h"
 
@@ -17,42 +18,17 @@ QTemporaryDir& Dir()
     return dir;
 }
 
-QString Write(const QString& name, const QByteArray& bytes)
-{
-    const QString path = Dir().filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return path;
-}
+QString Write(const QString& name, const QByteArray& bytes) { return WriteTestFile(Dir().filePath(name), bytes); }
 
-QByteArray Image(int n, int seed)
-{
-    QByteArray b(n, 0);
-    for (int i = 0; i < n; ++i)
-        b[i] = char((i * 31 + seed) ^ (i >> 9));
-    return b;
-}
+QByteArray Image(int n, int seed) { return FirmwareImage(n, seed); }
 
 const char* const kLayoutA = "[FLASH 1]\nTYPE=0\nStart Address=0x8000\nEnd Address=0x10000\nSector Size=0x1000\n";
 const char* const kLayoutB = "[FLASH 1]\nTYPE=1\nStart Address=0x10000\nEnd Address=0x30000\nSector Size=65536\n";
 
-// Packs sections (layout text, image) with extra packer options.
-QString Pack(const QString& name, const std::vector<std::pair<QByteArray, QByteArray>>& sections,
-             const QStringList& extra = {}, const QString& model = "10002")
+QString Pack(const QString& name, const FirmwareSections& sections, const QStringList& extra = {},
+             const QString& model = "10002")
 {
-    QStringList args = {"--out", Dir().filePath(name), "--model", model};
-    int k = 0;
-    for (const auto& [layout, image] : sections) {
-        args << "--section" << Write(QString("%1-%2.ini").arg(name).arg(k), layout)
-             << Write(QString("%1-%2.bin").arg(name).arg(k), image);
-        ++k;
-    }
-    QProcess packer;
-    packer.start(QStringLiteral(FWPACK_BINARY), args + extra);
-    EXPECT_TRUE(packer.waitForFinished(10000));
-    EXPECT_EQ(packer.exitCode(), 0) << packer.readAllStandardError().toStdString();
-    return Dir().filePath(name);
+    return PackFirmware(Dir().path(), name, sections, extra, model);
 }
 
 std::vector<std::pair<QByteArray, QByteArray>> FourSections()

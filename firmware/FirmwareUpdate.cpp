@@ -1,0 +1,191 @@
+#include "FirmwareUpdate.h"
+
+#include "Prompt.h"
+#include "USBPort.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <algorithm>
+
+CFirmwareUpdate::CFirmwareUpdate(CUSBPort& port, CFirmwareFile& file, QObject* receiver,
+                                 std::function<void(int)> setBar)
+    : m_port(port), m_file(file), m_receiver(receiver), m_setBar(std::move(setBar))
+{
+}
+
+bool CFirmwareUpdate::UpdateFromFile(const QString& path, bool shiftHeld)
+{
+    m_file.section_count = 0;
+    m_file.sections.clear();
+    m_file.file_path = path;
+    if (!m_file.Load(path)) {
+        ShowMessage(m_file.error_text);
+        return false;
+    }
+    const QFileInfo before(path);
+    if (!ModelAccepted(shiftHeld))
+        return false;
+    std::vector<Section> order;
+    if (!BuildSectionOrder(order))
+        return false;
+    // What was validated is what gets written: a file that changed meanwhile is refused.
+    const QFileInfo now(path);
+    if (now.size() != before.size() || now.lastModified() != before.lastModified()) {
+        ShowMessage("The firmware file changed during the update");
+        return false;
+    }
+    for (const Section& section : order) {
+        if (!EraseSection(section))
+            return false;
+    }
+    // Back to front, and flash 1 before flash 0: the boot program's flash comes last.
+    std::vector<const Section*> writes;
+    for (const Section& section : order)
+        writes.push_back(&section);
+    std::stable_sort(writes.begin(), writes.end(), [](const Section* a, const Section* b) {
+        if ((a->flash() == 1) != (b->flash() == 1))
+            return a->flash() == 1;
+        return a->start() > b->start();
+    });
+    for (const Section* section : writes) {
+        if (!WriteSection(*section))
+            return false;
+    }
+    return true;
+}
+
+bool CFirmwareUpdate::ModelAccepted(bool shiftHeld)
+{
+    const int32_t model = m_port.device_info().model_id;
+    if (model == -1 || m_file.TargetModel() == model)
+        return true;
+    if (!shiftHeld) {
+        ShowMessage("File not match the connected device,please confirm");
+        return false;
+    }
+    return Prompt().AskYesNo(QStringLiteral("Update"),
+                             QStringLiteral("The file is for model %1, the pedal is model %2. Update anyway ?")
+                                 .arg(m_file.TargetModel())
+                                 .arg(model));
+}
+
+// Reads, parses and checks every section before anything is erased.
+bool CFirmwareUpdate::BuildSectionOrder(std::vector<Section>& order)
+{
+    if (m_file.section_count == 0) {
+        ShowMessage("The firmware file holds no sections");
+        return false;
+    }
+    for (uint32_t i = 0; i < m_file.section_count; ++i) {
+        Section section{i, {}, {}};
+        if (!ReadSection(i, section))
+            return false;
+        order.push_back(std::move(section));
+    }
+    std::stable_sort(order.begin(), order.end(), [](const Section& a, const Section& b) { return a.start() < b.start(); });
+    return NoOverlaps(order);
+}
+
+bool CFirmwareUpdate::ReadSection(uint32_t index, Section& section)
+{
+    uint32_t length = 0;
+    const uint8_t* text = m_file.ReadSectionLayout(index, length);
+    if (!text)
+        return false;
+    // Each layout is parsed from a file of its own, never the settings file.
+    QTemporaryFile layoutFile;
+    if (!layoutFile.open() || layoutFile.write(reinterpret_cast<const char*>(text), length) != qint64(length) ||
+        !layoutFile.flush())
+        return false;
+    if (!section.layout.Load(layoutFile.fileName())) {
+        ShowMessage(section.layout.error_text);
+        return false;
+    }
+    if (section.layout.sectors.empty()) {
+        ShowMessage("Section %u has no flash range", index + 1);
+        return false;
+    }
+    const uint8_t* data = m_file.ReadSectionData(index, length);
+    if (!data)
+        return false;
+    if (length > section.layout.total_size) {
+        ShowMessage("Space not enough !");
+        return false;
+    }
+    section.image = QByteArray(reinterpret_cast<const char*>(data), int(length));
+    return true;
+}
+
+bool CFirmwareUpdate::NoOverlaps(const std::vector<Section>& order)
+{
+    for (size_t a = 0; a < order.size(); ++a) {
+        for (size_t b = a + 1; b < order.size(); ++b) {
+            const Section& x = order[a];
+            const Section& y = order[b];
+            const uint64_t xEnd = uint64_t(x.start()) + x.layout.total_size;
+            const uint64_t yEnd = uint64_t(y.start()) + y.layout.total_size;
+            if (x.flash() == y.flash() && x.start() < yEnd && y.start() < xEnd) {
+                ShowMessage("Sections %u and %u overlap on flash %u", x.index + 1, y.index + 1, x.flash());
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool CFirmwareUpdate::EraseSection(const Section& section)
+{
+    const std::vector<FlashSector>& sectors = section.layout.sectors;
+    const uint64_t length = uint64_t(section.image.size());
+    size_t n = 0;
+    for (uint64_t covered = 0; n < sectors.size() && (n == 0 || covered < length); ++n)
+        covered += sectors[n].size;
+    for (size_t k = 0; k < n; ++k) {
+        if (!m_port.flash_erase(uint8_t(sectors[k].flash_no), sectors[k].address)) {
+            ShowMessage("Erase sector failed,address=0x%.8X", sectors[k].address);
+            return false;
+        }
+        m_setBar(int(80 * (k + 1) / n));
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
+bool CFirmwareUpdate::WriteSection(const Section& section)
+{
+    const FlashSector& first = section.layout.sectors.front();
+    const int status = WriteFlashRange(first.flash_no, first.address, first.size,
+                                       reinterpret_cast<const uint8_t*>(section.image.constData()),
+                                       uint32_t(section.image.size()));
+    m_setBar(100);
+    switch (status) {
+    case 1:
+        return true;
+    case 0:
+        ShowMessage("Write data failed !");
+        return false;
+    case 3:
+        ShowMessage("Verify data failed");
+        return false;
+    case 4:
+        ShowMessage("Write data timeout !");
+        return false;
+    default:
+        return false;
+    }
+}
+
+int CFirmwareUpdate::WriteFlashRange(uint32_t flash_no, uint32_t address, uint32_t s, const uint8_t* data,
+                                     uint32_t length)
+{
+    if (flash_no != 1 && length > s) {
+        const int status = m_port.flash_write_verify(uint8_t(flash_no), address + s, data + s, length - s, m_receiver);
+        if (status != 1)
+            return status;
+        return m_port.flash_write_verify(uint8_t(flash_no), address, data, s, m_receiver);
+    }
+    return m_port.flash_write_verify(uint8_t(flash_no), address, data, length, m_receiver);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Firmware files for tests, made by corvanta-fwpack (not by the decoder).
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+using FirmwareSections = std::vector<std::pair<QByteArray, QByteArray>>;  // layout text, image
+
+// Packs the sections into folder/name with extra packer options; returns the path.
+QString PackFirmware(const QString& folder, const QString& name, const FirmwareSections& sections,
+                     const QStringList& extra = {}, const QString& model = "10002");
+QString WriteTestFile(const QString& path, const QByteArray& bytes);
+// Bytes that differ along the image.
+QByteArray FirmwareImage(int n, int seed);
+// A one-group layout text.
+QByteArray LayoutText(int type, uint32_t start, uint32_t end, uint32_t sector);

@@ -1,0 +1,205 @@
+// The firmware update from a local file, offscreen, through the virtual pedal.
+#include "AppFiles.h"
+#include "CorvantaQT.h"
+#include "FirmwareSupport.h"
+#include "Frame.h"
+#include "TestSupport.h"
+#include "WireCodec.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Command {
+    uint8_t code, flash;
+    uint32_t address;
+};
+
+class FirmwareUpdate : public ::testing::Test {
+protected:
+    static PedalConfig Config()
+    {
+        PedalConfig c = PedalFor(10002);
+        c.flash0_sector = 4096;
+        return c;
+    }
+    void SetUp() override
+    {
+        window = std::make_unique<CorvantaQT>(rig.midi);
+        window->findChild<QCheckBox*>("m_btnSelLocal")->click();
+        QObject::connect(window->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged,
+                         [this](int v) { bar.push_back(v); });
+    }
+
+    // Runs the update of a file and returns the boxes it showed.
+    QStringList Update(const QString& path)
+    {
+        prompt.Clear();
+        bar.clear();
+        rig.pedal.SetRecording(true);
+        recordedBefore = rig.pedal.Received().size();
+        window->findChild<QLineEdit*>("m_editPath")->setText(path);
+        window->OnUpdateFirmware();
+        return prompt.texts;
+    }
+    // Erase and write commands the update sent, in order.
+    std::vector<Command> FlashCommands(uint8_t code)
+    {
+        std::vector<Command> out;
+        const auto all = rig.pedal.Received();
+        for (size_t i = recordedBefore; i < all.size(); ++i) {
+            std::vector<uint8_t> f(all[i].size());
+            f.resize(Unpack7(all[i].data() + 1, all[i].size() - 2, f.data(), f.size()));
+            if (f.size() >= 11 && f[2] == code)
+                out.push_back({f[2], f[6], frame::GetLE(&f[7], 4)});
+        }
+        return out;
+    }
+    QByteArray Flash(int no, uint32_t address, int n)
+    {
+        QByteArray b(n, 0);
+        rig.pedal.Flash(no).Read(address, reinterpret_cast<uint8_t*>(b.data()), size_t(n));
+        return b;
+    }
+    QString Pack(const QString& name, const FirmwareSections& s, const QStringList& extra = {},
+                 const QString& model = "10002")
+    {
+        return PackFirmware(dir.path(), name, s, extra, model);
+    }
+
+    QTemporaryDir dir;
+    CScriptedPrompt prompt;
+    CPedalRig rig{Config()};
+    std::unique_ptr<CorvantaQT> window;
+    std::vector<int> bar;
+    size_t recordedBefore = 0;
+};
+
+}  // namespace
+
+TEST_F(FirmwareUpdate, ErasesAscendingWritesBackToFrontFirstSectorLast)
+{
+    const QByteArray high = FirmwareImage(10000, 1), low = FirmwareImage(3000, 2);
+    const QString path = Pack("two.dat", {{LayoutText(0, 0x10000, 0x14000, 4096), high},
+                                          {LayoutText(0, 0x8000, 0x10000, 4096), low}});
+    EXPECT_EQ(Update(path), QStringList({"Successful!"}));
+    std::vector<uint32_t> erased;
+    for (const Command& c : FlashCommands(frame::kErase))
+        erased.push_back(c.address);
+    EXPECT_EQ(erased, (std::vector<uint32_t>{0x8000, 0x10000, 0x11000, 0x12000}));
+    const std::vector<Command> writes = FlashCommands(frame::kWrite);
+    ASSERT_GE(writes.size(), 3u);
+    EXPECT_EQ(writes.front().address, 0x11000u) << "after the first sector first";
+    EXPECT_EQ(writes[writes.size() - 2].address, 0x10000u) << "the first sector last";
+    EXPECT_EQ(writes.back().address, 0x8000u) << "the lower section after the higher";
+    EXPECT_EQ(Flash(0, 0x10000, high.size()), high);
+    EXPECT_EQ(Flash(0, 0x8000, low.size()), low);
+    EXPECT_NE(std::find(bar.begin(), bar.end(), 26), bar.end());
+    EXPECT_NE(std::find(bar.begin(), bar.end(), 53), bar.end());
+    ASSERT_FALSE(bar.empty());
+    EXPECT_EQ(bar.back(), 100);
+    EXPECT_EQ(window->CurrentOperation(), OpIdle);
+}
+
+TEST_F(FirmwareUpdate, SongFlashIsWrittenInOneRunAndBeforeFlashZero)
+{
+    const QByteArray song = FirmwareImage(70000, 3), boot = FirmwareImage(5000, 4);
+    const QString path = Pack("both.dat", {{LayoutText(0, 0x20000, 0x30000, 4096), boot},
+                                           {LayoutText(1, 0x100000, 0x140000, 65536), song}});
+    EXPECT_EQ(Update(path), QStringList({"Successful!"}));
+    const std::vector<Command> writes = FlashCommands(frame::kWrite);
+    ASSERT_FALSE(writes.empty());
+    EXPECT_EQ(writes.front().flash, 1);
+    EXPECT_EQ(writes.front().address, 0x100000u);
+    EXPECT_EQ(writes.back().flash, 0);
+    EXPECT_EQ(writes.back().address, 0x20000u);
+    EXPECT_EQ(Flash(1, 0x100000, song.size()), song);
+    EXPECT_EQ(Flash(0, 0x20000, boot.size()), boot);
+}
+
+TEST_F(FirmwareUpdate, InvalidFilesAreRefusedBeforeAnyErase)
+{
+    const QByteArray layout = LayoutText(0, 0x8000, 0x9000, 4096);
+    struct Case {
+        QString path;
+        QString first;
+    };
+    const std::vector<Case> cases = {
+        {Pack("fits.dat", {{layout, FirmwareImage(4097, 1)}}), "Space not enough !"},
+        {Pack("other.dat", {{layout, FirmwareImage(100, 1)}}, {}, "10003"),
+         "File not match the connected device,please confirm"},
+        {Pack("broken.dat", {{layout, FirmwareImage(100, 1)}}, {"--damage", "record:1"}), "Data1l header checksum Error"},
+        {Pack("none.dat", {}), "The firmware file holds no sections"},
+        {Pack("overlap.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(100, 1)},
+                              {LayoutText(0, 0x9000, 0xB000, 4096), FirmwareImage(100, 2)}}),
+         "Sections 1 and 2 overlap on flash 0"},
+        {Pack("badlayout.dat", {{"[FLASH 1]\nTYPE=0\nStart Address=0x9000\nEnd Address=0x8000\n", FirmwareImage(10, 1)}}),
+         "FLASH 1 end address is below its start address"},
+        {Pack("empty-layout.dat", {{"[OTHER]\nx=1\n", FirmwareImage(10, 1)}}), "Section 1 has no flash range"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first.toStdString());
+        EXPECT_EQ(Update(c.path), QStringList({c.first, "Failed!"}));
+        EXPECT_TRUE(FlashCommands(frame::kErase).empty()) << "nothing erased";
+    }
+    EXPECT_EQ(Update(Pack("exact.dat", {{layout, FirmwareImage(4096, 1)}})), QStringList({"Successful!"}))
+        << "an image of exactly the layout's size fits";
+}
+
+TEST_F(FirmwareUpdate, ShiftLetsAnotherModelsFileThroughAfterAQuestion)
+{
+    const QString path = Pack("other.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)}}, {}, "10003");
+    prompt.shift = true;
+    prompt.answers.push_back(false);
+    QStringList boxes = Update(path);
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_EQ(boxes[1], "Failed!");
+    EXPECT_TRUE(FlashCommands(frame::kErase).empty());
+    prompt.answers.push_back(true);
+    boxes = Update(path);
+    EXPECT_EQ(boxes.last(), "Successful!");
+}
+
+TEST_F(FirmwareUpdate, DeviceFaultsGiveTheirMessages)
+{
+    const QString path = Pack("one.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(6000, 1)}});
+    struct Case {
+        FaultKind kind;
+        int code;
+        const char* message;
+    };
+    for (const Case& c : {Case{FaultKind::Refuse, frame::kErase, "Erase sector failed,address=0x00008000"},
+                          Case{FaultKind::Refuse, frame::kWrite, "Write data failed !"},
+                          Case{FaultKind::BitFlip, frame::kWrite, "Verify data failed"},
+                          Case{FaultKind::BadType, frame::kChecksum, "Write data timeout !"},
+                          Case{FaultKind::WrongAddress, frame::kChecksum, "Write data timeout !"}}) {
+        SCOPED_TRACE(c.message);
+        rig.pedal.AddFault({c.kind, 0, 1, c.code});
+        EXPECT_EQ(Update(path), QStringList({c.message, "Failed!"}));
+        rig.pedal.ClearFaults();
+    }
+}
+
+TEST_F(FirmwareUpdate, SettingsAndAUsersConfigIniSurvive)
+{
+    WriteSetting("/Config/WavSaveDir", "/music/");
+    const QString users = WriteTestFile(dir.filePath("Config.ini"), "[Mine]\nkeep=1\n");
+    const QString path = Pack("one.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)}});
+    EXPECT_EQ(Update(path), QStringList({"Successful!"}));
+    EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), "/music/");
+    QFile mine(users);
+    mine.open(QIODevice::ReadOnly);
+    EXPECT_EQ(mine.readAll(), "[Mine]\nkeep=1\n");
+    QFile::remove(SettingsFilePath());
+}
+
+TEST_F(FirmwareUpdate, EmptyPathIsReported)
+{
+    EXPECT_EQ(Update(QString()), QStringList({"No update file selected !"}));
+}
