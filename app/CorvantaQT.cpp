@@ -49,6 +49,7 @@ CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
     ApplySourceChoice();
     setStyleSheet(kStyleSheet);
     InitConnection();
+    StartVersionCheck();
 }
 
 CorvantaQT::~CorvantaQT()
@@ -66,10 +67,12 @@ void CorvantaQT::InitConnection()
     SearchDevice(*m_pUSBPort);
     UpdateTitle();
     UpdateButtons();
-    if (m_pUSBPort->state() == Closed)
+    if (m_pUSBPort->state() == Closed) {
         ClearDeviceLists();
-    else
+    } else {
         RefreshSongs();
+        LoadWebFirmwareList();
+    }
     m_pWatchThread = std::make_unique<CDeviceWatcher>(m_midi, m_bOutDevChanged);
     m_nTimerId = startTimer(1000, Qt::CoarseTimer);
 }
@@ -101,6 +104,7 @@ void CorvantaQT::PollConnection()
         UpdateTitle();
         UpdateButtons();
         RefreshSongs();
+        LoadWebFirmwareList();
         qDebug("CDevBaseDlg::connected=TRUE %d\n", m_pUSBPort->device_info().model_id);
         return;
     }

@@ -14,6 +14,10 @@
 #include <atomic>
 #include <memory>
 #include <optional>
+#include <vector>
+
+class QNetworkAccessManager;
+class QNetworkReply;
 
 namespace Ui {
 class CorvantaQTClass;
@@ -32,6 +36,8 @@ public:
     void UpdateButtons();
     // Loads the song catalogue when the pedal can hold songs.
     void RefreshSongs();
+    // Fills the web firmware list from the update server's catalogue.
+    void LoadWebFirmwareList();
     // Start of a long operation: only when idle; shows the bar at 0 and
     // disables the other page's tab.
     bool BeginOperation(Operation operation);
@@ -60,6 +66,7 @@ public slots:
     void OnDeleteSong();
     void OnOpenFirmwareFile();
     void OnUpdateFirmware();
+    void OnDownloadFinished(QNetworkReply* reply);
 
 private slots:
     void OnSelectLocalFile(bool boSel);
@@ -85,6 +92,8 @@ private:
     // After a dialog: the link, the model and the row are still what the
     // command relies on.
     bool SongPageStillValid(bool rowMustBeUsed) const;
+    void StartVersionCheck();
+    bool UpdateFromWeb(bool shiftHeld);
     bool RowUsed(int row) const;
     // The result code to show, or none when the file could not be opened (its message was shown).
     std::optional<int> ExportTo(const QString& path, uint32_t row);
@@ -94,6 +103,8 @@ private:
     std::unique_ptr<Ui::CorvantaQTClass> ui;
     std::unique_ptr<CUSBPort> m_pUSBPort;
     IMidiService& m_midi;
+    QNetworkAccessManager* m_pNetManager = nullptr;
+    std::vector<QString> web_firmware_paths;
     CFirmwareFile m_firmwareFile;
     CWave m_wave;
     CLooperSongList m_songList;

@@ -3,7 +3,13 @@
 #include "CorvantaQT.h"
 #include "FirmwareUpdate.h"
 #include "Prompt.h"
+#include "WebCatalogue.h"
 #include "ui_CorvantaQT.h"
+
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTemporaryFile>
 
 void CorvantaQT::OnOpenFirmwareFile()
 {
@@ -25,8 +31,21 @@ void CorvantaQT::OnUpdateFirmware()
     CBusyGuard busy(*this);
     // Shift is read when the button is clicked.
     const bool shiftHeld = Prompt().ShiftHeld();
-    if (!ui->m_btnSelLocal->isChecked())
-        return;  // the web list is not offered yet
+    if (!ui->m_btnSelLocal->isChecked()) {
+        const int i = ui->m_comNewSoftware->currentIndex();
+        if (web_firmware_paths.empty() || i < 0 || size_t(i) >= web_firmware_paths.size())
+            return;
+        const uint32_t offered = ParseWebVersion(ui->m_comNewSoftware->itemText(i));
+        if (offered <= uint32_t(m_pUSBPort->device_info().version) &&
+            !Prompt().AskYesNo(QStringLiteral("Update"),
+                               QStringLiteral("The selected firmware version less or equal to the connected device, "
+                                              "still update ?")))
+            return;
+        BeginOperation(OpFirmware);
+        ShowMessage(UpdateFromWeb(shiftHeld) ? "Successful!" : "Failed!");
+        EndOperation();
+        return;
+    }
     const QString path = ui->m_editPath->text();
     if (path.isEmpty()) {
         ShowMessage("No update file selected !");
@@ -40,4 +59,85 @@ void CorvantaQT::OnUpdateFirmware()
     CFirmwareUpdate update(*m_pUSBPort, m_firmwareFile, this, [this](int value) { ui->progressBar->setValue(value); });
     ShowMessage(update.UpdateFromFile(path, shiftHeld) ? "Successful!" : "Failed!");
     EndOperation();
+}
+
+// Downloads the chosen entry into a file of its own in the program folder,
+// updates from it and removes it, whatever the outcome.
+bool CorvantaQT::UpdateFromWeb(bool shiftHeld)
+{
+    constexpr qint64 kMaxFirmware = 64 << 20;
+    QByteArray body;
+    const QString url = UpdateServerBase() + web_firmware_paths[size_t(ui->m_comNewSoftware->currentIndex())];
+    if (!CMyHttp::Instance().Get(url, body, kMaxFirmware)) {
+        ShowMessage("Download firmware failed !");
+        return false;
+    }
+    QTemporaryFile file(AppDir() + QStringLiteral("~webfirmware-XXXXXX.dat"));
+    if (!file.open() || file.write(body) != body.size() || !file.flush()) {
+        ShowMessage(QStringLiteral("Open file '%1' failed, it may be occupied by other process")
+                        .arg(QFileInfo(file.fileName()).fileName()));
+        return false;
+    }
+    file.close();
+    CFirmwareUpdate update(*m_pUSBPort, m_firmwareFile, this, [this](int value) { ui->progressBar->setValue(value); });
+    return update.UpdateFromFile(file.fileName(), shiftHeld);
+}
+
+void CorvantaQT::LoadWebFirmwareList()
+{
+    constexpr qint64 kMaxCatalogue = 1 << 20;
+    QByteArray body;
+    if (!CMyHttp::Instance().Get(UpdateServerBase() + "/velmo_update/Firmware/path.xml", body, kMaxCatalogue))
+        return;
+    const DeviceModel* model = find_model(m_pUSBPort->device_info().model_id);
+    if (!model) {
+        ui->m_btnSelLocal->setChecked(true);
+        ApplySourceChoice();
+        return;
+    }
+    bool ok = false;
+    const std::vector<CatalogueEntry> entries = ParseCatalogue(body, model->id, ok);
+    if (!ok) {
+        ShowMessage("Open web firmware info failed !");
+        return;
+    }
+    // The names and their paths are rebuilt together, index for index.
+    ui->m_comNewSoftware->clear();
+    web_firmware_paths.clear();
+    for (const CatalogueEntry& entry : entries) {
+        ui->m_comNewSoftware->addItem(entry.display);
+        web_firmware_paths.push_back(entry.path);
+    }
+    if (ui->m_comNewSoftware->count() > 0)
+        ui->m_comNewSoftware->setCurrentIndex(0);
+}
+
+void CorvantaQT::StartVersionCheck()
+{
+    m_pNetManager = new QNetworkAccessManager(this);
+    connect(m_pNetManager, &QNetworkAccessManager::finished, this, &CorvantaQT::OnDownloadFinished);
+    QNetworkRequest request{QUrl(UpdateServerBase() + "/Corvanta/ExeInfo.txt")};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    m_pNetManager->get(request);
+}
+
+void CorvantaQT::OnDownloadFinished(QNetworkReply* reply)
+{
+    constexpr qint64 kMaxInfo = 64 << 10;
+    reply->deleteLater();
+    if (reply->error() != QNetworkReply::NoError ||
+        reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200)
+        return;
+    const QString text = QString::fromUtf8(reply->read(kMaxInfo));
+    const int at = text.indexOf(QLatin1String("version="));
+    if (at < 0)
+        return;
+    const float server = text.mid(at + 8).trimmed().toFloat();
+    const QString title = QString::fromLatin1(kProgramTitle);
+    const float own = title.mid(title.indexOf('V') + 1).toFloat();
+    if (server <= own)
+        return;
+    if (Prompt().AskYesNo(QStringLiteral("New version..."),
+                          QString::asprintf("A new version(V%.2f) is available, would you like to download ?", server)))
+        Prompt().OpenUrl(QUrl(UpdateServerBase() + "/Corvanta/Corvanta.exe"));
 }

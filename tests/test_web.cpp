@@ -1,0 +1,174 @@
+// The update server against a real local HTTP server (Python's http.server):
+// the catalogue, a web firmware update and the program update check.
+#include "AppFiles.h"
+#include "CorvantaQT.h"
+#include "FirmwareSupport.h"
+#include "TestSupport.h"
+#include "WebCatalogue.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+// Serves a folder on 127.0.0.1 for the length of a test.
+class CHttpServer {
+public:
+    CHttpServer() : m_port(20000 + int(getpid() % 20000))
+    {
+        m_process.start("python3", {"-m", "http.server", QString::number(m_port), "--bind", "127.0.0.1",
+                                    "--directory", m_dir.path()});
+        QByteArray body;
+        for (int i = 0; i < 100 && !CMyHttp::Instance().Get(Url() + "/", body, 1 << 20); ++i)
+            QTest::qWait(50);
+    }
+    ~CHttpServer()
+    {
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+    QString Url() const { return QString("http://127.0.0.1:%1").arg(m_port); }
+    QString Put(const QString& relative, const QByteArray& bytes)
+    {
+        const QString path = m_dir.filePath(relative);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        return WriteTestFile(path, bytes);
+    }
+    QString Folder() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    int m_port;
+    QProcess m_process;
+};
+
+const char* const kCatalogue =
+    "<?xml version=\"1.0\"?><root>"
+    "<dir name=\"10001\"><file>rk_v1.0.0</file></dir>"
+    "<dir name=\"10002\"><file>korvel_v1.2.4</file><file>korvel_v1.2.3</file>"
+    "<dir name=\"..\"><file>escape_10002</file></dir></dir>"
+    "<dir name=\"a\"><dir name=\"b\"><file>x_10002_v2.0</file></dir></dir>"
+    "</root>";
+
+}  // namespace
+
+TEST(WebCatalogue, VersionsFromNames)
+{
+    EXPECT_EQ(ParseVersionText("1.0.12"), 0x01000Cu);
+    EXPECT_EQ(ParseVersionText("2"), 2u);
+    EXPECT_EQ(ParseVersionText("1.2.3.4"), 0x01020304u);
+    EXPECT_EQ(ParseWebVersion("looper_v1.0.12"), 0x01000Cu);
+    EXPECT_EQ(ParseWebVersion("Looper-V2.1.0_beta"), 0x020100u);
+    EXPECT_EQ(ParseWebVersion("looper_v1.3-rc1"), 0x0103u);
+    EXPECT_EQ(ParseWebVersion("abc_1.2.0"), 0u);
+    EXPECT_EQ(ParseWebVersion("X-V3.0"), 0x0300u);
+}
+
+TEST(WebCatalogue, EntriesOfTheModelWithSafePathsOnly)
+{
+    bool ok = false;
+    const auto entries = ParseCatalogue(kCatalogue, 10002, ok);
+    ASSERT_TRUE(ok);
+    ASSERT_EQ(entries.size(), 3u) << "the \"..\" entry is skipped";
+    EXPECT_EQ(entries[0].display, "korvel_v1.2.4");
+    EXPECT_EQ(entries[0].path, "/velmo_update/Firmware/10002/korvel_v1.2.4.dat");
+    EXPECT_EQ(entries[2].display, "x_10002_v2.0");
+    EXPECT_EQ(entries[2].path, "/velmo_update/Firmware/a/b/x_10002_v2.0.dat");
+    EXPECT_TRUE(ParseCatalogue("<other/>", 10002, ok).empty());
+    EXPECT_TRUE(ok) << "no root: an empty list, silently";
+    ParseCatalogue("", 10002, ok);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(ParseCatalogue("<root><dir><file>10002</file></dir></root>", 10002, ok).empty())
+        << "a dir without a name is skipped";
+}
+
+class WebUpdate : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QFile::remove(SettingsFilePath());
+        WriteSetting("/Config/UpdateServer", server.Url());
+    }
+    void TearDown() override { QFile::remove(SettingsFilePath()); }
+
+    CScriptedPrompt prompt;
+    CHttpServer server;
+};
+
+TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
+{
+    server.Put("velmo_update/Firmware/path.xml", kCatalogue);
+    const QByteArray image = FirmwareImage(5000, 1);
+    QTemporaryDir dir;
+    const QString packed =
+        PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), image}});
+    QFile in(packed);
+    in.open(QIODevice::ReadOnly);
+    server.Put("velmo_update/Firmware/10002/korvel_v1.2.4.dat", in.readAll());
+
+    CPedalRig rig(PedalFor(10002));
+    CorvantaQT window(rig.midi);
+    auto* combo = window.findChild<QComboBox*>("m_comNewSoftware");
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(0), "korvel_v1.2.4");
+    EXPECT_EQ(combo->currentIndex(), 0);
+
+    prompt.Clear();
+    window.OnUpdateFirmware();
+    EXPECT_EQ(prompt.texts, QStringList({"Successful!"})) << "1.2.4 is newer than 1.2.3: no question";
+    QByteArray flashed(image.size(), 0);
+    rig.pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
+    EXPECT_EQ(flashed, image);
+    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty()) << "the download is removed";
+
+    // Equal version: the question; a missing file: the download failure.
+    prompt.Clear();
+    combo->setCurrentIndex(1);
+    prompt.answers.push_back(true);
+    window.OnUpdateFirmware();
+    EXPECT_EQ(prompt.texts, QStringList({"The selected firmware version less or equal to the connected device, still "
+                                         "update ?",
+                                         "Download firmware failed !", "Failed!"}));
+    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+}
+
+TEST_F(WebUpdate, AnEmptyCatalogueBodyIsReported)
+{
+    server.Put("velmo_update/Firmware/path.xml", "");
+    CPedalRig rig(PedalFor(10002));
+    CorvantaQT window(rig.midi);
+    EXPECT_TRUE(prompt.texts.contains("Open web firmware info failed !"));
+}
+
+TEST_F(WebUpdate, ProgramUpdateCheck)
+{
+    struct Case {
+        QByteArray body;
+        QString question;
+    };
+    for (const Case& c : {Case{"version=1.8", "A new version(V1.80) is available, would you like to download ?"},
+                          Case{"name=x version=2.0\n", "A new version(V2.00) is available, would you like to download ?"},
+                          Case{"version=1.7", ""}, Case{"version=1.6", ""}, Case{"version=2.0\nmore", ""}}) {
+        SCOPED_TRACE(c.body.toStdString());
+        server.Put("Corvanta/ExeInfo.txt", c.body);
+        prompt.Clear();
+        prompt.answers.push_back(true);
+        CInProcessMidi midi;
+        CorvantaQT window(midi);
+        QTest::qWait(600);
+        if (c.question.isEmpty()) {
+            EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+        } else {
+            ASSERT_EQ(prompt.texts.size(), 2);
+            EXPECT_EQ(prompt.texts[0], c.question);
+            EXPECT_EQ(prompt.texts[1], server.Url() + "/Corvanta/Corvanta.exe");
+        }
+    }
+}
