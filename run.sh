@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and starts Corvanta. Without a real pedal it starts the virtual
-# pedal on a JACK server of its own first, and stops both when the window closes.
+# pedal on a JACK server of its own and a local update server first, and
+# stops them when the window closes.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
@@ -18,10 +19,13 @@ if [ "${CORVANTA_DEMO:-auto}" = "0" ] || { [ "${CORVANTA_DEMO:-auto}" = "auto" ]
 fi
 
 source scripts/jack-session.sh
+source scripts/demo-server.sh
+DEMO_DIR="$PWD/demo"
 export JACK_DEFAULT_SERVER="corvanta-demo-$$"
 export CORVANTA_MIDI_API=jack
 FLASH_DIR="$PWD/demo/pedal"
 PEDAL_ARGS=(--name "Corvanta Pedal" --demo-songs)
-trap stop_jack_session EXIT
+trap 'stop_jack_session; stop_demo_server' EXIT
 start_jack_session
+start_demo_server
 "$BIN/corvanta"

@@ -199,6 +199,18 @@ TEST_F(FirmwareUpdate, SettingsAndAUsersConfigIniSurvive)
     QFile::remove(SettingsFilePath());
 }
 
+// Layout texts of equal length, parsed one after another, each land at
+// their own addresses (no settings cache hands one the other's layout).
+TEST_F(FirmwareUpdate, EqualLengthLayoutsLandAtTheirOwnAddresses)
+{
+    const QByteArray a = FirmwareImage(3000, 5), b = FirmwareImage(3000, 6);
+    const QString path = Pack("equal.dat", {{LayoutText(0, 0x30000, 0x31000, 4096), a},
+                                            {LayoutText(0, 0x40000, 0x41000, 4096), b}});
+    EXPECT_EQ(Update(path), QStringList({"Successful!"}));
+    EXPECT_EQ(Flash(0, 0x30000, a.size()), a);
+    EXPECT_EQ(Flash(0, 0x40000, b.size()), b);
+}
+
 TEST_F(FirmwareUpdate, EmptyPathIsReported)
 {
     EXPECT_EQ(Update(QString()), QStringList({"No update file selected !"}));

@@ -89,6 +89,20 @@ TEST(WebCatalogue, EntriesOfTheModelWithSafePathsOnly)
         << "a dir without a name is skipped";
 }
 
+TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
+{
+    CHttpServer server;
+    server.Put("velmo_update/big.bin", QByteArray(2000, 'x'));
+    QByteArray body;
+    EXPECT_TRUE(CMyHttp::Instance().Get(server.Url() + "/velmo_update/big.bin", body, 4096));
+    EXPECT_EQ(body.size(), 2000);
+    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/velmo_update/big.bin", body, 1000)) << "over the cap";
+    EXPECT_TRUE(body.isEmpty());
+    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/velmo_update", body, 4096)) << "a redirect is not followed";
+    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/missing", body, 4096)) << "404";
+    EXPECT_FALSE(CMyHttp::Instance().Get("http://127.0.0.1:9/x", body, 4096)) << "no server";
+}
+
 class WebUpdate : public ::testing::Test {
 protected:
     void SetUp() override
