@@ -46,12 +46,12 @@ const char* const kUsage =
     "  --aux N                   aux word for an erased information block (default 0)\n"
     "  --mode update|play        the mode it answers in (default update)\n"
     "  --name NAME               base name of its MIDI ports (default \"Corvanta Pedal\")\n"
-    "  --fault SPEC              inject a fault; may be given several times\n"
+    "  --fault RULE              inject a fault; may be given several times\n"
     "  --link-speed BYTES_PER_S[:LATENCY_MS]  model a slow link (default: off)\n"
     "  --demo-songs              fill a blank song area with three short generated loops\n"
     "  --help                    this text\n"
     "\n"
-    "Fault SPEC: ";
+    "Fault RULE: ";
 
 [[noreturn]] void Fail(const QString& text)
 {

@@ -132,6 +132,23 @@ int CLooperSongBase::WriteAudio(const BlockList& blocks, const uint8_t* data, ui
     return SongOk;
 }
 
+int CLooperSongBase::CommitSongInfo(uint32_t page, const uint8_t* record, uint32_t size, uint32_t lead)
+{
+    bool readOk = true;
+    if (page >= m_params.pages_per_block || !RangeErased(InfoAddress(page), size, readOk)) {
+        if (!readOk)
+            return -SongReadFailed;
+        if (!m_link->flash_erase(kSongFlash, InfoAddress(0)))
+            return -SongEraseFailed;
+        page = 0;
+    }
+    const uint32_t address = InfoAddress(page);
+    if (!m_link->flash_write(kSongFlash, address + lead, record + lead, size - lead, nullptr) ||
+        !m_link->flash_write(kSongFlash, address, record, lead, nullptr))
+        return -SongWriteFailed;
+    return int(page);
+}
+
 bool CLooperSongBase::RangeErased(uint32_t address, uint32_t n, bool& readOk) const
 {
     std::vector<uint8_t> bytes(n);

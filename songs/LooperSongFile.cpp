@@ -117,7 +117,8 @@ int CLooperSongFile::write_song_file(BlockList blocks, const uint8_t* data, uint
     const int audio = WriteAudio(blocks, data, length, progress, false);
     if (audio != SongOk)
         return audio;
-    const int page = CommitFatPage(BuildFatPage(m_params, blocks, length));
+    const std::vector<uint8_t> record = BuildFatPage(m_params, blocks, length);
+    const int page = CommitSongInfo(uint32_t(m_current_page + 1), record.data(), uint32_t(record.size()), kMarkerSize);
     if (page < 0)
         return -page;
     m_song_length = length;
@@ -127,25 +128,3 @@ int CLooperSongFile::write_song_file(BlockList blocks, const uint8_t* data, uint
     return SongOk;
 }
 
-// Writes the FAT page after the current one (erasing the info block when it
-// is full or the page is not erased, as after a torn write). The body goes
-// first and the marker last, so a write cut short leaves no marker and the
-// previous FAT page stays current. Returns the page, or minus a result code.
-int CLooperSongFile::CommitFatPage(const std::vector<uint8_t>& record)
-{
-    uint32_t page = uint32_t(m_current_page + 1);
-    bool readOk = true;
-    if (page >= m_params.pages_per_block || !RangeErased(InfoAddress(page), uint32_t(record.size()), readOk)) {
-        if (!readOk)
-            return -SongReadFailed;
-        if (!m_link->flash_erase(kSongFlash, InfoAddress(0)))
-            return -SongEraseFailed;
-        page = 0;
-    }
-    const uint32_t address = InfoAddress(page);
-    if (!m_link->flash_write(kSongFlash, address + kMarkerSize, record.data() + kMarkerSize,
-                             uint32_t(record.size()) - kMarkerSize, nullptr) ||
-        !m_link->flash_write(kSongFlash, address, record.data(), kMarkerSize, nullptr))
-        return -SongWriteFailed;
-    return int(page);
-}

@@ -25,7 +25,6 @@ protected:
     uint16_t block_at(uint32_t index) const override { return m_block_list[index]; }
 
 private:
-    int CommitFatPage(const std::vector<uint8_t>& record);
     bool TakeBlockList(const std::vector<uint8_t>& body, uint64_t length);
 
     int m_current_page = -1;

@@ -141,7 +141,7 @@ int CLooperSongOld::write_song_file(BlockList blocks, const uint8_t* data, uint3
     if (audio != SongOk)
         return audio;
     const Record record = BuildRecord(m_params, blocks, length);
-    const int page = CommitRecord(record);
+    const int page = CommitSongInfo(uint32_t(m_current_page + 2), record.data(), kRecordSize, kMagicLead);
     if (page == -SongEraseFailed || page == -SongReadFailed)
         return -page;
     int result = SongOk;
@@ -157,29 +157,6 @@ int CLooperSongOld::write_song_file(BlockList blocks, const uint8_t* data, uint3
     return result;
 }
 
-// Writes the record two pages after the current one (erasing the info block
-// when it is full or the place is not erased, as after a torn write). The
-// magic's first two bytes go last, so a write cut short is never found by
-// the scan and the previous record stays current. Returns the page, or minus
-// a result code.
-int CLooperSongOld::CommitRecord(const Record& record)
-{
-    uint32_t page = uint32_t(m_current_page + 2);
-    bool readOk = true;
-    if (page >= m_params.pages_per_block || !RangeErased(InfoAddress(page), kRecordSize, readOk)) {
-        if (!readOk)
-            return -SongReadFailed;
-        if (!m_link->flash_erase(kSongFlash, InfoAddress(0)))
-            return -SongEraseFailed;
-        page = 0;
-    }
-    const uint32_t address = InfoAddress(page);
-    if (!m_link->flash_write(kSongFlash, address + kMagicLead, record.data() + kMagicLead, kRecordSize - kMagicLead,
-                             nullptr) ||
-        !m_link->flash_write(kSongFlash, address, record.data(), kMagicLead, nullptr))
-        return -SongWriteFailed;
-    return int(page);
-}
 
 bool CLooperSongOld::write_song_file_flag()
 {

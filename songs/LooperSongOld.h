@@ -31,7 +31,6 @@ protected:
 private:
     bool RecordValid() const;
     bool PositionInRange() const;
-    int CommitRecord(const Record& record);
     bool write_song_file_flag();
 
     Record m_record{};

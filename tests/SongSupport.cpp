@@ -1,5 +1,14 @@
 #include "SongSupport.h"
 
+Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format)
+{
+    const size_t units = format == CurrentFormat ? song.size() / a.write_unit
+                                                 : (song.size() + a.write_unit - 1) / a.write_unit;
+    Bytes r(song);
+    r.resize(units * a.write_unit, 0);
+    return r;
+}
+
 Bytes SongAudio(size_t n, uint32_t seed)
 {
     Bytes b(n);

@@ -9,6 +9,10 @@
 
 using Bytes = std::vector<uint8_t>;
 
+// The song as it reads back after a reload: the current format stores whole
+// units (rounded down), the old format the last unit zero-padded.
+Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format);
+
 // Audio bytes that differ in every page.
 Bytes SongAudio(size_t n, uint32_t seed = 1);
 

@@ -12,15 +12,6 @@
 
 namespace {
 
-Bytes AsReloaded(const Bytes& song, const SongAreaParams& a, uint32_t format)
-{
-    const size_t units = format == CurrentFormat ? song.size() / a.write_unit
-                                                 : (song.size() + a.write_unit - 1) / a.write_unit;
-    Bytes r(song);
-    r.resize(units * a.write_unit, 0);
-    return r;
-}
-
 struct PowerCase {
     int32_t model;
     bool wrap;  // the slot's info block is full: the write must erase it first
@@ -73,8 +64,8 @@ protected:
         s.rig.pedal.RestorePower();
         EXPECT_EQ(s.Reload(), SongOk);
         const Bytes got = s.ReadSong(0);
-        o.previous = got == AsReloaded(previous, s.Area(), FormatOf());
-        o.next = got == AsReloaded(next, s.Area(), FormatOf());
+        o.previous = got == Reloaded(previous, s.Area(), FormatOf());
+        o.next = got == Reloaded(next, s.Area(), FormatOf());
         o.empty = !s.songs.song(0)->is_used();
         if (s.songs.size() > 1) {
             EXPECT_EQ(s.ReadSong(1), other) << "another slot changed";

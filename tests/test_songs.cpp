@@ -12,17 +12,6 @@
 
 namespace {
 
-// The song as it reads back after a reload: the current format stores whole
-// units (rounded down), the old format the last unit zero-padded.
-Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format)
-{
-    const size_t units = format == CurrentFormat ? song.size() / a.write_unit
-                                                 : (song.size() + a.write_unit - 1) / a.write_unit;
-    Bytes r(song);
-    r.resize(units * a.write_unit, 0);
-    return r;
-}
-
 uint32_t FormatOf(int32_t model) { return find_model(model)->storage_format; }
 
 // A FAT page written straight into the pedal's flash.
