@@ -25,18 +25,16 @@ bool CFirmwareUpdate::UpdateFromFile(const QString& path, bool shiftHeld)
         ShowMessage(m_file.error_text);
         return false;
     }
-    const QFileInfo before(path);
-    if (!ModelAccepted(shiftHeld))
+    m_file.error_text.clear();
+    // QFileInfo reads lazily: the size and time stamp are taken now.
+    const QFileInfo loaded(path);
+    m_loaded = {path, loaded.size(), loaded.lastModified()};
+    // The model question is a nested event loop: the file is checked after it too.
+    if (!ModelAccepted(shiftHeld) || !FileUnchanged())
         return false;
     std::vector<Section> order;
-    if (!BuildSectionOrder(order))
+    if (!BuildSectionOrder(order) || !FileUnchanged())
         return false;
-    // What was validated is what gets written: a file that changed meanwhile is refused.
-    const QFileInfo now(path);
-    if (now.size() != before.size() || now.lastModified() != before.lastModified()) {
-        ShowMessage("The firmware file changed during the update");
-        return false;
-    }
     for (const Section& section : order) {
         if (!EraseSection(section))
             return false;
@@ -55,6 +53,25 @@ bool CFirmwareUpdate::UpdateFromFile(const QString& path, bool shiftHeld)
             return false;
     }
     return true;
+}
+
+// What was validated is what gets written: a file that changed since it was
+// loaded is refused.
+bool CFirmwareUpdate::FileUnchanged()
+{
+    const QFileInfo now(m_loaded.path);
+    if (now.exists() && now.size() == m_loaded.size && now.lastModified() == m_loaded.modified)
+        return true;
+    ShowMessage("The firmware file changed during the update");
+    return false;
+}
+
+// A null read of the file: it changed, or its section does not decode.
+bool CFirmwareUpdate::ReadFailed()
+{
+    if (FileUnchanged())
+        ShowMessage(m_file.error_text.isEmpty() ? QStringLiteral("Read firmware file failed") : m_file.error_text);
+    return false;
 }
 
 bool CFirmwareUpdate::ModelAccepted(bool shiftHeld)
@@ -94,12 +111,14 @@ bool CFirmwareUpdate::ReadSection(uint32_t index, Section& section)
     uint32_t length = 0;
     const uint8_t* text = m_file.ReadSectionLayout(index, length);
     if (!text)
-        return false;
+        return ReadFailed();
     // Each layout is parsed from a file of its own, never the settings file.
     QTemporaryFile layoutFile;
     if (!layoutFile.open() || layoutFile.write(reinterpret_cast<const char*>(text), length) != qint64(length) ||
-        !layoutFile.flush())
+        !layoutFile.flush()) {
+        ShowMessage("Write layout file failed");
         return false;
+    }
     if (!section.layout.Load(layoutFile.fileName())) {
         ShowMessage(section.layout.error_text);
         return false;
@@ -110,7 +129,7 @@ bool CFirmwareUpdate::ReadSection(uint32_t index, Section& section)
     }
     const uint8_t* data = m_file.ReadSectionData(index, length);
     if (!data)
-        return false;
+        return ReadFailed();
     if (length > section.layout.total_size) {
         ShowMessage("Space not enough !");
         return false;

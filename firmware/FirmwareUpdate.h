@@ -7,6 +7,7 @@
 #include "FlashLayout.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -33,6 +34,8 @@ private:
         uint32_t start() const { return layout.sectors.front().address; }
     };
 
+    bool FileUnchanged();
+    bool ReadFailed();
     bool ModelAccepted(bool shiftHeld);
     bool BuildSectionOrder(std::vector<Section>& order);
     bool ReadSection(uint32_t index, Section& section);
@@ -45,4 +48,9 @@ private:
     CFirmwareFile& m_file;
     QObject* m_receiver;
     std::function<void(int)> m_setBar;
+    struct Stamp {
+        QString path;
+        qint64 size = 0;
+        QDateTime modified;
+    } m_loaded;
 };

@@ -17,7 +17,7 @@ stop_jack_session() {
 
 start_jack_session() {
     export JACK_NO_AUDIO_RESERVATION=1
-    jackd --no-realtime -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >"${JACK_LOG:-/dev/null}" 2>&1 &
+    jackd --no-realtime -S -t 10000 -n "$JACK_DEFAULT_SERVER" -d dummy -r 48000 -p 256 >"${JACK_LOG:-/dev/null}" 2>&1 &
     JACK_PID=$!
     for _ in $(seq 50); do
         jack_lsp >/dev/null 2>&1 && break

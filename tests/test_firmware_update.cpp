@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QStandardPaths>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -136,6 +138,8 @@ TEST_F(FirmwareUpdate, InvalidFilesAreRefusedBeforeAnyErase)
          "File not match the connected device,please confirm"},
         {Pack("broken.dat", {{layout, FirmwareImage(100, 1)}}, {"--damage", "record:1"}), "Data1l header checksum Error"},
         {Pack("none.dat", {}), "The firmware file holds no sections"},
+        {Pack("short.dat", {{layout, FirmwareImage(2000, 1)}}, {"--data-length-delta", "-101"}),
+         "decode bin file failed"},
         {Pack("overlap.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(100, 1)},
                               {LayoutText(0, 0x9000, 0xB000, 4096), FirmwareImage(100, 2)}}),
          "Sections 1 and 2 overlap on flash 0"},
@@ -178,6 +182,8 @@ TEST_F(FirmwareUpdate, DeviceFaultsGiveTheirMessages)
                           Case{FaultKind::Refuse, frame::kWrite, "Write data failed !"},
                           Case{FaultKind::BitFlip, frame::kWrite, "Verify data failed"},
                           Case{FaultKind::BadType, frame::kChecksum, "Write data timeout !"},
+                          Case{FaultKind::Short, frame::kChecksum, "Write data timeout !"},
+                          Case{FaultKind::Drop, frame::kChecksum, "Write data timeout !"},
                           Case{FaultKind::WrongAddress, frame::kChecksum, "Write data timeout !"}}) {
         SCOPED_TRACE(c.message);
         rig.pedal.AddFault({c.kind, 0, 1, c.code});
@@ -186,17 +192,59 @@ TEST_F(FirmwareUpdate, DeviceFaultsGiveTheirMessages)
     }
 }
 
+// The settings file may live in the program's folder or in the user's
+// configuration folder; an update touches neither, nor a user's own
+// "Config.ini" beside the firmware file, whether it succeeds or fails.
 TEST_F(FirmwareUpdate, SettingsAndAUsersConfigIniSurvive)
 {
+    QStandardPaths::setTestModeEnabled(true);
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(userFolder);
     WriteSetting("/Config/WavSaveDir", "/music/");
-    const QString users = WriteTestFile(dir.filePath("Config.ini"), "[Mine]\nkeep=1\n");
-    const QString path = Pack("one.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)}});
-    EXPECT_EQ(Update(path), QStringList({"Successful!"}));
-    EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), "/music/");
-    QFile mine(users);
-    mine.open(QIODevice::ReadOnly);
-    EXPECT_EQ(mine.readAll(), "[Mine]\nkeep=1\n");
+    const QByteArray userText = "[Config]\nWavSaveDir=/user/\n", ownText = "[Mine]\nkeep=1\n";
+    const QStringList watched = {SettingsFilePath(), WriteTestFile(userFolder + "/Config.ini", userText),
+                                 WriteTestFile(dir.filePath("Config.ini"), ownText)};
+    auto contents = [&] {
+        QList<QByteArray> all;
+        for (const QString& path : watched) {
+            QFile f(path);
+            f.open(QIODevice::ReadOnly);
+            all.push_back(f.readAll());
+        }
+        return all;
+    };
+    const QList<QByteArray> before = contents();
+    EXPECT_EQ(Update(Pack("one.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)}})),
+              QStringList({"Successful!"}));
+    EXPECT_EQ(Update(Pack("big.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(5000, 1)}})),
+              QStringList({"Space not enough !", "Failed!"}));
+    EXPECT_EQ(contents(), before);
+    EXPECT_EQ(before[0].count("WavSaveDir=/music/"), 1);
     QFile::remove(SettingsFilePath());
+    QFile::remove(watched[1]);
+    QStandardPaths::setTestModeEnabled(false);
+}
+
+// What is validated is what gets written: a file replaced while a question
+// is open fails the update before anything is erased.
+TEST_F(FirmwareUpdate, AFileChangedDuringTheUpdateIsRefused)
+{
+    const QString path = Pack("other.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)}}, {}, "10003");
+    const QString replacement = Pack("replacement.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(6000, 2)}},
+                                     {}, "10003");
+    prompt.shift = true;
+    prompt.answers.push_back(true);
+    prompt.onBox = [&] {
+        QFile::remove(path);
+        QFile::copy(replacement, path);
+    };
+    const QStringList boxes = Update(path);
+    prompt.onBox = nullptr;
+    ASSERT_EQ(boxes.size(), 3) << boxes.join('|').toStdString();
+    EXPECT_EQ(boxes[1], "The firmware file changed during the update");
+    EXPECT_EQ(boxes[2], "Failed!");
+    EXPECT_TRUE(FlashCommands(frame::kErase).empty());
+    EXPECT_TRUE(FlashCommands(frame::kWrite).empty());
 }
 
 // Layout texts of equal length, parsed one after another, each land at

@@ -10,7 +10,10 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +51,68 @@ private:
     int m_port;
     QProcess m_process;
 };
+
+// Answers each path with a canned reply of any status, its body sent in
+// pieces a given time apart (a slow server); other paths get a 404.
+class CCannedServer {
+public:
+    struct Reply {
+        int status = 200;
+        QByteArray body;
+        int pieces = 1;
+        int gap_ms = 0;
+    };
+    CCannedServer()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, [this, socket] { OnRequest(socket); });
+        });
+    }
+    QString Url() const { return QString("http://127.0.0.1:%1").arg(m_server.serverPort()); }
+    void Serve(const QString& path, const Reply& reply) { m_replies[path] = reply; }
+
+private:
+    void OnRequest(QTcpSocket* socket)
+    {
+        QByteArray& request = m_requests[socket];
+        request += socket->readAll();
+        if (!request.contains("\r\n\r\n"))
+            return;
+        const QString path = QString::fromLatin1(request.split(' ').value(1));
+        const Reply reply = m_replies.value(path, Reply{404, "missing"});
+        QByteArray head = QString::asprintf("HTTP/1.1 %d Canned\r\nContent-Length: %d\r\nConnection: close\r\n",
+                                            reply.status, reply.body.size())
+                              .toLatin1();
+        if (reply.status == 302)
+            head += "Location: " + Url().toLatin1() + "/elsewhere\r\n";
+        socket->write(head + "\r\n");
+        SendPieces(socket, reply, 0);
+    }
+    // Piece by piece, each after the one before, then the close.
+    static void SendPieces(QTcpSocket* socket, const Reply& reply, int k)
+    {
+        const int step = (reply.body.size() + reply.pieces - 1) / std::max(reply.pieces, 1);
+        if (k >= reply.pieces) {
+            socket->disconnectFromHost();
+            return;
+        }
+        socket->write(reply.body.mid(k * step, step));
+        QTimer::singleShot(reply.gap_ms, Qt::PreciseTimer, socket, [=] { SendPieces(socket, reply, k + 1); });
+    }
+
+    QTcpServer m_server;
+    QMap<QString, Reply> m_replies;
+    QMap<QTcpSocket*, QByteArray> m_requests;
+};
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
 
 const char* const kCatalogue =
     "<?xml version=\"1.0\"?><root>"
@@ -101,6 +166,16 @@ TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
     EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/velmo_update", body, 4096)) << "a redirect is not followed";
     EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/missing", body, 4096)) << "404";
     EXPECT_FALSE(CMyHttp::Instance().Get("http://127.0.0.1:9/x", body, 4096)) << "no server";
+
+    CCannedServer canned;
+    canned.Serve("/moved", {302, "moved"});
+    canned.Serve("/elsewhere", {200, "the other place"});
+    canned.Serve("/nothing", {204, ""});
+    canned.Serve("/fine", {200, "body", 4, 20});
+    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/moved", body, 4096)) << "302";
+    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/nothing", body, 4096)) << "204";
+    EXPECT_TRUE(CMyHttp::Instance().Get(canned.Url() + "/fine", body, 4096));
+    EXPECT_EQ(body, "body");
 }
 
 class WebUpdate : public ::testing::Test {
@@ -121,11 +196,8 @@ TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
     server.Put("velmo_update/Firmware/path.xml", kCatalogue);
     const QByteArray image = FirmwareImage(5000, 1);
     QTemporaryDir dir;
-    const QString packed =
-        PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), image}});
-    QFile in(packed);
-    in.open(QIODevice::ReadOnly);
-    server.Put("velmo_update/Firmware/10002/korvel_v1.2.4.dat", in.readAll());
+    server.Put("velmo_update/Firmware/10002/korvel_v1.2.4.dat",
+               ReadAll(PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), image}})));
 
     CPedalRig rig(PedalFor(10002));
     CorvantaQT window(rig.midi);
@@ -151,6 +223,47 @@ TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
                                          "update ?",
                                          "Download firmware failed !", "Failed!"}));
     EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+}
+
+// The download runs a nested event loop: neither the poll (a new port pair
+// appears meanwhile) nor a second click of Update may act inside it.
+TEST_F(WebUpdate, NothingElseRunsDuringASlowDownload)
+{
+    CCannedServer canned;
+    WriteSetting("/Config/UpdateServer", canned.Url());
+    canned.Serve("/velmo_update/Firmware/path.xml", {200, kCatalogue});
+    QTemporaryDir dir;
+    const QByteArray image = FirmwareImage(3000, 7);
+    canned.Serve("/velmo_update/Firmware/10002/korvel_v1.2.4.dat",
+                 {200, ReadAll(PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), image}})),
+                  25, 100});
+    CPedalRig rig(PedalFor(10002));
+    CorvantaQT window(rig.midi);
+    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
+
+    std::unique_ptr<CSilentPorts> newcomer;
+    uint32_t commandsBefore = 0, commandsDuring = 0;
+    Operation during = OpIdle;
+    QStringList boxesDuring;
+    QTimer::singleShot(50, [&] {
+        commandsBefore = rig.pedal.CommandCount();
+        newcomer = std::make_unique<CSilentPorts>(rig.midi, "Other Device");
+    });
+    QTimer::singleShot(1800, [&] {
+        window.OnUpdateFirmware();
+        commandsDuring = rig.pedal.CommandCount();
+        during = window.CurrentOperation();
+        boxesDuring = prompt.texts;
+    });
+    prompt.Clear();
+    window.OnUpdateFirmware();
+    EXPECT_EQ(during, OpFirmware);
+    EXPECT_TRUE(boxesDuring.isEmpty()) << boxesDuring.join('|').toStdString();
+    EXPECT_EQ(commandsDuring, commandsBefore) << "nothing sent to the pedal during the download";
+    EXPECT_EQ(prompt.texts, QStringList({"Successful!"}));
+    QByteArray flashed(image.size(), 0);
+    rig.pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
+    EXPECT_EQ(flashed, image);
 }
 
 TEST_F(WebUpdate, AnEmptyCatalogueBodyIsReported)

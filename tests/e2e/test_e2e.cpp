@@ -76,7 +76,7 @@ TEST(EndToEnd, ListImportExportAndDeleteASong)
     EXPECT_NEAR(stored, 46875.0, 64.0);
     prompt.files.push_back(out);
     window.OnUploadSong();
-    ASSERT_EQ(prompt.texts.last(), "Successful !");
+    ASSERT_EQ(prompt.texts.last(), "Successful !") << prompt.texts.join('|').toStdString();
     CWave exported;
     ASSERT_TRUE(exported.load(out));
     EXPECT_EQ(exported.format(), CWave::TargetFormat(1, 48000));
