@@ -379,6 +379,11 @@ int CUSBPort::flash_write_verify(uint8_t flash_no, uint32_t address, const uint8
 {
     if (!flash_write(flash_no, address, data, length, progress))
         return 0;
+    return flash_verify(flash_no, address, data, length);
+}
+
+int CUSBPort::flash_verify(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t length)
+{
     const uint16_t expected = frame::Sum16(data, length);
     uint8_t* f = m_transmit.get();
     frame::PutLE(PutTarget(f, flash_no, address), length, 4);

@@ -46,6 +46,8 @@ public:
     bool flash_write(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t length, QObject* progress);
     // 1 verified, 3 sums differ, 4 no valid checksum reply, 0 write failed.
     int flash_write_verify(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t length, QObject* progress);
+    // The checksum query alone: 1 verified, 3 sums differ, 4 no valid checksum reply.
+    int flash_verify(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t length);
     bool flash_read(uint8_t flash_no, uint32_t address, uint8_t* destination, uint32_t length);
 
     bool get_upload_responds(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address, uint32_t& length);

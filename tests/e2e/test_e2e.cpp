@@ -1,12 +1,15 @@
 // End to end through the real RtMidi library: the standalone virtual pedal
 // runs on a JACK server that run_e2e.sh started.
 #include "CorvantaQT.h"
+#include "FirmwareSupport.h"
 #include "PortSearch.h"
 #include "TestSupport.h"
 
 #include "Wave.h"
 
+#include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
 
@@ -85,4 +88,33 @@ TEST(EndToEnd, ListImportExportAndDeleteASong)
     prompt.answers.push_back(true);
     window.OnDeleteSong();
     EXPECT_EQ(list->item(4)->text(), "Song 005 -- (Empty)");
+}
+
+TEST(EndToEnd, FirmwareUpdateFromALocalFile)
+{
+    CScriptedPrompt prompt;
+    QTemporaryDir dir;
+    const QByteArray high = FirmwareImage(9000, 11), low = FirmwareImage(3000, 12);
+    const QString good = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x48000, 0x4C000, 2048), high},
+                                                             {LayoutText(0, 0x40000, 0x42000, 2048), low}});
+    const QString damaged = PackFirmware(dir.path(), "bad.dat", {{LayoutText(0, 0x40000, 0x42000, 2048), high}},
+                                         {"--damage", "record:1"});
+    CorvantaQT window;
+    window.findChild<QCheckBox*>("m_btnSelLocal")->click();
+    auto flash = [&](uint32_t address, int n) {
+        QByteArray b(n, 0);
+        EXPECT_TRUE(window.USBPort().flash_read(0, address, reinterpret_cast<uint8_t*>(b.data()), uint32_t(n)));
+        return b;
+    };
+    auto update = [&](const QString& path) {
+        prompt.Clear();
+        window.findChild<QLineEdit*>("m_editPath")->setText(path);
+        window.OnUpdateFirmware();
+        return prompt.texts;
+    };
+    EXPECT_EQ(update(good), QStringList({"Successful!"}));
+    EXPECT_EQ(flash(0x48000, high.size()), high);
+    EXPECT_EQ(flash(0x40000, low.size()), low);
+    EXPECT_EQ(update(damaged), QStringList({"Data1l header checksum Error", "Failed!"}));
+    EXPECT_EQ(flash(0x40000, low.size()), low) << "nothing erased";
 }
