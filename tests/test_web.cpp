@@ -225,6 +225,18 @@ TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
     EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
 }
 
+TEST_F(WebUpdate, AnUnreadVersionAlwaysAsks)
+{
+    server.Put("velmo_update/Firmware/path.xml", kCatalogue);
+    CPedalRig rig(PedalFor(10002, PedalMode::Update, -1));
+    CorvantaQT window(rig.midi);
+    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
+    prompt.Clear();
+    window.OnUpdateFirmware();  // No to the question: nothing downloaded
+    EXPECT_EQ(prompt.texts, QStringList({"The selected firmware version less or equal to the connected device, still "
+                                         "update ?"}));
+}
+
 // The download runs a nested event loop: neither the poll (a new port pair
 // appears meanwhile) nor a second click of Update may act inside it.
 TEST_F(WebUpdate, NothingElseRunsDuringASlowDownload)
