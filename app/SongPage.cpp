@@ -4,6 +4,7 @@
 #include "CorvantaQT.h"
 #include "Prompt.h"
 #include "SongResult.h"
+#include "SongTransfer.h"
 #include "ui_CorvantaQT.h"
 
 #include <QDebug>
@@ -14,10 +15,6 @@ const char* const kWavCaption = "Open wav file";
 const char* const kWavFilter = "Wav Files(*.wav)";
 const char* const kSaveDirKey = "/Config/WavSaveDir";
 const char* const kLoadDirKey = "/Config/WavLoadDir";
-constexpr uint32_t kExportRate = 48000;
-// Failures of the window's own steps (a WAV that converts to nothing, an
-// export that could not be written); shown as "Failed !".
-constexpr int kCommandFailed = -1;
 }  // namespace
 
 void CorvantaQT::InitTreeFromMicData()
@@ -29,13 +26,9 @@ void CorvantaQT::InitTreeFromMicData()
 void CorvantaQT::FillSongList(int row)
 {
     ui->m_lstSong->clear();
-    for (size_t i = 0; i < m_songList.size(); ++i) {
-        if (m_songList.song(i)->is_used())
-            ui->m_lstSong->addItem(new QListWidgetItem(m_iconSong, m_songList.song_label(int(i))));
-        else
-            ui->m_lstSong->addItem(new QListWidgetItem(
-                m_iconEmpty, QString::asprintf("Song %.3d -- %s", int(i) + 1, "(Empty)")));
-    }
+    for (uint32_t i = 0; i < m_songList.size(); ++i)
+        ui->m_lstSong->addItem(
+            new QListWidgetItem(RowUsed(int(i)) ? m_iconSong : m_iconEmpty, SongListText(m_songList, i)));
     if (row != -1 && row < ui->m_lstSong->count()) {
         ui->m_lstSong->setCurrentRow(row);
         m_nCurSong = row;
@@ -98,18 +91,9 @@ std::optional<int> CorvantaQT::ExportTo(const QString& path, uint32_t row)
     if (!OpenFileOrWarn(file, path))
         return std::nullopt;
     WriteSetting(kSaveDirKey, FolderOf(path));
-    const uint32_t size = m_songList.song(row)->get_song_size();
-    std::unique_ptr<uint8_t[]> buffer(new uint8_t[size]);
     BeginOperation(OpExport);
-    const int code = m_songList.read_song(row, buffer.get(), size, this);
-    if (code != SongOk)
-        return code;
-    const SongAreaParams& area = *find_model(m_pUSBPort->device_info().model_id)->song_area;
-    CWave wave;
-    wave.set_format(uint16_t(area.channels), area.sample_rate, uint16_t(area.bits_per_sample));
-    wave.set_samples(std::move(buffer), size / (area.bits_per_sample / 8 * area.channels));
-    wave.convert(uint16_t(area.channels), kExportRate);
-    return wave.write_to(file) && file.commit() ? SongOk : kCommandFailed;
+    return ExportSongTo(file, m_songList, *find_model(m_pUSBPort->device_info().model_id)->song_area, row,
+                        kExportRate, this);
 }
 
 // ---- Import ----
@@ -149,25 +133,8 @@ void CorvantaQT::OnDownloadSong()
 
 std::optional<int> CorvantaQT::ImportFrom(const QString& path, uint32_t row)
 {
-    if (!m_wave.load(path))
-        return std::nullopt;
-    const WaveFormat& f = m_wave.format();
-    if (m_wave.frame_count() > 0 && !m_wave.IsConvertible()) {
-        ShowMessage("Wave file '%s' format not supported: %u channels of %u bits, format tag 0x%04X",
-                    path.toLocal8Bit().constData(), f.nChannels, f.wBitsPerSample, m_wave.effective_tag());
-        return std::nullopt;
-    }
-    const SongAreaParams& area = *find_model(m_pUSBPort->device_info().model_id)->song_area;
-    // The converted size, worked out before converting anything.
-    const uint64_t frames = (uint64_t(m_wave.frame_count()) * area.sample_rate + f.nSamplesPerSec - 1) /
-                            f.nSamplesPerSec;
-    if (BlocksFor(area, frames * 3 * area.channels) > area.max_song_blocks)
-        return SongTooLarge;
-    const bool hadFrames = m_wave.frame_count() > 0;
-    m_wave.convert(uint16_t(area.channels), area.sample_rate);
-    if (hadFrames && m_wave.frame_count() == 0)
-        return kCommandFailed;  // nothing came out of the conversion: keep the song
-    return m_songList.write_song(row, m_wave.samples(), uint32_t(m_wave.data_size()), this);
+    return ImportSongFrom(path, m_wave, m_songList, *find_model(m_pUSBPort->device_info().model_id)->song_area, row,
+                          this);
 }
 
 // ---- Delete ----

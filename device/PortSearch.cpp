@@ -42,28 +42,36 @@ bool PortNamesPair(const std::string& input, const std::string& output)
     return input == output || WithoutBridgeMarkers(input) == WithoutBridgeMarkers(output);
 }
 
+std::vector<PortPair> ListPortPairs(IMidiService& midi)
+{
+    std::vector<PortPair> pairs;
+    auto inputs = midi.createInput("RtMidi Input Client", 100);
+    auto outputs = midi.createOutput("RtMidi Output Client");
+    const unsigned nIn = inputs->getPortCount();
+    const unsigned nOut = outputs->getPortCount();
+    for (unsigned i = 0; i < nIn; ++i) {
+        const std::string inName = inputs->getPortName(i);
+        for (unsigned o = 0; o < nOut; ++o) {
+            if (PortNamesPair(inName, outputs->getPortName(o)))
+                pairs.push_back({inName, (uint32_t(o) << 16) | i});
+        }
+    }
+    return pairs;
+}
+
 void SearchDevice(CUSBPort& port)
 {
     std::optional<uint32_t> lastConnected;
     try {
-        IMidiService& midi = port.port_pair().Service();
-        auto inputs = midi.createInput("RtMidi Input Client", 100);
-        auto outputs = midi.createOutput("RtMidi Output Client");
-        const unsigned nIn = inputs->getPortCount();
-        const unsigned nOut = outputs->getPortCount();
-        for (unsigned i = 0; i < nIn; ++i) {
-            const std::string inName = inputs->getPortName(i);
-            for (unsigned o = 0; o < nOut; ++o) {
-                if (!PortNamesPair(inName, outputs->getPortName(o)))
-                    continue;
-                const uint32_t ports = (uint32_t(o) << 16) | i;
-                if (!port.connect_device(ports))
-                    continue;
-                CloseIfPlayMode(port);
-                if (port.state() == UpdateMode)
-                    lastConnected = ports;
-                break;
-            }
+        std::optional<uint32_t> answeredInput;
+        for (const PortPair& pair : ListPortPairs(port.port_pair().Service())) {
+            // An input's later outputs are tried only while none answered.
+            if (answeredInput == (pair.ports & 0xFFFF) || !port.connect_device(pair.ports))
+                continue;
+            answeredInput = pair.ports & 0xFFFF;
+            CloseIfPlayMode(port);
+            if (port.state() == UpdateMode)
+                lastConnected = pair.ports;
         }
     } catch (const MidiError& e) {
         ShowMessage(QString::fromStdString(e.what()));

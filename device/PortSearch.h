@@ -1,8 +1,20 @@
 #pragma once
 // Finding the pedal among the MIDI ports.
 #include <string>
+#include <vector>
 
 class CUSBPort;
+class IMidiService;
+
+// A pair of same-named ports: output index in the high 16 bits of ports,
+// input index in the low 16 bits, as CUSBPort::open takes them.
+struct PortPair {
+    std::string name;  // the input's name
+    uint32_t ports;
+};
+// Every pair of an input with each same-named output, in the order the
+// search tries them; throws MidiError.
+std::vector<PortPair> ListPortPairs(IMidiService& midi);
 
 // An input and an output port belong to one device when their names are
 // identical byte for byte, or equal once the bridge markers "(capture)" and

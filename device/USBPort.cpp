@@ -81,6 +81,7 @@ bool CUSBPort::open(uint32_t ports, int mode)
     if (mode < 0 || mode > 2)
         return false;
     if (m_pair.OpenOutput(ports >> 16) && m_pair.OpenInput(ports & 0xFFFF)) {
+        m_ports = ports;
         EnterMode(UpdateMode);
         return true;
     }

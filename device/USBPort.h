@@ -31,6 +31,8 @@ public:
 
     // ports: output index in the high 16 bits, input index in the low 16 bits.
     bool open(uint32_t ports, int mode);
+    // The ports of the last successful open.
+    uint32_t open_ports() const { return m_ports; }
     void close_link();
     bool connect_device(uint32_t ports);
     bool keep_alive();
@@ -75,6 +77,7 @@ private:
 
     CMidiPortPair m_pair;
     LinkState m_state = Closed;
+    uint32_t m_ports = 0;
     std::string m_lastError;
     CCriticalSection m_section;
     std::unique_ptr<uint8_t[]> m_receive;

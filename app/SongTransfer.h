@@ -1,0 +1,35 @@
+#pragma once
+// The song commands shared by the window and the command line: the list
+// text of a slot, export of a song to a WAV file and import of a WAV file
+// into a slot. Qt Core only.
+#include "DeviceModels.h"
+
+#include <QString>
+
+#include <optional>
+
+class CLooperSongList;
+class CWave;
+class QObject;
+class QSaveFile;
+
+// The rate of an exported WAV file.
+constexpr uint32_t kExportRate = 48000;
+// A failure of the command's own steps (a WAV that converts to nothing, an
+// export that could not be written); shown as "Failed !".
+constexpr int kCommandFailed = -1;
+
+// "Song 005 -- (0.13  MB)" or "Song 005 -- (Empty)".
+QString SongListText(CLooperSongList& songs, uint32_t row);
+
+// Reads the song of row and writes it to file, an open QSaveFile that is
+// committed on success, converted to rate (the pedal's own rate leaves the
+// samples untouched). Returns a song result code or kCommandFailed.
+int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row, uint32_t rate,
+                 QObject* progress);
+
+// Loads path into wave, converts it to the pedal's format and writes it into
+// row. None when the file was refused with its message; nothing was sent then,
+// nor for SongTooLarge and kCommandFailed.
+std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongList& songs, const SongAreaParams& area,
+                                  uint32_t row, QObject* progress);
