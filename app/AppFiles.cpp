@@ -66,11 +66,13 @@ bool ReadFileAt(const QString& path, qint64 offset, qint64 length, char* buffer)
 
 bool WriteWholeFile(const QString& path, const char* data, qint64 length)
 {
-    QFile file;
-    if (!OpenFileOrWarn(file, path, QIODevice::WriteOnly))
+    QSaveFile file;
+    if (!OpenFileOrWarn(file, path))
         return false;
-    file.write(data, length);
-    return true;
+    if (file.write(data, length) == length && file.commit())
+        return true;
+    ShowMessage(QStringLiteral("Write file '%1' failed").arg(QFileInfo(path).fileName()));
+    return false;
 }
 
 void RemoveIfExists(const QString& path)

@@ -20,6 +20,7 @@ bool OpenFileOrWarn(QFile& file, const QString& path, QIODevice::OpenMode mode);
 // The same for a file written whole or not at all.
 bool OpenFileOrWarn(QSaveFile& file, const QString& path);
 bool ReadFileAt(const QString& path, qint64 offset, qint64 length, char* buffer);
+// Writes the file whole or not at all; a failure is shown.
 bool WriteWholeFile(const QString& path, const char* data, qint64 length);
 void RemoveIfExists(const QString& path);
 

@@ -4,6 +4,7 @@
 // into a slot. Qt Core only.
 #include "DeviceModels.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -24,9 +25,10 @@ QString SongListText(CLooperSongList& songs, uint32_t row);
 
 // Reads the song of row and writes it to file, an open QSaveFile that is
 // committed on success, converted to rate (the pedal's own rate leaves the
-// samples untouched). Returns a song result code or kCommandFailed.
+// samples untouched). With sha256, also the SHA-256 of the samples written.
+// Returns a song result code or kCommandFailed.
 int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row, uint32_t rate,
-                 QObject* progress);
+                 QObject* progress, QByteArray* sha256 = nullptr);
 
 // Loads path into wave, converts it to the pedal's format and writes it into
 // row. None when the file was refused with its message; nothing was sent then,

@@ -59,6 +59,14 @@ std::vector<PortPair> ListPortPairs(IMidiService& midi)
     return pairs;
 }
 
+bool ConnectPair(CUSBPort& port, uint32_t ports)
+{
+    if (!port.connect_device(ports))
+        return false;
+    CloseIfPlayMode(port);
+    return true;
+}
+
 void SearchDevice(CUSBPort& port)
 {
     std::optional<uint32_t> lastConnected;
@@ -66,10 +74,9 @@ void SearchDevice(CUSBPort& port)
         std::optional<uint32_t> answeredInput;
         for (const PortPair& pair : ListPortPairs(port.port_pair().Service())) {
             // An input's later outputs are tried only while none answered.
-            if (answeredInput == (pair.ports & 0xFFFF) || !port.connect_device(pair.ports))
+            if (answeredInput == (pair.ports & 0xFFFF) || !ConnectPair(port, pair.ports))
                 continue;
             answeredInput = pair.ports & 0xFFFF;
-            CloseIfPlayMode(port);
             if (port.state() == UpdateMode)
                 lastConnected = pair.ports;
         }
@@ -77,6 +84,6 @@ void SearchDevice(CUSBPort& port)
         ShowMessage(QString::fromStdString(e.what()));
     }
     // Opening a later pair closed the pedal's link; reconnect the pedal.
-    if (port.state() == Closed && lastConnected && port.connect_device(*lastConnected))
-        CloseIfPlayMode(port);
+    if (port.state() == Closed && lastConnected)
+        ConnectPair(port, *lastConnected);
 }

@@ -21,6 +21,10 @@ std::vector<PortPair> ListPortPairs(IMidiService& midi);
 // "(playback)" (a2jmidid, PipeWire) are removed.
 bool PortNamesPair(const std::string& input, const std::string& output);
 
+// Connects to one pair; a pedal in play mode is closed again with its
+// message. False when the pair did not answer.
+bool ConnectPair(CUSBPort& port, uint32_t ports);
+
 // Tries every pair of same-named ports and leaves the link either in update
 // mode with a pedal or closed. A pedal in play mode is closed again with its
 // message. A later failed pair never drops a pedal that an earlier pair found.

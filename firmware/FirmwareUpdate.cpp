@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <algorithm>
 
@@ -112,14 +111,7 @@ bool CFirmwareUpdate::ReadSection(uint32_t index, Section& section)
     const uint8_t* text = m_file.ReadSectionLayout(index, length);
     if (!text)
         return ReadFailed();
-    // Each layout is parsed from a file of its own, never the settings file.
-    QTemporaryFile layoutFile;
-    if (!layoutFile.open() || layoutFile.write(reinterpret_cast<const char*>(text), length) != qint64(length) ||
-        !layoutFile.flush()) {
-        ShowMessage("Write layout file failed");
-        return false;
-    }
-    if (!section.layout.Load(layoutFile.fileName())) {
+    if (!section.layout.LoadText(text, length)) {
         ShowMessage(section.layout.error_text);
         return false;
     }

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <QTemporaryFile>
 
 bool CFlashLayout::Fail(const QString& text)
 {
@@ -20,6 +21,14 @@ uint32_t CFlashLayout::ParseNumber(const QString& text)
     const uint32_t value = number.startsWith("0x", Qt::CaseInsensitive) ? number.mid(2).toUInt(&ok, 16)
                                                                           : number.toUInt(&ok, 10);
     return ok ? value : 0;
+}
+
+bool CFlashLayout::LoadText(const uint8_t* text, uint32_t length)
+{
+    QTemporaryFile file;
+    if (!file.open() || file.write(reinterpret_cast<const char*>(text), length) != qint64(length) || !file.flush())
+        return Fail(QStringLiteral("Write layout file failed"));
+    return Load(file.fileName());
 }
 
 bool CFlashLayout::Load(const QString& path)

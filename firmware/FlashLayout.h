@@ -19,6 +19,9 @@ public:
 
     // Reads the INI file; on false error_text says why (empty when the file is missing).
     bool Load(const QString& path);
+    // The same for a layout text, parsed from a unique temporary file of its
+    // own (never the settings file), removed afterwards.
+    bool LoadText(const uint8_t* text, uint32_t length);
 
     // "0x..." in any case as hexadecimal, else decimal; a ";" starts a comment;
     // anything else is 0.

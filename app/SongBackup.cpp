@@ -1,0 +1,149 @@
+#include "SongBackup.h"
+
+#include "AppFiles.h"
+#include "LooperSongList.h"
+#include "Prompt.h"
+#include "SongResult.h"
+#include "SongTransfer.h"
+#include "USBPort.h"
+#include "Wave.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+namespace {
+constexpr qint64 kMaxManifest = 1 << 20;
+const char* const kManifestFormat = "corvanta-backup 1";
+
+const SongAreaParams* AreaOf(CUSBPort& link)
+{
+    const DeviceModel* model = find_model(link.device_info().model_id);
+    if (!CanHoldSongs(link.state(), link.device_info()) || !model || !model->song_area) {
+        ShowMessage(SongResultText(SongDeviceUnsupported));
+        return nullptr;
+    }
+    return model->song_area;
+}
+
+bool Fail(const QString& text)
+{
+    ShowMessage(text);
+    return false;
+}
+
+QByteArray ManifestJson(const BackupManifest& m)
+{
+    QJsonArray entries;
+    for (const BackupEntry& e : m.entries)
+        entries.append(QJsonObject{{"slot", int(e.slot)}, {"file", e.file}, {"bytes", double(e.bytes)},
+                                 {"sha256", e.sha256}});
+    const QJsonObject root{{"format", kManifestFormat}, {"model_id", m.model_id}, {"firmware", m.firmware},
+                           {"slots", entries}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool ParseManifest(const QByteArray& json, BackupManifest& m)
+{
+    QJsonParseError error{};
+    const QJsonObject root = QJsonDocument::fromJson(json, &error).object();
+    if (error.error != QJsonParseError::NoError || root.value("format").toString() != kManifestFormat)
+        return false;
+    m.model_id = root.value("model_id").toInt(-1);
+    m.firmware = root.value("firmware").toString();
+    for (const QJsonValue& v : root.value("slots").toArray()) {
+        const QJsonObject o = v.toObject();
+        m.entries.push_back({uint32_t(o.value("slot").toInt(0)), o.value("file").toString(),
+                             qint64(o.value("bytes").toDouble(-1)), o.value("sha256").toString()});
+    }
+    return true;
+}
+
+// The audio of a backup file, refused unless it is exactly what the entry says.
+bool LoadEntry(const QString& folder, const BackupEntry& e, const SongAreaParams& area, CWave& wave)
+{
+    const QString path = QDir(folder).filePath(e.file);
+    if (!wave.load(path))
+        return false;
+    const QByteArray audio =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(wave.samples()), int(wave.data_size()));
+    if (!(wave.format() == CWave::TargetFormat(uint16_t(area.channels), area.sample_rate)) ||
+        qint64(wave.data_size()) != e.bytes ||
+        QCryptographicHash::hash(audio, QCryptographicHash::Sha256).toHex() != e.sha256.toLatin1())
+        return Fail(QStringLiteral("'%1' is not the song the backup recorded").arg(e.file));
+    return true;
+}
+}  // namespace
+
+bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, QObject* progress)
+{
+    const SongAreaParams* area = AreaOf(link);
+    if (!area)
+        return false;
+    const QDir dir(folder);
+    // An earlier manifest would vouch for files this run replaces.
+    if (!QDir().mkpath(folder) || (dir.exists(kManifestName) && !QFile::remove(dir.filePath(kManifestName))))
+        return Fail(QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
+    BackupManifest manifest{link.device_info().model_id, version_text(link.device_info().version), {}};
+    for (uint32_t row = 0; row < songs.size(); ++row) {
+        if (!songs.song(row)->is_used())
+            continue;
+        const QString name = QString::asprintf("song-%03u.wav", row + 1);
+        QSaveFile file;
+        if (!OpenFileOrWarn(file, dir.filePath(name)))
+            return false;
+        QByteArray sha;
+        const int code = ExportSongTo(file, songs, *area, row, area->sample_rate, progress, &sha);
+        if (code != SongOk)
+            return Fail(QStringLiteral("Song %1: %2").arg(row + 1).arg(SongResultText(code)));
+        manifest.entries.push_back({row + 1, name, qint64(songs.song(row)->get_song_size()), sha.toHex()});
+    }
+    const QByteArray json = ManifestJson(manifest);
+    return WriteWholeFile(dir.filePath(kManifestName), json.constData(), json.size());
+}
+
+bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, BackupManifest& manifest)
+{
+    const SongAreaParams* area = AreaOf(link);
+    if (!area)
+        return false;
+    QFile file(QDir(folder).filePath(kManifestName));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxManifest || !ParseManifest(file.readAll(), manifest))
+        return Fail(QStringLiteral("'%1' holds no complete backup (its %2 is missing or unreadable)")
+                        .arg(folder, kManifestName));
+    if (manifest.model_id != link.device_info().model_id)
+        return Fail(QStringLiteral("The backup is of model %1, the pedal is model %2")
+                        .arg(manifest.model_id)
+                        .arg(link.device_info().model_id));
+    for (const BackupEntry& e : manifest.entries) {
+        // A name with a folder in it could point outside the backup.
+        if (e.slot < 1 || e.slot > songs.size() || e.file != QFileInfo(e.file).fileName() || e.file.isEmpty())
+            return Fail(QStringLiteral("The backup's entry for slot %1 is not valid").arg(e.slot));
+        CWave wave;
+        if (!LoadEntry(folder, e, *area, wave))
+            return false;
+    }
+    return true;
+}
+
+bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress)
+{
+    const SongAreaParams area = *find_model(manifest.model_id)->song_area;
+    bool ok = true;
+    for (const BackupEntry& e : manifest.entries) {
+        CWave wave;
+        if (!LoadEntry(folder, e, area, wave))
+            return false;
+        const int code = songs.write_song(e.slot - 1, wave.samples(), uint32_t(wave.data_size()), progress);
+        if (code != SongOk) {
+            ShowMessage(QStringLiteral("Song %1: %2").arg(e.slot).arg(SongResultText(code)));
+            ok = false;
+        }
+    }
+    songs.load_songs();
+    return ok;
+}

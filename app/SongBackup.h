@@ -1,0 +1,37 @@
+#pragma once
+// Lossless backup of every used slot and its restore. A backup folder holds
+// one WAV file per used slot in the pedal's own format ("song-005.wav") and
+// "manifest.json", written last: a folder without it is no complete backup.
+#include <QString>
+
+#include <vector>
+
+class CLooperSongList;
+class CUSBPort;
+class QObject;
+
+constexpr const char* kManifestName = "manifest.json";
+
+struct BackupEntry {
+    uint32_t slot;  // 1-based, as the list shows it
+    QString file;   // name inside the backup folder
+    qint64 bytes;   // length of the audio
+    QString sha256;  // hex SHA-256 of the audio
+};
+
+struct BackupManifest {
+    int32_t model_id = -1;
+    QString firmware;
+    std::vector<BackupEntry> entries;
+};
+
+// Writes the backup of the connected pedal into folder; messages go through
+// the prompt. Only complete backups get a manifest.
+bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, QObject* progress);
+
+// Reads and checks the manifest and every file it names against the
+// connected pedal (model, slots, format, lengths, checksums) before anything
+// is written; false with its message otherwise.
+bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, BackupManifest& manifest);
+// Writes the checked backup's songs into their slots; other slots keep theirs.
+bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress);

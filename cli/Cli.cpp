@@ -1,0 +1,68 @@
+#include "Cli.h"
+
+#include "AppFiles.h"
+#include "CliPrompt.h"
+#include "CliVerbs.h"
+
+#include <cstdio>
+
+namespace {
+
+void PrintHelp(const CliVerb* verb)
+{
+    if (verb) {
+        std::printf("Usage: corvanta-cli [--port NAME] %s %s\n\n%s\n", verb->name, verb->arguments, verb->help);
+        return;
+    }
+    std::printf("Usage: corvanta-cli [--port NAME] VERB [ARGS]\n\n"
+                "The commands of the Corvanta window for a pedal on USB MIDI.\n"
+                "Slots are numbered as the window shows them (1 = \"Song 001\").\n\n"
+                "Options:\n"
+                "  --port NAME   use the MIDI port pair NAME instead of searching\n"
+                "  --help        this text; after a verb, the verb's own\n\nVerbs:\n");
+    for (const CliVerb& v : CliVerbs())
+        std::printf("  %-15s %s\n", v.name, v.summary);
+    std::printf("\nExit status: 0 success, 1 failure, 2 usage error.\n");
+}
+
+}  // namespace
+
+int RunCli(const QStringList& arguments, IMidiService& midi)
+{
+    CliRequest request;
+    bool help = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == "--help" || a == "-h")
+            help = true;
+        else if (a == "--yes")
+            request.yes = true;
+        else if (a == "--any-model")
+            request.anyModel = true;
+        else if (a == "--port") {
+            if (++i == arguments.size())
+                return CliUsageError("--port needs a port name");
+            request.port = arguments[i];
+        } else if (a.startsWith("--"))
+            return CliUsageError(QStringLiteral("unknown option %1").arg(a));
+        else
+            request.positional << a;
+    }
+    const CliVerb* verb = request.positional.isEmpty() ? nullptr : FindVerb(request.positional.front());
+    if (!request.positional.isEmpty() && !verb)
+        return CliUsageError(QStringLiteral("unknown verb '%1'").arg(request.positional.front()));
+    if (help || !verb) {
+        PrintHelp(verb);
+        return help ? kExitOk : kExitUsage;
+    }
+    request.positional.removeFirst();
+    const int count = request.positional.size();
+    if (count < verb->minArguments || count > verb->maxArguments)
+        return CliUsageError(QStringLiteral("%1 takes %2").arg(verb->name, verb->arguments));
+    if (request.yes && !verb->takesYes)
+        return CliUsageError(QStringLiteral("%1 takes no --yes").arg(verb->name));
+    if (request.anyModel && !verb->takesAnyModel)
+        return CliUsageError(QStringLiteral("%1 takes no --any-model").arg(verb->name));
+    CCliPrompt prompt(request.yes, request.anyModel);
+    return verb->run(request, midi);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// corvanta-cli: the window's commands from a terminal, plus backup and
+// restore. Exit status 0 on success, 1 on failure, 2 on a usage error.
+#include <QStringList>
+
+class IMidiService;
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;
+constexpr int kExitUsage = 2;
+
+// arguments: the command line without the program name.
+int RunCli(const QStringList& arguments, IMidiService& midi);

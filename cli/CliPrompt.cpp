@@ -1,0 +1,80 @@
+#include "CliPrompt.h"
+
+#include "ProgressEvent.h"
+#include "Terminal.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+
+CCliPrompt::CCliPrompt(bool assumeYes, bool anyModel) : m_assumeYes(assumeYes), m_anyModel(anyModel)
+{
+    InstallPrompt(this);
+}
+
+CCliPrompt::~CCliPrompt() { InstallPrompt(nullptr); }
+
+void CCliPrompt::Inform(const QString&, const QString& text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+bool CCliPrompt::AskYesNo(const QString&, const QString& text)
+{
+    const QByteArray question = text.toLocal8Bit();
+    if (m_assumeYes) {
+        std::fprintf(stderr, "%s yes (--yes)\n", question.constData());
+        return true;
+    }
+    if (!StdinIsTerminal()) {
+        std::fprintf(stderr, "%s no: standard input is not a terminal, add --yes to answer yes\n",
+                     question.constData());
+        return false;
+    }
+    std::fprintf(stderr, "%s [y/N] ", question.constData());
+    std::fflush(stderr);
+    QTextStream in(stdin);
+    const QString answer = in.readLine().trimmed().toLower();
+    return answer == "y" || answer == "yes";
+}
+
+bool CCliPrompt::OpenUrl(const QUrl& url)
+{
+    std::printf("%s\n", url.toString().toLocal8Bit().constData());
+    return true;
+}
+
+CCliProgress::CCliProgress(bool firmware) : m_firmware(firmware), m_terminal(StderrIsTerminal()) {}
+
+CCliProgress::~CCliProgress()
+{
+    if (m_terminal && m_shown >= 0)
+        std::fputc('\n', stderr);
+}
+
+void CCliProgress::Show(int percent)
+{
+    if (percent == m_shown)
+        return;
+    m_shown = percent;
+    if (!m_terminal) {
+        std::fprintf(stderr, "%d%%\n", percent);
+        return;
+    }
+    constexpr int kWidth = 40;
+    const int filled = percent * kWidth / 100;
+    std::fprintf(stderr, "\r[%s%s] %3d%%", QByteArray(filled, '#').constData(),
+                 QByteArray(kWidth - filled, '-').constData(), percent);
+    std::fflush(stderr);
+}
+
+void CCliProgress::customEvent(QEvent* event)
+{
+    if (event->type() != kProgressEventType)
+        return;
+    const auto* progress = static_cast<const CEventBase*>(event);
+    if (progress->total <= 0)
+        return;
+    const int64_t share = progress->current * (m_firmware ? 20 : 100) / progress->total;
+    Show(int((m_firmware ? 80 : 0) + share));
+}

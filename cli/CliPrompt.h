@@ -1,0 +1,44 @@
+#pragma once
+// The command line's faces of the prompt and the progress bar: messages on
+// standard error, questions answered by --yes or from a terminal, progress
+// as a bar on a terminal and as percentage lines otherwise.
+#include "Prompt.h"
+
+#include <QObject>
+
+class CCliPrompt : public IPrompt {
+public:
+    CCliPrompt(bool assumeYes, bool anyModel);
+    ~CCliPrompt() override;
+
+    void Inform(const QString& title, const QString& text) override;
+    // --yes answers Yes; a terminal is asked; otherwise the answer is No.
+    bool AskYesNo(const QString& title, const QString& text) override;
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+    // --any-model stands for the Shift key.
+    bool ShiftHeld() override { return m_anyModel; }
+    bool OpenUrl(const QUrl& url) override;
+
+private:
+    bool m_assumeYes;
+    bool m_anyModel;
+};
+
+// Receives the progress events of the song and flash operations.
+class CCliProgress : public QObject {
+public:
+    // firmware: events fill 80-100 after the erase bar, as in the window.
+    explicit CCliProgress(bool firmware = false);
+    ~CCliProgress() override;  // ends the bar's line
+
+    void Show(int percent);
+
+protected:
+    void customEvent(QEvent* event) override;
+
+private:
+    bool m_firmware;
+    bool m_terminal;
+    int m_shown = -1;
+};

@@ -1,0 +1,407 @@
+#include "CliVerbs.h"
+
+#include "AppFiles.h"
+#include "Cli.h"
+#include "CliPrompt.h"
+#include "FirmwareFile.h"
+#include "FirmwareUpdate.h"
+#include "FlashLayout.h"
+#include "LooperSongList.h"
+#include "PortSearch.h"
+#include "Prompt.h"
+#include "SongBackup.h"
+#include "SongResult.h"
+#include "SongTransfer.h"
+#include "USBPort.h"
+#include "Wave.h"
+#include "WebCatalogue.h"
+
+#include <QSaveFile>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+void Print(const QString& line) { std::printf("%s\n", line.toLocal8Bit().constData()); }
+
+int Failed(const QString& text)
+{
+    ShowMessage(text);
+    return kExitFailed;
+}
+
+int ShowSongResult(int code)
+{
+    ShowMessage(SongResultText(code));
+    return code == SongOk ? kExitOk : kExitFailed;
+}
+
+// A slot number as the list shows it, 1 and up; none (with the usage error
+// shown) for anything else.
+std::optional<uint32_t> ParseSlot(const QString& text)
+{
+    bool ok = false;
+    const uint32_t slot = text.toUInt(&ok);
+    if (ok && slot >= 1)
+        return slot;
+    CliUsageError(QStringLiteral("'%1' is no slot number (slots count from 1)").arg(text));
+    return std::nullopt;
+}
+
+// The link to the pedal and its song catalogue for one command.
+class CSession {
+public:
+    CSession(const CliRequest& request, IMidiService& midi) : m_request(request), link(midi), songs(&link) {}
+
+    // The pedal in update mode, found by the port search or by --port.
+    bool Connect()
+    {
+        if (m_request.port.isEmpty())
+            SearchDevice(link);
+        else if (!ConnectNamedPair())
+            return false;
+        if (link.state() == UpdateMode)
+            return true;
+        ShowMessage(ConnectionStatusText(link.state(), link.device_info()));
+        return false;
+    }
+    // Connect, and the catalogue of a pedal that holds songs.
+    bool LoadSongs()
+    {
+        if (!Connect())
+            return false;
+        if (!CanHoldSongs(link.state(), link.device_info())) {
+            ShowMessage(SongResultText(SongDeviceUnsupported));
+            return false;
+        }
+        const int code = songs.load_songs();
+        if (code != SongOk)
+            ShowMessage(SongResultText(code));
+        return code == SongOk;
+    }
+    // The row of a slot number, when the pedal has it.
+    std::optional<uint32_t> Row(uint32_t slot)
+    {
+        if (slot > songs.size()) {
+            ShowMessage(QStringLiteral("Slot %1 is out of range: the pedal has slots 1 to %2").arg(slot).arg(songs.size()));
+            return std::nullopt;
+        }
+        return slot - 1;
+    }
+    std::optional<uint32_t> UsedRow(uint32_t slot)
+    {
+        const std::optional<uint32_t> row = Row(slot);
+        if (row && !songs.song(*row)->is_used()) {
+            ShowMessage(QStringLiteral("%1 holds no song").arg(SongListText(songs, *row)));
+            return std::nullopt;
+        }
+        return row;
+    }
+    const SongAreaParams& Area() const { return *find_model(link.device_info().model_id)->song_area; }
+
+    CUSBPort link;
+    CLooperSongList songs;
+
+private:
+    bool ConnectNamedPair()
+    {
+        try {
+            for (const PortPair& pair : ListPortPairs(link.port_pair().Service())) {
+                if (QString::fromStdString(pair.name) == m_request.port) {
+                    ConnectPair(link, pair.ports);
+                    return true;
+                }
+            }
+        } catch (const MidiError& e) {
+            ShowMessage(QString::fromStdString(e.what()));
+            return false;
+        }
+        ShowMessage(QStringLiteral("No MIDI port pair named '%1' (corvanta-cli ports lists them)").arg(m_request.port));
+        return false;
+    }
+
+    const CliRequest& m_request;
+};
+
+int Ports(const CliRequest& request, IMidiService& midi)
+{
+    CSession session(request, midi);
+    std::vector<PortPair> pairs;
+    try {
+        pairs = ListPortPairs(midi);
+    } catch (const MidiError& e) {
+        return Failed(QString::fromStdString(e.what()));
+    }
+    SearchDevice(session.link);
+    for (const PortPair& pair : pairs) {
+        const bool picked = session.link.state() == UpdateMode && session.link.open_ports() == pair.ports;
+        Print(QStringLiteral("%1 %2").arg(picked ? '*' : ' ').arg(QString::fromStdString(pair.name)));
+    }
+    if (pairs.empty())
+        ShowMessage("No MIDI port pairs");
+    return kExitOk;
+}
+
+int Info(const CliRequest& request, IMidiService& midi)
+{
+    CSession session(request, midi);
+    if (!session.Connect())
+        return kExitFailed;
+    const DeviceInfo& info = session.link.device_info();
+    const DeviceModel* model = find_model(info.model_id);
+    Print(QStringLiteral("status:   %1").arg(ConnectionStatusText(session.link.state(), info)));
+    Print(QStringLiteral("model:    %1 %2").arg(info.model_id).arg(model ? model->name : "(unknown)"));
+    Print(QStringLiteral("firmware: %1").arg(version_text(info.version)));
+    Print(QStringLiteral("aux:      %1").arg(info.aux));
+    Print(QStringLiteral("slots:    %1").arg(model ? model->song_slots : 0));
+    if (model && model->song_area) {
+        const SongAreaParams& a = *model->song_area;
+        Print(QStringLiteral("format:   %1 (%2 Hz, %3-bit, %4 channel%5)")
+                  .arg(model->storage_format == CurrentFormat ? "current" : "old")
+                  .arg(a.sample_rate)
+                  .arg(a.bits_per_sample)
+                  .arg(a.channels)
+                  .arg(a.channels == 1 ? "" : "s"));
+    } else {
+        Print(QStringLiteral("format:   no song storage"));
+    }
+    return kExitOk;
+}
+
+int List(const CliRequest& request, IMidiService& midi)
+{
+    CSession session(request, midi);
+    if (!session.LoadSongs())
+        return kExitFailed;
+    for (uint32_t row = 0; row < session.songs.size(); ++row)
+        Print(SongListText(session.songs, row));
+    return kExitOk;
+}
+
+int Export(const CliRequest& request, IMidiService& midi)
+{
+    const std::optional<uint32_t> slot = ParseSlot(request.positional[0]);
+    if (!slot)
+        return kExitUsage;
+    const QString path = request.positional[1];
+    // The file is opened before the pedal is asked for anything.
+    QSaveFile file;
+    if (!OpenFileOrWarn(file, path))
+        return kExitFailed;
+    CSession session(request, midi);
+    if (!session.LoadSongs())
+        return kExitFailed;
+    const std::optional<uint32_t> row = session.UsedRow(*slot);
+    if (!row)
+        return kExitFailed;
+    WriteSetting("/Config/WavSaveDir", FolderOf(path));
+    CCliProgress progress;
+    return ShowSongResult(ExportSongTo(file, session.songs, session.Area(), *row, kExportRate, &progress));
+}
+
+int Import(const CliRequest& request, IMidiService& midi)
+{
+    const QString path = request.positional[0];
+    const std::optional<uint32_t> slot = ParseSlot(request.positional[1]);
+    if (!slot)
+        return kExitUsage;
+    CSession session(request, midi);
+    if (!session.LoadSongs())
+        return kExitFailed;
+    const std::optional<uint32_t> row = session.Row(*slot);
+    if (!row)
+        return kExitFailed;
+    if (session.songs.song(*row)->is_used() &&
+        !Prompt().AskYesNo(QStringLiteral("Overwrite warning"),
+                           QStringLiteral("'%1' already exist, continue to overwrite the song?")
+                               .arg(SongListText(session.songs, *row))))
+        return kExitFailed;
+    WriteSetting("/Config/WavLoadDir", FolderOf(path));
+    CWave wave;
+    CCliProgress progress;
+    const std::optional<int> code = ImportSongFrom(path, wave, session.songs, session.Area(), *row, &progress);
+    return code ? ShowSongResult(*code) : kExitFailed;
+}
+
+int Delete(const CliRequest& request, IMidiService& midi)
+{
+    const std::optional<uint32_t> slot = ParseSlot(request.positional[0]);
+    if (!slot)
+        return kExitUsage;
+    CSession session(request, midi);
+    if (!session.LoadSongs())
+        return kExitFailed;
+    const std::optional<uint32_t> row = session.UsedRow(*slot);
+    if (!row || !Prompt().AskYesNo(QStringLiteral("Delete"), QStringLiteral("Continue to delete song '%1' ?")
+                                                                 .arg(SongListText(session.songs, *row))))
+        return kExitFailed;
+    return ShowSongResult(session.songs.song(*row)->delete_song());
+}
+
+int Backup(const CliRequest& request, IMidiService& midi)
+{
+    CSession session(request, midi);
+    if (!session.LoadSongs())
+        return kExitFailed;
+    CCliProgress progress;
+    if (!BackupSongs(session.link, session.songs, request.positional[0], &progress))
+        return kExitFailed;
+    return ShowSongResult(SongOk);
+}
+
+int Restore(const CliRequest& request, IMidiService& midi)
+{
+    const QString folder = request.positional[0];
+    CSession session(request, midi);
+    BackupManifest manifest;
+    if (!session.LoadSongs() || !ReadBackup(folder, session.link, session.songs, manifest))
+        return kExitFailed;
+    int overwritten = 0;
+    for (const BackupEntry& e : manifest.entries)
+        overwritten += session.songs.song(e.slot - 1)->is_used() ? 1 : 0;
+    const QString question = QStringLiteral("Restore %1 songs from '%2' (%3 used slots are overwritten) ?")
+                                 .arg(manifest.entries.size())
+                                 .arg(folder)
+                                 .arg(overwritten);
+    if (!Prompt().AskYesNo(QStringLiteral("Restore"), question))
+        return kExitFailed;
+    CCliProgress progress;
+    return ShowSongResult(RestoreSongs(folder, manifest, session.songs, &progress) ? SongOk : kCommandFailed);
+}
+
+void PrintSection(CFirmwareFile& file, uint32_t index)
+{
+    uint32_t length = 0;
+    const uint8_t* text = file.ReadSectionLayout(index, length);
+    const QString layoutText = text ? QString::fromLatin1(reinterpret_cast<const char*>(text), int(length)) : "";
+    CFlashLayout layout;
+    const bool parsed = text && layout.LoadText(text, length);
+    QString where = parsed && !layout.sectors.empty()
+                        ? QString::asprintf("flash %u at 0x%08X, %zu sectors, %u bytes", layout.sectors[0].flash_no,
+                                            layout.sectors[0].address, layout.sectors.size(), layout.total_size)
+                        : QStringLiteral("layout not usable: %1").arg(layout.error_text);
+    const uint8_t* image = file.ReadSectionData(index, length);
+    Print(QStringLiteral("section %1: %2; image %3")
+              .arg(index + 1)
+              .arg(where)
+              .arg(image ? QStringLiteral("%1 bytes").arg(length) : file.error_text));
+    for (const QString& line : layoutText.split('\n', Qt::SkipEmptyParts))
+        Print("    " + line.trimmed());
+}
+
+int FirmwareInfo(const CliRequest& request, IMidiService&)
+{
+    CFirmwareFile file;
+    file.file_path = request.positional[0];
+    if (!file.Load(file.file_path))
+        return Failed(file.error_text);
+    const long long model = file.TargetModel();
+    const DeviceModel* known = find_model(int32_t(model));
+    Print(QStringLiteral("model:    %1 %2").arg(model).arg(known && model != -1 ? known->name : "(no known model)"));
+    Print(QStringLiteral("sections: %1").arg(file.section_count));
+    for (uint32_t i = 0; i < file.section_count; ++i)
+        PrintSection(file, i);
+    return kExitOk;
+}
+
+int Update(const CliRequest& request, IMidiService& midi)
+{
+    const QString path = request.positional[0];
+    CSession session(request, midi);
+    if (!session.Connect())
+        return kExitFailed;
+    if (!Prompt().AskYesNo(QStringLiteral("Update"),
+                           QStringLiteral("Update the firmware of the pedal from '%1' ?").arg(path)))
+        return kExitFailed;
+    WriteSetting("/Config/FirmwareDir", FolderOf(path));
+    CFirmwareFile file;
+    CCliProgress progress(true);
+    CFirmwareUpdate update(session.link, file, &progress, [&progress](int value) { progress.Show(value); });
+    const bool ok = update.UpdateFromFile(path, request.anyModel);
+    ShowMessage(ok ? "Successful!" : "Failed!");
+    return ok ? kExitOk : kExitFailed;
+}
+
+int Catalogue(const CliRequest& request, IMidiService& midi)
+{
+    CSession session(request, midi);
+    if (!session.Connect())
+        return kExitFailed;
+    const DeviceModel* model = find_model(session.link.device_info().model_id);
+    QByteArray body;
+    bool ok = false;
+    constexpr qint64 kMaxCatalogue = 1 << 20;
+    const std::vector<CatalogueEntry> entries =
+        CMyHttp::Instance().Get(UpdateServerBase() + "/velmo_update/Firmware/path.xml", body, kMaxCatalogue) && model
+            ? ParseCatalogue(body, model->id, ok)
+            : std::vector<CatalogueEntry>{};
+    if (!ok)
+        return Failed("Open web firmware info failed !");
+    for (const CatalogueEntry& entry : entries)
+        Print(QStringLiteral("%1\t%2").arg(entry.display, UpdateServerBase() + entry.path));
+    return kExitOk;
+}
+
+}  // namespace
+
+int CliUsageError(const QString& problem)
+{
+    std::fprintf(stderr, "corvanta-cli: %s\n%s\n", problem.toLocal8Bit().constData(), kCliUsage);
+    return kExitUsage;
+}
+
+const std::vector<CliVerb>& CliVerbs()
+{
+    static const std::vector<CliVerb> verbs = {
+        {"ports", "", "list the MIDI port pairs, * marks the one the port search picks",
+         "Lists the pairs of same-named MIDI ports; * marks the pair the port search connects to.", 0, 0, false,
+         false, Ports},
+        {"info", "", "the connected pedal: status, model, firmware, aux, slots, format",
+         "Connects and prints the window title's status text, the model id and name, the firmware version, aux,\n"
+         "the number of song slots and the song format.",
+         0, 0, false, false, Info},
+        {"list", "", "one line per song slot, as the window lists them", "Prints one line per slot with the window's list text.",
+         0, 0, false, false, List},
+        {"export", "SLOT FILE.wav", "export a song as a 48,000 Hz WAV file",
+         "Exports the song of SLOT as a 48,000 Hz WAV file; an existing FILE keeps its content on failure.", 2, 2,
+         false, false, Export},
+        {"import", "FILE.wav SLOT [--yes]", "import a WAV file into a slot",
+         "Imports FILE into SLOT, converted to the pedal's format. A used slot is overwritten only when the\n"
+         "question is answered yes (--yes, or y on a terminal).",
+         2, 2, true, false, Import},
+        {"delete", "SLOT [--yes]", "delete a song",
+         "Deletes the song of SLOT after a question; --yes answers it. Without --yes and without a terminal on\n"
+         "standard input the song is kept.",
+         1, 1, true, false, Delete},
+        {"backup", "DIR", "every used slot as a WAV in the pedal's own format, plus a manifest",
+         "Writes every used slot into DIR as song-NNN.wav in the pedal's own format (its rate, 24-bit, its\n"
+         "channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),\n"
+         "the manifest last: a folder without it is no complete backup.",
+         1, 1, false, false, Backup},
+        {"restore", "DIR [--yes]", "write a backup's songs back into their slots",
+         "Checks DIR's manifest against the pedal (model id) and every file against the manifest, then writes\n"
+         "the songs back into their slots, bit for bit. Slots the backup does not name keep their songs.",
+         1, 1, true, false, Restore},
+        {"firmware-info", "FILE.dat", "decode a firmware file without a pedal",
+         "Decodes FILE: its target model, its sections with their layouts and image sizes, or the decoder's error.",
+         1, 1, false, false, FirmwareInfo},
+        {"update", "FILE.dat [--yes] [--any-model]", "update the pedal's firmware from a file",
+         "Updates the pedal's firmware from FILE after a question (--yes answers it). --any-model lets a file\n"
+         "for another model through, as Shift does in the window, after a further question.",
+         1, 1, true, true, Update},
+        {"catalogue", "", "the update server's firmware list for the connected model",
+         "Prints the update server's firmware entries for the connected model: name, tab, URL.", 0, 0, false,
+         false, Catalogue},
+    };
+    return verbs;
+}
+
+const CliVerb* FindVerb(const QString& name)
+{
+    for (const CliVerb& verb : CliVerbs()) {
+        if (name == verb.name)
+            return &verb;
+    }
+    return nullptr;
+}

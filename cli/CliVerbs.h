@@ -1,0 +1,36 @@
+#pragma once
+// The verbs of corvanta-cli.
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class IMidiService;
+
+struct CliRequest {
+    QString port;            // --port NAME, empty: the port search
+    bool yes = false;        // --yes
+    bool anyModel = false;   // --any-model
+    QStringList positional;  // the verb's arguments
+};
+
+struct CliVerb {
+    const char* name;
+    const char* arguments;
+    const char* summary;
+    const char* help;
+    int minArguments;
+    int maxArguments;
+    bool takesYes;
+    bool takesAnyModel;
+    int (*run)(const CliRequest& request, IMidiService& midi);
+};
+
+constexpr const char* kCliUsage =
+    "Usage: corvanta-cli [--port NAME] VERB [ARGS]   (corvanta-cli --help lists the verbs)";
+
+// Shows a usage problem with the usage line; returns the usage exit status.
+int CliUsageError(const QString& problem);
+
+const std::vector<CliVerb>& CliVerbs();
+const CliVerb* FindVerb(const QString& name);
