@@ -8,6 +8,9 @@
 #include "Wave.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 
 using Bytes = std::vector<uint8_t>;
 
@@ -117,4 +121,186 @@ TEST(EndToEnd, FirmwareUpdateFromALocalFile)
     EXPECT_EQ(flash(0x40000, low.size()), low);
     EXPECT_EQ(update(damaged), QStringList({"Data1l header checksum Error", "Failed!"}));
     EXPECT_EQ(flash(0x40000, low.size()), low) << "nothing erased";
+}
+
+namespace {
+
+struct CliRun {
+    int exit;
+    QString out, err;
+};
+
+// Runs corvanta-cli with standard input closed (no terminal).
+CliRun Cli(const QStringList& args)
+{
+    QProcess cli;
+    cli.setStandardInputFile(QProcess::nullDevice());
+    cli.start(QStringLiteral(CLI_BINARY), args);
+    EXPECT_TRUE(cli.waitForFinished(120000)) << args.join(' ').toStdString();
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            QString::fromLocal8Bit(cli.readAllStandardOutput()), QString::fromLocal8Bit(cli.readAllStandardError())};
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+QStringList UsedLines(const QString& list)
+{
+    QStringList used;
+    for (const QString& line : list.split('\n', Qt::SkipEmptyParts))
+        if (!line.endsWith("(Empty)"))
+            used << line;
+    return used;
+}
+
+}  // namespace
+
+TEST(EndToEndCli, InfoAndList)
+{
+    const CliRun info = Cli({"info"});
+    EXPECT_EQ(info.exit, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains("status:   Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)")) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains("model:    10002 KORVEL"));
+    EXPECT_TRUE(info.out.contains("firmware: 1.2.3"));
+    EXPECT_TRUE(info.out.contains("slots:    30"));
+    EXPECT_TRUE(info.out.contains("format:   current (46875 Hz, 24-bit, 1 channel)"));
+    const CliRun list = Cli({"list"});
+    EXPECT_EQ(list.exit, 0);
+    const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 30);
+    EXPECT_TRUE(lines[29].startsWith("Song 030 -- ("));
+    const CliRun ports = Cli({"ports"});
+    EXPECT_TRUE(ports.out.contains(QRegularExpression("^\\* E2E Pedal", QRegularExpression::MultilineOption)))
+        << ports.out.toStdString();
+}
+
+TEST(EndToEndCli, ImportExportDeleteAndASlotOutOfRange)
+{
+    QTemporaryDir dir;
+    // A song in the pedal's own format, of whole 64-frame units, is kept untouched.
+    CWave song;
+    song.set_format(1, 46875, 24);
+    const uint32_t frames = 64 * 732;
+    std::unique_ptr<uint8_t[]> samples(new uint8_t[3 * frames]);
+    for (uint32_t i = 0; i < 3 * frames; ++i)
+        samples[i] = uint8_t(i * 13 + (i >> 7));
+    song.set_samples(std::move(samples), frames);
+    const QString in = dir.filePath("in.wav"), out = dir.filePath("out.wav"), native = dir.filePath("native");
+    {
+        QFile file(in);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(song.write_to(file));
+    }
+    CliRun r = Cli({"import", in, "7", "--yes"});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Successful !"));
+    EXPECT_EQ(Cli({"list"}).out.split('\n')[6].left(15), "Song 007 -- (0.");
+    r = Cli({"import", in, "7"});
+    EXPECT_EQ(r.exit, 1) << "a used slot needs --yes without a terminal";
+    EXPECT_TRUE(r.err.contains("'Song 007 -- (0.") && r.err.contains("already exist, continue to overwrite the song?"))
+        << r.err.toStdString();
+
+    r = Cli({"export", "7", out});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    CWave exported;
+    ASSERT_TRUE(exported.load(out));
+    EXPECT_EQ(exported.format(), CWave::TargetFormat(1, 48000));
+    EXPECT_NEAR(double(exported.frame_count()), frames * 48000.0 / 46875.0, 4.0);
+
+    // The backup of that slot holds exactly the bytes imported.
+    ASSERT_EQ(Cli({"backup", native}).exit, 0);
+    CWave backedUp;
+    ASSERT_TRUE(backedUp.load(QDir(native).filePath("song-007.wav")));
+    ASSERT_EQ(backedUp.data_size(), song.data_size());
+    EXPECT_EQ(0, std::memcmp(backedUp.samples(), song.samples(), size_t(song.data_size())));
+
+    r = Cli({"export", "31", dir.filePath("none.wav")});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("Slot 31 is out of range: the pedal has slots 1 to 30")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("none.wav")));
+
+    r = Cli({"delete", "7"});
+    EXPECT_EQ(r.exit, 1) << "no terminal, no --yes: the song is kept";
+    r = Cli({"delete", "7", "--yes"});
+    EXPECT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_EQ(Cli({"list"}).out.split('\n')[6], "Song 007 -- (Empty)");
+}
+
+TEST(EndToEndCli, BackupClearRestoreBackupIsByteIdentical)
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath("first"), second = dir.filePath("second");
+    // Two songs of different formats of input, so the pedal holds something.
+    CWave a;
+    a.set_format(2, 44100, 16);
+    std::unique_ptr<uint8_t[]> samples(new uint8_t[4 * 30000]);
+    for (int i = 0; i < 4 * 30000; ++i)
+        samples[i] = uint8_t(i * 7 + (i >> 5));
+    a.set_samples(std::move(samples), 30000);
+    {
+        QFile file(dir.filePath("a.wav"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(a.write_to(file));
+    }
+    ASSERT_EQ(Cli({"import", dir.filePath("a.wav"), "2", "--yes"}).exit, 0);
+    ASSERT_EQ(Cli({"import", dir.filePath("a.wav"), "12", "--yes"}).exit, 0);
+    const QStringList before = UsedLines(Cli({"list"}).out);
+    ASSERT_GE(before.size(), 2);
+
+    CliRun r = Cli({"backup", first});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    for (const QString& line : before)
+        EXPECT_EQ(Cli({"delete", line.mid(5, 3), "--yes"}).exit, 0) << line.toStdString();
+    EXPECT_TRUE(UsedLines(Cli({"list"}).out).isEmpty());
+    r = Cli({"restore", first});
+    EXPECT_EQ(r.exit, 1) << "a restore asks first";
+    r = Cli({"restore", first, "--yes"});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_EQ(UsedLines(Cli({"list"}).out), before);
+    ASSERT_EQ(Cli({"backup", second}).exit, 0);
+
+    const QStringList files = QDir(first).entryList(QDir::Files);
+    EXPECT_EQ(files, QDir(second).entryList(QDir::Files));
+    EXPECT_EQ(files.size(), before.size() + 1);
+    for (const QString& name : files)
+        EXPECT_EQ(FileBytes(QDir(first).filePath(name)), FileBytes(QDir(second).filePath(name))) << name.toStdString();
+
+    // A file changed after the backup is refused before anything is written.
+    QFile song(QDir(first).filePath(QDir(first).entryList({"song-*.wav"}).front()));
+    ASSERT_TRUE(song.open(QIODevice::ReadWrite));
+    song.seek(song.size() - 1);
+    song.write("\x01");
+    song.close();
+    r = Cli({"restore", first, "--yes"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("is not the song the backup recorded")) << r.err.toStdString();
+}
+
+TEST(EndToEndCli, UpdateWithAPackedFileAndADamagedOne)
+{
+    QTemporaryDir dir;
+    const QByteArray image = FirmwareImage(7000, 21);
+    const QString good = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x50000, 0x54000, 2048), image}});
+    const QString damaged =
+        PackFirmware(dir.path(), "bad.dat", {{LayoutText(0, 0x50000, 0x54000, 2048), FirmwareImage(7000, 22)}},
+                     {"--damage", "header"});
+    CliRun r = Cli({"update", good});
+    EXPECT_EQ(r.exit, 1) << "the update asks first";
+    r = Cli({"update", good, "--yes"});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.endsWith("Successful!\n")) << r.err.toStdString();
+    r = Cli({"update", damaged, "--yes"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(r.err.contains("File header checksum Error\nFailed!")) << r.err.toStdString();
+
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    SearchDevice(port);
+    QByteArray flashed(image.size(), 0);
+    ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
+    EXPECT_EQ(flashed, image) << "the damaged file erased nothing";
 }

@@ -1,0 +1,202 @@
+// The command line through the in-process virtual pedal: usage errors,
+// failures before anything reaches the pedal, backup and restore refusals.
+#include "Cli.h"
+#include "FirmwareSupport.h"
+#include "Frame.h"
+#include "SongBackup.h"
+#include "SongSupport.h"
+#include "WireCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Command codes of the frames the pedal received, from the from-th on.
+std::vector<uint8_t> CommandCodes(const CVirtualPedal& pedal, size_t from)
+{
+    std::vector<uint8_t> codes;
+    const auto received = pedal.Received();
+    for (size_t i = from; i < received.size(); ++i) {
+        const auto& message = received[i];
+        std::vector<uint8_t> f(message.size());
+        f.resize(Unpack7(message.data() + 1, message.size() - 2, f.data(), f.size()));
+        if (f.size() > 2)
+            codes.push_back(f[2]);
+    }
+    return codes;
+}
+
+bool Sent(const CVirtualPedal& pedal, uint8_t code, size_t from = 0)
+{
+    const std::vector<uint8_t> codes = CommandCodes(pedal, from);
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
+}
+
+class Cli : public ::testing::Test {
+protected:
+    Cli()
+    {
+        s.Reload();
+        s.rig.pedal.SetRecording(true);
+        connectCommands = s.rig.pedal.CommandCount();
+    }
+    // Commands the pedal received from the command line.
+    uint32_t Commands() const { return s.rig.pedal.CommandCount() - connectCommands; }
+    int Run(const QStringList& args) { return RunCli(args, s.rig.midi); }
+    QString Text(const QString& path)
+    {
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        return QString::fromUtf8(f.readAll());
+    }
+    void PutText(const QString& path, const QString& text) { WriteTestFile(path, text.toUtf8()); }
+
+    CSongRig s{10002};
+    QTemporaryDir dir;
+    uint32_t connectCommands = 0;
+};
+
+struct CliProcess {
+    int exit;
+    QString out, err;
+};
+
+CliProcess RunBinary(const QStringList& args)
+{
+    QProcess cli;
+    cli.setStandardInputFile(QProcess::nullDevice());
+    cli.start(QStringLiteral(CLI_BINARY), args);
+    EXPECT_TRUE(cli.waitForFinished(30000));
+    return {cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardOutput()),
+            QString::fromLocal8Bit(cli.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST_F(Cli, UsageErrorsSendNothing)
+{
+    for (const QStringList& args :
+         {QStringList{}, {"bogus"}, {"list", "extra"}, {"export", "1"}, {"export", "0", "x.wav"},
+          {"export", "x", "x.wav"}, {"delete", "-3"}, {"list", "--yes"}, {"delete", "1", "--any-model"},
+          {"--port"}, {"info", "--frobnicate"}, {"import", "a.wav"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        EXPECT_EQ(Run(args), kExitUsage);
+    }
+    EXPECT_EQ(Run({"--help"}), kExitOk);
+    EXPECT_EQ(Run({"export", "--help"}), kExitOk);
+    EXPECT_EQ(Commands(), 0u);
+}
+
+TEST_F(Cli, FailuresBeforeTheSongReachNoFlashCommand)
+{
+    const QString missing = dir.filePath("no/such/folder/x.wav");
+    EXPECT_EQ(Run({"export", "1", missing}), kExitFailed) << "a file that cannot be written";
+    EXPECT_EQ(Commands(), 0u) << "checked before the pedal is asked";
+    EXPECT_EQ(Run({"--port", "Nobody", "info"}), kExitFailed);
+    EXPECT_EQ(Commands(), 0u);
+
+    EXPECT_EQ(Run({"export", "31", dir.filePath("x.wav")}), kExitFailed) << "slot out of range";
+    EXPECT_EQ(Run({"export", "5", dir.filePath("x.wav")}), kExitFailed) << "an empty slot";
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.wav")));
+    EXPECT_EQ(Run({"delete", "31", "--yes"}), kExitFailed);
+    EXPECT_EQ(Run({"import", dir.filePath("absent.wav"), "3", "--yes"}), kExitFailed);
+    PutText(dir.filePath("junk.wav"), "not a wave file");
+    EXPECT_EQ(Run({"import", dir.filePath("junk.wav"), "3", "--yes"}), kExitFailed);
+    EXPECT_FALSE(Sent(s.rig.pedal, frame::kErase));
+    EXPECT_FALSE(Sent(s.rig.pedal, frame::kWrite));
+}
+
+TEST(CliWithoutPedal, EveryPedalVerbFails)
+{
+    CInProcessMidi nothing;
+    QTemporaryDir dir;
+    for (const QStringList& args : {QStringList{"info"}, {"list"}, {"export", "1", dir.filePath("x.wav")},
+                                    {"delete", "1", "--yes"}, {"backup", dir.filePath("b")},
+                                    {"update", dir.filePath("x.dat"), "--yes"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        EXPECT_EQ(RunCli(args, nothing), kExitFailed);
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("b/manifest.json")));
+    EXPECT_EQ(RunCli({"ports"}, nothing), kExitOk);
+}
+
+TEST_F(Cli, ABackupThatFailsLeavesNoManifest)
+{
+    ASSERT_EQ(s.songs.write_song(1, SongAudio(20000).data(), 20000, nullptr), SongOk);
+    ASSERT_EQ(s.songs.write_song(4, SongAudio(30000, 2).data(), 30000, nullptr), SongOk);
+    const QString folder = dir.filePath("backup");
+    ASSERT_EQ(Run({"backup", folder}), kExitOk);
+    const QString manifest = QDir(folder).filePath(kManifestName);
+    EXPECT_TRUE(Text(manifest).contains("\"song-005.wav\""));
+    // The second song cannot be written: the earlier manifest goes, none replaces it.
+    QFile::remove(QDir(folder).filePath("song-005.wav"));
+    QDir(folder).mkdir("song-005.wav");
+    EXPECT_EQ(Run({"backup", folder}), kExitFailed);
+    EXPECT_FALSE(QFile::exists(manifest));
+}
+
+TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
+{
+    ASSERT_EQ(s.songs.write_song(2, SongAudio(20000).data(), 20000, nullptr), SongOk);
+    const QString folder = dir.filePath("backup");
+    ASSERT_EQ(Run({"backup", folder}), kExitOk);
+    const QString manifestPath = QDir(folder).filePath(kManifestName);
+    const QString manifest = Text(manifestPath);
+    ASSERT_EQ(s.songs.song(2)->delete_song(), SongOk);
+    const size_t before = s.rig.pedal.Received().size();
+
+    struct Case {
+        const char* what;
+        QString text;
+    };
+    const std::vector<Case> cases = {
+        {"another model", QString(manifest).replace("10002", "10003")},
+        {"a name outside the folder", QString(manifest).replace("\"song-003.wav\"", "\"../song-003.wav\"")},
+        {"a slot the pedal lacks", QString(manifest).replace("\"slot\": 3", "\"slot\": 31")},
+        {"a wrong length", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1")},
+        {"not a manifest", "{ broken"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PutText(manifestPath, c.text);
+        EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitFailed);
+    }
+    QFile::remove(manifestPath);
+    EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitFailed) << "no manifest, no complete backup";
+    EXPECT_FALSE(Sent(s.rig.pedal, frame::kErase, before));
+    EXPECT_FALSE(Sent(s.rig.pedal, frame::kWrite, before));
+
+    PutText(manifestPath, manifest);
+    EXPECT_EQ(Run({"restore", folder}), kExitFailed) << "no terminal and no --yes: No";
+    EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitOk);
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(s.ReadSong(2), Reloaded(SongAudio(20000), s.Area(), CurrentFormat));
+}
+
+TEST(CliFirmwareInfo, DecodesAPackedFileAndReportsADamagedOne)
+{
+    QTemporaryDir dir;
+    const QString good = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(5000, 1)},
+                                                             {LayoutText(1, 0x100000, 0x140000, 65536), FirmwareImage(100, 2)}});
+    CliProcess r = RunBinary({"firmware-info", good});
+    EXPECT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("model:    10002 KORVEL")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("sections: 2"));
+    EXPECT_TRUE(r.out.contains("section 1: flash 0 at 0x00008000, 2 sectors, 8192 bytes; image 5000 bytes"));
+    EXPECT_TRUE(r.out.contains("section 2: flash 1 at 0x00100000, 4 sectors, 262144 bytes; image 100 bytes"));
+    EXPECT_TRUE(r.out.contains("    Start Address=0x8000"));
+
+    const QString damaged = PackFirmware(dir.path(), "bad.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(10, 1)}},
+                                         {"--damage", "record:1"});
+    r = RunBinary({"firmware-info", damaged});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_EQ(r.err, "Data1l header checksum Error\n");
+    r = RunBinary({"firmware-info"});
+    EXPECT_EQ(r.exit, 2);
+    EXPECT_TRUE(r.err.startsWith("corvanta-cli: firmware-info takes FILE.dat\n")) << r.err.toStdString();
+}
