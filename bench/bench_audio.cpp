@@ -2,7 +2,6 @@
 // file, and the export of the largest stereo song with its peak memory.
 #include "Wave.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -75,12 +74,3 @@ void BM_ExportLargestStereoSong(benchmark::State& state)
 
 BENCHMARK(BM_ImportFiveMinutesNextToSox)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
 BENCHMARK(BM_ExportLargestStereoSong)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

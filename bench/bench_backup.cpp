@@ -10,7 +10,6 @@
 #include "SongResult.h"
 #include "USBPort.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -104,13 +103,3 @@ void BM_BackupFullPedal(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_BackupFullPedal)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    qputenv("QT_LOGGING_RULES", "default.debug=false");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,6 @@
 #include "PedalPorts.h"
 #include "USBPort.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -57,7 +56,10 @@ QString PackFile(const QTemporaryDir& dir)
     return packer.exitCode() == 0 ? dir.filePath("bench.dat") : QString();
 }
 
+// The packed file and a connected pedal.
 struct Rig {
+    QTemporaryDir dir;
+    QString path = PackFile(dir);
     CInProcessMidi midi;
     CVirtualPedal pedal{Config()};
     CInProcessPedalPorts ports{midi, pedal, "Bench Pedal"};
@@ -70,16 +72,15 @@ struct Rig {
         c.flash0_sector = 4096;
         return c;
     }
+    bool Ready() { return !path.isEmpty() && link.connect_device(0) && link.state() == UpdateMode; }
 };
 
 double Seconds(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e9; }
 
 void BM_FirmwarePhases(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QString path = PackFile(dir);
     Rig rig;
-    if (path.isEmpty() || !rig.link.connect_device(0) || rig.link.state() != UpdateMode) {
+    if (!rig.Ready()) {
         state.SkipWithError("no firmware file or no pedal");
         return;
     }
@@ -88,8 +89,8 @@ void BM_FirmwarePhases(benchmark::State& state)
         QElapsedTimer t;
         t.start();
         CFirmwareFile file;
-        file.file_path = path;
-        file.Load(path);
+        file.file_path = rig.path;
+        file.Load(rig.path);
         std::vector<QByteArray> images;
         for (uint32_t i = 0; i < file.section_count; ++i) {
             uint32_t n = 0;
@@ -122,17 +123,15 @@ void BM_FirmwarePhases(benchmark::State& state)
 
 void BM_WholeUpdate(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    const QString path = PackFile(dir);
     Rig rig;
-    if (path.isEmpty() || !rig.link.connect_device(0) || rig.link.state() != UpdateMode) {
+    if (!rig.Ready()) {
         state.SkipWithError("no firmware file or no pedal");
         return;
     }
     CFirmwareFile file;
     for (auto _ : state) {
         CFirmwareUpdate update(rig.link, file, nullptr, [](int) {});
-        if (!update.UpdateFromFile(path, false)) {
+        if (!update.UpdateFromFile(rig.path, false)) {
             state.SkipWithError("the update failed");
             return;
         }
@@ -144,13 +143,3 @@ void BM_WholeUpdate(benchmark::State& state)
 
 BENCHMARK(BM_FirmwarePhases)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
 BENCHMARK(BM_WholeUpdate)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    qputenv("QT_LOGGING_RULES", "default.debug=false");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

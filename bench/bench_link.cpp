@@ -6,7 +6,6 @@
 #include "VirtualPedal.h"
 #include "WireCodec.h"
 
-#include <QCoreApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -93,12 +92,3 @@ BENCHMARK(BM_Pack)->Arg(1024)->Arg(5135);
 BENCHMARK(BM_Unpack)->Arg(1024)->Arg(5135);
 BENCHMARK(BM_Memcpy)->Arg(1024)->Arg(5135);
 BENCHMARK(BM_FlashRead1MiB)->ArgName("link_bytes_per_s")->Arg(0)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -8,7 +8,6 @@
 #include "SongResult.h"
 #include "USBPort.h"
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -81,13 +80,3 @@ void BM_LargestSong(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(BM_LargestSong)->Arg(0)->Arg(1)->ArgName("read")->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
-
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    qputenv("QT_LOGGING_RULES", "default.debug=false");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTextStream>
 
 #include <chrono>
@@ -95,4 +96,14 @@ QStringList FileLines(const QString& path)
     while (!in.atEnd())
         lines << in.readLine();
     return lines;
+}
+
+CliResult RunCliBinary(const QStringList& args)
+{
+    QProcess cli;
+    cli.setStandardInputFile(QProcess::nullDevice());
+    cli.start(QStringLiteral(CLI_BINARY), args);
+    const bool finished = cli.waitForFinished(120000);
+    return {finished && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            QString::fromLocal8Bit(cli.readAllStandardOutput()), QString::fromLocal8Bit(cli.readAllStandardError())};
 }

@@ -86,3 +86,10 @@ bool Eventually(const std::function<bool()>& condition, int limit_ms = 5000);
 
 // The lines of a text file.
 QStringList FileLines(const QString& path);
+
+// One run of corvanta-cli with standard input closed (no terminal).
+struct CliResult {
+    int exit;  // -1 when it crashed
+    QString out, err;
+};
+CliResult RunCliBinary(const QStringList& args);

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -60,21 +59,6 @@ protected:
     QTemporaryDir dir;
     uint32_t connectCommands = 0;
 };
-
-struct CliProcess {
-    int exit;
-    QString out, err;
-};
-
-CliProcess RunBinary(const QStringList& args)
-{
-    QProcess cli;
-    cli.setStandardInputFile(QProcess::nullDevice());
-    cli.start(QStringLiteral(CLI_BINARY), args);
-    EXPECT_TRUE(cli.waitForFinished(30000));
-    return {cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardOutput()),
-            QString::fromLocal8Bit(cli.readAllStandardError())};
-}
 
 }  // namespace
 
@@ -183,7 +167,7 @@ TEST(CliFirmwareInfo, DecodesAPackedFileAndReportsADamagedOne)
     QTemporaryDir dir;
     const QString good = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(5000, 1)},
                                                              {LayoutText(1, 0x100000, 0x140000, 65536), FirmwareImage(100, 2)}});
-    CliProcess r = RunBinary({"firmware-info", good});
+    CliResult r = RunCliBinary({"firmware-info", good});
     EXPECT_EQ(r.exit, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("model:    10002 KORVEL")) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains("sections: 2"));
@@ -193,10 +177,10 @@ TEST(CliFirmwareInfo, DecodesAPackedFileAndReportsADamagedOne)
 
     const QString damaged = PackFirmware(dir.path(), "bad.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(10, 1)}},
                                          {"--damage", "record:1"});
-    r = RunBinary({"firmware-info", damaged});
+    r = RunCliBinary({"firmware-info", damaged});
     EXPECT_EQ(r.exit, 1);
     EXPECT_EQ(r.err, "Data1l header checksum Error\n");
-    r = RunBinary({"firmware-info"});
+    r = RunCliBinary({"firmware-info"});
     EXPECT_EQ(r.exit, 2);
     EXPECT_TRUE(r.err.startsWith("corvanta-cli: firmware-info takes FILE.dat\n")) << r.err.toStdString();
 }

@@ -9,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QFile>
 #include <QLineEdit>
@@ -125,21 +124,7 @@ TEST(EndToEnd, FirmwareUpdateFromALocalFile)
 
 namespace {
 
-struct CliRun {
-    int exit;
-    QString out, err;
-};
-
-// Runs corvanta-cli with standard input closed (no terminal).
-CliRun Cli(const QStringList& args)
-{
-    QProcess cli;
-    cli.setStandardInputFile(QProcess::nullDevice());
-    cli.start(QStringLiteral(CLI_BINARY), args);
-    EXPECT_TRUE(cli.waitForFinished(120000)) << args.join(' ').toStdString();
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            QString::fromLocal8Bit(cli.readAllStandardOutput()), QString::fromLocal8Bit(cli.readAllStandardError())};
-}
+CliResult Cli(const QStringList& args) { return RunCliBinary(args); }
 
 QByteArray FileBytes(const QString& path)
 {
@@ -161,19 +146,19 @@ QStringList UsedLines(const QString& list)
 
 TEST(EndToEndCli, InfoAndList)
 {
-    const CliRun info = Cli({"info"});
+    const CliResult info = Cli({"info"});
     EXPECT_EQ(info.exit, 0) << info.err.toStdString();
     EXPECT_TRUE(info.out.contains("status:   Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)")) << info.out.toStdString();
     EXPECT_TRUE(info.out.contains("model:    10002 KORVEL"));
     EXPECT_TRUE(info.out.contains("firmware: 1.2.3"));
     EXPECT_TRUE(info.out.contains("slots:    30"));
     EXPECT_TRUE(info.out.contains("format:   current (46875 Hz, 24-bit, 1 channel)"));
-    const CliRun list = Cli({"list"});
+    const CliResult list = Cli({"list"});
     EXPECT_EQ(list.exit, 0);
     const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 30);
     EXPECT_TRUE(lines[29].startsWith("Song 030 -- ("));
-    const CliRun ports = Cli({"ports"});
+    const CliResult ports = Cli({"ports"});
     EXPECT_TRUE(ports.out.contains(QRegularExpression("^\\* E2E Pedal", QRegularExpression::MultilineOption)))
         << ports.out.toStdString();
 }
@@ -195,7 +180,7 @@ TEST(EndToEndCli, ImportExportDeleteAndASlotOutOfRange)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         ASSERT_TRUE(song.write_to(file));
     }
-    CliRun r = Cli({"import", in, "7", "--yes"});
+    CliResult r = Cli({"import", in, "7", "--yes"});
     ASSERT_EQ(r.exit, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("Successful !"));
     EXPECT_EQ(Cli({"list"}).out.split('\n')[6].left(15), "Song 007 -- (0.");
@@ -251,7 +236,7 @@ TEST(EndToEndCli, BackupClearRestoreBackupIsByteIdentical)
     const QStringList before = UsedLines(Cli({"list"}).out);
     ASSERT_GE(before.size(), 2);
 
-    CliRun r = Cli({"backup", first});
+    CliResult r = Cli({"backup", first});
     ASSERT_EQ(r.exit, 0) << r.err.toStdString();
     for (const QString& line : before)
         EXPECT_EQ(Cli({"delete", line.mid(5, 3), "--yes"}).exit, 0) << line.toStdString();
@@ -288,7 +273,7 @@ TEST(EndToEndCli, UpdateWithAPackedFileAndADamagedOne)
     const QString damaged =
         PackFirmware(dir.path(), "bad.dat", {{LayoutText(0, 0x50000, 0x54000, 2048), FirmwareImage(7000, 22)}},
                      {"--damage", "header"});
-    CliRun r = Cli({"update", good});
+    CliResult r = Cli({"update", good});
     EXPECT_EQ(r.exit, 1) << "the update asks first";
     r = Cli({"update", good, "--yes"});
     ASSERT_EQ(r.exit, 0) << r.err.toStdString();
