@@ -7,12 +7,13 @@
 
 #include <cstdio>
 
-CCliPrompt::CCliPrompt(bool assumeYes, bool anyModel) : m_assumeYes(assumeYes), m_anyModel(anyModel)
+CCliPrompt::CCliPrompt(bool assumeYes, bool anyModel)
+    : m_assumeYes(assumeYes), m_anyModel(anyModel), m_previous(&Prompt())
 {
     InstallPrompt(this);
 }
 
-CCliPrompt::~CCliPrompt() { InstallPrompt(nullptr); }
+CCliPrompt::~CCliPrompt() { InstallPrompt(m_previous); }
 
 void CCliPrompt::Inform(const QString&, const QString& text)
 {

@@ -23,6 +23,7 @@ public:
 private:
     bool m_assumeYes;
     bool m_anyModel;
+    IPrompt* m_previous;  // restored when this one goes
 };
 
 // Receives the progress events of the song and flash operations.

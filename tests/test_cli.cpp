@@ -47,6 +47,13 @@ protected:
     // Commands the pedal received from the command line.
     uint32_t Commands() const { return s.rig.pedal.CommandCount() - connectCommands; }
     int Run(const QStringList& args) { return RunCli(args, s.rig.midi); }
+    // The exit status and the messages of one run.
+    std::pair<int, std::string> RunForMessages(const QStringList& args)
+    {
+        testing::internal::CaptureStderr();
+        const int exit = Run(args);
+        return {exit, testing::internal::GetCapturedStderr()};
+    }
     QString Text(const QString& path)
     {
         QFile f(path);
@@ -79,13 +86,17 @@ TEST_F(Cli, UsageErrorsSendNothing)
 TEST_F(Cli, FailuresBeforeTheSongReachNoFlashCommand)
 {
     const QString missing = dir.filePath("no/such/folder/x.wav");
-    EXPECT_EQ(Run({"export", "1", missing}), kExitFailed) << "a file that cannot be written";
+    EXPECT_EQ(RunForMessages({"export", "1", missing}),
+              std::make_pair(kExitFailed, std::string("Open file 'x.wav' failed, it may be occupied by other process\n")));
     EXPECT_EQ(Commands(), 0u) << "checked before the pedal is asked";
-    EXPECT_EQ(Run({"--port", "Nobody", "info"}), kExitFailed);
+    EXPECT_EQ(RunForMessages({"--port", "Nobody", "info"}),
+              std::make_pair(kExitFailed, std::string("No MIDI port pair named 'Nobody' (corvanta-cli ports lists them)\n")));
     EXPECT_EQ(Commands(), 0u);
 
-    EXPECT_EQ(Run({"export", "31", dir.filePath("x.wav")}), kExitFailed) << "slot out of range";
-    EXPECT_EQ(Run({"export", "5", dir.filePath("x.wav")}), kExitFailed) << "an empty slot";
+    EXPECT_EQ(RunForMessages({"export", "31", dir.filePath("x.wav")}),
+              std::make_pair(kExitFailed, std::string("Slot 31 is out of range: the pedal has slots 1 to 30\n")));
+    EXPECT_EQ(RunForMessages({"export", "5", dir.filePath("x.wav")}),
+              std::make_pair(kExitFailed, std::string("Song 005 -- (Empty) holds no song\n")));
     EXPECT_FALSE(QFile::exists(dir.filePath("x.wav")));
     EXPECT_EQ(Run({"delete", "31", "--yes"}), kExitFailed);
     EXPECT_EQ(Run({"import", dir.filePath("absent.wav"), "3", "--yes"}), kExitFailed);

@@ -1,6 +1,7 @@
 // The update server against a real local HTTP server (Python's http.server):
 // the catalogue, a web firmware update and the program update check.
 #include "AppFiles.h"
+#include "Cli.h"
 #include "CorvantaQT.h"
 #include "FirmwareSupport.h"
 #include "TestSupport.h"
@@ -276,6 +277,24 @@ TEST_F(WebUpdate, NothingElseRunsDuringASlowDownload)
     QByteArray flashed(image.size(), 0);
     rig.pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
     EXPECT_EQ(flashed, image);
+}
+
+TEST_F(WebUpdate, TheCommandLineListsTheModelsCatalogue)
+{
+    server.Put("velmo_update/Firmware/path.xml", kCatalogue);
+    CPedalRig rig(PedalFor(10002));
+    testing::internal::CaptureStdout();
+    const int exit = RunCli({"catalogue"}, rig.midi);
+    const QString out = QString::fromStdString(testing::internal::GetCapturedStdout());
+    EXPECT_EQ(exit, kExitOk);
+    EXPECT_EQ(out, QString("korvel_v1.2.4\t%1/velmo_update/Firmware/10002/korvel_v1.2.4.dat\n"
+                           "korvel_v1.2.3\t%1/velmo_update/Firmware/10002/korvel_v1.2.3.dat\n"
+                           "x_10002_v2.0\t%1/velmo_update/Firmware/a/b/x_10002_v2.0.dat\n")
+                       .arg(server.Url()));
+    server.Put("velmo_update/Firmware/path.xml", "");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunCli({"catalogue"}, rig.midi), kExitFailed);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Open web firmware info failed !\n");
 }
 
 TEST_F(WebUpdate, AnEmptyCatalogueBodyIsReported)
