@@ -96,11 +96,11 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
         QSaveFile file;
         if (!OpenFileOrWarn(file, dir.filePath(name)))
             return false;
-        QByteArray sha;
-        const int code = ExportSongTo(file, songs, *area, row, area->sample_rate, progress, &sha);
+        ExportedAudio audio;
+        const int code = ExportSongTo(file, songs, *area, row, area->sample_rate, progress, &audio);
         if (code != SongOk)
             return Fail(QStringLiteral("Song %1: %2").arg(row + 1).arg(SongResultText(code)));
-        manifest.entries.push_back({row + 1, name, qint64(songs.song(row)->get_song_size()), sha.toHex()});
+        manifest.entries.push_back({row + 1, name, audio.bytes, audio.sha256.toHex()});
     }
     const QByteArray json = ManifestJson(manifest);
     return WriteWholeFile(dir.filePath(kManifestName), json.constData(), json.size());

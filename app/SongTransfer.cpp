@@ -19,7 +19,7 @@ QString SongListText(CLooperSongList& songs, uint32_t row)
 }
 
 int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row, uint32_t rate,
-                 QObject* progress, QByteArray* sha256)
+                 QObject* progress, ExportedAudio* audio)
 {
     const uint32_t size = songs.song(row)->get_song_size();
     std::unique_ptr<uint8_t[]> buffer(new uint8_t[size]);
@@ -30,10 +30,12 @@ int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& 
     wave.set_format(uint16_t(area.channels), area.sample_rate, uint16_t(area.bits_per_sample));
     wave.set_samples(std::move(buffer), size / (area.bits_per_sample / 8 * area.channels));
     wave.convert(uint16_t(area.channels), rate);
-    if (sha256)
-        *sha256 = QCryptographicHash::hash(
+    if (audio) {
+        audio->bytes = qint64(wave.data_size());
+        audio->sha256 = QCryptographicHash::hash(
             QByteArray::fromRawData(reinterpret_cast<const char*>(wave.samples()), int(wave.data_size())),
             QCryptographicHash::Sha256);
+    }
     return wave.write_to(file) && file.commit() ? SongOk : kCommandFailed;
 }
 

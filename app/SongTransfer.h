@@ -25,10 +25,14 @@ QString SongListText(CLooperSongList& songs, uint32_t row);
 
 // Reads the song of row and writes it to file, an open QSaveFile that is
 // committed on success, converted to rate (the pedal's own rate leaves the
-// samples untouched). With sha256, also the SHA-256 of the samples written.
-// Returns a song result code or kCommandFailed.
+// samples untouched). With audio, also the length and SHA-256 of the samples
+// written. Returns a song result code or kCommandFailed.
+struct ExportedAudio {
+    qint64 bytes = 0;
+    QByteArray sha256;
+};
 int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row, uint32_t rate,
-                 QObject* progress, QByteArray* sha256 = nullptr);
+                 QObject* progress, ExportedAudio* audio = nullptr);
 
 // Loads path into wave, converts it to the pedal's format and writes it into
 // row. None when the file was refused with its message; nothing was sent then,
