@@ -16,6 +16,8 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <set>
+
 namespace {
 constexpr qint64 kMaxManifest = 1 << 20;
 const char* const kManifestFormat = "corvanta-backup 1";
@@ -35,6 +37,8 @@ bool Fail(const QString& text)
     ShowMessage(text);
     return false;
 }
+
+QString BackupFileName(uint32_t slot) { return QString::asprintf("song-%03u.wav", slot); }
 
 QByteArray ManifestJson(const BackupManifest& m)
 {
@@ -57,8 +61,11 @@ bool ParseManifest(const QByteArray& json, BackupManifest& m)
     m.firmware = root.value("firmware").toString();
     for (const QJsonValue& v : root.value("slots").toArray()) {
         const QJsonObject o = v.toObject();
+        // Lengths beyond any song's read as -1 and fail the check of the file.
+        const double bytes = o.value("bytes").toDouble(-1);
         m.entries.push_back({uint32_t(o.value("slot").toInt(0)), o.value("file").toString(),
-                             qint64(o.value("bytes").toDouble(-1)), o.value("sha256").toString()});
+                             bytes >= 0 && bytes <= double(INT32_MAX) ? qint64(bytes) : -1,
+                             o.value("sha256").toString()});
     }
     return true;
 }
@@ -92,7 +99,7 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
     for (uint32_t row = 0; row < songs.size(); ++row) {
         if (!songs.song(row)->is_used())
             continue;
-        const QString name = QString::asprintf("song-%03u.wav", row + 1);
+        const QString name = BackupFileName(row + 1);
         QSaveFile file;
         if (!OpenFileOrWarn(file, dir.filePath(name)))
             return false;
@@ -119,9 +126,10 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
         return Fail(QStringLiteral("The backup is of model %1, the pedal is model %2")
                         .arg(manifest.model_id)
                         .arg(link.device_info().model_id));
+    std::set<uint32_t> seen;
     for (const BackupEntry& e : manifest.entries) {
-        // A name with a folder in it could point outside the backup.
-        if (e.slot < 1 || e.slot > songs.size() || e.file != QFileInfo(e.file).fileName() || e.file.isEmpty())
+        // Each slot once, from the file named after it: no name can point outside the backup.
+        if (e.slot < 1 || e.slot > songs.size() || !seen.insert(e.slot).second || e.file != BackupFileName(e.slot))
             return Fail(QStringLiteral("The backup's entry for slot %1 is not valid").arg(e.slot));
         CWave wave;
         if (!LoadEntry(folder, e, *area, wave))

@@ -104,21 +104,25 @@ public:
     CLooperSongList songs;
 
 private:
+    // The first pair of that name that answers.
     bool ConnectNamedPair()
     {
+        bool named = false;
         try {
             for (const PortPair& pair : ListPortPairs(link.port_pair().Service())) {
-                if (QString::fromStdString(pair.name) == m_request.port) {
-                    ConnectPair(link, pair.ports);
+                if (QString::fromStdString(pair.name) != m_request.port)
+                    continue;
+                named = true;
+                if (ConnectPair(link, pair.ports))
                     return true;
-                }
             }
         } catch (const MidiError& e) {
             ShowMessage(QString::fromStdString(e.what()));
             return false;
         }
-        ShowMessage(QStringLiteral("No MIDI port pair named '%1' (corvanta-cli ports lists them)").arg(m_request.port));
-        return false;
+        if (!named)
+            ShowMessage(QStringLiteral("No MIDI port pair named '%1' (corvanta-cli ports lists them)").arg(m_request.port));
+        return named;
     }
 
     const CliRequest& m_request;

@@ -3,12 +3,13 @@
 #include "MidiService.h"
 
 #include <QCoreApplication>
+#include <QLoggingCategory>
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     // The link's and the song code's trace lines are for the log, not the terminal.
-    qputenv("QT_LOGGING_RULES", "default.debug=false");
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     return RunCli(arguments, SystemMidi());

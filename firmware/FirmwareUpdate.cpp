@@ -20,14 +20,14 @@ bool CFirmwareUpdate::UpdateFromFile(const QString& path, bool shiftHeld)
     m_file.section_count = 0;
     m_file.sections.clear();
     m_file.file_path = path;
+    // Noted before the file is read; QFileInfo reads lazily, so they are taken now.
+    const QFileInfo loaded(path);
+    m_loaded = {path, loaded.size(), loaded.lastModified()};
     if (!m_file.Load(path)) {
         ShowMessage(m_file.error_text);
         return false;
     }
     m_file.error_text.clear();
-    // QFileInfo reads lazily: the size and time stamp are taken now.
-    const QFileInfo loaded(path);
-    m_loaded = {path, loaded.size(), loaded.lastModified()};
     // The model question is a nested event loop: the file is checked after it too.
     if (!ModelAccepted(shiftHeld) || !FileUnchanged())
         return false;
@@ -117,6 +117,11 @@ bool CFirmwareUpdate::ReadSection(uint32_t index, Section& section)
     }
     if (section.layout.sectors.empty()) {
         ShowMessage("Section %u has no flash range", index + 1);
+        return false;
+    }
+    // The pedal has flash 0 and the song flash 1; a larger number would wrap in the frame's byte.
+    if (section.flash() > 1) {
+        ShowMessage("Section %u targets flash %u; the pedal has flashes 0 and 1", index + 1, section.flash());
         return false;
     }
     const uint8_t* data = m_file.ReadSectionData(index, length);

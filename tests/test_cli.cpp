@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -61,6 +64,15 @@ protected:
         return QString::fromUtf8(f.readAll());
     }
     void PutText(const QString& path, const QString& text) { WriteTestFile(path, text.toUtf8()); }
+    // The manifest with its first entry repeated.
+    static QString WithSlotTwice(const QString& manifest)
+    {
+        QJsonObject root = QJsonDocument::fromJson(manifest.toUtf8()).object();
+        QJsonArray entries = root.value("slots").toArray();
+        entries.append(entries.first());
+        root["slots"] = entries;
+        return QString::fromUtf8(QJsonDocument(root).toJson());
+    }
 
     CSongRig s{10002};
     QTemporaryDir dir;
@@ -106,6 +118,16 @@ TEST_F(Cli, FailuresBeforeTheSongReachNoFlashCommand)
     EXPECT_FALSE(Sent(s.rig.pedal, frame::kWrite));
 }
 
+TEST(CliPort, TheFirstNamedPairThatAnswersIsTaken)
+{
+    CInProcessMidi midi;
+    CSilentPorts silent(midi, "USB Looper");  // listed first, never answers
+    CVirtualPedal pedal(PedalFor(10002));
+    CInProcessPedalPorts ports(midi, pedal, "USB Looper");
+    EXPECT_EQ(RunCli({"--port", "USB Looper", "info"}, midi), kExitOk);
+    EXPECT_EQ(RunCli({"--port", "Other", "info"}, midi), kExitFailed);
+}
+
 TEST(CliWithoutPedal, EveryPedalVerbFails)
 {
     CInProcessMidi nothing;
@@ -148,18 +170,43 @@ TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
     struct Case {
         const char* what;
         QString text;
+        std::string message;
     };
+    const std::string invalid = "The backup's entry for slot 3 is not valid\n";
+    const std::string noBackup = "'" + folder.toStdString() + "' holds no complete backup (its manifest.json is missing or unreadable)\n";
     const std::vector<Case> cases = {
-        {"another model", QString(manifest).replace("10002", "10003")},
-        {"a name outside the folder", QString(manifest).replace("\"song-003.wav\"", "\"../song-003.wav\"")},
-        {"a slot the pedal lacks", QString(manifest).replace("\"slot\": 3", "\"slot\": 31")},
-        {"a wrong length", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1")},
-        {"not a manifest", "{ broken"},
+        {"another model", QString(manifest).replace("10002", "10003"), "The backup is of model 10003, the pedal is model 10002\n"},
+        {"a name outside the folder", QString(manifest).replace("\"song-003.wav\"", "\"../song-003.wav\""), invalid},
+        {"a slot the pedal lacks", QString(manifest).replace("\"slot\": 3", "\"slot\": 31"),
+         "The backup's entry for slot 31 is not valid\n"},
+        {"a wrong length", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1"),
+         "'song-003.wav' is not the song the backup recorded\n"},
+        {"a length beyond any song", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1e300, \"x\": "),
+         "'song-003.wav' is not the song the backup recorded\n"},
+        {"not a manifest", "{ broken", noBackup},
+        {"a slot named twice", WithSlotTwice(manifest), invalid},
+        {"a file of another slot", QString(manifest).replace("\"song-003.wav\"", "\"song-004.wav\""), invalid},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         PutText(manifestPath, c.text);
-        EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitFailed);
+        const auto [exit, messages] = RunForMessages({"restore", folder, "--yes"});
+        EXPECT_EQ(exit, kExitFailed);
+        EXPECT_EQ(messages, c.message);
+    }
+    PutText(manifestPath, manifest);
+    {
+        // One bit of the audio changed after the backup.
+        QFile song(QDir(folder).filePath("song-003.wav"));
+        ASSERT_TRUE(song.open(QIODevice::ReadWrite));
+        const QByteArray original = song.readAll();
+        song.seek(song.size() - 1);
+        song.write(QByteArray(1, char(original.back() ^ 1)));
+        song.close();
+        EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}),
+                  std::make_pair(kExitFailed, std::string("'song-003.wav' is not the song the backup recorded\n")));
+        song.open(QIODevice::WriteOnly);
+        song.write(original);
     }
     QFile::remove(manifestPath);
     EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitFailed) << "no manifest, no complete backup";

@@ -7,6 +7,7 @@
 #include "WireCodec.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -146,6 +147,8 @@ TEST_F(FirmwareUpdate, InvalidFilesAreRefusedBeforeAnyErase)
         {Pack("badlayout.dat", {{"[FLASH 1]\nTYPE=0\nStart Address=0x9000\nEnd Address=0x8000\n", FirmwareImage(10, 1)}}),
          "FLASH 1 end address is below its start address"},
         {Pack("empty-layout.dat", {{"[OTHER]\nx=1\n", FirmwareImage(10, 1)}}), "Section 1 has no flash range"},
+        {Pack("flash256.dat", {{LayoutText(256, 0x8000, 0x9000, 4096), FirmwareImage(10, 1)}}),
+         "Section 1 targets flash 256; the pedal has flashes 0 and 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first.toStdString());
@@ -233,18 +236,30 @@ TEST_F(FirmwareUpdate, AFileChangedDuringTheUpdateIsRefused)
     const QString replacement = Pack("replacement.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(6000, 2)}},
                                      {}, "10003");
     prompt.shift = true;
-    prompt.answers.push_back(true);
-    prompt.onBox = [&] {
-        QFile::remove(path);
-        QFile::copy(replacement, path);
-    };
-    const QStringList boxes = Update(path);
-    prompt.onBox = nullptr;
-    ASSERT_EQ(boxes.size(), 3) << boxes.join('|').toStdString();
-    EXPECT_EQ(boxes[1], "The firmware file changed during the update");
-    EXPECT_EQ(boxes[2], "Failed!");
-    EXPECT_TRUE(FlashCommands(frame::kErase).empty());
-    EXPECT_TRUE(FlashCommands(frame::kWrite).empty());
+    // Same size, other image: only the time stamp tells.
+    const QString sameSize = Pack("same.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 9)}}, {}, "10003");
+    ASSERT_EQ(QFileInfo(sameSize).size(), QFileInfo(path).size());
+    for (const QString& source : {replacement, sameSize}) {
+        SCOPED_TRACE(source.toStdString());
+        const QString target = dir.filePath("target.dat");
+        QFile::remove(target);
+        QFile::copy(path, target);
+        prompt.answers.push_back(true);
+        prompt.onBox = [&] {
+            QFile::remove(target);
+            QFile::copy(source, target);
+            QFile touched(target);
+            touched.open(QIODevice::ReadWrite);
+            touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
+        };
+        const QStringList boxes = Update(target);
+        prompt.onBox = nullptr;
+        ASSERT_EQ(boxes.size(), 3) << boxes.join('|').toStdString();
+        EXPECT_EQ(boxes[1], "The firmware file changed during the update");
+        EXPECT_EQ(boxes[2], "Failed!");
+        EXPECT_TRUE(FlashCommands(frame::kErase).empty());
+        EXPECT_TRUE(FlashCommands(frame::kWrite).empty());
+    }
 }
 
 // Layout texts of equal length, parsed one after another, each land at
