@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QNetworkAccessManager>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -320,7 +322,11 @@ TEST_F(WebUpdate, ProgramUpdateCheck)
         prompt.answers.push_back(true);
         CInProcessMidi midi;
         CorvantaQT window(midi);
-        QTest::qWait(600);
+        // The check's reply has been handled once its manager says finished.
+        auto* manager = window.findChild<QNetworkAccessManager*>();
+        ASSERT_NE(manager, nullptr);
+        QSignalSpy finished(manager, &QNetworkAccessManager::finished);
+        ASSERT_TRUE(finished.count() > 0 || finished.wait(10000));
         if (c.question.isEmpty()) {
             EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
         } else {
