@@ -38,6 +38,27 @@ bool Fail(const QString& text)
     return false;
 }
 
+const QString kPartialSuffix = QStringLiteral(".partial");
+
+// Removes the partial files of a run that failed; returns false.
+bool RemovePartials(const QDir& dir, const BackupManifest& m)
+{
+    for (const BackupEntry& e : m.entries)
+        QFile::remove(dir.filePath(e.file + kPartialSuffix));
+    return false;
+}
+
+// Moves every partial file over its final name.
+bool PutInPlace(const QDir& dir, const BackupManifest& m)
+{
+    for (const BackupEntry& e : m.entries) {
+        const QString final = dir.filePath(e.file);
+        if ((QFile::exists(final) && !QFile::remove(final)) || !QFile::rename(final + kPartialSuffix, final))
+            return false;
+    }
+    return true;
+}
+
 QString BackupFileName(uint32_t slot) { return QString::asprintf("song-%03u.wav", slot); }
 
 QByteArray ManifestJson(const BackupManifest& m)
@@ -92,22 +113,30 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
     if (!area)
         return false;
     const QDir dir(folder);
-    // An earlier manifest would vouch for files this run replaces.
-    if (!QDir().mkpath(folder) || (dir.exists(kManifestName) && !QFile::remove(dir.filePath(kManifestName))))
+    if (!QDir().mkpath(folder))
         return Fail(QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
+    // The songs go to partial files first, so a failed run leaves an earlier
+    // backup in the folder as it was.
     BackupManifest manifest{link.device_info().model_id, version_text(link.device_info().version), {}};
     for (uint32_t row = 0; row < songs.size(); ++row) {
         if (!songs.song(row)->is_used())
             continue;
         const QString name = BackupFileName(row + 1);
         QSaveFile file;
-        if (!OpenFileOrWarn(file, dir.filePath(name)))
-            return false;
+        if (!OpenFileOrWarn(file, dir.filePath(name + kPartialSuffix)))
+            return RemovePartials(dir, manifest);
         ExportedAudio audio;
         const int code = ExportSongTo(file, songs, *area, row, area->sample_rate, progress, &audio);
-        if (code != SongOk)
-            return Fail(QStringLiteral("Song %1: %2").arg(row + 1).arg(SongResultText(code)));
+        if (code != SongOk) {
+            ShowMessage(QStringLiteral("Song %1: %2").arg(row + 1).arg(SongResultText(code)));
+            return RemovePartials(dir, manifest);
+        }
         manifest.entries.push_back({row + 1, name, audio.bytes, audio.sha256.toHex()});
+    }
+    // An earlier manifest would vouch for files this run replaces: it goes first.
+    if ((dir.exists(kManifestName) && !QFile::remove(dir.filePath(kManifestName))) || !PutInPlace(dir, manifest)) {
+        ShowMessage(QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
+        return RemovePartials(dir, manifest);
     }
     const QByteArray json = ManifestJson(manifest);
     return WriteWholeFile(dir.filePath(kManifestName), json.constData(), json.size());

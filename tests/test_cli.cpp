@@ -142,19 +142,37 @@ TEST(CliWithoutPedal, EveryPedalVerbFails)
     EXPECT_EQ(RunCli({"ports"}, nothing), kExitOk);
 }
 
-TEST_F(Cli, ABackupThatFailsLeavesNoManifest)
+TEST_F(Cli, AFailedBackupKeepsTheEarlierOneOrLeavesNoManifest)
 {
     ASSERT_EQ(s.songs.write_song(1, SongAudio(20000).data(), 20000, nullptr), SongOk);
     ASSERT_EQ(s.songs.write_song(4, SongAudio(30000, 2).data(), 30000, nullptr), SongOk);
     const QString folder = dir.filePath("backup");
     ASSERT_EQ(Run({"backup", folder}), kExitOk);
     const QString manifest = QDir(folder).filePath(kManifestName);
-    EXPECT_TRUE(Text(manifest).contains("\"song-005.wav\""));
-    // The second song cannot be written: the earlier manifest goes, none replaces it.
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    EXPECT_EQ(files, QStringList({kManifestName, "song-002.wav", "song-005.wav"}));
+    auto contents = [&] {
+        QStringList all;
+        for (const QString& name : QDir(folder).entryList(QDir::Files))
+            all << name + ":" + QString::number(qHash(Text(QDir(folder).filePath(name))));
+        return all;
+    };
+    const QStringList before = contents();
+
+    // The second song cannot be written: the earlier backup stays whole, no partial file is left.
+    ASSERT_EQ(s.songs.write_song(1, SongAudio(20000, 5).data(), 20000, nullptr), SongOk);
+    ASSERT_EQ(s.Reload(), SongOk);
+    QDir(folder).mkdir("song-005.wav.partial");
+    EXPECT_EQ(Run({"backup", folder}), kExitFailed);
+    QDir(folder).rmdir("song-005.wav.partial");
+    EXPECT_EQ(contents(), before);
+
+    // A song that cannot be put in place: the earlier manifest goes, none replaces it.
     QFile::remove(QDir(folder).filePath("song-005.wav"));
     QDir(folder).mkdir("song-005.wav");
     EXPECT_EQ(Run({"backup", folder}), kExitFailed);
     EXPECT_FALSE(QFile::exists(manifest));
+    EXPECT_TRUE(QDir(folder).entryList({"*.partial"}).isEmpty());
 }
 
 TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
