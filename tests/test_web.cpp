@@ -20,21 +20,25 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 namespace {
 
 // Serves a folder on 127.0.0.1 for the length of a test.
 class CHttpServer {
 public:
-    CHttpServer() : m_port(20000 + int(getpid() % 20000))
+    CHttpServer() : m_port(FreePort())
     {
         m_process.start("python3", {"-m", "http.server", QString::number(m_port), "--bind", "127.0.0.1",
                                     "--directory", m_dir.path()});
         QByteArray body;
-        for (int i = 0; i < 100 && !CMyHttp::Instance().Get(Url() + "/", body, 1 << 20); ++i)
-            QTest::qWait(50);
+        for (int i = 0; i < 100 && !m_ready; ++i) {
+            m_ready = CMyHttp::Instance().Get(Url() + "/", body, 1 << 20);
+            if (!m_ready)
+                QTest::qWait(50);
+        }
     }
+    // The server answered its first request.
+    bool Ready() const { return m_ready; }
     ~CHttpServer()
     {
         m_process.kill();
@@ -50,8 +54,17 @@ public:
     QString Folder() const { return m_dir.path(); }
 
 private:
+    // A port nobody listens on now.
+    static int FreePort()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        return probe.serverPort();
+    }
+
     QTemporaryDir m_dir;
     int m_port;
+    bool m_ready = false;
     QProcess m_process;
 };
 
@@ -160,6 +173,7 @@ TEST(WebCatalogue, EntriesOfTheModelWithSafePathsOnly)
 TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
 {
     CHttpServer server;
+    ASSERT_TRUE(server.Ready());
     server.Put("velmo_update/big.bin", QByteArray(2000, 'x'));
     QByteArray body;
     EXPECT_TRUE(CMyHttp::Instance().Get(server.Url() + "/velmo_update/big.bin", body, 4096));
@@ -185,6 +199,7 @@ class WebUpdate : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        ASSERT_TRUE(server.Ready());
         QFile::remove(SettingsFilePath());
         WriteSetting("/Config/UpdateServer", server.Url());
     }
