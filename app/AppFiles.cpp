@@ -33,10 +33,16 @@ QString ChooseAppDir(const QString& programFolder, const QString& userConfigFold
     return QDir(userConfigFolder).absolutePath() + "/";
 }
 
+// One folder for every face, so the window and the command line share their
+// settings wherever the program is installed.
+QString UserConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/corvanta");
+}
+
 QString AppDir()
 {
-    static const QString folder = ChooseAppDir(QCoreApplication::applicationDirPath(),
-                                               QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    static const QString folder = ChooseAppDir(QCoreApplication::applicationDirPath(), UserConfigFolder());
     return folder;
 }
 

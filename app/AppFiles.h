@@ -8,6 +8,9 @@
 // program's folder, or the user's configuration folder when the program's
 // folder is not writable (an installed program). Computed once.
 QString AppDir();
+// The user's configuration folder of every face: "corvanta" in the desktop's
+// configuration folder (~/.config/corvanta).
+QString UserConfigFolder();
 // The choice behind AppDir, for a given program folder.
 QString ChooseAppDir(const QString& programFolder, const QString& userConfigFolder);
 

@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     CQtPrompt prompt;
     InstallPrompt(&prompt);
     auto* window = new CorvantaQT();
-    app.setWindowIcon(QIcon(QStringLiteral(":/CorvantaQT/corvanta.png")));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral("corvanta"), QIcon(QStringLiteral(":/CorvantaQT/corvanta.png"))));
     prompt.SetDialogParent(window);
     window->show();
     const int result = app.exec();

@@ -201,7 +201,7 @@ TEST_F(FirmwareUpdate, DeviceFaultsGiveTheirMessages)
 TEST_F(FirmwareUpdate, SettingsAndAUsersConfigIniSurvive)
 {
     QStandardPaths::setTestModeEnabled(true);
-    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString userFolder = UserConfigFolder();
     QDir().mkpath(userFolder);
     WriteSetting("/Config/WavSaveDir", "/music/");
     const QByteArray userText = "[Config]\nWavSaveDir=/user/\n", ownText = "[Mine]\nkeep=1\n";
