@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 
 namespace {
 
