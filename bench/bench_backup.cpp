@@ -3,6 +3,7 @@
 // resident memory of the process. The pedal's flash and the backup live in
 // files, so only the program's own memory counts: it should stay near the
 // largest song, not the sum of all of them.
+#include "BenchPedal.h"
 #include "InProcessMidi.h"
 #include "LooperSongList.h"
 #include "PedalPorts.h"
@@ -98,6 +99,7 @@ void BM_BackupFullPedal(benchmark::State& state)
     state.counters["peak_MiB_above_start"] = PeakResidentMiB() - idle;
     state.counters["largest_song_MiB"] = kLargest / 1048576.0;
     state.counters["all_songs_MiB"] = double(sum) / 1048576.0;
+    CheckNandViolations(state, pedal);
 }
 
 }  // namespace

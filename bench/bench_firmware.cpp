@@ -2,6 +2,7 @@
 // flash 1) packed by corvanta-fwpack, decoded and sent through the
 // in-process virtual pedal. Reports the time of each phase (decode, erase,
 // write, verify) and of the whole update as the window runs it.
+#include "BenchPedal.h"
 #include "FirmwareFile.h"
 #include "FirmwareUpdate.h"
 #include "InProcessMidi.h"
@@ -119,6 +120,7 @@ void BM_FirmwarePhases(benchmark::State& state)
     state.counters["erase_s"] = erase / n;
     state.counters["write_s"] = write / n;
     state.counters["verify_s"] = verify / n;
+    CheckNandViolations(state, rig.pedal);
 }
 
 void BM_WholeUpdate(benchmark::State& state)
@@ -137,6 +139,7 @@ void BM_WholeUpdate(benchmark::State& state)
         }
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * (4 << 20));
+    CheckNandViolations(state, rig.pedal);
 }
 
 }  // namespace

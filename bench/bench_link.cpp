@@ -1,5 +1,6 @@
 // Benchmarks of the device link: 7-bit packing next to memcpy, and flash
 // reads through the in-process virtual pedal.
+#include "BenchPedal.h"
 #include "InProcessMidi.h"
 #include "PedalPorts.h"
 #include "USBPort.h"
@@ -82,6 +83,7 @@ void BM_FlashRead1MiB(benchmark::State& state)
         }
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * kLength);
+    CheckNandViolations(state, pedal);
     state.counters["exchanges/s"] =
         benchmark::Counter(double(exchanges) * double(state.iterations()), benchmark::Counter::kIsRate);
 }

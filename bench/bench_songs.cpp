@@ -2,6 +2,7 @@
 // written and read through the in-process virtual pedal, with the peak
 // resident memory of the process. The pedal's flash lives in files, so
 // only the program's own memory counts.
+#include "BenchPedal.h"
 #include "InProcessMidi.h"
 #include "LooperSongList.h"
 #include "PedalPorts.h"
@@ -75,6 +76,7 @@ void BM_LargestSong(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * kLargest);
     state.counters["peak_MiB_above_idle"] = PeakResidentMiB() - idle;
     state.counters["song_MiB"] = kLargest / 1048576.0;
+    CheckNandViolations(state, *rig.pedal);
 }
 
 }  // namespace

@@ -32,16 +32,18 @@ void Sleep(uint64_t ms) { std::this_thread::sleep_for(std::chrono::milliseconds(
 
 }  // namespace
 
-void SongFlashGeometry(int32_t model_id, uint64_t& size, uint32_t& sector)
+void SongFlashGeometry(int32_t model_id, uint64_t& size, uint32_t& block, uint32_t& page)
 {
     const DeviceModel* model = find_model(model_id);
     if (model && model->song_area) {
         const SongAreaParams& a = *model->song_area;
         size = a.base_address + uint64_t(a.data_blocks + model->song_slots) * a.block_size;
-        sector = a.block_size;
+        block = a.block_size;
+        page = a.page_size;
     } else {
         size = 16u << 20;
-        sector = 64u << 10;
+        block = 64u << 10;
+        page = block / 64;
     }
 }
 
@@ -59,11 +61,15 @@ CVirtualPedal::CVirtualPedal(PedalConfig config, std::unique_ptr<IFlashStore> fl
     if (m_config.flash1_size == 0) {
         uint8_t model[4];
         m_flash0->Read(kInfoBlockAddress + 4, model, sizeof model);
-        SongFlashGeometry(int32_t(frame::GetLE(model, 4)), m_config.flash1_size, m_config.flash1_sector);
+        SongFlashGeometry(int32_t(frame::GetLE(model, 4)), m_config.flash1_size, m_config.flash1_sector,
+                          m_config.flash1_page);
     }
+    if (m_config.flash1_page == 0)
+        m_config.flash1_page = m_config.flash1_sector / 64;
     if (!flash1)
         flash1 = std::make_unique<CMemoryFlashStore>(m_config.flash1_sector);
-    m_flash1 = std::make_unique<CNorFlash>(m_config.flash1_size, m_config.flash1_sector, std::move(flash1));
+    m_flash1 = std::make_unique<CNandFlash>(m_config.flash1_size, m_config.flash1_sector, m_config.flash1_page,
+                                            std::move(flash1));
 }
 
 void CVirtualPedal::WriteIdentity(const PedalIdentity& identity)
@@ -304,14 +310,16 @@ void CVirtualPedal::Identify(Reply& reply)
     frame::Finish(reply.frame.data(), frame::kIdentify, 27);
 }
 
-CNorFlash* CVirtualPedal::Target(uint8_t flash_no)
+CFlashMemory* CVirtualPedal::Target(uint8_t flash_no)
 {
-    return flash_no == 0 ? m_flash0.get() : flash_no == 1 ? m_flash1.get() : nullptr;
+    if (flash_no == 0)
+        return m_flash0.get();
+    return flash_no == 1 ? m_flash1.get() : nullptr;
 }
 
 void CVirtualPedal::Erase(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* torn)
 {
-    CNorFlash* flash = length == 5 ? Target(p[0]) : nullptr;
+    CFlashMemory* flash = length == 5 ? Target(p[0]) : nullptr;
     const uint32_t address = flash ? frame::GetLE(p + 1, 4) : 0;
     if (!flash || address >= flash->Size()) {
         Status(reply, kRefused);
@@ -327,7 +335,7 @@ void CVirtualPedal::Erase(const uint8_t* p, uint32_t length, Reply& reply, const
 
 void CVirtualPedal::Write(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* torn, bool flip)
 {
-    CNorFlash* flash = length >= 8 ? Target(p[0]) : nullptr;
+    CFlashMemory* flash = length >= 8 ? Target(p[0]) : nullptr;
     const uint32_t address = flash ? frame::GetLE(p + 1, 4) : 0;
     const uint32_t n = flash ? frame::GetLE(p + 5, 3) : 0;
     if (!flash || length != 8 + n || n > kMaxWrite || !flash->Contains(address, n)) {
@@ -335,7 +343,7 @@ void CVirtualPedal::Write(const uint8_t* p, uint32_t length, Reply& reply, const
         return;
     }
     if (torn) {
-        flash->Program(address, p + 8, std::min(n, torn->param ? torn->param : n / 2));
+        flash->Program(address, p + 8, n, torn->param ? torn->param : n / 2);
         m_powered.store(false);
         return;
     }
@@ -350,7 +358,7 @@ void CVirtualPedal::Write(const uint8_t* p, uint32_t length, Reply& reply, const
 
 void CVirtualPedal::Read(const uint8_t* p, uint32_t length, Reply& reply)
 {
-    CNorFlash* flash = length == 8 ? Target(p[0]) : nullptr;
+    CFlashMemory* flash = length == 8 ? Target(p[0]) : nullptr;
     const uint32_t address = flash ? frame::GetLE(p + 1, 4) : 0;
     const uint32_t n = flash ? frame::GetLE(p + 5, 3) : 0;
     if (!flash || n > kMaxRead || !flash->Contains(address, n)) {
@@ -366,7 +374,7 @@ void CVirtualPedal::Read(const uint8_t* p, uint32_t length, Reply& reply)
 
 void CVirtualPedal::Checksum(const uint8_t* p, uint32_t length, Reply& reply)
 {
-    CNorFlash* flash = length == 9 ? Target(p[0]) : nullptr;
+    CFlashMemory* flash = length == 9 ? Target(p[0]) : nullptr;
     const uint32_t address = flash ? frame::GetLE(p + 1, 4) : 0;
     const uint32_t n = flash ? frame::GetLE(p + 5, 4) : 0;
     uint16_t sum = 0;

@@ -1,9 +1,10 @@
 #pragma once
 // The pedal's side of the command protocol: identity, update and play mode,
-// two NOR flashes, fault injection and an optional link-speed model.
+// a NOR flash (0) and a NAND song flash (1), fault injection and an optional link-speed model.
 // Messages are handled on the transport's delivery thread; configure faults
 // and read counters while no exchange is running.
 #include "Faults.h"
+#include "NandFlash.h"
 #include "NorFlash.h"
 
 #include <atomic>
@@ -28,13 +29,15 @@ struct PedalConfig {
     uint64_t flash0_size = 512 * 1024;
     uint32_t flash0_sector = 2048;
     uint64_t flash1_size = 0;    // 0 = sized from the model's song area
-    uint32_t flash1_sector = 0;
+    uint32_t flash1_sector = 0;  // the NAND block
+    uint32_t flash1_page = 0;
     uint32_t link_bytes_per_second = 0;  // 0 = no link-speed model
     uint32_t link_latency_ms = 1;
 };
 
-// Song flash geometry of a model: its song area, or 16 MiB of 64 KiB sectors.
-void SongFlashGeometry(int32_t model_id, uint64_t& size, uint32_t& sector);
+// Song flash geometry of a model: its song area's blocks and pages, or 16 MiB
+// of 64 KiB blocks of 64 pages.
+void SongFlashGeometry(int32_t model_id, uint64_t& size, uint32_t& block, uint32_t& page);
 
 class CVirtualPedal {
 public:
@@ -59,7 +62,9 @@ public:
     // After a replug, a pedal told to switch comes back in update mode.
     void Replug();
 
-    CNorFlash& Flash(int flash_no) { return flash_no == 0 ? *m_flash0 : *m_flash1; }
+    CFlashMemory& Flash(int flash_no) { return flash_no == 0 ? static_cast<CFlashMemory&>(*m_flash0) : *m_flash1; }
+    // Song flash writes refused for programming a page a second time.
+    uint32_t NandViolations() const { return m_flash1->Violations(); }
     PedalMode Mode() const { return m_mode.load(); }
     bool Powered() const { return m_powered.load(); }
     uint32_t CommandCount() const { return m_commands.load(); }
@@ -93,11 +98,11 @@ private:
     void Write(const uint8_t* p, uint32_t length, Reply& reply, const FaultRule* torn, bool flip);
     void Read(const uint8_t* p, uint32_t length, Reply& reply);
     void Checksum(const uint8_t* p, uint32_t length, Reply& reply);
-    CNorFlash* Target(uint8_t flash_no);
+    CFlashMemory* Target(uint8_t flash_no);
 
     PedalConfig m_config;
     std::unique_ptr<CNorFlash> m_flash0;
-    std::unique_ptr<CNorFlash> m_flash1;
+    std::unique_ptr<CNandFlash> m_flash1;
     Output m_output;
     std::atomic<PedalMode> m_mode;
     std::atomic<bool> m_switchPending{false};

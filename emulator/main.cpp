@@ -39,6 +39,9 @@ const char* const kUsage =
     "Usage: corvanta-pedal --flash-dir DIR [options]\n"
     "A virtual looper pedal on JACK MIDI ports \"NAME (capture)\" and \"NAME (playback)\".\n"
     "Its flashes are DIR/flash0.bin and DIR/flash1.bin (complemented bytes, sparse).\n"
+    "The song flash (1) is NAND: a page is programmed once between erases of its block; a\n"
+    "write that would program one again is refused, and counted in the last line printed on\n"
+    "exit, \"nand-violations: N\".\n"
     "\n"
     "  --flash-dir DIR           folder of the flash images (required)\n"
     "  --model ID|none           model id for an erased information block (default 10002)\n"
@@ -179,5 +182,6 @@ int main(int argc, char** argv)
     } catch (const MidiError& e) {
         Fail(QStringLiteral("cannot open JACK MIDI ports: %1").arg(QString::fromStdString(e.what())));
     }
+    std::printf("nand-violations: %u\n", pedal.NandViolations());
     return 0;
 }

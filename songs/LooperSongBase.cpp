@@ -132,19 +132,21 @@ int CLooperSongBase::WriteAudio(const BlockList& blocks, const uint8_t* data, ui
     return SongOk;
 }
 
-int CLooperSongBase::CommitSongInfo(uint32_t page, const uint8_t* record, uint32_t size, uint32_t lead)
+int CLooperSongBase::CommitSongInfo(uint32_t page, uint32_t step, const uint8_t* record, uint32_t size)
 {
+    const uint32_t pages = (size + m_params.page_size - 1) / m_params.page_size;
     bool readOk = true;
-    if (page >= m_params.pages_per_block || !RangeErased(InfoAddress(page), size, readOk)) {
+    while (page < m_params.pages_per_block && !RangeErased(InfoAddress(page), pages * m_params.page_size, readOk)) {
         if (!readOk)
             return -SongReadFailed;
+        page += step;
+    }
+    if (page >= m_params.pages_per_block) {
         if (!m_link->flash_erase(kSongFlash, InfoAddress(0)))
             return -SongEraseFailed;
         page = 0;
     }
-    const uint32_t address = InfoAddress(page);
-    if (!m_link->flash_write(kSongFlash, address + lead, record + lead, size - lead, nullptr) ||
-        !m_link->flash_write(kSongFlash, address, record, lead, nullptr))
+    if (!m_link->flash_write(kSongFlash, InfoAddress(page), record, size, nullptr))
         return -SongWriteFailed;
     return int(page);
 }

@@ -57,12 +57,12 @@ protected:
     // order, a short last page zero-padded to a whole write unit; with verify
     // every page is checked with the pedal's checksum. 0, 4 (write) or 9 (erase).
     int WriteAudio(const BlockList& blocks, const uint8_t* data, uint32_t length, QObject* progress, bool verify);
-    // Writes a song info record at page of the info block (erasing the block
-    // and using page 0 when page is past its end or not erased, as after a
-    // torn write). The record's first lead bytes, which the search looks
-    // for, go last: a write cut short is never found and the previous song
-    // info stays current. Returns the page, or minus a result code.
-    int CommitSongInfo(uint32_t page, const uint8_t* record, uint32_t size, uint32_t lead);
+    // Writes a song info record in one write frame, so that each page is
+    // programmed once: at page, or at the first page after it (in steps of
+    // step) whose pages are still erased, stepping over a write cut short.
+    // Past the block's last page it erases the info block and uses page 0.
+    // Returns the page, or minus a result code.
+    int CommitSongInfo(uint32_t page, uint32_t step, const uint8_t* record, uint32_t size);
     // True when n bytes from address on the song flash are all erased.
     bool RangeErased(uint32_t address, uint32_t n, bool& readOk) const;
     // Index of the first of count entries that is not a data block, or -1.

@@ -57,21 +57,34 @@ int CLooperSongFile::load_song_info(UsedBlockMap& map)
     const int page = find_fat_page(0, int(m_params.pages_per_block) - 1);
     if (page < 0)
         return SongReadFailed;
-    const uint32_t bodySize = RecordSize(m_params) - kMarkerSize;
-    std::vector<uint8_t> body(bodySize);
-    if (!m_link->flash_read(kSongFlash, InfoAddress(uint32_t(page)) + kMarkerSize, body.data(), bodySize))
-        return SongReadFailed;
     // The next write appends after this page, also when it is broken, so
     // that a new FAT page always lands where the next load finds it.
     m_current_page = page;
-    const uint32_t summed = bodySize - 2;
-    if (frame::Sum16(body.data(), summed) != frame::GetLE(&body[summed], 2))
-        return SongChecksumError;
+    std::vector<uint8_t> body;
+    int code = ReadFatBody(uint32_t(page), body);
+    // A last page whose checksum fails is a write cut short; the page before
+    // it is current when it holds, as a new song never takes the blocks of
+    // the song it replaces. Only one step back: older songs' blocks may
+    // have been reused.
+    if (code == SongChecksumError && page > 0)
+        code = ReadFatBody(uint32_t(page - 1), body);
+    if (code != SongOk)
+        return code;
     const uint64_t length = uint64_t(frame::GetLE(&body[1], 4)) * m_params.write_unit;
     if (!TakeBlockList(body, length))
         return SongOk;  // a broken chain: the slot is empty
     AddSongBlocks(map);
     return SongOk;
+}
+
+// Reads the FAT page at page without its marker and checks its checksum.
+int CLooperSongFile::ReadFatBody(uint32_t page, std::vector<uint8_t>& body)
+{
+    body.resize(RecordSize(m_params) - kMarkerSize);
+    if (!m_link->flash_read(kSongFlash, InfoAddress(page) + kMarkerSize, body.data(), uint32_t(body.size())))
+        return SongReadFailed;
+    const uint32_t summed = uint32_t(body.size()) - 2;
+    return frame::Sum16(body.data(), summed) == frame::GetLE(&body[summed], 2) ? SongOk : SongChecksumError;
 }
 
 // Takes length and block list from a FAT page body when they make a song of
@@ -118,7 +131,9 @@ int CLooperSongFile::write_song_file(BlockList blocks, const uint8_t* data, uint
     if (audio != SongOk)
         return audio;
     const std::vector<uint8_t> record = BuildFatPage(m_params, blocks, length);
-    const int page = CommitSongInfo(uint32_t(m_current_page + 1), record.data(), uint32_t(record.size()), kMarkerSize);
+    int page = FirstFatPage();
+    if (page >= 0)
+        page = CommitSongInfo(uint32_t(page), 1, record.data(), uint32_t(record.size()));
     if (page < 0)
         return -page;
     m_song_length = length;
@@ -128,3 +143,17 @@ int CLooperSongFile::write_song_file(BlockList blocks, const uint8_t* data, uint
     return SongOk;
 }
 
+// Where the next FAT page goes: after the current one. A slot that read as
+// empty starts at page 0, unless the block's last page still carries the
+// marker (an erase of the block cut short left its upper pages): then the
+// block is erased first, so that the search finds the new page. Minus a
+// result code when the check cannot be read.
+int CLooperSongFile::FirstFatPage() const
+{
+    if (m_current_page >= 0)
+        return m_current_page + 1;
+    uint8_t marker[2];
+    if (!m_link->flash_read(kSongFlash, InfoAddress(m_params.pages_per_block - 1), marker, 2))
+        return -SongReadFailed;
+    return marker[0] == kMarker0 && marker[1] == kMarker1 ? int(m_params.pages_per_block) : 0;
+}

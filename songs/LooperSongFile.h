@@ -1,7 +1,8 @@
 #pragma once
 // The current song format: the slot's info block is an append-only log of
 // FAT pages (marker "HD", flag, unit count, block list, checksum); the last
-// page that carries the marker is the current one.
+// page that carries the marker is the current one, or the page before it
+// when the last one is a write cut short.
 #include "LooperSongBase.h"
 
 class CLooperSongFile : public CLooperSongBase {
@@ -25,6 +26,8 @@ protected:
     uint16_t block_at(uint32_t index) const override { return m_block_list[index]; }
 
 private:
+    int ReadFatBody(uint32_t page, std::vector<uint8_t>& body);
+    int FirstFatPage() const;
     bool TakeBlockList(const std::vector<uint8_t>& body, uint64_t length);
 
     int m_current_page = -1;

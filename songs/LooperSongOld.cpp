@@ -13,7 +13,6 @@ namespace {
 const char kMagic[7] = {'l', 'o', 'o', 'p', 'e', 'r', 0};
 constexpr uint32_t kTrailerOffset = 2616;
 constexpr uint32_t kBlockListOffset = 16;
-constexpr uint32_t kMagicLead = 2;  // "lo", what the scan looks for
 constexpr uint32_t kFlagFirst = 0x10000;
 constexpr uint32_t kFlagSector = 0x800;
 constexpr int kFlagSectors = 16;
@@ -86,14 +85,26 @@ int CLooperSongOld::find_fat_page(int, int high)
 int CLooperSongOld::load_song_info(UsedBlockMap& map)
 {
     clear_song_info();
-    const int page = find_fat_page(0, int(m_params.pages_per_block) - 2);
-    if (page == -3)
+    const int found = find_fat_page(0, int(m_params.pages_per_block) - 2);
+    if (found == -3)
         return SongReadFailed;
-    if (!m_link->flash_read(kSongFlash, InfoAddress(uint32_t(std::max(page, 0))), m_record.data(), kRecordSize)) {
+    const uint32_t page = uint32_t(std::max(found, 0));
+    if (!ReadRecord(page, m_record)) {
         clear_song_info();
         return SongReadFailed;
     }
-    m_current_page = std::max(page, 0);
+    m_current_page = int(page);
+    // A record whose trailer is still erased was cut short: the record two
+    // pages below it is current when its trailer is whole. Only one step
+    // back: older songs' blocks may have been reused.
+    if (TrailerErased(m_record)) {
+        Record below{};
+        if (page >= 2 && !ReadRecord(page - 2, below)) {
+            clear_song_info();
+            return SongReadFailed;
+        }
+        m_record = TrailerWhole(below) ? below : Record{};
+    }
     if (!RecordValid())
         return SongOk;
     if (!PositionInRange()) {
@@ -108,6 +119,21 @@ int CLooperSongOld::load_song_info(UsedBlockMap& map)
     }
     AddSongBlocks(map);
     return SongOk;
+}
+
+bool CLooperSongOld::ReadRecord(uint32_t page, Record& record)
+{
+    return m_link->flash_read(kSongFlash, InfoAddress(page), record.data(), kRecordSize);
+}
+
+bool CLooperSongOld::TrailerErased(const Record& record)
+{
+    return std::all_of(record.begin() + kTrailerOffset, record.end(), [](uint8_t b) { return b == 0xFF; });
+}
+
+bool CLooperSongOld::TrailerWhole(const Record& record)
+{
+    return std::memcmp(&record[kTrailerOffset], kMagic, sizeof kMagic) == 0 && record[kRecordSize - 1] == 0xFF;
 }
 
 CLooperSongOld::Record CLooperSongOld::BuildRecord(const SongAreaParams& a, const BlockList& blocks, uint32_t length)
@@ -141,7 +167,7 @@ int CLooperSongOld::write_song_file(BlockList blocks, const uint8_t* data, uint3
     if (audio != SongOk)
         return audio;
     const Record record = BuildRecord(m_params, blocks, length);
-    const int page = CommitSongInfo(uint32_t(m_current_page + 2), record.data(), kRecordSize, kMagicLead);
+    const int page = CommitSongInfo(uint32_t(m_current_page + 2), 2, record.data(), kRecordSize);
     if (page == -SongEraseFailed || page == -SongReadFailed)
         return -page;
     int result = SongOk;
@@ -156,7 +182,6 @@ int CLooperSongOld::write_song_file(BlockList blocks, const uint8_t* data, uint3
         result = SongFlagFailed;
     return result;
 }
-
 
 bool CLooperSongOld::write_song_file_flag()
 {

@@ -1,8 +1,9 @@
 #pragma once
 // The old song format: 2,624-byte records ("looper" magic, last unit
 // position, 1,300-entry block list) at even pages of the info block, found
-// by a downward scan; audio pages written with verification; a song-file
-// flag on flash 0 after every write.
+// by a downward scan (stepping back two pages from a record cut short);
+// audio pages written with verification; a song-file flag on flash 0 after
+// every write.
 #include "LooperSongBase.h"
 
 #include <array>
@@ -29,6 +30,11 @@ protected:
     uint16_t block_at(uint32_t index) const override;
 
 private:
+    bool ReadRecord(uint32_t page, Record& record);
+    // The trailer bytes of a record cut short are still erased; those of a
+    // whole record read as written.
+    static bool TrailerErased(const Record& record);
+    static bool TrailerWhole(const Record& record);
     bool RecordValid() const;
     bool PositionInRange() const;
     bool write_song_file_flag();

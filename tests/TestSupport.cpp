@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTextStream>
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <thread>
 
@@ -60,6 +62,11 @@ PedalConfig PedalFor(int32_t model_id, PedalMode mode, int32_t version)
 CPedalRig::CPedalRig(PedalConfig config, const std::string& name)
     : pedal(config), ports(std::make_unique<CInProcessPedalPorts>(midi, pedal, name))
 {
+}
+
+CPedalRig::~CPedalRig()
+{
+    EXPECT_EQ(pedal.NandViolations(), 0u) << "song flash pages programmed a second time";
 }
 
 bool CPedalRig::Connect() { return port.connect_device(0); }

@@ -50,6 +50,9 @@ PedalConfig PedalFor(int32_t model_id, PedalMode mode = PedalMode::Update, int32
 class CPedalRig {
 public:
     explicit CPedalRig(PedalConfig config = PedalFor(10002), const std::string& name = "Corvanta Pedal");
+    // Every test on the rig fails when the program made the pedal refuse to
+    // program a song flash page a second time.
+    ~CPedalRig();
 
     // Connects a CUSBPort to the pedal's pair (the last ports added).
     bool Connect();

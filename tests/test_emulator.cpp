@@ -1,4 +1,5 @@
-// The virtual pedal itself: NOR semantics, flash images, identity, faults.
+// The virtual pedal itself: NOR and NAND semantics, flash images, identity, faults.
+#include "DeviceModels.h"
 #include "Frame.h"
 #include "TestSupport.h"
 #include "WireCodec.h"
@@ -35,9 +36,9 @@ public:
         m.back() = 0xF7;
         m_pedal.Handle(m.data(), m.size());
     }
-    void Write(uint32_t address, const Bytes& data)
+    void Write(uint32_t address, const Bytes& data, uint8_t flash = 1)
     {
-        Bytes p = {1, 0, 0, 0, 0, 0, 0, 0};
+        Bytes p = {flash, 0, 0, 0, 0, 0, 0, 0};
         frame::PutLE(&p[1], address, 4);
         frame::PutLE(&p[5], uint32_t(data.size()), 3);
         p.insert(p.end(), data.begin(), data.end());
@@ -82,6 +83,111 @@ TEST(NorFlash, ProgramOnlyClearsBitsAndEraseSetsTheWholeSector)
     uint16_t sum = 0;
     ASSERT_TRUE(flash.Sum16(0, 1 << 20, sum));
     EXPECT_EQ(sum, uint16_t((1 << 20) * 0xFF));
+}
+
+namespace {
+bool Erased(const Bytes& b)
+{
+    return std::all_of(b.begin(), b.end(), [](uint8_t x) { return x == 0xFF; });
+}
+}  // namespace
+
+TEST(NandFlash, EachPageIsProgrammedOnceBetweenErasesOfItsBlock)
+{
+    // Blocks of 4 pages of 256 bytes.
+    CNandFlash flash(8 * 1024, 1024, 256, std::make_unique<CMemoryFlashStore>(1024));
+    const Bytes a(256, 0x5A), b(300, 0x00);
+    Bytes got(256);
+    ASSERT_TRUE(flash.Program(3 * 256, a.data(), a.size())) << "pages of a block in any order";
+    ASSERT_TRUE(flash.Program(0, a.data(), 10));
+    EXPECT_FALSE(flash.Program(3 * 256, b.data(), 1)) << "the same page again";
+    EXPECT_FALSE(flash.Program(100, b.data(), 1)) << "another byte of a programmed page";
+    EXPECT_FALSE(flash.Program(2 * 256, b.data(), 300)) << "touches a programmed page";
+    EXPECT_EQ(flash.Violations(), 3u);
+    flash.Read(2 * 256, got.data(), 256);
+    EXPECT_TRUE(Erased(got)) << "a refused write changes nothing";
+    flash.Read(3 * 256, got.data(), 256);
+    EXPECT_EQ(got, a);
+
+    ASSERT_TRUE(flash.EraseSector(1000)) << "erases the whole block";
+    flash.Read(0, got.data(), 256);
+    EXPECT_TRUE(Erased(got));
+    EXPECT_TRUE(flash.Program(3 * 256, b.data(), 256));
+    EXPECT_TRUE(flash.Program(1024 - 1, b.data(), 0)) << "an empty write touches nothing";
+    EXPECT_EQ(flash.Violations(), 3u);
+}
+
+TEST(NandFlash, AStreamOfWritesFillsEachPageInOnePass)
+{
+    CNandFlash flash(8 * 1024, 1024, 256, std::make_unique<CMemoryFlashStore>(1024));
+    const Bytes part(100, 0x11);
+    ASSERT_TRUE(flash.Program(0, part.data(), 100));
+    ASSERT_TRUE(flash.Program(100, part.data(), 100)) << "continues where the last write ended";
+    ASSERT_TRUE(flash.Program(200, part.data(), 100)) << "and on into the next page";
+    EXPECT_FALSE(flash.Program(350, part.data(), 10)) << "a gap is a second program";
+    EXPECT_FALSE(flash.Program(0, part.data(), 1)) << "so is going back";
+    ASSERT_TRUE(flash.Program(2048, part.data(), 50));
+    EXPECT_FALSE(flash.Program(300, part.data(), 10)) << "only the last write's page stays open";
+    EXPECT_EQ(flash.Violations(), 3u);
+}
+
+TEST(NandFlash, ACutWriteProgramsItsFirstBytesAndLeavesNoPageOpen)
+{
+    CNandFlash flash(8 * 1024, 1024, 256, std::make_unique<CMemoryFlashStore>(1024));
+    const Bytes data(600, 0x22);
+    ASSERT_TRUE(flash.Program(0, data.data(), 600, 100));
+    Bytes got(600);
+    flash.Read(0, got.data(), 600);
+    EXPECT_EQ(Bytes(got.begin(), got.begin() + 100), Bytes(100, 0x22));
+    EXPECT_TRUE(Erased(Bytes(got.begin() + 100, got.end())));
+    EXPECT_FALSE(flash.Program(100, data.data(), 10)) << "the cut page was programmed";
+    EXPECT_TRUE(flash.Program(256, data.data(), 256)) << "the pages it never reached were not";
+    // A cut erase frees only the pages it erased whole.
+    flash.EraseSector(0, 300);
+    EXPECT_TRUE(flash.Program(0, data.data(), 256));
+    EXPECT_FALSE(flash.Program(300, data.data(), 1));
+    EXPECT_EQ(flash.Violations(), 2u);
+}
+
+TEST(NandFlash, PagesOfAnImageFromAnEarlierRunStayProgrammed)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("flash1.bin");
+    const Bytes data(10, 0x33);
+    {
+        CNandFlash flash(64 * 1024, 16 * 1024, 256, std::make_unique<CFileFlashStore>(path));
+        ASSERT_TRUE(flash.Program(20 * 1024, data.data(), 10));
+    }
+    CNandFlash again(64 * 1024, 16 * 1024, 256, std::make_unique<CFileFlashStore>(path));
+    EXPECT_FALSE(again.Program(20 * 1024 + 100, data.data(), 10));
+    EXPECT_TRUE(again.Program(20 * 1024 + 256, data.data(), 10));
+    EXPECT_EQ(again.Violations(), 1u);
+}
+
+TEST(Pedal, RefusesToProgramASongFlashPageTwiceButNotFlashZero)
+{
+    for (int32_t model : {10002, 10003}) {
+        SCOPED_TRACE(model);
+        CVirtualPedal pedal(PedalFor(model));
+        DirectPedal link(pedal);
+        const uint32_t page = find_model(model)->song_area->page_size;
+        link.Write(5 * page + 2, Bytes(300, 0x44));
+        link.Write(5 * page, Bytes(2, 0x48));  // the lead bytes after the body: a second program
+        link.Write(6 * page, Bytes(2, 0x48));
+        link.Write(0x10000, Bytes(2, 0x00), 0);
+        link.Write(0x10000, Bytes(2, 0x00), 0);
+        ASSERT_EQ(link.replies.size(), 5u);
+        EXPECT_EQ(link.replies[0][6], 0);
+        EXPECT_NE(link.replies[1][6], 0) << "refused";
+        EXPECT_EQ(link.replies[2][6], 0);
+        EXPECT_EQ(link.replies[3][6], 0);
+        EXPECT_EQ(link.replies[4][6], 0) << "flash 0 is NOR";
+        EXPECT_EQ(pedal.NandViolations(), 1u);
+        EXPECT_EQ(FlashBytes(pedal, 1, 5 * page, 3), (Bytes{0xFF, 0xFF, 0x44}));
+        link.Erase(0);
+        link.Write(5 * page, Bytes(2, 0x48));
+        EXPECT_EQ(link.replies.back()[6], 0) << "programmed again after the block's erase";
+    }
 }
 
 TEST(FlashImage, BytesAreStoredComplementedAndPersistAcrossRuns)
@@ -158,6 +264,13 @@ TEST(Faults, TornWriteProgramsTheFirstBytesThenNothingAnswers)
     link.Erase(0x80000);
     EXPECT_EQ(FlashBytes(pedal, 1, 0x80000, 1)[0], 0x00) << "nothing is written after the cut";
     EXPECT_TRUE(link.replies.empty());
+    pedal.RestorePower();
+    link.Write(0x80000 + 4096, Bytes(10, 0x00));
+    link.Write(0x80000 + 1000, Bytes(10, 0x00));
+    ASSERT_EQ(link.replies.size(), 2u);
+    EXPECT_EQ(link.replies[0][6], 0) << "the page the cut never reached is still erased";
+    EXPECT_NE(link.replies[1][6], 0) << "the cut page was programmed";
+    EXPECT_EQ(pedal.NandViolations(), 1u);
 }
 
 TEST(Faults, TornEraseLeavesTheSectorHalfErased)

@@ -28,7 +28,7 @@ TEST(PedalCommandLine, HelpDocumentsEveryOptionAndTheFaultSyntax)
     const PedalRun r = RunPedal({"--help"});
     EXPECT_EQ(r.exitCode, 0);
     for (const char* option : {"--flash-dir", "--model", "--firmware", "--aux", "--mode", "--name", "--fault",
-                               "--link-speed", "KIND[:PARAM]@N[/CODE]", "torn"})
+                               "--link-speed", "KIND[:PARAM]@N[/CODE]", "torn", "nand-violations: N"})
         EXPECT_TRUE(r.out.contains(option)) << option;
 }
 

@@ -143,9 +143,10 @@ TEST_F(Protocol, VerifyResults)
 {
     const Bytes data = Pattern(3000);
     EXPECT_EQ(port.flash_write_verify(1, 0x80000, data.data(), 3000, nullptr), 1);
-    // Programming over unerased bytes can only clear bits: the sum differs.
+    // Programming the NOR flash over unerased bytes can only clear bits: the sum differs.
     const Bytes other = Pattern(3000, 77);
-    EXPECT_EQ(port.flash_write_verify(1, 0x80000, other.data(), 3000, nullptr), 3);
+    EXPECT_EQ(port.flash_write_verify(0, 0x40000, data.data(), 3000, nullptr), 1);
+    EXPECT_EQ(port.flash_write_verify(0, 0x40000, other.data(), 3000, nullptr), 3);
     ASSERT_TRUE(port.flash_erase(1, 0x80000));
     pedal.AddFault({FaultKind::BadType, 0, 1, frame::kChecksum});
     EXPECT_EQ(port.flash_write_verify(1, 0x80000, data.data(), 3000, nullptr), 4);

@@ -230,6 +230,84 @@ TEST(SongInfo, FullInfoBlocksWrapToPageZero)
     }
 }
 
+namespace {
+
+// Writes into the info block the pedal received, as (address, length).
+std::vector<std::pair<uint32_t, uint32_t>> InfoWrites(CSongRig& s, uint32_t infoBlock)
+{
+    std::vector<std::pair<uint32_t, uint32_t>> writes;
+    const uint32_t start = BlockAddress(s.Area(), infoBlock), end = start + s.Area().block_size;
+    for (const Bytes& m : s.rig.pedal.Received()) {
+        Bytes f(m.size());
+        f.resize(Unpack7(m.data() + 1, m.size() - 2, f.data(), f.size()));
+        if (f.size() >= 15 && f[2] == frame::kWrite && f[6] == kSongFlash) {
+            const uint32_t address = frame::GetLE(&f[7], 4);
+            if (address >= start && address < end)
+                writes.emplace_back(address, frame::GetLE(&f[11], 3));
+        }
+    }
+    return writes;
+}
+
+}  // namespace
+
+TEST(SongInfo, EachSongInfoIsOneWriteFrameAtItsPage)
+{
+    CScriptedPrompt prompt;
+    for (int32_t model : {10002, 10003, 10006}) {
+        SCOPED_TRACE(model);
+        CSongRig s(model);
+        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        s.rig.pedal.SetRecording(true);
+        const Bytes song = SongAudio(5000, 1);
+        for (int i = 0; i < 2; ++i)
+            ASSERT_EQ(s.songs.write_song(0, song.data(), 5000, nullptr), SongOk);
+        const SongAreaParams& a = s.Area();
+        const bool old = FormatOf(model) == OldFormat;
+        const uint32_t size = old ? CLooperSongOld::kRecordSize : CLooperSongFile::RecordSize(a);
+        const uint32_t first = PageAddress(a, a.data_blocks, old ? 2 : 0);
+        const uint32_t second = PageAddress(a, a.data_blocks, old ? 4 : 1);
+        EXPECT_EQ(InfoWrites(s, a.data_blocks),
+                  (std::vector<std::pair<uint32_t, uint32_t>>{{first, size}, {second, size}}));
+    }
+}
+
+TEST(SongInfo, OnlyOneStepBackFromASongInfoCutShort)
+{
+    for (int32_t model : {10002, 10006}) {
+        SCOPED_TRACE(model);
+        CScriptedPrompt prompt;
+        CSongRig s(model);
+        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        const SongAreaParams& a = s.Area();
+        const bool old = FormatOf(model) == OldFormat;
+        const uint32_t size = old ? CLooperSongOld::kRecordSize : CLooperSongFile::RecordSize(a);
+        const uint32_t first = old ? 2 : 0, step = old ? 2 : 1;
+        std::vector<Bytes> songs;
+        for (uint32_t i = 0; i < 3; ++i) {
+            songs.push_back(SongAudio(a.page_payload + 1000 * i, i + 1));
+            ASSERT_EQ(s.songs.write_song(0, songs[i].data(), uint32_t(songs[i].size()), nullptr), SongOk);
+        }
+        auto cut = [&](uint32_t page) {  // the bytes after the first 100 still erased
+            const Bytes erased(size - 100, 0xFF);
+            s.rig.pedal.Flash(1).Overwrite(PageAddress(a, a.data_blocks, page) + 100, erased.data(), erased.size());
+        };
+        cut(first + 2 * step);
+        ASSERT_EQ(s.Reload(), SongOk);
+        EXPECT_EQ(s.ReadSong(0), Reloaded(songs[1], a, FormatOf(model))) << "one step back";
+        cut(first + step);
+        EXPECT_EQ(s.Reload(), old ? SongOk : SongChecksumError) << "not two";
+        EXPECT_FALSE(s.songs.song(0)->is_used());
+        EXPECT_TRUE(prompt.texts.isEmpty());
+        const Bytes next = SongAudio(3000, 9);
+        ASSERT_EQ(s.songs.write_song(0, next.data(), 3000, nullptr), SongOk);
+        EXPECT_EQ(s.RawFlash(PageAddress(a, a.data_blocks, first + 3 * step), 1)[0], old ? 'l' : 0x48)
+            << "the next write goes after the cut page";
+        ASSERT_EQ(s.Reload(), SongOk);
+        EXPECT_EQ(s.ReadSong(0), Reloaded(next, a, FormatOf(model)));
+    }
+}
+
 // ---- The catalogue ----
 
 TEST(SongCatalogue, OverwriteAllocatesDisjointBlocks)
@@ -405,7 +483,7 @@ TEST(SongFaults, CorruptedFatPageGivesFiveTheOthersLoadAndAWriteRepairsIt)
     ASSERT_EQ(s.songs.write_song(1, b.data(), 3840, nullptr), SongOk);
     ASSERT_EQ(s.songs.write_song(2, a.data(), 1920, nullptr), SongOk);
     const uint8_t cleared = 0x00;  // one block list byte changed, the checksum not
-    s.rig.pedal.Flash(1).Program(PageAddress(s.Area(), 1971, 0) + 7, &cleared, 1);
+    s.rig.pedal.Flash(1).Overwrite(PageAddress(s.Area(), 1971, 0) + 7, &cleared, 1);
     EXPECT_EQ(s.songs.load_songs(), SongChecksumError);
     EXPECT_FALSE(s.songs.song(1)->is_used());
     EXPECT_EQ(s.ReadSong(0), a);

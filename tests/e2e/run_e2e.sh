@@ -21,4 +21,13 @@ cleanup() {
 }
 trap cleanup EXIT
 start_jack_session || { cat "$JACK_LOG" >&2; exit 1; }
-"$TEST_BINARY" "$@"
+status=0
+"$TEST_BINARY" "$@" || status=$?
+# On exit the pedal counts the song flash pages it was asked to program twice.
+kill "$PEDAL_PID" && wait "$PEDAL_PID" || true
+PEDAL_PID=""
+if ! grep -qx 'nand-violations: 0' "$PEDAL_OUT"; then
+    echo "the virtual pedal refused song flash writes: $(grep nand-violations "$PEDAL_OUT" || echo 'no count printed')" >&2
+    status=1
+fi
+exit $status
