@@ -95,6 +95,7 @@ private:
     void StartVersionCheck();
     bool UpdateFromWeb(bool shiftHeld);
     bool RowUsed(int row) const;
+    bool RowDamaged(int row) const;
     // The result code to show, or none when the file could not be opened (its message was shown).
     std::optional<int> ExportTo(const QString& path, uint32_t row);
     // The result code to show, or none when the WAV file was refused with its message.

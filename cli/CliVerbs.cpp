@@ -89,14 +89,17 @@ public:
         }
         return slot - 1;
     }
-    std::optional<uint32_t> UsedRow(uint32_t slot)
+    // The row of a slot that holds a song, or (with deletable) a damaged one.
+    std::optional<uint32_t> UsedRow(uint32_t slot, bool deletable = false)
     {
         const std::optional<uint32_t> row = Row(slot);
-        if (row && !songs.song(*row)->is_used()) {
+        if (!row || songs.song(*row)->is_used() || (deletable && songs.song(*row)->is_damaged()))
+            return row;
+        if (songs.song(*row)->is_damaged())
+            ShowMessage(DamagedSongText(songs, *row));
+        else
             ShowMessage(QStringLiteral("%1 holds no song").arg(SongListText(songs, *row)));
-            return std::nullopt;
-        }
-        return row;
+        return std::nullopt;
     }
     const SongAreaParams& Area() const { return *find_model(link.device_info().model_id)->song_area; }
 
@@ -216,7 +219,7 @@ int Import(const CliRequest& request, IMidiService& midi)
     const std::optional<uint32_t> row = session.Row(*slot);
     if (!row)
         return kExitFailed;
-    if (session.songs.song(*row)->is_used() &&
+    if ((session.songs.song(*row)->is_used() || session.songs.song(*row)->is_damaged()) &&
         !Prompt().AskYesNo(QStringLiteral("Overwrite warning"),
                            QStringLiteral("'%1' already exist, continue to overwrite the song?")
                                .arg(SongListText(session.songs, *row))))
@@ -236,7 +239,7 @@ int Delete(const CliRequest& request, IMidiService& midi)
     CSession session(request, midi);
     if (!session.LoadSongs())
         return kExitFailed;
-    const std::optional<uint32_t> row = session.UsedRow(*slot);
+    const std::optional<uint32_t> row = session.UsedRow(*slot, true);
     if (!row || !Prompt().AskYesNo(QStringLiteral("Delete"), QStringLiteral("Continue to delete song '%1' ?")
                                                                  .arg(SongListText(session.songs, *row))))
         return kExitFailed;

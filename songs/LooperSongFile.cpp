@@ -16,6 +16,7 @@ void CLooperSongFile::clear_song_info()
 {
     m_song_length = 0;
     m_current_page = -1;
+    m_damaged = false;
     m_block_list.clear();
 }
 
@@ -65,8 +66,10 @@ int CLooperSongFile::load_song_info(UsedBlockMap& map)
     // that a new FAT page always lands where the next load finds it.
     m_current_page = page;
     const uint32_t summed = bodySize - 2;
-    if (frame::Sum16(body.data(), summed) != frame::GetLE(&body[summed], 2))
+    if (frame::Sum16(body.data(), summed) != frame::GetLE(&body[summed], 2)) {
+        m_damaged = true;
         return SongChecksumError;
+    }
     const uint64_t length = uint64_t(frame::GetLE(&body[1], 4)) * m_params.write_unit;
     if (!TakeBlockList(body, length))
         return SongOk;  // a broken chain: the slot is empty
@@ -124,6 +127,7 @@ int CLooperSongFile::write_song_file(BlockList blocks, const uint8_t* data, uint
     m_song_length = length;
     m_block_list = std::move(blocks);
     m_current_page = page;
+    m_damaged = false;
     qDebug("File FAT Page=%d\n", page);
     return SongOk;
 }

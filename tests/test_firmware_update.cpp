@@ -186,8 +186,7 @@ TEST_F(FirmwareUpdate, DeviceFaultsGiveTheirMessages)
                           Case{FaultKind::BitFlip, frame::kWrite, "Verify data failed"},
                           Case{FaultKind::BadType, frame::kChecksum, "Write data timeout !"},
                           Case{FaultKind::Short, frame::kChecksum, "Write data timeout !"},
-                          Case{FaultKind::Drop, frame::kChecksum, "Write data timeout !"},
-                          Case{FaultKind::WrongAddress, frame::kChecksum, "Write data timeout !"}}) {
+                          Case{FaultKind::Drop, frame::kChecksum, "Write data timeout !"}}) {
         SCOPED_TRACE(c.message);
         rig.pedal.AddFault({c.kind, 0, 1, c.code});
         EXPECT_EQ(Update(path), QStringList({c.message, "Failed!"}));

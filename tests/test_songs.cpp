@@ -395,7 +395,7 @@ TEST(SongFaults, FailedSongFileFlagGivesElevenButTheSongIsInPlace)
     EXPECT_EQ(s.ReadSong(0), Reloaded(song, s.Area(), OldFormat));
 }
 
-TEST(SongFaults, CorruptedFatPageGivesFiveTheOthersLoadAndAWriteRepairsIt)
+TEST(SongFaults, CorruptedFatPageMarksItsSlotDamagedTheOthersLoadAndAWriteRepairsIt)
 {
     CScriptedPrompt prompt;
     CSongRig s(10002);
@@ -406,12 +406,15 @@ TEST(SongFaults, CorruptedFatPageGivesFiveTheOthersLoadAndAWriteRepairsIt)
     ASSERT_EQ(s.songs.write_song(2, a.data(), 1920, nullptr), SongOk);
     const uint8_t cleared = 0x00;  // one block list byte changed, the checksum not
     s.rig.pedal.Flash(1).Program(PageAddress(s.Area(), 1971, 0) + 7, &cleared, 1);
-    EXPECT_EQ(s.songs.load_songs(), SongChecksumError);
+    EXPECT_EQ(s.songs.load_songs(), SongOk);
     EXPECT_FALSE(s.songs.song(1)->is_used());
+    EXPECT_TRUE(s.songs.song(1)->is_damaged());
+    EXPECT_FALSE(s.songs.song(0)->is_damaged());
     EXPECT_EQ(s.ReadSong(0), a);
     EXPECT_EQ(s.ReadSong(2), a) << "slots after the broken one still load";
     EXPECT_EQ(s.songs.load_required(), 0);
     ASSERT_EQ(s.songs.write_song(1, b.data(), 3840, nullptr), SongOk);
+    EXPECT_FALSE(s.songs.song(1)->is_damaged());
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(s.ReadSong(1), b);
 }
