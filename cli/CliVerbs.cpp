@@ -288,11 +288,14 @@ void PrintSection(CFirmwareFile& file, uint32_t index)
                         ? QString::asprintf("flash %u at 0x%08X, %zu sectors, %u bytes", layout.sectors[0].flash_no,
                                             layout.sectors[0].address, layout.sectors.size(), layout.total_size)
                         : QStringLiteral("layout not usable: %1").arg(layout.error_text);
-    const uint8_t* image = file.ReadSectionData(index, length);
-    Print(QStringLiteral("section %1: %2; image %3")
-              .arg(index + 1)
-              .arg(where)
-              .arg(image ? QStringLiteral("%1 bytes").arg(length) : file.error_text));
+    // An image is decoded only into the space its layout gives it.
+    const uint32_t declared = file.DeclaredLength(index);
+    const bool fits = parsed && !layout.sectors.empty() && declared <= layout.total_size;
+    const uint8_t* image = fits ? file.ReadSectionData(index, length) : nullptr;
+    const QString imageText = image ? QStringLiteral("%1 bytes").arg(length)
+                              : fits ? file.error_text
+                                     : QStringLiteral("of %1 bytes not decoded: its layout gives it no room").arg(declared);
+    Print(QStringLiteral("section %1: %2; image %3").arg(index + 1).arg(where).arg(imageText));
     for (const QString& line : layoutText.split('\n', Qt::SkipEmptyParts))
         Print("    " + line.trimmed());
 }

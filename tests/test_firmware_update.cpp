@@ -135,6 +135,10 @@ TEST_F(FirmwareUpdate, InvalidFilesAreRefusedBeforeAnyErase)
     };
     const std::vector<Case> cases = {
         {Pack("fits.dat", {{layout, FirmwareImage(4097, 1)}}), "Space not enough !"},
+        {Pack("asks.dat", {{layout, FirmwareImage(100, 1)}}, {"--data-length-delta", "3997"}), "Space not enough !"},
+        {Pack("empty.dat", {{layout, QByteArray()}}), "Section 1 holds an empty image"},
+        {Pack("second-empty.dat", {{layout, FirmwareImage(100, 1)}, {LayoutText(0, 0x10000, 0x11000, 4096), QByteArray()}}),
+         "Section 2 holds an empty image"},
         {Pack("other.dat", {{layout, FirmwareImage(100, 1)}}, {}, "10003"),
          "File not match the connected device,please confirm"},
         {Pack("broken.dat", {{layout, FirmwareImage(100, 1)}}, {"--damage", "record:1"}), "Data1l header checksum Error"},
@@ -157,6 +161,9 @@ TEST_F(FirmwareUpdate, InvalidFilesAreRefusedBeforeAnyErase)
     }
     EXPECT_EQ(Update(Pack("exact.dat", {{layout, FirmwareImage(4096, 1)}})), QStringList({"Successful!"}))
         << "an image of exactly the layout's size fits";
+    EXPECT_EQ(Update(Pack("asks-exact.dat", {{layout, FirmwareImage(100, 1)}}, {"--data-length-delta", "3996"})),
+              QStringList({"Successful!"}))
+        << "a declared length of exactly the layout's size is let through";
 }
 
 TEST_F(FirmwareUpdate, ShiftLetsAnotherModelsFileThroughAfterAQuestion)
