@@ -341,9 +341,8 @@ int Catalogue(const CliRequest& request, IMidiService& midi)
     const DeviceModel* model = find_model(session.link.device_info().model_id);
     QByteArray body;
     bool ok = false;
-    constexpr qint64 kMaxCatalogue = 1 << 20;
     const std::vector<CatalogueEntry> entries =
-        CMyHttp::Instance().Get(UpdateServerBase() + "/velmo_update/Firmware/path.xml", body, kMaxCatalogue) && model
+        CMyHttp::Instance().Get(UpdateServerBase() + "/velmo_update/Firmware/path.xml", body, kCatalogueLimits) && model
             ? ParseCatalogue(body, model->id, ok)
             : std::vector<CatalogueEntry>{};
     if (!ok)
