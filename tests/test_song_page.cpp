@@ -107,9 +107,15 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     EXPECT_EQ(ReadSetting("/Config/WavLoadDir"), dir.path() + "/");
     EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(window->CurrentOperation(), OpIdle);
-    EXPECT_TRUE(std::any_of(progress.begin(), progress.end(), [](int v) { return v > 0 && v < 100; }));
+    // One step per written block of 64 × 4032 bytes, of the song's length.
+    const uint32_t size = window->SongList().song(2)->get_song_size();
+    progress.erase(std::remove(progress.begin(), progress.end(), 0), progress.end());
+    ASSERT_EQ(progress.size(), 3u);
+    EXPECT_NEAR(progress[0], 258048.0 * 100 / size, 1.0);
+    EXPECT_NEAR(progress[1], 2 * 258048.0 * 100 / size, 1.0);
+    EXPECT_EQ(progress[2], 100);
 
-    const uint32_t songFrames = window->SongList().song(2)->get_song_size() / 3;
+    const uint32_t songFrames = size / 3;
     const QString out = dir.filePath("out.wav");
     prompt.Clear();
     prompt.files.push_back(out);
@@ -117,7 +123,15 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     window->OnUploadSong();
     EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), dir.path() + "/");
-    EXPECT_TRUE(std::any_of(progress.begin(), progress.end(), [](int v) { return v > 0 && v < 100; }));
+    // One step per page read, none for the page that completes the song.
+    std::vector<int> expected;
+    for (uint64_t done = 4032; done < size; done += 4032) {
+        const int value = int(done * 100 / size);
+        if (value > 0 && (expected.empty() || expected.back() != value))
+            expected.push_back(value);
+    }
+    progress.erase(std::remove(progress.begin(), progress.end(), 0), progress.end());
+    EXPECT_EQ(progress, expected);
     CWave exported;
     ASSERT_TRUE(exported.load(out));
     EXPECT_EQ(exported.format(), CWave::TargetFormat(1, 48000));

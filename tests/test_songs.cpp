@@ -145,6 +145,10 @@ TEST(SongLayout, OldFormatRecordAndSongFileFlag)
     CScriptedPrompt prompt;
     CSongRig s(10003, 7);
     ASSERT_EQ(s.songs.load_songs(), SongOk);
+    // The flag's region and the sector after it hold data: the erases show.
+    const Bytes dirty(0x8800, 0x5A);
+    s.rig.pedal.Flash(0).Program(0x10000, dirty.data(), dirty.size());
+    s.rig.pedal.SetRecording(true);
     // 130,944 bytes fill exactly one block: U = 703.
     const Bytes song = SongAudio(130944 + 186, 4);
     ASSERT_EQ(s.songs.write_song(0, song.data(), uint32_t(song.size()), nullptr), SongOk);
@@ -172,6 +176,19 @@ TEST(SongLayout, OldFormatRecordAndSongFileFlag)
     EXPECT_EQ(flag[0], 0x00);
     EXPECT_EQ(flag[1], 0x00);
     EXPECT_TRUE(std::all_of(flag.begin() + 2, flag.end(), [](uint8_t b) { return b == 0xFF; }));
+    Bytes after(0x800);
+    s.rig.pedal.Flash(0).Read(0x18000, after.data(), after.size());
+    EXPECT_EQ(after, Bytes(0x800, 0x5A)) << "the sector after the flag's sixteen is kept";
+    std::vector<uint32_t> flagErases, expected;
+    for (const auto& message : s.rig.pedal.Received()) {
+        Bytes f(message.size());
+        f.resize(Unpack7(message.data() + 1, message.size() - 2, f.data(), f.size()));
+        if (f.size() >= 11 && f[2] == frame::kErase && f[6] == 0)
+            flagErases.push_back(frame::GetLE(&f[7], 4));
+    }
+    for (uint32_t a = 0x10000; a < 0x18000; a += 0x800)
+        expected.push_back(a);
+    EXPECT_EQ(flagErases, expected) << "sixteen erases of flash 0, in order";
 
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(s.songs.song(0)->get_song_size(), 130944u + 186);
