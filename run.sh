@@ -26,6 +26,8 @@ export CORVANTA_MIDI_API=jack
 FLASH_DIR="$PWD/demo/pedal"
 PEDAL_ARGS=(--name "Corvanta Pedal" --demo-songs)
 trap 'stop_jack_session; stop_demo_server' EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
 start_jack_session
 start_demo_server
 "$BIN/corvanta"

@@ -3,10 +3,12 @@
 #include "PortSearch.h"
 #include "ProgressEvent.h"
 #include "Prompt.h"
+#include "WebCatalogue.h"
 #include "ui_CorvantaQT.h"
 
 #include <QCloseEvent>
 #include <QDebug>
+#include <QTimer>
 
 namespace {
 const char* const kPictures = ":/CorvantaQT/Resources/Pictures/";
@@ -197,12 +199,23 @@ void CorvantaQT::customEvent(QEvent* event)
     }
 }
 
+CorvantaQT::CBusyGuard::~CBusyGuard()
+{
+    if (--m_window.m_busy == 0 && m_window.m_closePending)
+        QTimer::singleShot(0, &m_window, &QWidget::close);
+}
+
 void CorvantaQT::closeEvent(QCloseEvent* event)
 {
-    if (m_nOperation != OpIdle || Busy())
-        event->ignore();
-    else
+    if (m_nOperation == OpIdle && !Busy()) {
+        m_closePending = false;
         event->accept();
+        return;
+    }
+    // A download in progress ends; anything else runs to its end.
+    if (CMyHttp::Instance().Cancel())
+        m_closePending = true;
+    event->ignore();
 }
 
 void CorvantaQT::ApplySourceChoice()

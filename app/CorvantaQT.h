@@ -78,7 +78,7 @@ private:
     class CBusyGuard {
     public:
         explicit CBusyGuard(CorvantaQT& window) : m_window(window) { ++m_window.m_busy; }
-        ~CBusyGuard() { --m_window.m_busy; }
+        ~CBusyGuard();
 
     private:
         CorvantaQT& m_window;
@@ -95,6 +95,7 @@ private:
     void StartVersionCheck();
     bool UpdateFromWeb(bool shiftHeld);
     bool RowUsed(int row) const;
+    bool RowDamaged(int row) const;
     // The result code to show, or none when the file could not be opened (its message was shown).
     std::optional<int> ExportTo(const QString& path, uint32_t row);
     // The result code to show, or none when the WAV file was refused with its message.
@@ -116,4 +117,7 @@ private:
     std::atomic<bool> m_bOutDevChanged{false};
     int m_nTimerId = 0;
     int m_busy = 0;
+    // Closing was asked for while a download ran: the download was ended and
+    // the window closes once the command is over.
+    bool m_closePending = false;
 };

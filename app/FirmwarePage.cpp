@@ -11,6 +11,8 @@
 #include <QNetworkReply>
 #include <QTemporaryFile>
 
+#include <cmath>
+
 void CorvantaQT::OnOpenFirmwareFile()
 {
     if (Busy())
@@ -42,7 +44,9 @@ void CorvantaQT::OnUpdateFirmware()
                                               "still update ?")))
             return;
         BeginOperation(OpFirmware);
-        ShowMessage(UpdateFromWeb(shiftHeld) ? "Successful!" : "Failed!");
+        const bool updated = UpdateFromWeb(shiftHeld);
+        if (!m_closePending)
+            ShowMessage(updated ? "Successful!" : "Failed!");
         EndOperation();
         return;
     }
@@ -65,11 +69,12 @@ void CorvantaQT::OnUpdateFirmware()
 // updates from it and removes it, whatever the outcome.
 bool CorvantaQT::UpdateFromWeb(bool shiftHeld)
 {
-    constexpr qint64 kMaxFirmware = 64 << 20;
     QByteArray body;
     const QString url = UpdateServerBase() + web_firmware_paths[size_t(ui->m_comNewSoftware->currentIndex())];
-    if (!CMyHttp::Instance().Get(url, body, kMaxFirmware)) {
-        ShowMessage("Download firmware failed !");
+    if (!CMyHttp::Instance().Get(url, body, kFirmwareLimits)) {
+        // A download ended by closing the window is not reported.
+        if (!m_closePending)
+            ShowMessage("Download firmware failed !");
         return false;
     }
     QTemporaryFile file(AppDir() + QStringLiteral("~webfirmware-XXXXXX.dat"));
@@ -85,9 +90,8 @@ bool CorvantaQT::UpdateFromWeb(bool shiftHeld)
 
 void CorvantaQT::LoadWebFirmwareList()
 {
-    constexpr qint64 kMaxCatalogue = 1 << 20;
     QByteArray body;
-    if (!CMyHttp::Instance().Get(UpdateServerBase() + "/velmo_update/Firmware/path.xml", body, kMaxCatalogue))
+    if (!CMyHttp::Instance().Get(UpdateServerBase() + "/velmo_update/Firmware/path.xml", body, kCatalogueLimits))
         return;
     const DeviceModel* model = find_model(m_pUSBPort->device_info().model_id);
     if (!model) {
@@ -118,26 +122,31 @@ void CorvantaQT::StartVersionCheck()
     connect(m_pNetManager, &QNetworkAccessManager::finished, this, &CorvantaQT::OnDownloadFinished);
     QNetworkRequest request{QUrl(UpdateServerBase() + "/Corvanta/ExeInfo.txt")};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    m_pNetManager->get(request);
+    ApplyLimits(m_pNetManager->get(request), kVersionFileLimits);
 }
 
 void CorvantaQT::OnDownloadFinished(QNetworkReply* reply)
 {
-    constexpr qint64 kMaxInfo = 64 << 10;
     reply->deleteLater();
     if (reply->error() != QNetworkReply::NoError ||
         reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() != 200)
         return;
-    const QString text = QString::fromUtf8(reply->read(kMaxInfo));
+    // A reply that finished before its cap could end it is refused here.
+    if (reply->bytesAvailable() > kVersionFileLimits.max_bytes)
+        return;
+    const QString text = QString::fromUtf8(reply->readAll());
     const int at = text.indexOf(QLatin1String("version="));
     if (at < 0)
         return;
-    const float server = text.mid(at + 8).trimmed().toFloat();
+    float server = text.mid(at + 8).trimmed().toFloat();
+    // "nan" and "inf" read as numbers; only a finite one counts.
+    if (!std::isfinite(server))
+        server = 0;
     const QString title = QString::fromLatin1(kProgramTitle);
     const float own = title.mid(title.indexOf('V') + 1).toFloat();
     if (server <= own)
         return;
-    if (Prompt().AskYesNo(QStringLiteral("New version..."),
+    if (Prompt().AskQuestion(QStringLiteral("New version..."),
                           QString::asprintf("A new version(V%.2f) is available, would you like to download ?", server)))
         Prompt().OpenUrl(QUrl(UpdateServerBase() + "/Corvanta/Corvanta.exe"));
 }

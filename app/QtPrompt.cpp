@@ -15,6 +15,12 @@ bool CQtPrompt::AskYesNo(const QString& title, const QString& text)
     return QMessageBox::information(nullptr, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool CQtPrompt::AskQuestion(const QString& title, const QString& text)
+{
+    return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
 QString CQtPrompt::SaveFileName(const QString& caption, const QString& proposed, const QString& filter)
 {
     return QFileDialog::getSaveFileName(m_parent, caption, proposed, filter);

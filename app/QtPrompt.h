@@ -8,11 +8,12 @@
 
 class CQtPrompt : public IPrompt {
 public:
-    // The parent of the file dialogs (message boxes have none).
+    // The parent of the file dialogs and the question box (information boxes have none).
     void SetDialogParent(QWidget* parent) { m_parent = parent; }
 
     void Inform(const QString& title, const QString& text) override;
     bool AskYesNo(const QString& title, const QString& text) override;
+    bool AskQuestion(const QString& title, const QString& text) override;
     QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) override;
     QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) override;
     bool ShiftHeld() override;

@@ -41,10 +41,17 @@ bool CorvantaQT::RowUsed(int row) const
     return uint32_t(row) < m_songList.size() && const_cast<CLooperSongList&>(m_songList).song(size_t(row))->is_used();
 }
 
+bool CorvantaQT::RowDamaged(int row) const
+{
+    return uint32_t(row) < m_songList.size() &&
+           const_cast<CLooperSongList&>(m_songList).song(size_t(row))->is_damaged();
+}
+
 void CorvantaQT::UpdateSelection()
 {
     const bool active = m_pUSBPort->state() == UpdateMode && m_nCurSong != -1;
-    const bool used = active && RowUsed(m_nCurSong);
+    // A damaged slot can be deleted; its export says why it cannot be read.
+    const bool used = active && (RowUsed(m_nCurSong) || RowDamaged(m_nCurSong));
     ui->m_btnDelete->setEnabled(used);
     ui->m_btnUpload->setEnabled(used);
     // Import needs a row too, into an empty or a used slot.
@@ -59,14 +66,20 @@ bool CorvantaQT::SongPageStillValid(bool rowMustBeUsed) const
     const DeviceModel* model = find_model(info.model_id);
     if (!CanHoldSongs(m_pUSBPort->state(), info) || !model || !model->song_area)
         return false;
-    return !rowMustBeUsed || RowUsed(m_nCurSong);
+    return !rowMustBeUsed || RowUsed(m_nCurSong) || RowDamaged(m_nCurSong);
 }
 
 // ---- Export ----
 
 void CorvantaQT::OnUploadSong()
 {
-    if (m_nOperation != OpIdle || Busy() || !RowUsed(m_nCurSong))
+    if (m_nOperation != OpIdle || Busy())
+        return;
+    if (RowDamaged(m_nCurSong)) {
+        ShowMessage(DamagedSongText(m_songList, uint32_t(m_nCurSong)));
+        return;
+    }
+    if (!RowUsed(m_nCurSong))
         return;
     CBusyGuard busy(*this);
     const QString number = QString::asprintf("./Song %.3d", m_nCurSong + 1);
@@ -74,7 +87,7 @@ void CorvantaQT::OnUploadSong()
     const QString path = Prompt().SaveFileName(kWavCaption, proposed, kWavFilter);
     if (path.isEmpty())
         return;
-    if (!SongPageStillValid(true)) {
+    if (!SongPageStillValid(true) || !RowUsed(m_nCurSong)) {
         ShowResult(SongSlotOutOfRange);
         return;
     }
@@ -103,7 +116,7 @@ void CorvantaQT::OnDownloadSong()
     if (m_nOperation != OpIdle || Busy())
         return;
     CBusyGuard busy(*this);
-    if (RowUsed(m_nCurSong)) {
+    if (RowUsed(m_nCurSong) || RowDamaged(m_nCurSong)) {
         const QString text = QStringLiteral("'%1' already exist, continue to overwrite the song?")
                                  .arg(ui->m_lstSong->item(m_nCurSong)->text());
         if (!Prompt().AskYesNo(QStringLiteral("Overwrite warning"), text))
@@ -141,7 +154,7 @@ std::optional<int> CorvantaQT::ImportFrom(const QString& path, uint32_t row)
 
 void CorvantaQT::OnDeleteSong()
 {
-    if (m_nOperation != OpIdle || Busy() || !RowUsed(m_nCurSong))
+    if (m_nOperation != OpIdle || Busy() || !(RowUsed(m_nCurSong) || RowDamaged(m_nCurSong)))
         return;
     CBusyGuard busy(*this);
     const QString text =
@@ -152,11 +165,15 @@ void CorvantaQT::OnDeleteSong()
         ShowResult(SongSlotOutOfRange);
         return;
     }
-    int code = m_songList.song(size_t(m_nCurSong))->delete_song();
-    if (code == SongOk)
-        code = m_songList.load_songs();
-    if (code != SongOk) {
+    const int code = m_songList.song(size_t(m_nCurSong))->delete_song();
+    if (code != SongOk)
         ShowResult(code);
+    // Reloaded after a failed delete too: the catalogue then reads what the
+    // flash holds instead of refusing every later command.
+    const int loaded = m_songList.load_songs();
+    if (loaded != SongOk) {
+        if (code == SongOk)
+            ShowResult(loaded);
         return;
     }
     FillSongList(m_nCurSong);

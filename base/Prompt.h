@@ -13,6 +13,9 @@ public:
     virtual void Inform(const QString& title, const QString& text) = 0;
     // A question with the buttons Yes and No; true when the answer is Yes.
     virtual bool AskYesNo(const QString& title, const QString& text) = 0;
+    // A question box (Yes and No, Yes the default) over the main window; by
+    // default the same as AskYesNo.
+    virtual bool AskQuestion(const QString& title, const QString& text) { return AskYesNo(title, text); }
     // File dialogs; an empty result means cancelled.
     virtual QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) = 0;
     virtual QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) = 0;

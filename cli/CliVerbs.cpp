@@ -89,14 +89,17 @@ public:
         }
         return slot - 1;
     }
-    std::optional<uint32_t> UsedRow(uint32_t slot)
+    // The row of a slot that holds a song, or (with deletable) a damaged one.
+    std::optional<uint32_t> UsedRow(uint32_t slot, bool deletable = false)
     {
         const std::optional<uint32_t> row = Row(slot);
-        if (row && !songs.song(*row)->is_used()) {
+        if (!row || songs.song(*row)->is_used() || (deletable && songs.song(*row)->is_damaged()))
+            return row;
+        if (songs.song(*row)->is_damaged())
+            ShowMessage(DamagedSongText(songs, *row));
+        else
             ShowMessage(QStringLiteral("%1 holds no song").arg(SongListText(songs, *row)));
-            return std::nullopt;
-        }
-        return row;
+        return std::nullopt;
     }
     const SongAreaParams& Area() const { return *find_model(link.device_info().model_id)->song_area; }
 
@@ -216,7 +219,7 @@ int Import(const CliRequest& request, IMidiService& midi)
     const std::optional<uint32_t> row = session.Row(*slot);
     if (!row)
         return kExitFailed;
-    if (session.songs.song(*row)->is_used() &&
+    if ((session.songs.song(*row)->is_used() || session.songs.song(*row)->is_damaged()) &&
         !Prompt().AskYesNo(QStringLiteral("Overwrite warning"),
                            QStringLiteral("'%1' already exist, continue to overwrite the song?")
                                .arg(SongListText(session.songs, *row))))
@@ -236,7 +239,7 @@ int Delete(const CliRequest& request, IMidiService& midi)
     CSession session(request, midi);
     if (!session.LoadSongs())
         return kExitFailed;
-    const std::optional<uint32_t> row = session.UsedRow(*slot);
+    const std::optional<uint32_t> row = session.UsedRow(*slot, true);
     if (!row || !Prompt().AskYesNo(QStringLiteral("Delete"), QStringLiteral("Continue to delete song '%1' ?")
                                                                  .arg(SongListText(session.songs, *row))))
         return kExitFailed;
@@ -285,11 +288,14 @@ void PrintSection(CFirmwareFile& file, uint32_t index)
                         ? QString::asprintf("flash %u at 0x%08X, %zu sectors, %u bytes", layout.sectors[0].flash_no,
                                             layout.sectors[0].address, layout.sectors.size(), layout.total_size)
                         : QStringLiteral("layout not usable: %1").arg(layout.error_text);
-    const uint8_t* image = file.ReadSectionData(index, length);
-    Print(QStringLiteral("section %1: %2; image %3")
-              .arg(index + 1)
-              .arg(where)
-              .arg(image ? QStringLiteral("%1 bytes").arg(length) : file.error_text));
+    // An image is decoded only into the space its layout gives it.
+    const uint32_t declared = file.DeclaredLength(index);
+    const bool fits = parsed && !layout.sectors.empty() && declared <= layout.total_size;
+    const uint8_t* image = fits ? file.ReadSectionData(index, length) : nullptr;
+    const QString imageText = image ? QStringLiteral("%1 bytes").arg(length)
+                              : fits ? file.error_text
+                                     : QStringLiteral("of %1 bytes not decoded: its layout gives it no room").arg(declared);
+    Print(QStringLiteral("section %1: %2; image %3").arg(index + 1).arg(where).arg(imageText));
     for (const QString& line : layoutText.split('\n', Qt::SkipEmptyParts))
         Print("    " + line.trimmed());
 }
@@ -335,9 +341,8 @@ int Catalogue(const CliRequest& request, IMidiService& midi)
     const DeviceModel* model = find_model(session.link.device_info().model_id);
     QByteArray body;
     bool ok = false;
-    constexpr qint64 kMaxCatalogue = 1 << 20;
     const std::vector<CatalogueEntry> entries =
-        CMyHttp::Instance().Get(UpdateServerBase() + "/velmo_update/Firmware/path.xml", body, kMaxCatalogue) && model
+        CMyHttp::Instance().Get(UpdateServerBase() + "/velmo_update/Firmware/path.xml", body, kCatalogueLimits) && model
             ? ParseCatalogue(body, model->id, ok)
             : std::vector<CatalogueEntry>{};
     if (!ok)

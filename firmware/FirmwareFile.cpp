@@ -32,6 +32,9 @@ bool CFirmwareFile::Fail(const QString& text)
 
 bool CFirmwareFile::Load(const QString& path)
 {
+    // The section count holds only once the whole file is accepted: no
+    // section read follows a failed load.
+    section_count = 0;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Fail(QStringLiteral("Open file failed"));
@@ -40,22 +43,22 @@ bool CFirmwareFile::Load(const QString& path)
     file.read(reinterpret_cast<char*>(header.data()), kHeaderSize);
     if (std::memcmp(header.data() + 112, "Data Number", 11) != 0)
         return Fail(QStringLiteral("File Token Error"));
-    section_count = header[123];
+    const uint32_t count = header[123];
     if (Sum124(header.data()) != frame::GetLE(header.data() + 124, 4))
         return Fail(QStringLiteral("File header checksum Error"));
-    if (section_count > kMaxSections)
-        return Fail(QStringLiteral("The file declares %1 sections; at most %2 are possible").arg(section_count).arg(kMaxSections));
-    sections.assign(section_count, Record{});
-    for (uint32_t i = 0; i < section_count; ++i)
+    if (count > kMaxSections)
+        return Fail(QStringLiteral("The file declares %1 sections; at most %2 are possible").arg(count).arg(kMaxSections));
+    sections.assign(count, Record{});
+    for (uint32_t i = 0; i < count; ++i)
         file.read(reinterpret_cast<char*>(sections[i].data()), kRecordSize);
-    for (uint32_t i = 0; i < section_count; ++i) {
+    for (uint32_t i = 0; i < count; ++i) {
         if (Sum124(sections[i].data()) != Field(sections[i], 124))
             return Fail(QString::asprintf("Data%ul header checksum Error", i + 1));
     }
     // Everything a record points at must lie inside the file.
-    if (kHeaderSize + uint64_t(section_count) * kRecordSize > fileSize)
+    if (kHeaderSize + uint64_t(count) * kRecordSize > fileSize)
         return Fail(QStringLiteral("The section records lie beyond the end of the file"));
-    for (uint32_t i = 0; i < section_count; ++i) {
+    for (uint32_t i = 0; i < count; ++i) {
         const Record& r = sections[i];
         const uint64_t layoutEnd = uint64_t(Field(r, 64)) + Field(r, 68);
         const uint64_t packedEnd = uint64_t(Field(r, 112)) + Field(r, 76);
@@ -64,6 +67,7 @@ bool CFirmwareFile::Load(const QString& path)
         if (uint64_t(Field(r, 116)) > kZlibLargestRatio * Field(r, 76))
             return Fail(QStringLiteral("Section %1 declares more data than its packed block can hold").arg(i + 1));
     }
+    section_count = count;
     return true;
 }
 
@@ -82,7 +86,7 @@ uint8_t* CFirmwareFile::Scratch(uint64_t size)
 {
     if (!m_scratch || m_scratchSize < size) {
         m_scratch.reset(new uint8_t[size ? size : 1]);
-        m_scratchSize = uint32_t(size);
+        m_scratchSize = size;
     }
     return m_scratch.get();
 }
@@ -103,6 +107,11 @@ const uint8_t* CFirmwareFile::ReadSectionLayout(uint32_t index, uint32_t& length
     length = Field(sections[index], 68);
     uint8_t* text = Scratch(length);
     return ReadAt(Field(sections[index], 64), length, text) ? text : nullptr;
+}
+
+uint32_t CFirmwareFile::DeclaredLength(uint32_t index) const
+{
+    return index < section_count ? Field(sections[index], 116) : 0;
 }
 
 const uint8_t* CFirmwareFile::ReadSectionData(uint32_t index, uint32_t& length)

@@ -22,6 +22,8 @@ public:
     const uint8_t* ReadSectionLayout(uint32_t index, uint32_t& length);
     // The section's decompressed image or null; valid until the next read.
     const uint8_t* ReadSectionData(uint32_t index, uint32_t& length);
+    // The image length the section's record declares (data_length), 0 out of range.
+    uint32_t DeclaredLength(uint32_t index) const;
     // The target model number of the header; -1 when its text is not terminated before offset 112.
     long long TargetModel() const;
 
@@ -37,5 +39,5 @@ private:
     bool ReadAt(uint64_t offset, uint64_t length, uint8_t* into);
 
     std::unique_ptr<uint8_t[]> m_scratch;
-    uint32_t m_scratchSize = 0;
+    uint64_t m_scratchSize = 0;
 };

@@ -124,6 +124,12 @@ bool CFirmwareUpdate::ReadSection(uint32_t index, Section& section)
         ShowMessage("Section %u targets flash %u; the pedal has flashes 0 and 1", index + 1, section.flash());
         return false;
     }
+    // The layout's space bounds what the image may ask for before anything
+    // is allocated for it.
+    if (m_file.DeclaredLength(index) > section.layout.total_size) {
+        ShowMessage("Space not enough !");
+        return false;
+    }
     const uint8_t* data = m_file.ReadSectionData(index, length);
     if (!data)
         return ReadFailed();
@@ -131,7 +137,12 @@ bool CFirmwareUpdate::ReadSection(uint32_t index, Section& section)
         ShowMessage("Space not enough !");
         return false;
     }
-    section.image = QByteArray(reinterpret_cast<const char*>(data), int(length));
+    // An empty image would erase a sector and write nothing.
+    if (length == 0) {
+        ShowMessage("Section %u holds an empty image", index + 1);
+        return false;
+    }
+    section.image.assign(data, data + length);
     return true;
 }
 
@@ -155,7 +166,7 @@ bool CFirmwareUpdate::NoOverlaps(const std::vector<Section>& order)
 bool CFirmwareUpdate::EraseSection(const Section& section)
 {
     const std::vector<FlashSector>& sectors = section.layout.sectors;
-    const uint64_t length = uint64_t(section.image.size());
+    const uint64_t length = section.image.size();
     size_t n = 0;
     for (uint64_t covered = 0; n < sectors.size() && (n == 0 || covered < length); ++n)
         covered += sectors[n].size;
@@ -173,9 +184,8 @@ bool CFirmwareUpdate::EraseSection(const Section& section)
 bool CFirmwareUpdate::WriteSection(const Section& section)
 {
     const FlashSector& first = section.layout.sectors.front();
-    const int status = WriteFlashRange(first.flash_no, first.address, first.size,
-                                       reinterpret_cast<const uint8_t*>(section.image.constData()),
-                                       uint32_t(section.image.size()));
+    const int status =
+        WriteFlashRange(first.flash_no, first.address, first.size, section.image.data(), uint32_t(section.image.size()));
     m_setBar(100);
     switch (status) {
     case 1:

@@ -6,7 +6,6 @@
 #include "FirmwareFile.h"
 #include "FlashLayout.h"
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -29,7 +28,7 @@ private:
     struct Section {
         uint32_t index;
         CFlashLayout layout;
-        QByteArray image;
+        std::vector<uint8_t> image;
         uint32_t flash() const { return layout.sectors.front().flash_no; }
         uint32_t start() const { return layout.sectors.front().address; }
     };

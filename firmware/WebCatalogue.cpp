@@ -4,6 +4,7 @@
 
 #include <QDebug>
 #include <QEventLoop>
+#include <QList>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QRegularExpression>
@@ -12,42 +13,70 @@
 
 #include <tinyxml2.h>
 
+#include <algorithm>
+
 namespace {
 const char* const kDefaultServer = "https://update.corvanta.example";
 const char* const kFirmwareFolder = "/velmo_update/Firmware/";
 constexpr int kMaxDepth = 32;
-constexpr int kStallMs = 30000;
+
+using Segments = QList<QByteArray>;
 
 // A path segment that stays inside the firmware folder.
-bool SafeSegment(const QString& s)
+bool SafeSegment(const QByteArray& s)
 {
     if (s.isEmpty() || s == "." || s == ".." || s.contains('\\') || s.contains('/'))
         return false;
-    for (const QChar c : s) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+    for (const char c : s) {
+        if (uchar(c) < 0x20 || uchar(c) == 0x7F)
             return false;
     }
     return true;
 }
 
-void Walk(const tinyxml2::XMLElement* dir, QStringList prefix, int depth, std::vector<QStringList>& entries)
+// Entries keep the document's own bytes: the download URL is built from
+// them, the display name decoded from them.
+void Walk(const tinyxml2::XMLElement* dir, Segments prefix, int depth, std::vector<Segments>& entries)
 {
     if (depth > kMaxDepth)
         return;
     const char* name = dir->Attribute("name");
     if (!name)
         return;
-    prefix << QString::fromLocal8Bit(name);
+    prefix << QByteArray(name);
     for (auto* file = dir->FirstChildElement("file"); file; file = file->NextSiblingElement("file")) {
         if (const char* text = file->GetText()) {
-            entries.push_back(prefix + QStringList{QString::fromLocal8Bit(text)});
-            qDebug("%s", qPrintable(entries.back().join('/')));
+            entries.push_back(prefix + Segments{QByteArray(text)});
+            qDebug("%s", entries.back().join('/').constData());
         }
     }
     for (auto* sub = dir->FirstChildElement("dir"); sub; sub = sub->NextSiblingElement("dir"))
         Walk(sub, prefix, depth + 1, entries);
 }
 }  // namespace
+
+const HttpLimits kCatalogueLimits{1 << 20, 30000, 0};
+const HttpLimits kFirmwareLimits{64 << 20, 0, 30000};
+const HttpLimits kVersionFileLimits{64 << 10, 30000, 0};
+
+void ApplyLimits(QNetworkReply* reply, const HttpLimits& limits)
+{
+    if (limits.deadline_ms > 0)
+        QTimer::singleShot(limits.deadline_ms, reply, &QNetworkReply::abort);
+    QTimer* stall = nullptr;
+    if (limits.stall_ms > 0) {
+        stall = new QTimer(reply);
+        stall->setSingleShot(true);
+        QObject::connect(stall, &QTimer::timeout, reply, &QNetworkReply::abort);
+        stall->start(limits.stall_ms);
+    }
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply, stall, limits](qint64 received, qint64) {
+        if (stall)
+            stall->start(limits.stall_ms);
+        if (received > limits.max_bytes)
+            reply->abort();
+    });
+}
 
 QString UpdateServerBase()
 {
@@ -66,34 +95,36 @@ CMyHttp& CMyHttp::Instance()
 
 CMyHttp::CMyHttp() : m_manager(new QNetworkAccessManager(this)) {}
 
-bool CMyHttp::Get(const QString& url, QByteArray& body, qint64 maxBytes)
+bool CMyHttp::Get(const QString& url, QByteArray& body, const HttpLimits& limits)
 {
     body.clear();
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     QNetworkReply* reply = m_manager->get(request);
+    ApplyLimits(reply, limits);
     QEventLoop loop;
-    QTimer stall;
-    stall.setSingleShot(true);
-    bool tooLarge = false;
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&stall, &QTimer::timeout, reply, &QNetworkReply::abort);
-    QObject::connect(reply, &QNetworkReply::downloadProgress, [&](qint64 received, qint64) {
-        stall.start(kStallMs);
-        if (received > maxBytes && !tooLarge) {
-            tooLarge = true;
-            reply->abort();
-        }
-    });
-    stall.start(kStallMs);
+    m_running = reply;
     if (!reply->isFinished())
         loop.exec();
+    m_running = nullptr;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool ok = !tooLarge && reply->error() == QNetworkReply::NoError && status == 200;
+    const bool ok = reply->error() == QNetworkReply::NoError && status == 200;
     if (ok)
         body = reply->readAll();
     reply->deleteLater();
-    return ok && body.size() <= maxBytes;
+    if (ok && body.size() <= limits.max_bytes)
+        return true;
+    body.clear();
+    return false;
+}
+
+bool CMyHttp::Cancel()
+{
+    if (!m_running)
+        return false;
+    m_running->abort();
+    return true;
 }
 
 std::vector<CatalogueEntry> ParseCatalogue(const QByteArray& xml, int model_id, bool& ok)
@@ -106,18 +137,18 @@ std::vector<CatalogueEntry> ParseCatalogue(const QByteArray& xml, int model_id, 
     const tinyxml2::XMLElement* root = doc.FirstChildElement("root");
     if (!root)
         return kept;
-    std::vector<QStringList> entries;
+    std::vector<Segments> entries;
     for (auto* dir = root->FirstChildElement("dir"); dir; dir = dir->NextSiblingElement("dir"))
         Walk(dir, {}, 1, entries);
-    const QString key = QString::asprintf("%05d", model_id);
-    for (const QStringList& segments : entries) {
-        const QString entry = segments.join('/');
-        if (!entry.contains(key) || !std::all_of(segments.begin(), segments.end(), SafeSegment))
+    const QByteArray key = QString::asprintf("%05d", model_id).toLatin1();
+    for (const Segments& segments : entries) {
+        if (!segments.join('/').contains(key) || !std::all_of(segments.begin(), segments.end(), SafeSegment))
             continue;
-        QStringList encoded;
-        for (const QString& s : segments)
-            encoded << QString::fromLatin1(QUrl::toPercentEncoding(s));
-        kept.push_back({segments.last(), kFirmwareFolder + encoded.join('/') + ".dat"});
+        QByteArray encoded;
+        for (const QByteArray& s : segments)
+            encoded += (encoded.isEmpty() ? "" : "/") + s.toPercentEncoding();
+        kept.push_back({QString::fromLocal8Bit(segments.last()),
+                        QString::fromLatin1(kFirmwareFolder + encoded + ".dat")});
     }
     return kept;
 }

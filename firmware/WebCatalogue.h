@@ -12,17 +12,37 @@ class QNetworkAccessManager;
 // when it is an http or https URL, else the default.
 QString UpdateServerBase();
 
+class QNetworkReply;
+
+// What a request may take: a size cap, and time limits in milliseconds (0: none).
+struct HttpLimits {
+    qint64 max_bytes;
+    int deadline_ms = 0;  // for the whole request
+    int stall_ms = 0;     // without a byte received
+};
+// The catalogue: 1 MiB in 30 s in all. A firmware file: 64 MiB, 30 s
+// without progress. The program's version file: 64 KiB in 30 s in all.
+extern const HttpLimits kCatalogueLimits;
+extern const HttpLimits kFirmwareLimits;
+extern const HttpLimits kVersionFileLimits;
+
+// Ends reply when it outgrows or outlasts limits; whether it did shows in
+// the reply's error (OperationCanceledError).
+void ApplyLimits(QNetworkReply* reply, const HttpLimits& limits);
+
 class CMyHttp : public QObject {
 public:
     static CMyHttp& Instance();
-    // Blocking GET: true only for a finished reply with status 200 and a body
-    // of at most maxBytes; redirects are not followed; 30 s without progress
-    // is a failure.
-    bool Get(const QString& url, QByteArray& body, qint64 maxBytes);
+    // Blocking GET: true only for a finished reply with status 200 within
+    // limits; redirects are not followed.
+    bool Get(const QString& url, QByteArray& body, const HttpLimits& limits);
+    // Ends the request in progress, if any (it then fails); true when there was one.
+    bool Cancel();
 
 private:
     CMyHttp();
     QNetworkAccessManager* m_manager;
+    QNetworkReply* m_running = nullptr;
 };
 
 struct CatalogueEntry {

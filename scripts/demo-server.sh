@@ -3,10 +3,12 @@
 # program's version file), serves it on 127.0.0.1 with Python's http.server
 # and points the program's settings at it. Needs BIN and DEMO_DIR.
 
+source "$(dirname "${BASH_SOURCE[0]}")/stop-process.sh"
+
 SERVER_PID=""
 
 stop_demo_server() {
-    [ -n "$SERVER_PID" ] && kill "$SERVER_PID" 2>/dev/null && wait "$SERVER_PID" 2>/dev/null
+    stop_process "$SERVER_PID"
     SERVER_PID=""
 }
 

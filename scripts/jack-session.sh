@@ -3,16 +3,21 @@
 # Needs: BIN (the build's bin folder), FLASH_DIR, JACK_DEFAULT_SERVER.
 # Optional: PEDAL_ARGS (array of extra corvanta-pedal options).
 
+source "$(dirname "${BASH_SOURCE[0]}")/stop-process.sh"
+
 JACK_PID=""
 PEDAL_PID=""
 PEDAL_OUT=""
 
+# Each process gets STOP_LIMIT seconds and is then killed: a pedal stuck
+# closing its JACK client or a jackd deaf to SIGTERM cannot hang the exit.
 stop_jack_session() {
-    [ -n "$PEDAL_PID" ] && kill "$PEDAL_PID" 2>/dev/null && wait "$PEDAL_PID" 2>/dev/null
-    [ -n "$JACK_PID" ] && kill "$JACK_PID" 2>/dev/null && wait "$JACK_PID" 2>/dev/null
+    stop_process "$PEDAL_PID"
+    stop_process "$JACK_PID"
     [ -n "$PEDAL_OUT" ] && rm -f "$PEDAL_OUT"
     PEDAL_PID=""
     JACK_PID=""
+    PEDAL_OUT=""
 }
 
 start_jack_session() {

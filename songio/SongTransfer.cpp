@@ -15,7 +15,14 @@ QString SongListText(CLooperSongList& songs, uint32_t row)
 {
     if (songs.song(row)->is_used())
         return songs.song_label(int(row));
-    return QString::asprintf("Song %.3d -- %s", int(row) + 1, "(Empty)");
+    return QString::asprintf("Song %.3d -- %s", int(row) + 1, songs.song(row)->is_damaged() ? "(Damaged)" : "(Empty)");
+}
+
+QString DamagedSongText(CLooperSongList& songs, uint32_t row)
+{
+    return QStringLiteral("'%1' cannot be read: its song info fails its checksum. "
+                          "Import a song into the slot or delete it.")
+        .arg(SongListText(songs, row));
 }
 
 int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row, uint32_t rate,

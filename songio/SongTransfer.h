@@ -20,8 +20,10 @@ constexpr uint32_t kExportRate = 48000;
 // export that could not be written); shown as "Failed !".
 constexpr int kCommandFailed = -1;
 
-// "Song 005 -- (0.13  MB)" or "Song 005 -- (Empty)".
+// "Song 005 -- (0.13  MB)", "Song 005 -- (Empty)" or "Song 005 -- (Damaged)".
 QString SongListText(CLooperSongList& songs, uint32_t row);
+// Why the song of a damaged slot cannot be exported, and what can be done.
+QString DamagedSongText(CLooperSongList& songs, uint32_t row);
 
 // Reads the song of row and writes it to file, an open QSaveFile that is
 // committed on success, converted to rate (the pedal's own rate leaves the

@@ -41,6 +41,9 @@ public:
     virtual int delete_song();
     virtual void mark_song_blocks(UsedBlockMap& map) const;
     virtual void clear_song_info() = 0;
+    // The slot's song info was found but fails its checksum: the song cannot
+    // be read, while an import into the slot or its deletion still work.
+    virtual bool is_damaged() const { return false; }
 
     // Set by the catalogue that owns the slot; null for a slot on its own.
     void BindCatalogue(SongCatalogueState* state) { m_catalogue = state; }

@@ -16,6 +16,7 @@ void CLooperSongFile::clear_song_info()
 {
     m_song_length = 0;
     m_current_page = -1;
+    m_damaged = false;
     m_block_list.clear();
 }
 
@@ -68,6 +69,7 @@ int CLooperSongFile::load_song_info(UsedBlockMap& map)
     // have been reused.
     if (code == SongChecksumError && page > 0)
         code = ReadFatBody(uint32_t(page - 1), body);
+    m_damaged = code == SongChecksumError;
     if (code != SongOk)
         return code;
     const uint64_t length = uint64_t(frame::GetLE(&body[1], 4)) * m_params.write_unit;
@@ -139,6 +141,7 @@ int CLooperSongFile::write_song_file(BlockList blocks, const uint8_t* data, uint
     m_song_length = length;
     m_block_list = std::move(blocks);
     m_current_page = page;
+    m_damaged = false;
     qDebug("File FAT Page=%d\n", page);
     return SongOk;
 }

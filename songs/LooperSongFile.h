@@ -14,6 +14,7 @@ public:
     int write_song_file(BlockList blocks, const uint8_t* data, uint32_t length, QObject* progress) override;
     void mark_song_blocks(UsedBlockMap& map) const override;
     void clear_song_info() override;
+    bool is_damaged() const override { return m_damaged; }
 
     int current_page() const { return m_current_page; }
 
@@ -31,6 +32,7 @@ private:
     bool TakeBlockList(const std::vector<uint8_t>& body, uint64_t length);
 
     int m_current_page = -1;
+    bool m_damaged = false;
     uint32_t m_song_length = 0;
     BlockList m_block_list;
 };

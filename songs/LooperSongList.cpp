@@ -47,19 +47,17 @@ int CLooperSongList::load_songs()
     m_params = *model->song_area;
     for (size_t s = 0; s < m_songs.size(); ++s)
         m_songs[s]->set_song_area(int(m_params.data_blocks + s), m_params, m_link);
-    // A slot with a broken FAT page loads as empty; the others still load.
-    int result = SongOk;
+    // A slot whose FAT page fails its checksum loads as damaged and the
+    // others still load: the catalogue is usable.
     for (auto& song : m_songs) {
         const int code = song->load_song_info(m_state.used);
-        if (code == SongChecksumError) {
-            result = code;
-        } else if (code != SongOk) {
+        if (code != SongOk && code != SongChecksumError) {
             m_state.load_required = code;
             return code;
         }
     }
     m_state.load_required = 0;
-    return result;
+    return SongOk;
 }
 
 int CLooperSongList::read_song(uint32_t slot, uint8_t* buffer, uint32_t capacity, QObject* progress)

@@ -1,5 +1,7 @@
 #include "SongSupport.h"
 
+#include "LooperSongFile.h"
+
 Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format)
 {
     const size_t units = format == CurrentFormat ? song.size() / a.write_unit
@@ -49,4 +51,13 @@ Bytes CSongRig::ReadSong(uint32_t slot)
     if (songs.read_song(slot, b.data(), uint32_t(b.size()), nullptr) != SongOk)
         return {};
     return b;
+}
+
+void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t block, bool damaged)
+{
+    const SongAreaParams& a = *find_model(model_id)->song_area;
+    std::vector<uint8_t> page = CLooperSongFile::BuildFatPage(a, {block}, 1920);
+    if (damaged)
+        page[7] ^= 0x01;
+    pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), page.data(), page.size());
 }

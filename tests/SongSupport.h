@@ -16,6 +16,10 @@ Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format);
 // Audio bytes that differ in every page.
 Bytes SongAudio(size_t n, uint32_t seed = 1);
 
+// Writes a FAT page for one block of song into slot's info block (current
+// format); damaged: one block list byte changed, the checksum not.
+void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t block, bool damaged);
+
 class CSongRig {
 public:
     explicit CSongRig(int32_t model_id, uint32_t startBlock = 100);

@@ -29,8 +29,9 @@ bool CScriptedPrompt::AskYesNo(const QString& title, const QString& text)
     return answer;
 }
 
-QString CScriptedPrompt::SaveFileName(const QString& caption, const QString&, const QString&)
+QString CScriptedPrompt::SaveFileName(const QString& caption, const QString& start, const QString& filter)
 {
+    dialogs.push_back({caption, start, filter});
     titles << caption;
     texts << QString();
     if (files.empty())

@@ -32,12 +32,20 @@ public:
     {
         texts.clear();
         titles.clear();
+        dialogs.clear();
     }
+
+    // The arguments of one file dialog: caption, proposed name or start folder, filter.
+    struct Dialog {
+        QString caption, start, filter;
+        bool operator==(const Dialog& o) const { return caption == o.caption && start == o.start && filter == o.filter; }
+    };
 
     QStringList texts;            // every box and question text, in order
     QStringList titles;           // their titles
     std::deque<bool> answers;     // answers to AskYesNo
     std::deque<QString> files;    // answers to the file dialogs
+    std::vector<Dialog> dialogs;  // every file dialog's arguments, in order
     bool shift = false;
     std::function<void()> onBox;  // runs inside each box, as a nested event loop would
 };

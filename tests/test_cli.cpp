@@ -118,6 +118,28 @@ TEST_F(Cli, FailuresBeforeTheSongReachNoFlashCommand)
     EXPECT_FALSE(Sent(s.rig.pedal, frame::kWrite));
 }
 
+TEST_F(Cli, ADamagedSlotIsListedItsExportSaysWhyAndItCanBeDeleted)
+{
+    PutFatPage(s.rig.pedal, 10002, 0, 10, true);
+    PutFatPage(s.rig.pedal, 10002, 1, 11, false);
+    testing::internal::CaptureStdout();
+    const int listed = Run({"list"});
+    const QStringList lines = QString::fromStdString(testing::internal::GetCapturedStdout()).split('\n');
+    EXPECT_EQ(listed, kExitOk);
+    ASSERT_GE(lines.size(), 30);
+    EXPECT_EQ(lines[0], "Song 001 -- (Damaged)");
+    EXPECT_EQ(lines[1], "Song 002 -- (0.00  MB)");
+    const auto [exported, messages] = RunForMessages({"export", "1", dir.filePath("x.wav")});
+    EXPECT_EQ(exported, kExitFailed);
+    EXPECT_TRUE(QString::fromStdString(messages).endsWith("\n'Song 001 -- (Damaged)' cannot be read: its song info "
+                                                          "fails its checksum. Import a song into the slot or delete it.\n"))
+        << messages;
+    EXPECT_EQ(Run({"delete", "1", "--yes"}), kExitOk);
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_FALSE(s.songs.song(0)->is_damaged());
+    EXPECT_TRUE(s.songs.song(1)->is_used());
+}
+
 TEST(CliPort, TheFirstNamedPairThatAnswersIsTaken)
 {
     CInProcessMidi midi;

@@ -94,13 +94,19 @@ TEST(FirmwareFile, DamagedFilesGiveTheirTexts)
         {{"--damage", "truncate:300"}, "The section records lie beyond the end of the file"},
         {{"--data-length-delta", "100000000"}, "Section 1 declares more data than its packed block can hold"},
     };
+    const QString good = Pack("good.dat", FourSections());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         CFirmwareFile file;
+        ASSERT_TRUE(file.Load(good));
         const QString path = Pack("bad.dat", FourSections(), c.damage);
         file.file_path = path;
         EXPECT_FALSE(file.Load(path));
         EXPECT_TRUE(file.error_text.startsWith(c.text)) << file.error_text.toStdString();
+        // Nothing of the refused file, nor of the earlier one, can be read.
+        EXPECT_EQ(file.section_count, 0u);
+        uint32_t length = 0;
+        EXPECT_EQ(file.ReadSectionLayout(3, length), nullptr);
     }
     CFirmwareFile file;
     EXPECT_FALSE(file.Load(Dir().filePath("missing.dat")));

@@ -155,6 +155,12 @@ TEST_F(Protocol, VerifyResults)
     EXPECT_EQ(back, data) << "the data stays written when the verify reply is bad";
     pedal.AddFault({FaultKind::Refuse, 0, 1, frame::kWrite});
     EXPECT_EQ(port.flash_write_verify(1, 0x90000, data.data(), 3000, nullptr), 0);
+    // The checksum reply's echo of flash, address and length is not compared.
+    for (FaultKind echo : {FaultKind::WrongAddress, FaultKind::WrongLength}) {
+        ASSERT_TRUE(port.flash_erase(1, 0x80000));
+        pedal.AddFault({echo, 0, 1, frame::kChecksum});
+        EXPECT_EQ(port.flash_write_verify(1, 0x80000, data.data(), 3000, nullptr), 1);
+    }
 }
 
 TEST_F(Protocol, RefusedAndOutOfRangeCommandsFailWithoutABox)

@@ -1,6 +1,8 @@
 // The song page, offscreen, with the scripted answerer and the virtual pedal.
 #include "AppFiles.h"
 #include "CorvantaQT.h"
+#include "Frame.h"
+#include "SongSupport.h"
 #include "SongResult.h"
 #include "TestSupport.h"
 #include "Wave.h"
@@ -44,11 +46,18 @@ protected:
     void SetUp() override
     {
         QFile::remove(SettingsFilePath());
+        Open();
+    }
+    // A new window on the pedal, as at the program's start.
+    void Open()
+    {
+        window.reset();
         window = std::make_unique<CorvantaQT>(rig.midi);
         list = window->findChild<QListWidget*>("m_lstSong");
         bar = window->findChild<QProgressBar*>("progressBar");
         ASSERT_TRUE(list && bar);
     }
+    bool Enabled(const char* button) const { return window->findChild<QWidget*>(button)->isEnabled(); }
     void TearDown() override
     {
         window.reset();
@@ -98,9 +107,15 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     EXPECT_EQ(ReadSetting("/Config/WavLoadDir"), dir.path() + "/");
     EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(window->CurrentOperation(), OpIdle);
-    EXPECT_TRUE(std::any_of(progress.begin(), progress.end(), [](int v) { return v > 0 && v < 100; }));
+    // One step per written block of 64 × 4032 bytes, of the song's length.
+    const uint32_t size = window->SongList().song(2)->get_song_size();
+    progress.erase(std::remove(progress.begin(), progress.end(), 0), progress.end());
+    ASSERT_EQ(progress.size(), 3u);
+    EXPECT_NEAR(progress[0], 258048.0 * 100 / size, 1.0);
+    EXPECT_NEAR(progress[1], 2 * 258048.0 * 100 / size, 1.0);
+    EXPECT_EQ(progress[2], 100);
 
-    const uint32_t songFrames = window->SongList().song(2)->get_song_size() / 3;
+    const uint32_t songFrames = size / 3;
     const QString out = dir.filePath("out.wav");
     prompt.Clear();
     prompt.files.push_back(out);
@@ -108,7 +123,15 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     window->OnUploadSong();
     EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), dir.path() + "/");
-    EXPECT_TRUE(std::any_of(progress.begin(), progress.end(), [](int v) { return v > 0 && v < 100; }));
+    // One step per page read, none for the page that completes the song.
+    std::vector<int> expected;
+    for (uint64_t done = 4032; done < size; done += 4032) {
+        const int value = int(done * 100 / size);
+        if (value > 0 && (expected.empty() || expected.back() != value))
+            expected.push_back(value);
+    }
+    progress.erase(std::remove(progress.begin(), progress.end(), 0), progress.end());
+    EXPECT_EQ(progress, expected);
     CWave exported;
     ASSERT_TRUE(exported.load(out));
     EXPECT_EQ(exported.format(), CWave::TargetFormat(1, 48000));
@@ -191,12 +214,92 @@ TEST_F(SongPage, RefusedFilesSendNothingAndKeepTheSong)
     EXPECT_EQ(list->item(1)->text(), label);
 }
 
-TEST_F(SongPage, ImportWithNoRowSelectedIsRefusedBySlot)
+TEST_F(SongPage, ButtonsFollowTheSelectedRow)
 {
-    list->setCurrentRow(-1);
-    prompt.files.push_back(SineWav(dir.filePath("a.wav"), 48000, 2000));
-    window->OnDownloadSong();
-    EXPECT_EQ(prompt.texts, QStringList({"", "Space not enough!"}));
+    Import(3, SineWav(dir.filePath("a.wav"), 48000, 20000));
+    list->setCurrentRow(3);
+    EXPECT_TRUE(Enabled("m_btnUpload") && Enabled("m_btnDelete") && Enabled("m_btnDownload"));
+    list->setCurrentRow(4);
+    EXPECT_FALSE(Enabled("m_btnUpload"));
+    EXPECT_FALSE(Enabled("m_btnDelete"));
+    EXPECT_TRUE(Enabled("m_btnDownload"));
+    list->setCurrentRow(3);
+    EXPECT_TRUE(Enabled("m_btnUpload") && Enabled("m_btnDelete"));
+}
+
+TEST_F(SongPage, FileDialogsProposeTheirNamesCaptionsAndFilters)
+{
+    Import(2, SineWav(dir.filePath("a.wav"), 48000, 20000));
+    ASSERT_EQ(prompt.dialogs.size(), 1u);
+    EXPECT_EQ(prompt.dialogs[0], (CScriptedPrompt::Dialog{"Open wav file", "", "Wav Files(*.wav)"}));
+    prompt.Clear();
+    list->setCurrentRow(2);
+    window->OnUploadSong();  // cancelled
+    prompt.files.push_back(dir.filePath("out.wav"));
+    window->OnUploadSong();
+    Import(2, SineWav(dir.filePath("b.wav"), 48000, 20000));
+    const QString folder = dir.path() + "/";
+    ASSERT_EQ(prompt.dialogs.size(), 3u);
+    EXPECT_EQ(prompt.dialogs[0], (CScriptedPrompt::Dialog{"Open wav file", "./Song 003", "Wav Files(*.wav)"}));
+    EXPECT_EQ(prompt.dialogs[1], (CScriptedPrompt::Dialog{"Open wav file", "./Song 003", "Wav Files(*.wav)"}));
+    EXPECT_EQ(prompt.dialogs[2], (CScriptedPrompt::Dialog{"Open wav file", folder, "Wav Files(*.wav)"}));
+    prompt.Clear();
+    list->setCurrentRow(2);
+    window->OnUploadSong();
+    ASSERT_EQ(prompt.dialogs.size(), 1u);
+    EXPECT_EQ(prompt.dialogs[0].start, folder + "./Song 003") << "the folder of the last export";
+}
+
+TEST_F(SongPage, ADamagedSongIsListedAndCanBeDeletedOrOverwritten)
+{
+    PutFatPage(rig.pedal, 10002, 0, 10, true);
+    PutFatPage(rig.pedal, 10002, 2, 11, false);
+    PutFatPage(rig.pedal, 10002, 4, 12, true);
+    prompt.Clear();
+    Open();
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+    ASSERT_EQ(list->count(), 30);
+    EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Damaged)");
+    EXPECT_EQ(list->item(2)->text(), "Song 003 -- (0.00  MB)");
+    EXPECT_EQ(list->item(4)->text(), "Song 005 -- (Damaged)");
+    EXPECT_TRUE(Enabled("m_btnUpload") && Enabled("m_btnDelete"));
+
+    const uint32_t commands = rig.pedal.CommandCount();
+    window->OnUploadSong();
+    EXPECT_EQ(prompt.texts, QStringList({"'Song 001 -- (Damaged)' cannot be read: its song info fails its checksum. "
+                                         "Import a song into the slot or delete it."}));
+    EXPECT_EQ(rig.pedal.CommandCount(), commands) << "no file dialog, nothing read";
+
+    prompt.Clear();
+    Import(0, SineWav(dir.filePath("a.wav"), 48000, 20000));
+    EXPECT_EQ(prompt.texts, QStringList({"'Song 001 -- (Damaged)' already exist, continue to overwrite the song?", "",
+                                         "Successful !"}));
+    EXPECT_TRUE(list->item(0)->text().startsWith("Song 001 -- (0.")) << list->item(0)->text().toStdString();
+
+    prompt.Clear();
+    list->setCurrentRow(4);
+    prompt.answers.push_back(true);
+    window->OnDeleteSong();
+    EXPECT_EQ(prompt.texts, QStringList({"Continue to delete song 'Song 005 -- (Damaged)' ?"}));
+    EXPECT_EQ(list->item(4)->text(), "Song 005 -- (Empty)");
+    EXPECT_EQ(list->item(2)->text(), "Song 003 -- (0.00  MB)");
+}
+
+TEST_F(SongPage, AFailedDeleteReloadsSoTheNextImportWorks)
+{
+    const QString wav = SineWav(dir.filePath("a.wav"), 48000, 20000);
+    Import(0, wav);
+    const QString label = list->item(0)->text();
+    rig.pedal.AddFault({FaultKind::Refuse, 0, 1, frame::kErase});
+    prompt.Clear();
+    list->setCurrentRow(0);
+    prompt.answers.push_back(true);
+    window->OnDeleteSong();
+    EXPECT_EQ(prompt.texts.last(), "FLASH erase failed!");
+    EXPECT_EQ(list->item(0)->text(), label) << "the song is still there";
+    prompt.Clear();
+    Import(1, wav);
+    EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
 }
 
 TEST_F(SongPage, ExportThatCannotBeWrittenFailsAndKeepsTheEarlierFile)

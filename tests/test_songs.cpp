@@ -145,6 +145,10 @@ TEST(SongLayout, OldFormatRecordAndSongFileFlag)
     CScriptedPrompt prompt;
     CSongRig s(10003, 7);
     ASSERT_EQ(s.songs.load_songs(), SongOk);
+    // The flag's region and the sector after it hold data: the erases show.
+    const Bytes dirty(0x8800, 0x5A);
+    s.rig.pedal.Flash(0).Program(0x10000, dirty.data(), dirty.size());
+    s.rig.pedal.SetRecording(true);
     // 130,944 bytes fill exactly one block: U = 703.
     const Bytes song = SongAudio(130944 + 186, 4);
     ASSERT_EQ(s.songs.write_song(0, song.data(), uint32_t(song.size()), nullptr), SongOk);
@@ -172,6 +176,19 @@ TEST(SongLayout, OldFormatRecordAndSongFileFlag)
     EXPECT_EQ(flag[0], 0x00);
     EXPECT_EQ(flag[1], 0x00);
     EXPECT_TRUE(std::all_of(flag.begin() + 2, flag.end(), [](uint8_t b) { return b == 0xFF; }));
+    Bytes after(0x800);
+    s.rig.pedal.Flash(0).Read(0x18000, after.data(), after.size());
+    EXPECT_EQ(after, Bytes(0x800, 0x5A)) << "the sector after the flag's sixteen is kept";
+    std::vector<uint32_t> flagErases, expected;
+    for (const auto& message : s.rig.pedal.Received()) {
+        Bytes f(message.size());
+        f.resize(Unpack7(message.data() + 1, message.size() - 2, f.data(), f.size()));
+        if (f.size() >= 11 && f[2] == frame::kErase && f[6] == 0)
+            flagErases.push_back(frame::GetLE(&f[7], 4));
+    }
+    for (uint32_t a = 0x10000; a < 0x18000; a += 0x800)
+        expected.push_back(a);
+    EXPECT_EQ(flagErases, expected) << "sixteen erases of flash 0, in order";
 
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(s.songs.song(0)->get_song_size(), 130944u + 186);
@@ -296,8 +313,9 @@ TEST(SongInfo, OnlyOneStepBackFromASongInfoCutShort)
         ASSERT_EQ(s.Reload(), SongOk);
         EXPECT_EQ(s.ReadSong(0), Reloaded(songs[1], a, FormatOf(model))) << "one step back";
         cut(first + step);
-        EXPECT_EQ(s.Reload(), old ? SongOk : SongChecksumError) << "not two";
+        EXPECT_EQ(s.Reload(), SongOk) << "not two";
         EXPECT_FALSE(s.songs.song(0)->is_used());
+        EXPECT_EQ(s.songs.song(0)->is_damaged(), !old) << "a FAT page that fails its checksum is damaged";
         EXPECT_TRUE(prompt.texts.isEmpty());
         const Bytes next = SongAudio(3000, 9);
         ASSERT_EQ(s.songs.write_song(0, next.data(), 3000, nullptr), SongOk);
@@ -473,7 +491,7 @@ TEST(SongFaults, FailedSongFileFlagGivesElevenButTheSongIsInPlace)
     EXPECT_EQ(s.ReadSong(0), Reloaded(song, s.Area(), OldFormat));
 }
 
-TEST(SongFaults, CorruptedFatPageGivesFiveTheOthersLoadAndAWriteRepairsIt)
+TEST(SongFaults, CorruptedFatPageMarksItsSlotDamagedTheOthersLoadAndAWriteRepairsIt)
 {
     CScriptedPrompt prompt;
     CSongRig s(10002);
@@ -484,12 +502,15 @@ TEST(SongFaults, CorruptedFatPageGivesFiveTheOthersLoadAndAWriteRepairsIt)
     ASSERT_EQ(s.songs.write_song(2, a.data(), 1920, nullptr), SongOk);
     const uint8_t cleared = 0x00;  // one block list byte changed, the checksum not
     s.rig.pedal.Flash(1).Overwrite(PageAddress(s.Area(), 1971, 0) + 7, &cleared, 1);
-    EXPECT_EQ(s.songs.load_songs(), SongChecksumError);
+    EXPECT_EQ(s.songs.load_songs(), SongOk);
     EXPECT_FALSE(s.songs.song(1)->is_used());
+    EXPECT_TRUE(s.songs.song(1)->is_damaged());
+    EXPECT_FALSE(s.songs.song(0)->is_damaged());
     EXPECT_EQ(s.ReadSong(0), a);
     EXPECT_EQ(s.ReadSong(2), a) << "slots after the broken one still load";
     EXPECT_EQ(s.songs.load_required(), 0);
     ASSERT_EQ(s.songs.write_song(1, b.data(), 3840, nullptr), SongOk);
+    EXPECT_FALSE(s.songs.song(1)->is_damaged());
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(s.ReadSong(1), b);
 }

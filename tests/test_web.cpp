@@ -3,11 +3,16 @@
 #include "AppFiles.h"
 #include "Cli.h"
 #include "CorvantaQT.h"
+#include "QtPrompt.h"
 #include "FirmwareSupport.h"
 #include "TestSupport.h"
 #include "WebCatalogue.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -32,7 +37,7 @@ public:
                                     "--directory", m_dir.path()});
         QByteArray body;
         for (int i = 0; i < 100 && !m_ready; ++i) {
-            m_ready = CMyHttp::Instance().Get(Url() + "/", body, 1 << 20);
+            m_ready = CMyHttp::Instance().Get(Url() + "/", body, {1 << 20, 0, 30000});
             if (!m_ready)
                 QTest::qWait(50);
         }
@@ -170,28 +175,47 @@ TEST(WebCatalogue, EntriesOfTheModelWithSafePathsOnly)
         << "a dir without a name is skipped";
 }
 
+TEST(WebCatalogue, DownloadPathsKeepTheEntrysOwnBytes)
+{
+    bool ok = false;
+    const auto entries = ParseCatalogue("<root><dir name=\"10002\"><file>caf\xE9_v1.0</file>"
+                                        "<file>\xE6\x9B\xB2_v2.0</file></dir></root>",
+                                        10002, ok);
+    ASSERT_TRUE(ok);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].path, "/velmo_update/Firmware/10002/caf%E9_v1.0.dat");
+    EXPECT_EQ(entries[0].display, QString::fromLocal8Bit("caf\xE9_v1.0"));
+    EXPECT_EQ(entries[1].path, "/velmo_update/Firmware/10002/%E6%9B%B2_v2.0.dat");
+}
+
 TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
 {
     CHttpServer server;
     ASSERT_TRUE(server.Ready());
     server.Put("velmo_update/big.bin", QByteArray(2000, 'x'));
     QByteArray body;
-    EXPECT_TRUE(CMyHttp::Instance().Get(server.Url() + "/velmo_update/big.bin", body, 4096));
+    EXPECT_TRUE(CMyHttp::Instance().Get(server.Url() + "/velmo_update/big.bin", body, {4096, 0, 30000}));
     EXPECT_EQ(body.size(), 2000);
-    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/velmo_update/big.bin", body, 1000)) << "over the cap";
+    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/velmo_update/big.bin", body, {1000, 0, 30000})) << "over the cap";
     EXPECT_TRUE(body.isEmpty());
-    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/velmo_update", body, 4096)) << "a redirect is not followed";
-    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/missing", body, 4096)) << "404";
-    EXPECT_FALSE(CMyHttp::Instance().Get("http://127.0.0.1:9/x", body, 4096)) << "no server";
+    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/velmo_update", body, {4096, 0, 30000})) << "a redirect is not followed";
+    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/missing", body, {4096, 0, 30000})) << "404";
+    EXPECT_FALSE(CMyHttp::Instance().Get("http://127.0.0.1:9/x", body, {4096, 0, 30000})) << "no server";
 
     CCannedServer canned;
+    // Six pieces a quarter second apart: each piece restarts the stall
+    // timer, the deadline of the whole request still ends it.
+    canned.Serve("/trickle", {200, "abcdef", 6, 250});
+    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/trickle", body, {4096, 600, 0})) << "past its deadline";
+    EXPECT_TRUE(CMyHttp::Instance().Get(canned.Url() + "/trickle", body, {4096, 0, 1000})) << "never stalled";
+    EXPECT_EQ(body, "abcdef");
     canned.Serve("/moved", {302, "moved"});
     canned.Serve("/elsewhere", {200, "the other place"});
     canned.Serve("/nothing", {204, ""});
     canned.Serve("/fine", {200, "body", 4, 20});
-    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/moved", body, 4096)) << "302";
-    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/nothing", body, 4096)) << "204";
-    EXPECT_TRUE(CMyHttp::Instance().Get(canned.Url() + "/fine", body, 4096));
+    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/moved", body, {4096, 0, 30000})) << "302";
+    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/nothing", body, {4096, 0, 30000})) << "204";
+    EXPECT_TRUE(CMyHttp::Instance().Get(canned.Url() + "/fine", body, {4096, 0, 30000}));
     EXPECT_EQ(body, "body");
 }
 
@@ -240,6 +264,16 @@ TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
     EXPECT_EQ(prompt.texts, QStringList({"The selected firmware version less or equal to the connected device, still "
                                          "update ?",
                                          "Download firmware failed !", "Failed!"}));
+    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+
+    // Downloaded, but the update fails: the download is removed as well.
+    server.Put("velmo_update/Firmware/10002/korvel_v1.2.3.dat",
+               ReadAll(PackFirmware(dir.path(), "other.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), image}}, {},
+                                    "10003")));
+    prompt.Clear();
+    prompt.answers.push_back(true);
+    window.OnUpdateFirmware();
+    EXPECT_EQ(prompt.texts.mid(1), QStringList({"File not match the connected device,please confirm", "Failed!"}));
     EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
 }
 
@@ -330,8 +364,10 @@ TEST_F(WebUpdate, ProgramUpdateCheck)
     };
     for (const Case& c : {Case{"version=1.8", "A new version(V1.80) is available, would you like to download ?"},
                           Case{"name=x version=2.0\n", "A new version(V2.00) is available, would you like to download ?"},
-                          Case{"version=1.7", ""}, Case{"version=1.6", ""}, Case{"version=2.0\nmore", ""}}) {
-        SCOPED_TRACE(c.body.toStdString());
+                          Case{"version=1.7", ""}, Case{"version=1.6", ""}, Case{"version=2.0\nmore", ""},
+                          Case{"version=nan", ""}, Case{"version=inf", ""}, Case{"2.0", ""},
+                          Case{"version=9.0" + QByteArray(70 << 10, ' '), ""}}) {
+        SCOPED_TRACE(c.body.left(20).toStdString());
         server.Put("Corvanta/ExeInfo.txt", c.body);
         prompt.Clear();
         prompt.answers.push_back(true);
@@ -350,4 +386,88 @@ TEST_F(WebUpdate, ProgramUpdateCheck)
             EXPECT_EQ(prompt.texts[1], server.Url() + "/Corvanta/Corvanta.exe");
         }
     }
+}
+
+namespace {
+// Waits until the program update check of window has been answered.
+bool CheckAnswered(CorvantaQT& window)
+{
+    auto* manager = window.findChild<QNetworkAccessManager*>();
+    QSignalSpy finished(manager, &QNetworkAccessManager::finished);
+    return finished.wait(10000);
+}
+}  // namespace
+
+TEST_F(WebUpdate, AVersionFileThatIsMissingOrMovedAsksNothing)
+{
+    CCannedServer canned;
+    canned.Serve("/Corvanta/ExeInfo.txt", {302, "version=9.0"});
+    for (const QString& base : {server.Url(), canned.Url()}) {
+        SCOPED_TRACE(base.toStdString());
+        WriteSetting("/Config/UpdateServer", base);
+        prompt.Clear();
+        prompt.answers.push_back(true);
+        CInProcessMidi midi;
+        CorvantaQT window(midi);
+        ASSERT_TRUE(CheckAnswered(window));
+        EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+    }
+}
+
+TEST_F(WebUpdate, TheProgramUpdateQuestionIsAQuestionOverTheWindowWithYesTheDefault)
+{
+    server.Put("Corvanta/ExeInfo.txt", "version=1.8");
+    CQtPrompt qt;
+    InstallPrompt(&qt);
+    CInProcessMidi midi;
+    CorvantaQT window(midi);
+    qt.SetDialogParent(&window);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QWidget* parent = nullptr;
+    bool yesDefault = false;
+    QString text;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        icon = box->icon();
+        parent = box->parentWidget();
+        yesDefault = box->defaultButton() == box->button(QMessageBox::Yes);
+        text = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    poll.start(20);
+    const bool answered = CheckAnswered(window);
+    InstallPrompt(&prompt);
+    ASSERT_TRUE(answered);
+    EXPECT_EQ(text, "A new version(V1.80) is available, would you like to download ?");
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_EQ(parent, &window);
+    EXPECT_TRUE(yesDefault);
+}
+
+TEST_F(WebUpdate, ClosingTheWindowEndsADownload)
+{
+    CCannedServer canned;
+    WriteSetting("/Config/UpdateServer", canned.Url());
+    canned.Serve("/velmo_update/Firmware/path.xml", {200, kCatalogue});
+    QTemporaryDir dir;
+    canned.Serve("/velmo_update/Firmware/10002/korvel_v1.2.4.dat",
+                 {200,
+                  ReadAll(PackFirmware(dir.path(), "fw.dat",
+                                       {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(3000, 7)}})),
+                  50, 200});  // ten seconds
+    CPedalRig rig(PedalFor(10002));
+    CorvantaQT window(rig.midi);
+    window.show();
+    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
+    QTimer::singleShot(300, &window, &QWidget::close);
+    prompt.Clear();
+    const uint32_t before = rig.pedal.CommandCount();
+    window.OnUpdateFirmware();
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+    EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000)) << "the window closes after the command";
+    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
 }
