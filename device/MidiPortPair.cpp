@@ -44,6 +44,7 @@ bool CMidiPortPair::OpenOutput(unsigned index)
             m_out->closePort();
         else
             m_out = m_service.createOutput(kOutputClient);
+        m_outputName = m_out->getPortName(index);
         m_out->openPort(index, kOutputPort);
     });
 }

@@ -29,6 +29,8 @@ public:
     bool SendSysEx(const uint8_t* frame, size_t length);
 
     std::string LastError() const { return m_error; }
+    // The name of the output port as the service listed it at the last open.
+    std::string OutputName() const { return m_outputName; }
     IMidiService& Service() { return m_service; }
 
     // The input callback: appends the message's bytes to the ring.
@@ -46,4 +48,5 @@ private:
     std::unique_ptr<IMidiOut> m_out;
     std::unique_ptr<IMidiIn> m_in;
     std::string m_error;
+    std::string m_outputName;
 };
