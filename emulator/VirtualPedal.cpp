@@ -56,11 +56,12 @@ CVirtualPedal::CVirtualPedal(PedalConfig config, std::unique_ptr<IFlashStore> fl
         WriteIdentity(*m_config.identity);
     // The song flash is the one of the model the pedal says it is, so a
     // pedal restarted with other options keeps reading its songs alike.
-    if (m_config.flash1_size == 0) {
-        uint8_t model[4];
-        m_flash0->Read(kInfoBlockAddress + 4, model, sizeof model);
-        SongFlashGeometry(int32_t(frame::GetLE(model, 4)), m_config.flash1_size, m_config.flash1_sector);
-    }
+    uint8_t model[4];
+    m_flash0->Read(kInfoBlockAddress + 4, model, sizeof model);
+    const int32_t modelId = int32_t(frame::GetLE(model, 4));
+    if (m_config.flash1_size == 0)
+        SongFlashGeometry(modelId, m_config.flash1_size, m_config.flash1_sector);
+    m_songPageSize = SongPageSize(modelId);
     if (!flash1)
         flash1 = std::make_unique<CMemoryFlashStore>(m_config.flash1_sector);
     m_flash1 = std::make_unique<CNorFlash>(m_config.flash1_size, m_config.flash1_sector, std::move(flash1));
@@ -136,6 +137,8 @@ void CVirtualPedal::RefuseUnpowered()
 
 void CVirtualPedal::Handle(const uint8_t* message, size_t n)
 {
+    m_arrival = std::chrono::steady_clock::now();
+    m_incomingMicros = m_config.timing.MessageMicros(n);
     if (!m_powered.load()) {
         RefuseUnpowered();
         return;
@@ -174,7 +177,24 @@ void CVirtualPedal::Handle(const uint8_t* message, size_t n)
         return;
     const bool realTime = fault && fault->kind == FaultKind::RealTime;
     const uint32_t delay = fault && fault->kind == FaultKind::Delay ? (fault->param ? fault->param : 300) : 0;
-    SendEncoded(reply, packed, n, delay, realTime);
+    SendEncoded(reply, packed, packed ? WorkMicros(body, reply) : 0, delay, realTime);
+}
+
+// The time of an erase or write the pedal executed (its status reply says done).
+uint64_t CVirtualPedal::WorkMicros(const std::vector<uint8_t>& f, const Reply& reply) const
+{
+    const std::vector<uint8_t>& r = reply.frame;
+    if (f.size() < frame::kOverhead + 8 || r.size() != frame::kOverhead + 1 || r[2] != frame::kStatus ||
+        r[frame::kPayloadOffset] != kDone)
+        return 0;
+    const uint8_t* p = f.data() + frame::kPayloadOffset;
+    const uint32_t address = frame::GetLE(p + 1, 4);
+    const PedalTiming& t = m_config.timing;
+    if (f[2] == frame::kErase)
+        return t.EraseMicros(p[0]);
+    if (f[2] == frame::kWrite)
+        return t.ProgramMicros(p[0], address, frame::GetLE(p + 5, 3), m_songPageSize);
+    return 0;
 }
 
 void CVirtualPedal::ApplyReplyFault(const FaultRule& fault, Reply& reply, bool packed)
@@ -223,7 +243,7 @@ void CVirtualPedal::ApplyReplyFault(const FaultRule& fault, Reply& reply, bool p
     }
 }
 
-void CVirtualPedal::SendEncoded(const Reply& reply, bool packed, size_t incoming, uint32_t delay_ms, bool realTime)
+void CVirtualPedal::SendEncoded(const Reply& reply, bool packed, uint64_t work_us, uint32_t delay_ms, bool realTime)
 {
     std::vector<uint8_t> message;
     const std::vector<uint8_t>& f = reply.frame;
@@ -243,8 +263,13 @@ void CVirtualPedal::SendEncoded(const Reply& reply, bool packed, size_t incoming
         }
         message.push_back(0xF7);
     }
-    if (m_config.link_bytes_per_second)
-        Sleep(m_config.link_latency_ms + (incoming + message.size()) * 1000ull / m_config.link_bytes_per_second);
+    // Sent when the command has crossed the link, the operation is done and
+    // the reply has crossed the link back.
+    const uint64_t exchange = m_incomingMicros + work_us + m_config.timing.MessageMicros(message.size());
+    if (exchange > 0) {
+        std::this_thread::sleep_until(m_arrival + std::chrono::microseconds(exchange));
+        m_modelledMicros += exchange;
+    }
     if (delay_ms)
         Sleep(delay_ms);
     if (m_output)
