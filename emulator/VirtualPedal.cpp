@@ -184,16 +184,15 @@ void CVirtualPedal::Handle(const uint8_t* message, size_t n)
 uint64_t CVirtualPedal::WorkMicros(const std::vector<uint8_t>& f, const Reply& reply) const
 {
     const std::vector<uint8_t>& r = reply.frame;
-    if (f.size() < frame::kOverhead + 8 || r.size() != frame::kOverhead + 1 || r[2] != frame::kStatus ||
-        r[frame::kPayloadOffset] != kDone)
+    // A done status means the frame was whole and its command well formed.
+    if (r.size() != frame::kOverhead + 1 || r[2] != frame::kStatus || r[frame::kPayloadOffset] != kDone)
         return 0;
     const uint8_t* p = f.data() + frame::kPayloadOffset;
-    const uint32_t address = frame::GetLE(p + 1, 4);
     const PedalTiming& t = m_config.timing;
     if (f[2] == frame::kErase)
         return t.EraseMicros(p[0]);
     if (f[2] == frame::kWrite)
-        return t.ProgramMicros(p[0], address, frame::GetLE(p + 5, 3), m_songPageSize);
+        return t.ProgramMicros(p[0], frame::GetLE(p + 1, 4), frame::GetLE(p + 5, 3), m_songPageSize);
     return 0;
 }
 

@@ -47,6 +47,8 @@ public:
                   std::unique_ptr<IFlashStore> flash1 = nullptr);
 
     void SetOutput(Output output) { m_output = std::move(output); }
+    // While no port delivers to the pedal.
+    void SetTiming(const PedalTiming& timing) { m_config.timing = timing; }
     void Handle(const uint8_t* message, size_t n);  // one incoming MIDI message
 
     // The rule's Nth command is counted from now on.

@@ -181,10 +181,14 @@ int main(int argc, char** argv)
     if (!QDir().mkpath(o.flashDir))
         Fail(QStringLiteral("cannot create folder %1").arg(o.flashDir));
 
+    // The demo songs are written at full speed; the timing starts after them.
+    const PedalTiming timing = o.config.timing;
+    o.config.timing = PedalTiming();
     CVirtualPedal pedal(o.config, OpenImage(o.flashDir, "flash0.bin"), OpenImage(o.flashDir, "flash1.bin"));
     QString demoError;
     if (o.demoSongs && !WriteDemoSongs(pedal, demoError))
         Fail(QStringLiteral("cannot write the demo songs: %1").arg(demoError));
+    pedal.SetTiming(timing);
     for (const FaultRule& rule : o.faults)
         pedal.AddFault(rule);
 
