@@ -29,6 +29,7 @@ constexpr size_t kRawReplySize = 4;
 
 constexpr int kIdentifyConnectBudget = 200;
 constexpr int kIdentifyKeepAliveBudget = 50;
+constexpr int kLateIdentifyBudget = 1000;
 constexpr int kHandshakeConnectBudget = 100;
 constexpr int kHandshakeKeepAliveBudget = 50;
 constexpr int kRegisterBudget = 1000;
@@ -110,7 +111,7 @@ bool CUSBPort::connect_device(uint32_t ports)
         return false;
     // A failed read below must not leave the identity of an earlier pedal.
     m_info = DeviceInfo();
-    switch (ProbeIdentify(kIdentifyConnectBudget)) {
+    switch (ProbeIdentifyAtConnection()) {
     case Identify::Ok: {
         uint8_t block[16];
         if (flash_read(0, kInfoBlockAddress, block, sizeof block)) {
@@ -298,6 +299,17 @@ CUSBPort::Identify CUSBPort::ReceiveIdentify(int budget_ms)
         return Identify::Bad;
     }
     return Identify::Ok;
+}
+
+// A loaded computer, or a MIDI service that bridges the device, may pass the
+// answer on after the budget: at connection it is awaited a while longer
+// (not asked for again) before the pedal counts as silent.
+CUSBPort::Identify CUSBPort::ProbeIdentifyAtConnection()
+{
+    if (!send_frame(kIdentifyRequest, sizeof kIdentifyRequest))
+        return Identify::NoAnswer;
+    const Identify answer = ReceiveIdentify(kIdentifyConnectBudget);
+    return answer == Identify::NoAnswer ? ReceiveIdentify(kLateIdentifyBudget) : answer;
 }
 
 bool CUSBPort::identify(int budget_ms) { return ProbeIdentify(budget_ms) == Identify::Ok; }

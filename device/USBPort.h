@@ -80,6 +80,7 @@ private:
     void EnterMode(LinkState state);
     void WatchOutput(const std::string& name);
     Identify ProbeIdentify(int budget_ms);
+    Identify ProbeIdentifyAtConnection();
     Identify ReceiveIdentify(int budget_ms);
     bool ExchangeRaw(const uint8_t (&command)[4], int budget_ms, uint8_t (&reply)[4]);
     int32_t ReadRegisterWord(uint8_t base);

@@ -230,6 +230,20 @@ TEST(Connection, FailedInformationReadNeverKeepsAnEarlierPedalsIdentity)
     EXPECT_EQ(rig.port.device_info().version, -1);
 }
 
+// Under load (or over a bridging MIDI service) the identify answer may come
+// after its 200 ms: the connection waits for it a while longer, so the
+// pedal is still found in update mode.
+TEST(Connection, ALateIdentifyAnswerStillConnectsInUpdateMode)
+{
+    CScriptedPrompt prompt;
+    CPedalRig rig(PedalFor(10002));
+    rig.pedal.AddFault({FaultKind::Delay, 500, 1, frame::kIdentify});
+    ASSERT_TRUE(rig.Connect());
+    EXPECT_EQ(rig.port.state(), UpdateMode);
+    EXPECT_EQ(rig.port.device_info().model_id, 10002);
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
+
 TEST(Identity, StatusTextsAndVersions)
 {
     DeviceInfo info;
