@@ -35,6 +35,8 @@ public:
 
     // The input callback: appends the message's bytes to the ring.
     static void OnMidiInput(double timeStamp, const uint8_t* bytes, size_t count, void* userData);
+    // The service saw the input's port go: a reply can no longer come.
+    static void OnPortLost(void* userData);
 
     CByteRing m_ring;
     int m_packed = 1;  // 1 = 7-bit packing on
