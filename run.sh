@@ -24,7 +24,7 @@ DEMO_DIR="$PWD/demo"
 export JACK_DEFAULT_SERVER="corvanta-demo-$$"
 export CORVANTA_MIDI_API=jack
 FLASH_DIR="$PWD/demo/pedal"
-PEDAL_ARGS=(--name "Corvanta Pedal" --demo-songs)
+PEDAL_ARGS=(--name "Corvanta Pedal" --demo-songs --timing realistic)
 trap 'stop_jack_session; stop_demo_server' EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM

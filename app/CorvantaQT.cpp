@@ -75,7 +75,8 @@ void CorvantaQT::InitConnection()
         RefreshSongs();
         LoadWebFirmwareList();
     }
-    m_pWatchThread = std::make_unique<CDeviceWatcher>(m_midi, m_bOutDevChanged);
+    m_pWatchThread =
+        std::make_unique<CDeviceWatcher>(m_midi, m_bOutDevChanged, CDeviceWatcher::EndWaitsOf(*m_pUSBPort));
     m_nTimerId = startTimer(1000, Qt::CoarseTimer);
 }
 

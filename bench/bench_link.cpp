@@ -65,7 +65,8 @@ void BM_FlashRead1MiB(benchmark::State& state)
 {
     CInProcessMidi midi;
     PedalConfig config;
-    config.link_bytes_per_second = uint32_t(state.range(0));
+    config.timing.link_bytes_per_second = uint32_t(state.range(0));
+    config.timing.message_latency_us = 1000;
     CVirtualPedal pedal(config);
     CInProcessPedalPorts ports(midi, pedal, "Bench Pedal");
     CUSBPort port(midi);

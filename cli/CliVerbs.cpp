@@ -3,6 +3,7 @@
 #include "AppFiles.h"
 #include "Cli.h"
 #include "CliPrompt.h"
+#include "DeviceWatcher.h"
 #include "FirmwareFile.h"
 #include "FirmwareUpdate.h"
 #include "FlashLayout.h"
@@ -49,10 +50,15 @@ std::optional<uint32_t> ParseSlot(const QString& text)
     return std::nullopt;
 }
 
-// The link to the pedal and its song catalogue for one command.
+// The link to the pedal and its song catalogue for one command, with a
+// watcher that ends a wait at once when the pedal's ports go away.
 class CSession {
 public:
-    CSession(const CliRequest& request, IMidiService& midi) : m_request(request), link(midi), songs(&link) {}
+    CSession(const CliRequest& request, IMidiService& midi)
+        : link(midi), songs(&link), m_request(request),
+          m_watcher(midi, m_devicesChanged, CDeviceWatcher::EndWaitsOf(link))
+    {
+    }
 
     // The pedal in update mode, found by the port search or by --port.
     bool Connect()
@@ -129,6 +135,8 @@ private:
     }
 
     const CliRequest& m_request;
+    std::atomic<bool> m_devicesChanged{false};
+    CDeviceWatcher m_watcher;
 };
 
 int Ports(const CliRequest& request, IMidiService& midi)

@@ -1,5 +1,7 @@
 #include "DeviceWatcher.h"
 
+#include "USBPort.h"
+
 #include <QDebug>
 
 #include <memory>
@@ -7,21 +9,30 @@
 namespace {
 // Output ports not of this program: on JACK the program's own input port is
 // an output port too, and it comes and goes with every connection attempt.
-unsigned CountForeignPorts(IMidiOut& counter)
+std::vector<std::string> ForeignPorts(IMidiOut& counter)
 {
-    unsigned count = 0;
+    std::vector<std::string> names;
     const unsigned total = counter.getPortCount();
     for (unsigned i = 0; i < total; ++i) {
-        const std::string name = counter.getPortName(i);
+        std::string name = counter.getPortName(i);
         if (name.rfind("RtMidi Input Client", 0) != 0 && name.rfind("RtMidi Output Client", 0) != 0)
-            ++count;
+            names.push_back(std::move(name));
     }
-    return count;
+    return names;
 }
 }  // namespace
 
-CDeviceWatcher::CDeviceWatcher(IMidiService& midi, std::atomic<bool>& changed, std::chrono::milliseconds period)
-    : m_midi(midi), m_changed(changed), m_period(period), m_thread([this] { WatchOutputDevices(); })
+CDeviceWatcher::PortsListener CDeviceWatcher::EndWaitsOf(CUSBPort& link)
+{
+    return [&link](const std::vector<std::string>& names, std::chrono::steady_clock::time_point listedAt) {
+        link.notice_output_ports(names, listedAt);
+    };
+}
+
+CDeviceWatcher::CDeviceWatcher(IMidiService& midi, std::atomic<bool>& changed, PortsListener listener,
+                               std::chrono::milliseconds period)
+    : m_midi(midi), m_changed(changed), m_listener(std::move(listener)), m_period(period),
+      m_thread([this] { WatchOutputDevices(); })
 {
 }
 
@@ -50,17 +61,24 @@ void CDeviceWatcher::WatchOutputDevices()
 {
     std::unique_ptr<IMidiOut> counter;
     unsigned lastCount = 0;
+    bool listened = false;  // the listener hears the first list whatever its count
     while (SleepPeriod()) {
-        unsigned count = lastCount;
+        std::vector<std::string> names;
+        const auto listedAt = std::chrono::steady_clock::now();
         try {
             // Created here, and again after a failure, so a MIDI service that
             // starts later is still watched.
             if (!counter)
                 counter = m_midi.createOutput("RtMidi Output Client");
-            count = CountForeignPorts(*counter);
+            names = ForeignPorts(*counter);
         } catch (const MidiError&) {
             counter.reset();
             continue;
+        }
+        const unsigned count = unsigned(names.size());
+        if (m_listener && (count != lastCount || !listened)) {
+            m_listener(names, listedAt);
+            listened = true;
         }
         if (count != lastCount) {
             qDebug("Thread detect MIDI out dev changed ....");

@@ -1,15 +1,28 @@
 #pragma once
 // The device watcher thread: counts MIDI output ports every 200 ms and raises
 // the flag when the count changes. It uses an output object of its own.
+// Whenever the count changes it also hands the ports' names to a listener
+// on its thread (the device link, which so learns that its pedal is gone).
 #include "MidiService.h"
 
 #include <atomic>
 #include <chrono>
+#include <functional>
+#include <string>
 #include <thread>
+#include <vector>
+
+class CUSBPort;
 
 class CDeviceWatcher {
 public:
-    CDeviceWatcher(IMidiService& midi, std::atomic<bool>& changed,
+    // The names and when their listing began.
+    using PortsListener = std::function<void(const std::vector<std::string>& outputNames,
+                                             std::chrono::steady_clock::time_point listedAt)>;
+    // Tells the link when its pedal's ports are gone, so a waiting exchange ends.
+    static PortsListener EndWaitsOf(CUSBPort& link);
+
+    CDeviceWatcher(IMidiService& midi, std::atomic<bool>& changed, PortsListener listener = nullptr,
                    std::chrono::milliseconds period = std::chrono::milliseconds(200));
     ~CDeviceWatcher();  // stops and joins the thread
     CDeviceWatcher(const CDeviceWatcher&) = delete;
@@ -23,6 +36,7 @@ private:
 
     IMidiService& m_midi;
     std::atomic<bool>& m_changed;
+    const PortsListener m_listener;
     const std::chrono::milliseconds m_period;
     std::atomic<bool> m_stop{false};
     std::thread m_thread;

@@ -74,6 +74,17 @@ public:
         m_ignoreSensing = sensing;
     }
     void setBufferSize(unsigned size, unsigned) override { m_bufferSize = std::max(1u, size); }
+    void setPortLostCallback(MidiPortLostCallback callback, void* userData) override
+    {
+        m_lostUserData.store(userData);
+        m_lost.store(callback);
+    }
+    // Called with the service mutex held, when the open source goes away.
+    void PortLost()
+    {
+        if (const MidiPortLostCallback lost = m_lost.load())
+            lost(m_lostUserData.load());
+    }
 
     // Called with the service mutex held.
     void Queue(const uint8_t* bytes, size_t count) { m_queue.Push(CDeliveryQueue::Message(bytes, bytes + count)); }
@@ -98,6 +109,8 @@ private:
     std::shared_ptr<SourcePort> m_port;
     std::atomic<MidiCallback> m_callback{nullptr};
     std::atomic<void*> m_userData{nullptr};
+    std::atomic<MidiPortLostCallback> m_lost{nullptr};
+    std::atomic<void*> m_lostUserData{nullptr};
     std::atomic<bool> m_ignoreSysex{true}, m_ignoreTiming{true}, m_ignoreSensing{true};
     std::atomic<size_t> m_bufferSize{1024};
     CDeliveryQueue m_queue;
@@ -175,6 +188,10 @@ CInProcessMidi::Source::~Source()
     std::lock_guard<std::mutex> lock(m_service.m_mutex);
     auto& sources = m_service.m_sources;
     sources.erase(std::remove(sources.begin(), sources.end(), m_port), sources.end());
+    if (m_service.m_noticesLostPorts) {
+        for (In* listener : m_port->listeners)
+            listener->PortLost();
+    }
     m_port->listeners.clear();
 }
 
@@ -196,6 +213,12 @@ CInProcessMidi::Destination::~Destination()
     }
     // Joined outside the lock: its handler may be sending through a source.
     queue.reset();
+}
+
+void CInProcessMidi::SetNoticesLostPorts(bool on)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_noticesLostPorts = on;
 }
 
 void CInProcessMidi::SetCreateFailure(const std::string& text)

@@ -55,6 +55,9 @@ public:
     // While text is not empty, every createInput/createOutput throws it, as a
     // missing system service does.
     void SetCreateFailure(const std::string& text);
+    // Whether inputs hear that their source went away (on by default). Off,
+    // the service is like RtMidi, and only the device watcher notices.
+    void SetNoticesLostPorts(bool on);
 
 private:
     class In;
@@ -68,4 +71,5 @@ private:
     std::vector<std::shared_ptr<SourcePort>> m_sources;
     std::vector<std::shared_ptr<DestinationPort>> m_destinations;
     std::string m_createFailure;
+    bool m_noticesLostPorts = true;
 };

@@ -44,6 +44,7 @@ bool CMidiPortPair::OpenOutput(unsigned index)
             m_out->closePort();
         else
             m_out = m_service.createOutput(kOutputClient);
+        m_outputName = m_out->getPortName(index);
         m_out->openPort(index, kOutputPort);
     });
 }
@@ -59,6 +60,7 @@ bool CMidiPortPair::OpenInput(unsigned index)
             in->setBufferSize(CByteRing::kDefaultCapacity, 1);
             // Attached once, before any open can fail, and kept for every later open.
             in->setCallback(&CMidiPortPair::OnMidiInput, this);
+            in->setPortLostCallback(&CMidiPortPair::OnPortLost, this);
             m_in = std::move(in);
         }
         m_in->openPort(index, kInputPort);
@@ -108,3 +110,5 @@ void CMidiPortPair::OnMidiInput(double, const uint8_t* bytes, size_t count, void
     if (count > 0)
         static_cast<CMidiPortPair*>(userData)->m_ring.Append(bytes, count);
 }
+
+void CMidiPortPair::OnPortLost(void* userData) { static_cast<CMidiPortPair*>(userData)->m_ring.Interrupt(); }

@@ -29,10 +29,14 @@ public:
     bool SendSysEx(const uint8_t* frame, size_t length);
 
     std::string LastError() const { return m_error; }
+    // The name of the output port as the service listed it at the last open.
+    std::string OutputName() const { return m_outputName; }
     IMidiService& Service() { return m_service; }
 
     // The input callback: appends the message's bytes to the ring.
     static void OnMidiInput(double timeStamp, const uint8_t* bytes, size_t count, void* userData);
+    // The service saw the input's port go: a reply can no longer come.
+    static void OnPortLost(void* userData);
 
     CByteRing m_ring;
     int m_packed = 1;  // 1 = 7-bit packing on
@@ -46,4 +50,5 @@ private:
     std::unique_ptr<IMidiOut> m_out;
     std::unique_ptr<IMidiIn> m_in;
     std::string m_error;
+    std::string m_outputName;
 };

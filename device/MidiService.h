@@ -17,6 +17,8 @@ struct MidiError : std::runtime_error {
 
 // Called on the service's input thread for every incoming message.
 using MidiCallback = void (*)(double timeStamp, const uint8_t* bytes, size_t count, void* userData);
+// Called on any thread when the port an input has open goes away.
+using MidiPortLostCallback = void (*)(void* userData);
 
 class IMidiPort {
 public:
@@ -33,6 +35,8 @@ public:
     virtual void setCallback(MidiCallback callback, void* userData) = 0;
     virtual void ignoreTypes(bool sysex, bool timing, bool activeSensing) = 0;
     virtual void setBufferSize(unsigned size, unsigned count) = 0;
+    // A service that notices its ports going away says so; RtMidi does not.
+    virtual void setPortLostCallback(MidiPortLostCallback, void*) {}
 };
 
 class IMidiOut : public IMidiPort {

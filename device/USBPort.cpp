@@ -9,9 +9,9 @@
 #include <QCoreApplication>
 #include <QDebug>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <thread>
 
 namespace {
 
@@ -29,6 +29,7 @@ constexpr size_t kRawReplySize = 4;
 
 constexpr int kIdentifyConnectBudget = 200;
 constexpr int kIdentifyKeepAliveBudget = 50;
+constexpr int kLateIdentifyBudget = 1000;
 constexpr int kHandshakeConnectBudget = 100;
 constexpr int kHandshakeKeepAliveBudget = 50;
 constexpr int kRegisterBudget = 1000;
@@ -40,6 +41,7 @@ constexpr int kChecksumBudget = 30000;
 constexpr milliseconds kQuietTime(100);
 constexpr milliseconds kQuietLimit(1000);
 
+const char* const kPortsLost = "the pedal's MIDI ports are gone";
 const char* const kChecksumError = "Checksum错误,算出来是%.2X, 包内校验是%.2X";
 
 // Writes flash_no and address, the start of every flash command's payload.
@@ -82,6 +84,8 @@ bool CUSBPort::open(uint32_t ports, int mode)
         return false;
     if (m_pair.OpenOutput(ports >> 16) && m_pair.OpenInput(ports & 0xFFFF)) {
         m_ports = ports;
+        WatchOutput(m_pair.OutputName());
+        m_pair.m_ring.ResetInterrupt();
         EnterMode(UpdateMode);
         return true;
     }
@@ -95,6 +99,7 @@ bool CUSBPort::open(uint32_t ports, int mode)
 
 void CUSBPort::close_link()
 {
+    WatchOutput(std::string());
     m_pair.CloseOutput();
     m_pair.CloseInput();
     m_state = Closed;
@@ -106,7 +111,7 @@ bool CUSBPort::connect_device(uint32_t ports)
         return false;
     // A failed read below must not leave the identity of an earlier pedal.
     m_info = DeviceInfo();
-    switch (ProbeIdentify(kIdentifyConnectBudget)) {
+    switch (ProbeIdentifyAtConnection()) {
     case Identify::Ok: {
         uint8_t block[16];
         if (flash_read(0, kInfoBlockAddress, block, sizeof block)) {
@@ -135,6 +140,25 @@ bool CUSBPort::connect_device(uint32_t ports)
     return false;
 }
 
+void CUSBPort::WatchOutput(const std::string& name)
+{
+    std::lock_guard<std::mutex> lock(m_watchMutex);
+    m_watchedOutput = name;
+    m_watchedSince = Clock::now();
+}
+
+void CUSBPort::notice_output_ports(const std::vector<std::string>& names, Clock::time_point listedAt)
+{
+    std::lock_guard<std::mutex> lock(m_watchMutex);
+    // A list begun before the open may predate the port.
+    if (m_watchedOutput.empty() || listedAt < m_watchedSince)
+        return;
+    if (std::find(names.begin(), names.end(), m_watchedOutput) == names.end())
+        ports_lost();
+}
+
+void CUSBPort::ports_lost() { m_pair.m_ring.Interrupt(); }
+
 bool CUSBPort::keep_alive()
 {
     if (m_state == UpdateMode)
@@ -152,6 +176,10 @@ bool CUSBPort::send_frame(const uint8_t* f, size_t length, size_t* sent)
         *sent = 0;
     if (m_state == Closed)
         return false;
+    if (m_pair.m_ring.Interrupted()) {
+        m_lastError = kPortsLost;
+        return false;
+    }
     if (m_replyPending)
         WaitForQuiet();
     m_pair.m_ring.Flush();
@@ -164,32 +192,16 @@ bool CUSBPort::send_frame(const uint8_t* f, size_t length, size_t* sent)
     return true;
 }
 
+// Discards what arrives until nothing has come for kQuietTime (at most
+// kQuietLimit in all), sleeping between messages.
 void CUSBPort::WaitForQuiet()
 {
-    const CByteRing& ring = m_pair.m_ring;
-    const auto start = Clock::now();
-    auto lastChange = start;
-    uint32_t position = ring.WritePosition();
-    while (Clock::now() - lastChange < kQuietTime && Clock::now() - start < kQuietLimit) {
-        std::this_thread::sleep_for(milliseconds(1));
-        if (ring.WritePosition() != position) {
-            position = ring.WritePosition();
-            lastChange = Clock::now();
-        }
-    }
-    m_replyPending = false;
-}
-
-bool CUSBPort::WaitForBytes()
-{
-    const CByteRing& ring = m_pair.m_ring;
-    const auto until = Clock::now() + milliseconds(1);
+    CByteRing& ring = m_pair.m_ring;
+    const auto limit = Clock::now() + kQuietLimit;
     do {
-        if (!ring.Empty() || ring.Overflowed())
-            return true;
-        std::this_thread::yield();
-    } while (Clock::now() < until);
-    return !ring.Empty();
+        ring.Flush();
+    } while (ring.WaitForData(std::min(Clock::now() + kQuietTime, limit)) && Clock::now() < limit);
+    m_replyPending = false;
 }
 
 bool CUSBPort::receive_frame(uint8_t* destination, size_t max_length, int budget_ms, size_t& received)
@@ -199,21 +211,24 @@ bool CUSBPort::receive_frame(uint8_t* destination, size_t max_length, int budget
         return false;
     CByteRing& ring = m_pair.m_ring;
     const bool packed = m_pair.m_packed != 0;
-    // The budget counts empty milliseconds; the wall clock bounds a device
-    // that keeps talking without ever finishing a frame.
-    const auto deadline = Clock::now() + milliseconds(2LL * (budget_ms > 0 ? budget_ms : 0));
-    int remaining = budget_ms;
+    // The budget counts the time the ring stood empty; the wall clock bounds
+    // a device that keeps talking without ever finishing a frame.
+    const auto start = Clock::now();
+    const auto deadline = start + milliseconds(2LL * (budget_ms > 0 ? budget_ms : 0));
+    Clock::duration emptyLeft = milliseconds(budget_ms > 0 ? budget_ms : 0);
     bool inFrame = false;
     bool complete = false;
     CUnpacker unpacker;
     unsigned sinceClockCheck = 0;
-    while (remaining > 0 && received < max_length && !ring.Overflowed()) {
+    while (emptyLeft > Clock::duration::zero() && received < max_length && !ring.Overflowed() &&
+           !ring.Interrupted()) {
         uint8_t byte;
         if (!ring.Pop(byte)) {
-            if (!WaitForBytes())
-                --remaining;
-            if (Clock::now() >= deadline)
+            const auto now = Clock::now();
+            if (now >= deadline)
                 break;
+            ring.WaitForData(std::min(now + emptyLeft, deadline));
+            emptyLeft -= Clock::now() - now;
             continue;
         }
         if (++sinceClockCheck == 4096) {
@@ -244,7 +259,7 @@ bool CUSBPort::receive_frame(uint8_t* destination, size_t max_length, int budget
         if (!packed || unpacker.Feed(byte, decoded))
             destination[received++] = decoded;
     }
-    if (ring.Overflowed())
+    if (ring.Overflowed() || ring.Interrupted())
         received = 0;
     m_replyPending = !complete;
     if (received == 0) {
@@ -284,6 +299,17 @@ CUSBPort::Identify CUSBPort::ReceiveIdentify(int budget_ms)
         return Identify::Bad;
     }
     return Identify::Ok;
+}
+
+// A loaded computer, or a MIDI service that bridges the device, may pass the
+// answer on after the budget: at connection it is awaited a while longer
+// (not asked for again) before the pedal counts as silent.
+CUSBPort::Identify CUSBPort::ProbeIdentifyAtConnection()
+{
+    if (!send_frame(kIdentifyRequest, sizeof kIdentifyRequest))
+        return Identify::NoAnswer;
+    const Identify answer = ReceiveIdentify(kIdentifyConnectBudget);
+    return answer == Identify::NoAnswer ? ReceiveIdentify(kLateIdentifyBudget) : answer;
 }
 
 bool CUSBPort::identify(int budget_ms) { return ProbeIdentify(budget_ms) == Identify::Ok; }
@@ -422,14 +448,10 @@ bool CUSBPort::flash_read(uint8_t flash_no, uint32_t address, uint8_t* destinati
     uint32_t remaining = length;
     while (remaining > 0) {
         const uint32_t n = remaining < kReadChunk ? remaining : kReadChunk;
-        uint8_t* f = m_transmit.get();
-        frame::PutLE(PutTarget(f, flash_no, address), n, 3);
-        const size_t frameLength = frame::Finish(f, frame::kRead, 8);
-        uint8_t echoedFlash = 0;
-        uint32_t echoedAddress = 0, echoedLength = 0;
-        if (!send_frame(f, frameLength) ||
-            !get_upload_responds(destination, n, echoedFlash, echoedAddress, echoedLength) ||
-            echoedFlash != flash_no || echoedAddress != address || echoedLength != n) {
+        // A read changes nothing on the pedal: a chunk whose reply is lost or
+        // damaged is asked for once more, and only the last try reports.
+        if (!ReadChunk(flash_no, address, destination, n, false) &&
+            (m_pair.m_ring.Interrupted() || !ReadChunk(flash_no, address, destination, n, true))) {
             WriteLog(LogFilePath(), "CUSBConnect::flash_read failed");
             return false;
         }
@@ -440,8 +462,26 @@ bool CUSBPort::flash_read(uint8_t flash_no, uint32_t address, uint8_t* destinati
     return true;
 }
 
+bool CUSBPort::ReadChunk(uint8_t flash_no, uint32_t address, uint8_t* destination, uint32_t n, bool report)
+{
+    uint8_t* f = m_transmit.get();
+    frame::PutLE(PutTarget(f, flash_no, address), n, 3);
+    const size_t frameLength = frame::Finish(f, frame::kRead, 8);
+    uint8_t echoedFlash = 0;
+    uint32_t echoedAddress = 0, echoedLength = 0;
+    return send_frame(f, frameLength) &&
+           ReceiveUpload(destination, n, echoedFlash, echoedAddress, echoedLength, report) &&
+           echoedFlash == flash_no && echoedAddress == address && echoedLength == n;
+}
+
 bool CUSBPort::get_upload_responds(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address,
                                    uint32_t& length)
+{
+    return ReceiveUpload(destination, n, flash_no, address, length, true);
+}
+
+bool CUSBPort::ReceiveUpload(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address,
+                             uint32_t& length, bool report)
 {
     uint8_t* reply = m_receive.get();
     const size_t expected = size_t(n) + 15;
@@ -452,18 +492,17 @@ bool CUSBPort::get_upload_responds(uint8_t* destination, uint32_t n, uint8_t& fl
         qDebug("get_upload_responds::Data type not 0x23!\n");
         return false;
     }
-    if (count != expected) {
-        ShowMessage("Data length error,need %d bytes,got %d bytes", int(expected), int(count));
-        return false;
-    }
     // The length field must tell the same size as the bytes received.
     const uint32_t field = frame::Length(reply);
-    if (field != n + 8) {
-        ShowMessage("Data length error,need %d bytes,got %d bytes", int(expected), int(field + frame::kOverhead));
+    if (count != expected || field != n + 8) {
+        if (report)
+            ShowMessage("Data length error,need %d bytes,got %d bytes", int(expected),
+                        int(count != expected ? count : field + frame::kOverhead));
         return false;
     }
     if (!frame::ChecksumHolds(reply)) {
-        ShowChecksumError(reply);
+        if (report)
+            ShowChecksumError(reply);
         qDebug("get_upload_responds::Checksum error!\n");
         return false;
     }

@@ -6,9 +6,12 @@
 #include "DeviceModels.h"
 #include "MidiPortPair.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 class QObject;
 
@@ -58,6 +61,14 @@ public:
     bool send_frame(const uint8_t* frame, size_t length, size_t* sent = nullptr);
     bool receive_frame(uint8_t* destination, size_t max_length, int budget_ms, size_t& received);
 
+    // Any thread: the output ports of the MIDI service as the device watcher
+    // listed them, beginning at listedAt. When the port the link opened
+    // before that is not among them, the pedal is gone (ports_lost).
+    void notice_output_ports(const std::vector<std::string>& names, std::chrono::steady_clock::time_point listedAt);
+    // Any thread: the pedal's ports are gone. The exchange under way ends at
+    // once as if no reply came, and every later one fails until the next open.
+    void ports_lost();
+
     std::string last_error() const { return m_lastError; }
     LinkState state() const { return m_state; }
     const DeviceInfo& device_info() const { return m_info; }
@@ -67,13 +78,18 @@ private:
     enum class Identify { Ok, NoAnswer, Echo, Bad };
 
     void EnterMode(LinkState state);
+    void WatchOutput(const std::string& name);
     Identify ProbeIdentify(int budget_ms);
+    Identify ProbeIdentifyAtConnection();
     Identify ReceiveIdentify(int budget_ms);
     bool ExchangeRaw(const uint8_t (&command)[4], int budget_ms, uint8_t (&reply)[4]);
     int32_t ReadRegisterWord(uint8_t base);
     bool GetStatusResponds(int budget_ms);
+    bool ReadChunk(uint8_t flash_no, uint32_t address, uint8_t* destination, uint32_t n, bool report);
+    // get_upload_responds; report false keeps the boxes of failed checks back.
+    bool ReceiveUpload(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address, uint32_t& length,
+                       bool report);
     void WaitForQuiet();
-    bool WaitForBytes();
 
     CMidiPortPair m_pair;
     LinkState m_state = Closed;
@@ -86,4 +102,9 @@ private:
     // A reply may still be on its way: the last receive timed out or stopped
     // before 0xF7. The next send waits for the line to go quiet first.
     bool m_replyPending = false;
+    // The name of the open output port and when it was opened, for the
+    // watcher's thread.
+    std::mutex m_watchMutex;
+    std::string m_watchedOutput;
+    std::chrono::steady_clock::time_point m_watchedSince;
 };

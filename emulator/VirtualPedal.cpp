@@ -142,6 +142,8 @@ void CVirtualPedal::RefuseUnpowered()
 
 void CVirtualPedal::Handle(const uint8_t* message, size_t n)
 {
+    m_arrival = std::chrono::steady_clock::now();
+    m_incomingMicros = m_config.timing.MessageMicros(n);
     if (!m_powered.load()) {
         RefuseUnpowered();
         return;
@@ -180,7 +182,23 @@ void CVirtualPedal::Handle(const uint8_t* message, size_t n)
         return;
     const bool realTime = fault && fault->kind == FaultKind::RealTime;
     const uint32_t delay = fault && fault->kind == FaultKind::Delay ? (fault->param ? fault->param : 300) : 0;
-    SendEncoded(reply, packed, n, delay, realTime);
+    SendEncoded(reply, packed, packed ? WorkMicros(body, reply) : 0, delay, realTime);
+}
+
+// The time of an erase or write the pedal executed (its status reply says done).
+uint64_t CVirtualPedal::WorkMicros(const std::vector<uint8_t>& f, const Reply& reply) const
+{
+    const std::vector<uint8_t>& r = reply.frame;
+    // A done status means the frame was whole and its command well formed.
+    if (r.size() != frame::kOverhead + 1 || r[2] != frame::kStatus || r[frame::kPayloadOffset] != kDone)
+        return 0;
+    const uint8_t* p = f.data() + frame::kPayloadOffset;
+    const PedalTiming& t = m_config.timing;
+    if (f[2] == frame::kErase)
+        return t.EraseMicros(p[0]);
+    if (f[2] == frame::kWrite)
+        return t.ProgramMicros(p[0], frame::GetLE(p + 1, 4), frame::GetLE(p + 5, 3), m_config.flash1_page);
+    return 0;
 }
 
 void CVirtualPedal::ApplyReplyFault(const FaultRule& fault, Reply& reply, bool packed)
@@ -229,7 +247,7 @@ void CVirtualPedal::ApplyReplyFault(const FaultRule& fault, Reply& reply, bool p
     }
 }
 
-void CVirtualPedal::SendEncoded(const Reply& reply, bool packed, size_t incoming, uint32_t delay_ms, bool realTime)
+void CVirtualPedal::SendEncoded(const Reply& reply, bool packed, uint64_t work_us, uint32_t delay_ms, bool realTime)
 {
     std::vector<uint8_t> message;
     const std::vector<uint8_t>& f = reply.frame;
@@ -249,8 +267,13 @@ void CVirtualPedal::SendEncoded(const Reply& reply, bool packed, size_t incoming
         }
         message.push_back(0xF7);
     }
-    if (m_config.link_bytes_per_second)
-        Sleep(m_config.link_latency_ms + (incoming + message.size()) * 1000ull / m_config.link_bytes_per_second);
+    // Sent when the command has crossed the link, the operation is done and
+    // the reply has crossed the link back.
+    const uint64_t exchange = m_incomingMicros + work_us + m_config.timing.MessageMicros(message.size());
+    if (exchange > 0) {
+        std::this_thread::sleep_until(m_arrival + std::chrono::microseconds(exchange));
+        m_modelledMicros += exchange;
+    }
     if (delay_ms)
         Sleep(delay_ms);
     if (m_output)

@@ -1,13 +1,17 @@
 #pragma once
 // The pedal's side of the command protocol: identity, update and play mode,
-// a NOR flash (0) and a NAND song flash (1), fault injection and an optional link-speed model.
+// a NOR flash (0) and a NAND song flash (1), fault injection and an optional
+// timing model (link and flash): with it a reply goes out when the modelled
+// operation is done.
 // Messages are handled on the transport's delivery thread; configure faults
 // and read counters while no exchange is running.
 #include "Faults.h"
 #include "NandFlash.h"
 #include "NorFlash.h"
+#include "PedalTiming.h"
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -31,8 +35,7 @@ struct PedalConfig {
     uint64_t flash1_size = 0;    // 0 = sized from the model's song area
     uint32_t flash1_sector = 0;  // the NAND block
     uint32_t flash1_page = 0;
-    uint32_t link_bytes_per_second = 0;  // 0 = no link-speed model
-    uint32_t link_latency_ms = 1;
+    PedalTiming timing;  // off by default
 };
 
 // Song flash geometry of a model: its song area's blocks and pages, or 16 MiB
@@ -48,6 +51,8 @@ public:
                   std::unique_ptr<IFlashStore> flash1 = nullptr);
 
     void SetOutput(Output output) { m_output = std::move(output); }
+    // While no port delivers to the pedal.
+    void SetTiming(const PedalTiming& timing) { m_config.timing = timing; }
     void Handle(const uint8_t* message, size_t n);  // one incoming MIDI message
 
     // The rule's Nth command is counted from now on.
@@ -69,6 +74,9 @@ public:
     bool Powered() const { return m_powered.load(); }
     uint32_t CommandCount() const { return m_commands.load(); }
     uint32_t SwitchCommandCount() const { return m_switches.load(); }
+    // The sum of the modelled times of every exchange answered so far: what
+    // the exchanges would take on the modelled link with no cost elsewhere.
+    uint64_t ModelledMicros() const { return m_modelledMicros.load(); }
     // Keeps a copy of every message received while powered (off by default).
     void SetRecording(bool on);
     std::vector<std::vector<uint8_t>> Received() const;
@@ -87,7 +95,8 @@ private:
     const FaultRule* FaultFor(int code);
     void Record(const uint8_t* message, size_t n);
     void ApplyReplyFault(const FaultRule& fault, Reply& reply, bool packed);
-    void SendEncoded(const Reply& reply, bool packed, size_t incoming, uint32_t delay_ms, bool realTime);
+    void SendEncoded(const Reply& reply, bool packed, uint64_t work_us, uint32_t delay_ms, bool realTime);
+    uint64_t WorkMicros(const std::vector<uint8_t>& f, const Reply& reply) const;
     void WriteIdentity(const PedalIdentity& identity);
     uint8_t Register(uint8_t number);
 
@@ -110,6 +119,10 @@ private:
     std::atomic<bool> m_refuseUnpowered{false};
     std::atomic<uint32_t> m_commands{0};
     std::atomic<uint32_t> m_switches{0};
+    std::atomic<uint64_t> m_modelledMicros{0};
+    // When the message being handled arrived, and its time on the link.
+    std::chrono::steady_clock::time_point m_arrival;
+    uint64_t m_incomingMicros = 0;
     // A fault counts commands from the moment it was added.
     struct ArmedFault {
         FaultRule rule;

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <csignal>
 #include <cstdio>
 #include <thread>
@@ -33,6 +34,7 @@ struct Options {
     std::string name = "Corvanta Pedal";
     std::vector<FaultRule> faults;
     bool demoSongs = false;
+    std::optional<PedalTiming> linkSpeed;  // the link part of --link-speed
 };
 
 const char* const kUsage =
@@ -50,7 +52,14 @@ const char* const kUsage =
     "  --mode update|play        the mode it answers in (default update)\n"
     "  --name NAME               base name of its MIDI ports (default \"Corvanta Pedal\")\n"
     "  --fault RULE              inject a fault; may be given several times\n"
-    "  --link-speed BYTES_PER_S[:LATENCY_MS]  model a slow link (default: off)\n"
+    "  --timing realistic|off    model the time of the link and the flashes (default off);\n"
+    "                            realistic: 250,000 bytes/s of SysEx each way and 1 ms per\n"
+    "                            message (USB full-speed MIDI), song flash (NAND) block\n"
+    "                            erase 3 ms and page program 0.3 ms, microcontroller flash\n"
+    "                            sector erase 20 ms and programming at 160,000 bytes/s;\n"
+    "                            replies go out when the modelled operation is done\n"
+    "  --link-speed BYTES_PER_S[:LATENCY_MS]  the link alone, finer: its speed each way and\n"
+    "                            the time per message (default 1 ms); wins over --timing\n"
     "  --demo-songs              fill a blank song area with three short generated loops\n"
     "  --help                    this text\n"
     "\n"
@@ -102,12 +111,19 @@ void ParseOption(const QString& option, const QString& value, Options& o)
         ok = rule.has_value();
         if (ok)
             o.faults.push_back(*rule);
+    } else if (option == "--timing") {
+        ok = value == "realistic" || value == "off";
+        o.config.timing = value == "realistic" ? PedalTiming::Realistic() : PedalTiming();
     } else if (option == "--link-speed") {
         const QStringList parts = value.split(':');
-        o.config.link_bytes_per_second = parts[0].toUInt(&ok);
+        PedalTiming link;
+        link.link_bytes_per_second = parts[0].toUInt(&ok);
+        uint32_t latencyMs = 1;
         if (ok && parts.size() == 2)
-            o.config.link_latency_ms = parts[1].toUInt(&ok);
-        ok = ok && parts.size() <= 2 && o.config.link_bytes_per_second > 0;
+            latencyMs = parts[1].toUInt(&ok);
+        link.message_latency_us = latencyMs * 1000;
+        ok = ok && parts.size() <= 2 && link.link_bytes_per_second > 0 && latencyMs <= 60000;
+        o.linkSpeed = link;
     } else {
         Fail(QStringLiteral("unknown option %1 (see --help)").arg(option));
     }
@@ -141,6 +157,10 @@ Options ParseArguments(const QStringList& args)
     }
     if (noModel)
         o.config.identity.reset();
+    if (o.linkSpeed) {
+        o.config.timing.link_bytes_per_second = o.linkSpeed->link_bytes_per_second;
+        o.config.timing.message_latency_us = o.linkSpeed->message_latency_us;
+    }
     if (o.flashDir.isEmpty())
         Fail(QStringLiteral("--flash-dir DIR is required (see --help)"));
     return o;
@@ -164,10 +184,14 @@ int main(int argc, char** argv)
     if (!QDir().mkpath(o.flashDir))
         Fail(QStringLiteral("cannot create folder %1").arg(o.flashDir));
 
+    // The demo songs are written at full speed; the timing starts after them.
+    const PedalTiming timing = o.config.timing;
+    o.config.timing = PedalTiming();
     CVirtualPedal pedal(o.config, OpenImage(o.flashDir, "flash0.bin"), OpenImage(o.flashDir, "flash1.bin"));
     QString demoError;
     if (o.demoSongs && !WriteDemoSongs(pedal, demoError))
         Fail(QStringLiteral("cannot write the demo songs: %1").arg(demoError));
+    pedal.SetTiming(timing);
     for (const FaultRule& rule : o.faults)
         pedal.AddFault(rule);
 

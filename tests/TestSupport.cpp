@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "WireCodec.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTextStream>
@@ -81,6 +83,19 @@ CEchoPorts::CEchoPorts(CInProcessMidi& midi, const std::string& name) : m_source
 CSilentPorts::CSilentPorts(CInProcessMidi& midi, const std::string& name)
     : m_source(midi.AddSource(name)), m_destination(midi.AddDestination(name, [](const CDeliveryQueue::Message&) {}))
 {
+}
+
+size_t CountSent(const CVirtualPedal& pedal, uint8_t code, size_t from)
+{
+    const auto received = pedal.Received();
+    size_t count = 0;
+    for (size_t i = from; i < received.size(); ++i) {
+        const auto& m = received[i];
+        std::vector<uint8_t> f(m.size());
+        f.resize(Unpack7(m.data() + 1, m.size() - 2, f.data(), f.size()));
+        count += f.size() > 2 && f[2] == code;
+    }
+    return count;
 }
 
 bool Eventually(const std::function<bool()>& condition, int limit_ms)

@@ -91,6 +91,10 @@ private:
     std::unique_ptr<CInProcessMidi::Destination> m_destination;
 };
 
+// Frames of one command code among the messages a recording pedal received
+// in update mode, from the from-th message on.
+size_t CountSent(const CVirtualPedal& pedal, uint8_t code, size_t from = 0);
+
 // Waits, without a fixed sleep, until the condition holds or a generous
 // limit passes; true when it held.
 bool Eventually(const std::function<bool()>& condition, int limit_ms = 5000);

@@ -5,6 +5,7 @@
 #include "Frame.h"
 #include "SongBackup.h"
 #include "SongSupport.h"
+#include "Wave.h"
 #include "WireCodec.h"
 
 #include <QDir>
@@ -15,6 +16,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -304,4 +308,77 @@ TEST(CliBackup, RoundTripsInEveryFormat)
             EXPECT_EQ(a.readAll(), b.readAll()) << name.toStdString();
         }
     }
+}
+
+namespace {
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+}  // namespace
+
+// A lost read reply is asked for again and the export goes on; when the
+// same chunk is lost twice the export fails as a failed read does.
+TEST_F(Cli, ExportSurvivesOneLostReplyButNotTwoInARow)
+{
+    ASSERT_EQ(s.songs.write_song(2, SongAudio(30000).data(), 30000, nullptr), SongOk);
+    const QString out = dir.filePath("out.wav");
+    size_t from = s.rig.pedal.Received().size();
+    ASSERT_EQ(Run({"export", "3", out}), kExitOk);
+    const uint32_t lastRead = uint32_t(CountSent(s.rig.pedal, frame::kRead, from));  // the song's last chunk
+    const QByteArray clean = FileBytes(out);
+
+    auto endsWith = [](const std::string& text, const std::string& end) {
+        return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    };
+    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead, frame::kRead});
+    auto result = RunForMessages({"export", "3", out});
+    EXPECT_EQ(result.first, kExitOk);
+    EXPECT_TRUE(endsWith(result.second, "\nSuccessful !\n")) << result.second;
+    EXPECT_EQ(FileBytes(out), clean);
+
+    s.rig.pedal.ClearFaults();
+    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead, frame::kRead});
+    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead + 1, frame::kRead});
+    result = RunForMessages({"export", "3", out});
+    EXPECT_EQ(result.first, kExitFailed);
+    EXPECT_TRUE(endsWith(result.second, "\nRead data failed!\n")) << result.second;
+}
+
+// The pedal is pulled out while the import waits for a write's status reply:
+// the command line's watcher ends the wait and the import fails as for a
+// reply that never came, long before the write's 50 s budget.
+TEST_F(Cli, UnplugDuringAnImportFailsAtOnce)
+{
+    using namespace std::chrono;
+    CWave wave;
+    wave.set_format(1, 46875, 24);
+    const Bytes audio = SongAudio(3 * 100000);
+    std::unique_ptr<uint8_t[]> samples(new uint8_t[audio.size()]);
+    std::copy(audio.begin(), audio.end(), samples.get());
+    wave.set_samples(std::move(samples), 100000);
+    const QString in = dir.filePath("in.wav");
+    {
+        QFile file(in);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && wave.write_to(file));
+    }
+    CVirtualPedal& pedal = s.rig.pedal;
+    s.rig.midi.SetNoticesLostPorts(false);  // as RtMidi: only the watcher can tell
+    pedal.ClearFaults();
+    pedal.AddFault({FaultKind::Drop, 0, 3, frame::kWrite});
+    const size_t from = pedal.Received().size();
+    std::thread puller([&] {
+        Eventually([&] { return CountSent(pedal, frame::kWrite, from) >= 3; }, 30000);
+        s.rig.ports->Unplug();
+    });
+    const auto start = steady_clock::now();
+    const auto result = RunForMessages({"import", in, "4", "--yes"});
+    puller.join();
+    EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
+    EXPECT_EQ(result.first, kExitFailed);
+    EXPECT_NE(result.second.find("failed"), std::string::npos) << result.second;
 }

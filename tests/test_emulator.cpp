@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 using Bytes = std::vector<uint8_t>;
 
 namespace {
@@ -36,9 +38,9 @@ public:
         m.back() = 0xF7;
         m_pedal.Handle(m.data(), m.size());
     }
-    void Write(uint32_t address, const Bytes& data, uint8_t flash = 1)
+    void Write(uint32_t address, const Bytes& data, uint8_t flash_no = 1)
     {
-        Bytes p = {flash, 0, 0, 0, 0, 0, 0, 0};
+        Bytes p = {flash_no, 0, 0, 0, 0, 0, 0, 0};
         frame::PutLE(&p[1], address, 4);
         frame::PutLE(&p[5], uint32_t(data.size()), 3);
         p.insert(p.end(), data.begin(), data.end());
@@ -316,5 +318,41 @@ TEST(Pedal, AnswersMalformedFramesWithAnErrorStatus)
         EXPECT_EQ(r.size(), 8u);
         EXPECT_EQ(r[2], frame::kStatus);
         EXPECT_NE(r[6], 0);
+    }
+}
+
+// Under the realistic timing each exchange costs its command and reply on
+// a 250,000 bytes/s link with 1 ms per message, plus the flash operation,
+// and the reply leaves only when that time is over.
+TEST(PedalTiming, RealisticRepliesLeaveWhenTheModelledExchangeIsDone)
+{
+    using namespace std::chrono;
+    PedalConfig config = PedalFor(10002);
+    config.timing = PedalTiming::Realistic();
+    CVirtualPedal pedal(config);
+    DirectPedal direct(pedal);
+    // Read 1,009 bytes: a 20-byte command, a 1,173-byte reply.
+    auto start = steady_clock::now();
+    direct.Send(frame::kRead, {1, 0, 0, 0, 0, 0xF1, 0x03, 0x00});
+    const auto elapsed = steady_clock::now() - start;
+    EXPECT_EQ(pedal.ModelledMicros(), 2000u + (20u + 1173u) * 4u);
+    EXPECT_GE(elapsed, microseconds(pedal.ModelledMicros())) << "not before the modelled time";
+
+    // An erase of the song flash: a 16-byte command, a 12-byte status, 3 ms.
+    uint64_t before = pedal.ModelledMicros();
+    direct.Send(frame::kErase, {1, 0, 0, 0, 0});
+    EXPECT_EQ(pedal.ModelledMicros() - before, 2000u + (16u + 12u) * 4u + 3000u);
+    // 5,120 bytes from the start of a 4,096-byte page: two page programs.
+    before = pedal.ModelledMicros();
+    direct.Write(0, Bytes(5120, 0x5A));
+    EXPECT_EQ(pedal.ModelledMicros() - before, 2000u + (5871u + 12u) * 4u + 600u);
+    // The same on the microcontroller's flash: 32 ms of programming.
+    before = pedal.ModelledMicros();
+    direct.Write(0x10000, Bytes(5120, 0x5A), 0);
+    EXPECT_EQ(pedal.ModelledMicros() - before, 2000u + (5871u + 12u) * 4u + 32000u);
+    for (const Bytes& reply : direct.replies) {
+        if (reply[2] == frame::kStatus) {
+            EXPECT_EQ(reply[6], 0) << "every command was done";
+        }
     }
 }

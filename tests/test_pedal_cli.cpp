@@ -28,7 +28,8 @@ TEST(PedalCommandLine, HelpDocumentsEveryOptionAndTheFaultSyntax)
     const PedalRun r = RunPedal({"--help"});
     EXPECT_EQ(r.exitCode, 0);
     for (const char* option : {"--flash-dir", "--model", "--firmware", "--aux", "--mode", "--name", "--fault",
-                               "--link-speed", "KIND[:PARAM]@N[/CODE]", "torn", "nand-violations: N"})
+                               "--link-speed", "--timing realistic|off", "250,000 bytes/s", "KIND[:PARAM]@N[/CODE]",
+                               "torn", "nand-violations: N"})
         EXPECT_TRUE(r.out.contains(option)) << option;
 }
 
@@ -43,6 +44,7 @@ TEST(PedalCommandLine, BadOptionsGiveOneLineAndExitStatusTwo)
         {"--flash-dir", dir.path(), "--firmware", "1.2.300"},
         {"--flash-dir", dir.path(), "--fault", "melt@1"},
         {"--flash-dir", dir.path(), "--link-speed", "0"},
+        {"--flash-dir", dir.path(), "--timing", "fast"},
         {"--flash-dir", dir.path(), "--colour", "red"},
         {"--flash-dir"},
         {"--flash-dir", "/proc/corvanta-pedal-test"},

@@ -1,5 +1,6 @@
 // The command protocol through the virtual pedal on the in-process MIDI service.
 #include "DeviceLog.h"
+#include "DeviceWatcher.h"
 #include "Frame.h"
 #include "ProgressEvent.h"
 #include "TestSupport.h"
@@ -174,6 +175,69 @@ TEST_F(Protocol, RefusedAndOutOfRangeCommandsFailWithoutABox)
     EXPECT_TRUE(prompt.texts.isEmpty());
 }
 
+// Erases and writes change the flash: a failed one is never sent again.
+TEST_F(Protocol, FailedErasesAndWritesAreNotRepeated)
+{
+    const Bytes data = Pattern(100);
+    pedal.AddFault({FaultKind::Refuse, 0, 1, frame::kErase});
+    pedal.AddFault({FaultKind::BadType, 0, 1, frame::kWrite});
+    uint32_t before = pedal.CommandCount();
+    EXPECT_FALSE(port.flash_erase(1, 0));
+    EXPECT_EQ(pedal.CommandCount() - before, 1u);
+    before = pedal.CommandCount();
+    EXPECT_FALSE(port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
+    EXPECT_EQ(pedal.CommandCount() - before, 1u);
+}
+
+// The pedal is pulled out while a write waits for its status reply (50 s
+// budget): the watcher sees its ports go, the write fails at once, and every
+// later exchange fails without waiting until the link is opened again.
+// The same when the MIDI service itself tells that the input's port went.
+TEST_F(Protocol, UnplugSeenByTheMidiServiceEndsTheWaitingExchange)
+{
+    using namespace std::chrono;
+    const Bytes data = Pattern(100);
+    pedal.AddFault({FaultKind::Drop, 0, 1, frame::kWrite});
+    const uint32_t before = pedal.CommandCount();
+    std::thread puller([&] {
+        Eventually([&] { return pedal.CommandCount() > before; });
+        rig.ports->Unplug();
+    });
+    const auto start = steady_clock::now();
+    EXPECT_FALSE(port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
+    puller.join();
+    EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
+    EXPECT_FALSE(port.keep_alive()) << "fails at once: the ports are gone";
+}
+
+TEST_F(Protocol, UnplugEndsTheWaitingExchangeAtOnce)
+{
+    using namespace std::chrono;
+    std::atomic<bool> changed{false};
+    rig.midi.SetNoticesLostPorts(false);  // as RtMidi: only the watcher can tell
+    CDeviceWatcher watcher(rig.midi, changed, CDeviceWatcher::EndWaitsOf(port), milliseconds(20));
+    const Bytes data = Pattern(100);
+    pedal.AddFault({FaultKind::Drop, 0, 1, frame::kWrite});
+    const uint32_t before = pedal.CommandCount();
+    std::thread puller([&] {
+        // Pulled once the pedal has the write whose reply will never come.
+        Eventually([&] { return pedal.CommandCount() > before; });
+        rig.ports->Unplug();
+    });
+    const auto start = steady_clock::now();
+    EXPECT_FALSE(port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
+    puller.join();
+    EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
+    Bytes back(16);
+    EXPECT_FALSE(port.flash_read(1, 0, back.data(), 16));
+    EXPECT_EQ(pedal.CommandCount(), before + 1) << "nothing more was sent";
+    EXPECT_TRUE(prompt.texts.isEmpty());
+
+    rig.ports->Plug();
+    ASSERT_TRUE(port.connect_device(port.open_ports()));
+    EXPECT_TRUE(port.flash_read(1, 0, back.data(), 16)) << "a new open ends the lost state";
+}
+
 // Each injected reply fault: the operation's result and the box the protocol shows.
 struct ReplyFaultCase {
     const char* name;
@@ -187,14 +251,29 @@ void PrintTo(const ReplyFaultCase& c, std::ostream* os) { *os << c.name; }
 
 class ReadReplyFault : public Protocol, public ::testing::WithParamInterface<ReplyFaultCase> {};
 
-TEST_P(ReadReplyFault, GivesTheResultAndMessageOfTheProtocol)
+// A read changes nothing on the pedal, so a chunk whose reply is lost or
+// fails its checks is asked for once more, quietly; only a second failure
+// of the same chunk fails the read, with the protocol's box.
+TEST_P(ReadReplyFault, IsAskedForOnceMoreAndFailsTheReadOnlyTwice)
 {
     const ReplyFaultCase& c = GetParam();
     const Bytes data = Pattern(1009);
     ASSERT_TRUE(port.flash_write(1, 0x3000, data.data(), 1009, nullptr));
-    pedal.AddFault({c.kind, c.param, 1, frame::kRead});
     Bytes back(1009);
+    pedal.AddFault({c.kind, c.param, 1, frame::kRead});
+    uint32_t before = pedal.CommandCount();
+    EXPECT_TRUE(port.flash_read(1, 0x3000, back.data(), 1009));
+    EXPECT_EQ(back, data);
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+    EXPECT_EQ(pedal.CommandCount() - before, c.readSucceeds ? 1u : 2u);
+
+    pedal.ClearFaults();
+    pedal.AddFault({c.kind, c.param, 1, frame::kRead});
+    pedal.AddFault({c.kind, c.param, 2, frame::kRead});
+    std::fill(back.begin(), back.end(), 0);
+    before = pedal.CommandCount();
     EXPECT_EQ(port.flash_read(1, 0x3000, back.data(), 1009), c.readSucceeds);
+    EXPECT_EQ(pedal.CommandCount() - before, c.readSucceeds ? 1u : 2u) << "never a third try";
     if (c.box) {
         ASSERT_EQ(prompt.texts.size(), 1);
         EXPECT_TRUE(prompt.texts[0].startsWith(QString::fromUtf8(c.box))) << prompt.texts[0].toStdString();
@@ -228,6 +307,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Protocol, FailedReadIsLoggedWithTheTimeStampFormat)
 {
     pedal.AddFault({FaultKind::WrongAddress, 0, 1, frame::kRead});
+    pedal.AddFault({FaultKind::WrongAddress, 0, 2, frame::kRead});
     Bytes back(10);
     const QString day = QDateTime::currentDateTime().toString("[yyyy-dd-MM");
     ASSERT_FALSE(port.flash_read(1, 0, back.data(), 10));

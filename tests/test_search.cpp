@@ -224,9 +224,24 @@ TEST(Connection, FailedInformationReadNeverKeepsAnEarlierPedalsIdentity)
     ASSERT_TRUE(rig.Connect());
     ASSERT_EQ(rig.port.device_info().model_id, 10002);
     rig.pedal.AddFault({FaultKind::WrongAddress, 0, 1, frame::kRead});
+    rig.pedal.AddFault({FaultKind::WrongAddress, 0, 2, frame::kRead});  // the read's second try
     ASSERT_TRUE(rig.Connect());
     EXPECT_EQ(rig.port.device_info().model_id, -1);
     EXPECT_EQ(rig.port.device_info().version, -1);
+}
+
+// Under load (or over a bridging MIDI service) the identify answer may come
+// after its 200 ms: the connection waits for it a while longer, so the
+// pedal is still found in update mode.
+TEST(Connection, ALateIdentifyAnswerStillConnectsInUpdateMode)
+{
+    CScriptedPrompt prompt;
+    CPedalRig rig(PedalFor(10002));
+    rig.pedal.AddFault({FaultKind::Delay, 500, 1, frame::kIdentify});
+    ASSERT_TRUE(rig.Connect());
+    EXPECT_EQ(rig.port.state(), UpdateMode);
+    EXPECT_EQ(rig.port.device_info().model_id, 10002);
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
 }
 
 TEST(Identity, StatusTextsAndVersions)
@@ -258,7 +273,7 @@ TEST(Watcher, RaisesTheFlagWhenOutputPortsComeAndGoAndStops)
     std::atomic<bool> changed{false};
     auto existing = midi.AddDestination("Synth", [](const CDeliveryQueue::Message&) {});
     {
-        CDeviceWatcher watcher(midi, changed, std::chrono::milliseconds(20));
+        CDeviceWatcher watcher(midi, changed, nullptr, std::chrono::milliseconds(20));
         ASSERT_TRUE(Eventually([&] { return changed.load(); })) << "the first pass sees one port";
         changed = false;
         auto source = midi.AddSource("Input only");

@@ -16,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -357,4 +359,27 @@ TEST(SongPageOld, AnOldFormatModelShowsOneRow)
     auto* list = window.findChild<QListWidget*>("m_lstSong");
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Empty)");
+}
+
+// The pedal is pulled out while the import waits for a write's status reply:
+// the window's watcher ends the wait, the import reports its failure and
+// the window is idle again, long before the write's 50 s budget.
+TEST_F(SongPage, UnplugDuringAnImportFailsAtOnce)
+{
+    using namespace std::chrono;
+    const QString in = SineWav(dir.filePath("in.wav"), 44100, 4 * 44100);
+    rig.midi.SetNoticesLostPorts(false);  // as RtMidi: only the watcher can tell
+    rig.pedal.AddFault({FaultKind::Drop, 0, 3, frame::kWrite});
+    rig.pedal.SetRecording(true);
+    std::thread puller([&] {
+        Eventually([&] { return CountSent(rig.pedal, frame::kWrite) >= 3; }, 30000);
+        rig.ports->Unplug();
+    });
+    const auto start = steady_clock::now();
+    Import(2, in);
+    puller.join();
+    EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
+    ASSERT_FALSE(prompt.texts.isEmpty());
+    EXPECT_NE(prompt.texts.last(), "Successful !");
+    EXPECT_EQ(window->CurrentOperation(), OpIdle);
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+
 #include <random>
 #include <thread>
 #include <vector>
@@ -178,4 +181,66 @@ TEST(ByteRing, ProducerAndConsumerThreadsKeepOrder)
     producer.join();
     EXPECT_TRUE(inOrder);
     EXPECT_TRUE(ring.Empty());
+}
+
+// The input thread keeps dropping messages for lack of room while the reader
+// flushes. A drop decided before a flush belongs to the bytes that flush
+// discarded: right after a flush the ring may only say it overflowed when
+// a message came after the flush and did not fit beside unread bytes.
+TEST(ByteRing, FlushAndOverflowAgreeAcrossThreads)
+{
+    CByteRing ring(64);
+    std::atomic<bool> stop{false};
+    std::thread producer([&] {
+        const Bytes message(40, 0x5A);
+        while (!stop.load())
+            ring.Append(message.data(), message.size());
+    });
+    uint32_t falseAlarms = 0;
+    for (int i = 0; i < 200000; ++i) {
+        ring.Flush();
+        if (ring.Overflowed() && ring.Empty())
+            ++falseAlarms;
+    }
+    stop = true;
+    producer.join();
+    EXPECT_EQ(falseAlarms, 0u);
+}
+
+// A reader asleep on an empty ring is woken by the writer's bytes, by an
+// overflow and by an interrupt; the generous limit only catches a wake-up
+// that never comes.
+TEST(ByteRing, SleepingReaderWakesForBytesOverflowAndInterrupt)
+{
+    using namespace std::chrono;
+    CByteRing ring(64);
+    const auto farAway = [] { return CByteRing::Clock::now() + seconds(60); };
+    const auto limit = seconds(20);
+    const Bytes message(40, 0x01);
+
+    std::thread writer([&] { ring.Append(message.data(), message.size()); });
+    auto start = steady_clock::now();
+    EXPECT_TRUE(ring.WaitForData(farAway()));
+    EXPECT_LT(steady_clock::now() - start, limit);
+    writer.join();
+
+    ring.Flush();
+    const Bytes tooBig(64, 0x02);
+    std::thread overflow([&] { ring.Append(tooBig.data(), tooBig.size()); });
+    start = steady_clock::now();
+    EXPECT_TRUE(ring.WaitForData(farAway()));
+    EXPECT_LT(steady_clock::now() - start, limit);
+    overflow.join();
+    EXPECT_TRUE(ring.Overflowed() && ring.Empty()) << "the message was dropped whole";
+    ring.Flush();
+    EXPECT_FALSE(ring.Overflowed());
+
+    std::thread interrupter([&] { ring.Interrupt(); });
+    start = steady_clock::now();
+    EXPECT_FALSE(ring.WaitForData(farAway()));
+    EXPECT_LT(steady_clock::now() - start, limit);
+    interrupter.join();
+    EXPECT_FALSE(ring.WaitForData(farAway())) << "an interrupt lasts";
+    ring.ResetInterrupt();
+    EXPECT_FALSE(ring.WaitForData(CByteRing::Clock::now() + milliseconds(5))) << "nothing came";
 }

@@ -285,6 +285,7 @@ TEST(EndToEndCli, UpdateWithAPackedFileAndADamagedOne)
     CScriptedPrompt prompt;
     CUSBPort port(SystemMidi());
     SearchDevice(port);
+    ASSERT_EQ(port.state(), UpdateMode) << prompt.texts.join('|').toStdString();
     QByteArray flashed(image.size(), 0);
     ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
     EXPECT_EQ(flashed, image) << "the damaged file erased nothing";
