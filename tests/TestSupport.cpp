@@ -27,9 +27,10 @@ bool CScriptedPrompt::AskYesNo(const QString& title, const QString& text)
     return answer;
 }
 
-QString CScriptedPrompt::SaveFileName(const QString& caption, const QString&, const QString&)
+QString CScriptedPrompt::SaveFileName(const QString& caption, const QString&, const QString& filter)
 {
     titles << caption;
+    filters << filter;
     texts << QString();
     if (files.empty())
         return {};

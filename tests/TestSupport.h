@@ -38,6 +38,7 @@ public:
     QStringList titles;           // their titles
     std::deque<bool> answers;     // answers to AskYesNo
     std::deque<QString> files;    // answers to the file dialogs
+    QStringList filters;          // the filters each file dialog offered
     bool shift = false;
     std::function<void()> onBox;  // runs inside each box, as a nested event loop would
 };

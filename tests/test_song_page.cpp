@@ -1,7 +1,9 @@
 // The song page, offscreen, with the scripted answerer and the virtual pedal.
 #include "AppFiles.h"
 #include "CorvantaQT.h"
+#include "QtPrompt.h"
 #include "SongResult.h"
+#include "SongTransfer.h"
 #include "TestSupport.h"
 #include "Wave.h"
 
@@ -110,6 +112,12 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) { progress.push_back(v); });
     Import(2, in);
     EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"})) << "no overwrite question for an empty slot";
+    ASSERT_EQ(prompt.filters.size(), 1);
+    const QStringList openFilters = prompt.filters[0].split(";;");
+    ASSERT_EQ(openFilters.size(), 2);
+    EXPECT_EQ(openFilters[0], "Wav Files(*.wav)");
+    for (const char* pattern : {"*.flac", "*.mp3", "*.ogg", "*.aiff", "*.wav"})
+        EXPECT_TRUE(openFilters[1].startsWith("Audio Files(") && openFilters[1].contains(pattern)) << pattern;
     EXPECT_TRUE(list->item(2)->text().startsWith("Song 003 -- (0.54  MB)")) << list->item(2)->text().toStdString();
     EXPECT_EQ(list->currentRow(), 2) << "the imported row is selected again";
     EXPECT_EQ(ReadSetting("/Config/WavLoadDir"), dir.path() + "/");
@@ -122,8 +130,10 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     prompt.Clear();
     prompt.files.push_back(out);
     progress.clear();
+    prompt.filters.clear();
     window->OnUploadSong();
     EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
+    EXPECT_EQ(prompt.filters, QStringList("Wav Files(*.wav);;FLAC Files(*.flac)"));
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), dir.path() + "/");
     EXPECT_TRUE(std::any_of(progress.begin(), progress.end(), [](int v) { return v > 0 && v < 100; }));
     CWave exported;
@@ -319,4 +329,16 @@ TEST(SongPageStereo, ChannelsKeepTheirTonesThroughImportAndFlacExport)
         lowBytesSet += back.samples()[i * 6] != 0;
     EXPECT_GT(lowBytesSet, int(back.frame_count()) / 2) << "converted from the full 24 bits";
     QFile::remove(SettingsFilePath());
+}
+
+TEST(SaveDialog, ANameWithoutSuffixTakesTheSuffixOfALaterFilter)
+{
+    const QString filters = "Wav Files(*.wav);;FLAC Files(*.flac)";
+    EXPECT_EQ(NameForChosenFilter("/m/Song 003", filters, "FLAC Files(*.flac)"), "/m/Song 003.flac");
+    EXPECT_EQ(NameForChosenFilter("/m/Song 003", filters, "Wav Files(*.wav)"), "/m/Song 003") << "as typed";
+    EXPECT_EQ(NameForChosenFilter("/m/take.wav", filters, "FLAC Files(*.flac)"), "/m/take.wav");
+    EXPECT_EQ(NameForChosenFilter("", filters, "FLAC Files(*.flac)"), "") << "cancelled";
+    EXPECT_EQ(ExportFormatForName("/m/Song 003.flac").flac, true);
+    EXPECT_EQ(ExportFormatForName("/m/Song 003.FLAC").fullResolution, true);
+    EXPECT_EQ(ExportFormatForName("/m/Song 003").flac, false);
 }
