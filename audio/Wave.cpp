@@ -147,7 +147,6 @@ bool ReadWaveHeader(QIODevice& device, WaveHeader& header, QString& problem)
     }
     header.format = format;
     header.subFormat = formatSize >= kFormatChunkRead ? uint16_t(frame::GetLE(chunk + 24, 2)) : 0;
-    header.samplesAt = device.pos();
     // Only the whole frames the file really holds count.
     const uint64_t available = uint64_t(std::max<qint64>(device.size() - device.pos(), 0));
     header.frames = std::min<uint64_t>(std::min(dataSize, available) / format.nBlockAlign, UINT32_MAX);

@@ -40,14 +40,13 @@ struct WaveHeader {
     WaveFormat format;
     uint16_t subFormat = 0;  // of an extensible record, else 0
     uint64_t frames = 0;     // the whole frames the file really holds
-    qint64 samplesAt = 0;    // position of the first sample
 
     // The tag that decides integer or float: the sub-format of an extensible record.
     uint16_t EffectiveTag() const { return format.wFormatTag == kWaveTagExtensible ? subFormat : format.wFormatTag; }
 };
 
-// Reads the chunks up to the first sample; on failure false with the reason
-// ("RIFF not found", ...) and nothing shown.
+// Reads the chunks up to the first sample, where it leaves the device; on
+// failure false with the reason ("RIFF not found", ...) and nothing shown.
 bool ReadWaveHeader(QIODevice& device, WaveHeader& header, QString& problem);
 
 class CWaveBuffer {
