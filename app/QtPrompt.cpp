@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QMessageBox>
 
 void CQtPrompt::Inform(const QString& title, const QString& text)
@@ -21,9 +23,21 @@ bool CQtPrompt::AskQuestion(const QString& title, const QString& text)
            QMessageBox::Yes;
 }
 
+QString NameForChosenFilter(const QString& path, const QString& filters, const QString& chosen)
+{
+    const QStringList all = filters.split(QStringLiteral(";;"));
+    const int at = chosen.indexOf(QStringLiteral("*."));
+    if (path.isEmpty() || chosen.isEmpty() || chosen == all.first() || at < 0 || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    const QString suffix = chosen.mid(at + 1).section(QRegularExpression(QStringLiteral("[ )]")), 0, 0);
+    return path + suffix;
+}
+
 QString CQtPrompt::SaveFileName(const QString& caption, const QString& proposed, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(m_parent, caption, proposed, filter);
+    QString chosen;
+    const QString path = QFileDialog::getSaveFileName(m_parent, caption, proposed, filter, &chosen);
+    return NameForChosenFilter(path, filter, chosen);
 }
 
 QString CQtPrompt::OpenFileName(const QString& caption, const QString& startFolder, const QString& filter)

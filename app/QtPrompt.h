@@ -6,6 +6,12 @@
 #include <QPointer>
 #include <QWidget>
 
+// The name a save dialog returns: a name without a suffix, saved under a
+// filter other than the first (";;"-separated filters), takes that filter's
+// suffix, so that choosing "FLAC Files(*.flac)" writes a ".flac" file; under
+// the first filter the name stays as typed.
+QString NameForChosenFilter(const QString& path, const QString& filters, const QString& chosen);
+
 class CQtPrompt : public IPrompt {
 public:
     // The parent of the file dialogs and the question box (information boxes have none).

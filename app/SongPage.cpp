@@ -5,6 +5,7 @@
 #include "Prompt.h"
 #include "SongResult.h"
 #include "SongTransfer.h"
+#include "SoundFile.h"
 #include "ui_CorvantaQT.h"
 
 #include <QDebug>
@@ -13,8 +14,15 @@
 namespace {
 const char* const kWavCaption = "Open wav file";
 const char* const kWavFilter = "Wav Files(*.wav)";
+// The save dialog's second choice: FLAC at full resolution.
+const char* const kSaveFilter = "Wav Files(*.wav);;FLAC Files(*.flac)";
 const char* const kSaveDirKey = "/Config/WavSaveDir";
 const char* const kLoadDirKey = "/Config/WavLoadDir";
+// WAV first, then every file libsndfile reads.
+QString OpenFilter()
+{
+    return QStringLiteral("%1;;Audio Files(%2)").arg(kWavFilter, ReadableAudioPatterns());
+}
 }  // namespace
 
 void CorvantaQT::InitTreeFromMicData()
@@ -84,7 +92,7 @@ void CorvantaQT::OnUploadSong()
     CBusyGuard busy(*this);
     const QString number = QString::asprintf("./Song %.3d", m_nCurSong + 1);
     const QString proposed = ReadSetting(kSaveDirKey) + number;
-    const QString path = Prompt().SaveFileName(kWavCaption, proposed, kWavFilter);
+    const QString path = Prompt().SaveFileName(kWavCaption, proposed, kSaveFilter);
     if (path.isEmpty())
         return;
     if (!SongPageStillValid(true) || !RowUsed(m_nCurSong)) {
@@ -98,6 +106,7 @@ void CorvantaQT::OnUploadSong()
 
 // Reads the song, converts it to 48,000 Hz and writes the file whole or not
 // at all: a file the user chose to overwrite keeps its content on failure.
+// A ".flac" name is written as FLAC, converted from the full 24 bits.
 std::optional<int> CorvantaQT::ExportTo(const QString& path, uint32_t row)
 {
     QSaveFile file;
@@ -106,7 +115,7 @@ std::optional<int> CorvantaQT::ExportTo(const QString& path, uint32_t row)
     WriteSetting(kSaveDirKey, FolderOf(path));
     BeginOperation(OpExport);
     return ExportSongTo(file, m_songList, *find_model(m_pUSBPort->device_info().model_id)->song_area, row,
-                        kExportRate, this);
+                        ExportFormatForName(path), this);
 }
 
 // ---- Import ----
@@ -122,7 +131,7 @@ void CorvantaQT::OnDownloadSong()
         if (!Prompt().AskYesNo(QStringLiteral("Overwrite warning"), text))
             return;
     }
-    const QString path = Prompt().OpenFileName(kWavCaption, ReadSetting(kLoadDirKey), kWavFilter);
+    const QString path = Prompt().OpenFileName(kWavCaption, ReadSetting(kLoadDirKey), OpenFilter());
     if (path.isEmpty())
         return;
     if (!SongPageStillValid(false)) {
@@ -132,7 +141,7 @@ void CorvantaQT::OnDownloadSong()
     WriteSetting(kLoadDirKey, FolderOf(path));
     const int row = m_nCurSong;
     BeginOperation(OpImport);
-    // A WAV file that was refused has shown its message; nothing was written.
+    // A file that was refused has shown its message; nothing was written.
     if (const std::optional<int> code = ImportFrom(path, uint32_t(row))) {
         ShowResult(*code);
         // A song too large or converted to nothing never reached the pedal.

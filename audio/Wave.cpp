@@ -104,40 +104,35 @@ bool CWave::load(const QString& path)
     return read_from(file);
 }
 
-bool CWave::read_from(QIODevice& device)
+bool ReadWaveHeader(QIODevice& device, WaveHeader& header, QString& problem)
 {
-    const QByteArray name = DeviceName(device).toLocal8Bit();
     char id[8];
     if (!ReadExact(device, id, 4) || std::memcmp(id, "RIFF", 4) != 0) {
-        ShowMessage("Wave file '%s' RIFF not found", name.constData());
+        problem = QStringLiteral("RIFF not found");
         return false;
     }
     uint8_t size[4];
-    if (!ReadExact(device, size, 4) || !ReadExact(device, id, 8) || std::memcmp(id, "WAVEfmt ", 8) != 0) {
-        ShowMessage("Wave file '%s' WAVEfmt not found", name.constData());
+    if (!ReadExact(device, size, 4) || !ReadExact(device, id, 8) || std::memcmp(id, "WAVEfmt ", 8) != 0 ||
+        !ReadExact(device, size, 4)) {
+        problem = QStringLiteral("WAVEfmt not found");
         return false;
     }
     // The format chunk: its first 18 bytes are the record, bytes 24-25 the
     // sub-format of an extensible record; the rest is skipped.
     uint8_t chunk[kFormatChunkRead] = {};
-    if (!ReadExact(device, size, 4)) {
-        ShowMessage("Wave file '%s' WAVEfmt not found", name.constData());
-        return false;
-    }
     const uint64_t formatSize = frame::GetLE(size, 4);
     const qint64 formatStart = device.pos();
     device.read(reinterpret_cast<char*>(chunk), qint64(std::min<uint64_t>(formatSize, kFormatChunkRead)));
     uint8_t record[WaveFormat::kSize] = {};
     std::memcpy(record, chunk, size_t(std::min<uint64_t>(formatSize, WaveFormat::kSize)));
     const WaveFormat format = WaveFormat::FromBytes(record);
-    const uint16_t subFormat = formatSize >= kFormatChunkRead ? uint16_t(frame::GetLE(chunk + 24, 2)) : 0;
     uint64_t next = uint64_t(formatStart) + formatSize + (formatSize & 1);
 
     // Chunks other tools put before the audio ("LIST", "fact", "JUNK", ...) are skipped.
     uint64_t dataSize = 0;
     for (;;) {
         if (!device.seek(qint64(next)) || !ReadExact(device, id, 4) || !ReadExact(device, size, 4)) {
-            ShowMessage("Wave file '%s' data segment not found", name.constData());
+            problem = QStringLiteral("data segment not found");
             return false;
         }
         dataSize = frame::GetLE(size, 4);
@@ -146,22 +141,35 @@ bool CWave::read_from(QIODevice& device)
         next = uint64_t(device.pos()) + dataSize + (dataSize & 1);
     }
     if (format.nBlockAlign == 0 || format.nSamplesPerSec == 0 || format.nAvgBytesPerSec == 0) {
-        ShowMessage("Wave file '%s' has an unusable format: %u bytes per frame, %u frames and %u bytes per second",
-                    name.constData(), format.nBlockAlign, format.nSamplesPerSec, format.nAvgBytesPerSec);
+        problem = QString::asprintf("has an unusable format: %u bytes per frame, %u frames and %u bytes per second",
+                                    format.nBlockAlign, format.nSamplesPerSec, format.nAvgBytesPerSec);
         return false;
     }
-    // Only the whole frames the file really holds are allocated.
+    header.format = format;
+    header.subFormat = formatSize >= kFormatChunkRead ? uint16_t(frame::GetLE(chunk + 24, 2)) : 0;
+    // Only the whole frames the file really holds count.
     const uint64_t available = uint64_t(std::max<qint64>(device.size() - device.pos(), 0));
-    const uint64_t frames = std::min<uint64_t>(std::min(dataSize, available) / format.nBlockAlign, UINT32_MAX);
-    const uint64_t bytes = frames * format.nBlockAlign;
-    std::unique_ptr<uint8_t[]> samples(frames ? new uint8_t[bytes] : nullptr);
-    if (frames) {
+    header.frames = std::min<uint64_t>(std::min(dataSize, available) / format.nBlockAlign, UINT32_MAX);
+    return true;
+}
+
+bool CWave::read_from(QIODevice& device)
+{
+    WaveHeader header;
+    QString problem;
+    if (!ReadWaveHeader(device, header, problem)) {
+        ShowMessage(QStringLiteral("Wave file '%1' %2").arg(DeviceName(device), problem));
+        return false;
+    }
+    const uint64_t bytes = header.frames * header.format.nBlockAlign;
+    std::unique_ptr<uint8_t[]> samples(header.frames ? new uint8_t[bytes] : nullptr);
+    if (header.frames) {
         const qint64 got = std::max<qint64>(device.read(reinterpret_cast<char*>(samples.get()), qint64(bytes)), 0);
         std::memset(samples.get() + got, 0, size_t(bytes - uint64_t(got)));
     }
-    m_format = format;
-    m_subFormat = subFormat;
-    set_samples(std::move(samples), uint32_t(frames));
+    m_format = header.format;
+    m_subFormat = header.subFormat;
+    set_samples(std::move(samples), uint32_t(header.frames));
     return true;
 }
 

@@ -29,6 +29,26 @@ constexpr uint16_t kWaveTagPcm = 1;
 constexpr uint16_t kWaveTagFloat = 3;
 constexpr uint16_t kWaveTagExtensible = 0xFFFE;
 
+// The source rates the conversion takes: outside them the output size that
+// follows from the rate is absurd (a 1 Hz header) or the file is no audio.
+constexpr uint32_t kMinConvertRate = 1000;
+constexpr uint32_t kMaxConvertRate = 768000;
+inline bool IsConvertibleRate(uint32_t rate) { return rate >= kMinConvertRate && rate <= kMaxConvertRate; }
+
+// What the chunks before a WAV file's samples say.
+struct WaveHeader {
+    WaveFormat format;
+    uint16_t subFormat = 0;  // of an extensible record, else 0
+    uint64_t frames = 0;     // the whole frames the file really holds
+
+    // The tag that decides integer or float: the sub-format of an extensible record.
+    uint16_t EffectiveTag() const { return format.wFormatTag == kWaveTagExtensible ? subFormat : format.wFormatTag; }
+};
+
+// Reads the chunks up to the first sample, where it leaves the device; on
+// failure false with the reason ("RIFF not found", ...) and nothing shown.
+bool ReadWaveHeader(QIODevice& device, WaveHeader& header, QString& problem);
+
 class CWaveBuffer {
 public:
     CWaveBuffer() = default;
@@ -60,29 +80,28 @@ public:
     // Writes the WAV file; false when any write fails.
     bool write_to(QIODevice& device) const;
 
-    // To 24-bit integer PCM with these channels (1 or 2) and rate.
-    void convert(uint16_t channels, uint32_t rate);
+    // To 24-bit integer PCM with these channels (1 or 2) and rate, through
+    // 16-bit samples. False, with the object unchanged, when the source rate
+    // is out of bounds or the resampler failed.
+    bool convert(uint16_t channels, uint32_t rate);
+    // The same from 24-bit integer PCM at full resolution, without the
+    // 16-bit step.
+    bool convert_full(uint16_t channels, uint32_t rate);
 
     const WaveFormat& format() const { return m_format; }
     uint32_t frame_count() const { return m_buffer.frame_count; }
     const uint8_t* samples() const { return m_buffer.samples.get(); }
     uint64_t data_size() const { return uint64_t(m_format.nBlockAlign) * m_buffer.frame_count; }
     // The tag that decides integer or float: the sub-format of an extensible record.
-    uint16_t effective_tag() const { return m_format.wFormatTag == kWaveTagExtensible ? m_subFormat : m_format.wFormatTag; }
+    uint16_t effective_tag() const { return WaveHeader{m_format, m_subFormat}.EffectiveTag(); }
 
     // True when the record is one of the layouts the conversion reads.
     bool IsConvertible() const;
-    // Frames the conversion can produce from frames at fromRate to toRate:
-    // the output capacity handed to the resampler, in 64 bits.
-    static uint64_t ConvertedCapacity(uint32_t fromRate, uint32_t toRate, uint64_t frames);
     // The record convert() makes.
     static WaveFormat TargetFormat(uint16_t channels, uint32_t rate);
 
 private:
-    enum class Layout { None, Int16Mono, Int24Mono, Int16Stereo, Int24Stereo, Int32Stereo, FloatStereo };
-    Layout SourceLayout() const;
-    uint8_t* convert_channel(bool first, const WaveFormat& target, uint8_t* destination, uint64_t capacity) const;
-    void ExtractChannel(Layout layout, bool first, int16_t* out) const;
+    void take_converted(const WaveFormat& target, std::unique_ptr<uint8_t[]> samples, uint64_t frames);
 
     CWaveBuffer m_buffer;
     WaveFormat m_format;

@@ -1,14 +1,21 @@
 // Benchmarks of the conversion: a 5-minute import next to sox on the same
-// file, and the export of the largest stereo song with its peak memory.
+// file, the export of the largest stereo song with its peak memory, and the
+// peak memory of importing long files next to the size of their song.
+#include "AudioImport.h"
 #include "Wave.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -70,7 +77,114 @@ void BM_ExportLargestStereoSong(benchmark::State& state)
     state.counters["song_MiB"] = kBytes / 1048576.0;
 }
 
+// A 24-bit stereo WAV header claiming seconds of audio at rate, in a sparse
+// file of that length (silence); with a JUNK chunk first it is read by
+// libsndfile instead of the WAV reader.
+QString SparseWav(const QString& path, uint32_t rate, uint32_t seconds, bool junkFirst)
+{
+    const uint64_t data = uint64_t(rate) * seconds * 6;
+    QByteArray h("RIFF\0\0\0\0WAVE", 12);
+    if (junkFirst)
+        h += QByteArray("JUNK\x1c\0\0\0", 8) + QByteArray(28, '\0');
+    WaveFormat f;
+    f.nChannels = 2;
+    f.nSamplesPerSec = rate;
+    f.nAvgBytesPerSec = rate * 6;
+    f.nBlockAlign = 6;
+    f.wBitsPerSample = 24;
+    uint8_t record[WaveFormat::kSize];
+    f.ToBytes(record);
+    h += QByteArray("fmt \x10\0\0\0", 8) + QByteArray(reinterpret_cast<const char*>(record), 16) + "data";
+    for (int i = 0; i < 4; ++i)
+        h += char(data >> (8 * i));
+    const uint64_t riff = uint64_t(h.size()) + data - 8;
+    for (int i = 0; i < 4; ++i)
+        h[4 + i] = char(riff >> (8 * i));
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(h);
+    file.resize(h.size() + qint64(data));
+    return path;
+}
+
+// Runs work in a child process: its peak resident memory above what it
+// started with, in MiB; negative when work failed.
+double PeakInChildMiB(const std::function<bool()>& work)
+{
+    int pipeEnds[2];
+    if (pipe(pipeEnds) != 0)
+        return -1;
+    if (fork() == 0) {
+        const double start = PeakResidentMiB();
+        const double peak = work() ? PeakResidentMiB() - start : -1;
+        (void)!write(pipeEnds[1], &peak, sizeof peak);
+        _exit(0);
+    }
+    double peak = -1;
+    (void)!read(pipeEnds[0], &peak, sizeof peak);
+    wait(nullptr);
+    close(pipeEnds[0]);
+    close(pipeEnds[1]);
+    return peak;
+}
+
+// The largest songs of the mono current-format model and of the stereo model.
+constexpr uint64_t kLargestMonoSong = 160ull * 64 * 4032;
+constexpr uint64_t kLargestStereoSong = 650ull * 64 * 4092;
+
+// state.range(0): minutes, (1): rate, (2): song channels, (3): JUNK first.
+void BM_ImportPeakMemory(benchmark::State& state)
+{
+    const auto minutes = uint32_t(state.range(0)), rate = uint32_t(state.range(1));
+    const auto channels = uint16_t(state.range(2));
+    QTemporaryDir dir;
+    const QString path = SparseWav(dir.filePath("long.wav"), rate, minutes * 60, state.range(3) != 0);
+    ImportRequest request;
+    request.channels = channels;
+    request.maxBytes = channels == 1 ? kLargestMonoSong : kLargestStereoSong;
+    const double songBytes = double(minutes) * 60 * 46875 * 3 * channels;
+    const ImportResult expected = songBytes > double(request.maxBytes) ? ImportResult::TooLarge : ImportResult::Converted;
+    double peak = 0;
+    for (auto _ : state)
+        peak = PeakInChildMiB([&] {
+            CWave song;
+            return ImportAudioFile(path, request, song) == expected;
+        });
+    if (peak < 0)
+        state.SkipWithError("the import did not end as expected");
+    state.counters["file_MiB"] = double(QFileInfo(path).size()) / 1048576.0;
+    state.counters["song_MiB"] = songBytes / 1048576.0;
+    state.counters["refused"] = expected == ImportResult::TooLarge ? 1 : 0;
+    state.counters["peak_MiB"] = peak;
+}
+
+// The same file read whole and converted in memory, as the import did before.
+void BM_WholeFileImportAsBefore(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString path = SparseWav(dir.filePath("long.wav"), 192000, 600, false);
+    double peak = 0;
+    for (auto _ : state)
+        peak = PeakInChildMiB([&] {
+            CWave wave;
+            return wave.load(path) && wave.convert(2, 46875);
+        });
+    state.counters["song_MiB"] = 600.0 * 46875 * 6 / 1048576.0;
+    state.counters["peak_MiB"] = peak;
+}
+
 }  // namespace
 
+BENCHMARK(BM_ImportPeakMemory)
+    ->ArgNames({"minutes", "rate", "channels", "junk_first"})
+    ->Args({60, 48000, 2, 0})
+    ->Args({60, 48000, 2, 1})
+    ->Args({10, 192000, 1, 0})
+    ->Args({10, 192000, 2, 0})
+    ->Args({10, 192000, 2, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+BENCHMARK(BM_WholeFileImportAsBefore)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();
 BENCHMARK(BM_ImportFiveMinutesNextToSox)->Iterations(3)->Unit(benchmark::kSecond)->UseRealTime();
 BENCHMARK(BM_ExportLargestStereoSong)->Iterations(1)->Unit(benchmark::kSecond)->UseRealTime();

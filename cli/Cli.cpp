@@ -5,6 +5,7 @@
 #include "CliVerbs.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -25,6 +26,21 @@ void PrintHelp(const CliVerb* verb)
     std::printf("\nExit status: 0 success, 1 failure, 2 usage error.\n");
 }
 
+// The first of the verb options given that the verb does not take.
+QString OptionNotTaken(const CliRequest& request, const CliVerb& verb)
+{
+    const QStringList taken = QString::fromLatin1(verb.options).split(' ', Qt::SkipEmptyParts);
+    const std::pair<bool, const char*> given[] = {{!request.format.isEmpty(), "--format"},
+                                                  {request.native, "--native"},
+                                                  {request.hq, "--hq"},
+                                                  {request.mix, "--mix"}};
+    for (const auto& [set, name] : given) {
+        if (set && !taken.contains(QLatin1String(name)))
+            return QLatin1String(name);
+    }
+    return {};
+}
+
 }  // namespace
 
 int RunCli(const QStringList& arguments, IMidiService& midi)
@@ -39,7 +55,17 @@ int RunCli(const QStringList& arguments, IMidiService& midi)
             request.yes = true;
         else if (a == "--any-model")
             request.anyModel = true;
-        else if (a == "--port") {
+        else if (a == "--native")
+            request.native = true;
+        else if (a == "--hq")
+            request.hq = true;
+        else if (a == "--mix")
+            request.mix = true;
+        else if (a == "--format") {
+            if (++i == arguments.size() || (arguments[i] != "wav" && arguments[i] != "flac"))
+                return CliUsageError("--format needs wav or flac");
+            request.format = arguments[i];
+        } else if (a == "--port") {
             if (++i == arguments.size())
                 return CliUsageError("--port needs a port name");
             request.port = arguments[i];
@@ -63,6 +89,8 @@ int RunCli(const QStringList& arguments, IMidiService& midi)
         return CliUsageError(QStringLiteral("%1 takes no --yes").arg(verb->name));
     if (request.anyModel && !verb->takesAnyModel)
         return CliUsageError(QStringLiteral("%1 takes no --any-model").arg(verb->name));
+    if (const QString unknown = OptionNotTaken(request, *verb); !unknown.isEmpty())
+        return CliUsageError(QStringLiteral("%1 takes no %2").arg(verb->name, unknown));
     CCliPrompt prompt(request.yes, request.anyModel);
     return verb->run(request, midi);
 }

@@ -211,8 +211,12 @@ int Export(const CliRequest& request, IMidiService& midi)
     if (!row)
         return kExitFailed;
     WriteSetting("/Config/WavSaveDir", FolderOf(path));
+    ExportFormat format;
+    format.rate = request.native ? session.Area().sample_rate : kExportRate;
+    format.fullResolution = request.hq;
+    format.flac = request.format == "flac";
     CCliProgress progress;
-    return ShowSongResult(ExportSongTo(file, session.songs, session.Area(), *row, kExportRate, &progress));
+    return ShowSongResult(ExportSongTo(file, session.songs, session.Area(), *row, format, &progress));
 }
 
 int Import(const CliRequest& request, IMidiService& midi)
@@ -235,7 +239,8 @@ int Import(const CliRequest& request, IMidiService& midi)
     WriteSetting("/Config/WavLoadDir", FolderOf(path));
     CWave wave;
     CCliProgress progress;
-    const std::optional<int> code = ImportSongFrom(path, wave, session.songs, session.Area(), *row, &progress);
+    const std::optional<int> code =
+        ImportSongFrom(path, wave, session.songs, session.Area(), *row, &progress, request.mix);
     return code ? ShowSongResult(*code) : kExitFailed;
 }
 
@@ -380,13 +385,19 @@ const std::vector<CliVerb>& CliVerbs()
          0, 0, false, false, Info},
         {"list", "", "one line per song slot, as the window lists them", "Prints one line per slot with the window's list text.",
          0, 0, false, false, List},
-        {"export", "SLOT FILE.wav", "export a song as a 48,000 Hz WAV file",
-         "Exports the song of SLOT as a 48,000 Hz WAV file; an existing FILE keeps its content on failure.", 2, 2,
-         false, false, Export},
-        {"import", "FILE.wav SLOT [--yes]", "import a WAV file into a slot",
-         "Imports FILE into SLOT, converted to the pedal's format. A used slot is overwritten only when the\n"
-         "question is answered yes (--yes, or y on a terminal).",
-         2, 2, true, false, Import},
+        {"export", "SLOT FILE [--format wav|flac] [--native] [--hq]", "export a song as a 48,000 Hz WAV file",
+         "Exports the song of SLOT as a 48,000 Hz 24-bit WAV file, converted through 16 bits as the window does;\n"
+         "an existing FILE keeps its content on failure.\n"
+         "  --format flac  write FLAC instead of WAV\n"
+         "  --native       the pedal's own audio untouched: 46,875 Hz, 24-bit\n"
+         "  --hq           convert from the full 24 bits, without the 16-bit step",
+         2, 2, false, false, Export, "--format --native --hq"},
+        {"import", "FILE SLOT [--yes] [--mix]", "import an audio file into a slot",
+         "Imports FILE (WAV, AIFF, FLAC, Ogg, MP3 and whatever else libsndfile reads) into SLOT, converted to\n"
+         "the pedal's format. A used slot is overwritten only when the question is answered yes (--yes, or y\n"
+         "on a terminal). For a one-channel pedal the first channel is taken; --mix takes the mean of all\n"
+         "channels instead.",
+         2, 2, true, false, Import, "--mix"},
         {"delete", "SLOT [--yes]", "delete a song",
          "Deletes the song of SLOT after a question; --yes answers it. Without --yes and without a terminal on\n"
          "standard input the song is kept.",

@@ -11,6 +11,10 @@ struct CliRequest {
     QString port;            // --port NAME, empty: the port search
     bool yes = false;        // --yes
     bool anyModel = false;   // --any-model
+    QString format;          // --format wav|flac (export), empty: wav
+    bool native = false;     // --native (export)
+    bool hq = false;         // --hq (export)
+    bool mix = false;        // --mix (import)
     QStringList positional;  // the verb's arguments
 };
 
@@ -24,6 +28,8 @@ struct CliVerb {
     bool takesYes;
     bool takesAnyModel;
     int (*run)(const CliRequest& request, IMidiService& midi);
+    // The verb's own options beyond --yes and --any-model, e.g. "--native --hq".
+    const char* options = "";
 };
 
 constexpr const char* kCliUsage =

@@ -126,7 +126,7 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
         if (!OpenFileOrWarn(file, dir.filePath(name + kPartialSuffix)))
             return RemovePartials(dir, manifest);
         ExportedAudio audio;
-        const int code = ExportSongTo(file, songs, *area, row, area->sample_rate, progress, &audio);
+        const int code = ExportSongTo(file, songs, *area, row, ExportFormat{area->sample_rate}, progress, &audio);
         if (code != SongOk) {
             ShowMessage(QStringLiteral("Song %1: %2").arg(row + 1).arg(SongResultText(code)));
             return RemovePartials(dir, manifest);

@@ -1,9 +1,10 @@
 #include "SongTransfer.h"
 
+#include "AudioImport.h"
 #include "LooperSongList.h"
-#include "Prompt.h"
 #include "SongGeometry.h"
 #include "SongResult.h"
+#include "SoundFile.h"
 #include "Wave.h"
 
 #include <QCryptographicHash>
@@ -25,8 +26,25 @@ QString DamagedSongText(CLooperSongList& songs, uint32_t row)
         .arg(SongListText(songs, row));
 }
 
-int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row, uint32_t rate,
-                 QObject* progress, ExportedAudio* audio)
+ExportFormat ExportFormatForName(const QString& path)
+{
+    ExportFormat format;
+    format.flac = format.fullResolution = path.endsWith(QLatin1String(".flac"), Qt::CaseInsensitive);
+    return format;
+}
+
+namespace {
+
+bool Convert(CWave& wave, const SongAreaParams& area, const ExportFormat& format)
+{
+    const uint16_t channels = uint16_t(area.channels);
+    return format.fullResolution ? wave.convert_full(channels, format.rate) : wave.convert(channels, format.rate);
+}
+
+}  // namespace
+
+int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row,
+                 const ExportFormat& format, QObject* progress, ExportedAudio* audio)
 {
     const uint32_t size = songs.song(row)->get_song_size();
     std::unique_ptr<uint8_t[]> buffer(new uint8_t[size]);
@@ -35,36 +53,38 @@ int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& 
         return code;
     CWave wave;
     wave.set_format(uint16_t(area.channels), area.sample_rate, uint16_t(area.bits_per_sample));
-    wave.set_samples(std::move(buffer), size / (area.bits_per_sample / 8 * area.channels));
-    wave.convert(uint16_t(area.channels), rate);
+    const uint32_t frames = size / (area.bits_per_sample / 8 * area.channels);
+    wave.set_samples(std::move(buffer), frames);
+    // A resampler that failed or made nothing of a song fails the export.
+    if (!Convert(wave, area, format) || (frames > 0 && wave.frame_count() == 0))
+        return kCommandFailed;
     if (audio) {
         audio->bytes = qint64(wave.data_size());
         audio->sha256 = QCryptographicHash::hash(
             QByteArray::fromRawData(reinterpret_cast<const char*>(wave.samples()), int(wave.data_size())),
             QCryptographicHash::Sha256);
     }
-    return wave.write_to(file) && file.commit() ? SongOk : kCommandFailed;
+    const bool written = format.flac ? WriteFlac(file, wave) : wave.write_to(file);
+    return written && file.commit() ? SongOk : kCommandFailed;
 }
 
 std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongList& songs, const SongAreaParams& area,
-                                  uint32_t row, QObject* progress)
+                                  uint32_t row, QObject* progress, bool mix)
 {
-    if (!wave.load(path))
+    ImportRequest request;
+    request.channels = uint16_t(area.channels);
+    request.rate = area.sample_rate;
+    request.mix = mix;
+    request.maxBytes = uint64_t(area.max_song_blocks) * BlockBytes(area);
+    switch (ImportAudioFile(path, request, wave)) {
+    case ImportResult::Refused:
         return std::nullopt;
-    const WaveFormat& f = wave.format();
-    if (wave.frame_count() > 0 && !wave.IsConvertible()) {
-        ShowMessage("Wave file '%s' format not supported: %u channels of %u bits, format tag 0x%04X",
-                    path.toLocal8Bit().constData(), f.nChannels, f.wBitsPerSample, wave.effective_tag());
-        return std::nullopt;
-    }
-    // The converted size, worked out before converting anything.
-    const uint64_t frames =
-        (uint64_t(wave.frame_count()) * area.sample_rate + f.nSamplesPerSec - 1) / f.nSamplesPerSec;
-    if (BlocksFor(area, frames * 3 * area.channels) > area.max_song_blocks)
+    case ImportResult::TooLarge:
         return SongTooLarge;
-    const bool hadFrames = wave.frame_count() > 0;
-    wave.convert(uint16_t(area.channels), area.sample_rate);
-    if (hadFrames && wave.frame_count() == 0)
-        return kCommandFailed;  // nothing came out of the conversion: keep the song
+    case ImportResult::Failed:
+        return kCommandFailed;
+    case ImportResult::Converted:
+        break;
+    }
     return songs.write_song(row, wave.samples(), uint32_t(wave.data_size()), progress);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The song commands shared by the window and the command line: the list
-// text of a slot, export of a song to a WAV file and import of a WAV file
-// into a slot. Qt Core only.
+// text of a slot, export of a song to a WAV or FLAC file and import of an
+// audio file into a slot. Qt Core only.
 #include "DeviceModels.h"
 
 #include <QByteArray>
@@ -16,8 +16,8 @@ class QSaveFile;
 
 // The rate of an exported WAV file.
 constexpr uint32_t kExportRate = 48000;
-// A failure of the command's own steps (a WAV that converts to nothing, an
-// export that could not be written); shown as "Failed !".
+// A failure of the command's own steps (a file that converts to nothing, a
+// resampler failure, an export that could not be written); shown as "Failed !".
 constexpr int kCommandFailed = -1;
 
 // "Song 005 -- (0.13  MB)", "Song 005 -- (Empty)" or "Song 005 -- (Damaged)".
@@ -25,19 +25,30 @@ QString SongListText(CLooperSongList& songs, uint32_t row);
 // Why the song of a damaged slot cannot be exported, and what can be done.
 QString DamagedSongText(CLooperSongList& songs, uint32_t row);
 
+// How an exported song is written: its rate (the pedal's own rate leaves
+// the samples untouched), through 16 bits as the pedal's companion always
+// did or from the full 24 bits, as WAV or as FLAC.
+struct ExportFormat {
+    uint32_t rate = kExportRate;
+    bool fullResolution = false;
+    bool flac = false;
+};
+// The choice of the window's save dialog: a ".flac" name is FLAC at full resolution.
+ExportFormat ExportFormatForName(const QString& path);
+
 // Reads the song of row and writes it to file, an open QSaveFile that is
-// committed on success, converted to rate (the pedal's own rate leaves the
-// samples untouched). With audio, also the length and SHA-256 of the samples
-// written. Returns a song result code or kCommandFailed.
+// committed on success. With audio, also the length and SHA-256 of the
+// samples written. Returns a song result code or kCommandFailed.
 struct ExportedAudio {
     qint64 bytes = 0;
     QByteArray sha256;
 };
-int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row, uint32_t rate,
-                 QObject* progress, ExportedAudio* audio = nullptr);
+int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row,
+                 const ExportFormat& format, QObject* progress, ExportedAudio* audio = nullptr);
 
-// Loads path into wave, converts it to the pedal's format and writes it into
-// row. None when the file was refused with its message; nothing was sent then,
-// nor for SongTooLarge and kCommandFailed.
+// Reads path into wave converted to the pedal's format (to one channel the
+// first channel, or with mix the mean of all) and writes it into row. None
+// when the file was refused with its message; nothing was sent then, nor for
+// SongTooLarge and kCommandFailed.
 std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongList& songs, const SongAreaParams& area,
-                                  uint32_t row, QObject* progress);
+                                  uint32_t row, QObject* progress, bool mix = false);

@@ -3,7 +3,10 @@
 #include "CorvantaQT.h"
 #include "Frame.h"
 #include "SongSupport.h"
+#include "QtPrompt.h"
 #include "SongResult.h"
+#include "SongTransfer.h"
+#include "SoundFile.h"
 #include "TestSupport.h"
 #include "Wave.h"
 
@@ -23,15 +26,16 @@
 
 namespace {
 
-// A WAV file of a 440 Hz sine, written by the WAV writer.
-QString SineWav(const QString& path, uint32_t rate, uint32_t frames, uint16_t channels = 1)
+// A WAV file of a sine per channel (440 Hz by default), written by the WAV writer.
+QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones = {440})
 {
+    const uint16_t channels = uint16_t(tones.size());
     CWave w;
     w.set_format(channels, rate, 16);
     std::unique_ptr<uint8_t[]> s(new uint8_t[frames * 2 * channels]);
     for (uint32_t i = 0; i < frames; ++i) {
-        const int16_t v = int16_t(12000 * std::sin(2 * M_PI * 440 * i / rate));
         for (uint16_t c = 0; c < channels; ++c) {
+            const int16_t v = int16_t(12000 * std::sin(2 * M_PI * tones[c] * i / rate));
             s[(i * channels + c) * 2] = uint8_t(v);
             s[(i * channels + c) * 2 + 1] = uint8_t(v >> 8);
         }
@@ -41,6 +45,22 @@ QString SineWav(const QString& path, uint32_t rate, uint32_t frames, uint16_t ch
     f.open(QIODevice::WriteOnly);
     w.write_to(f);
     return path;
+}
+
+// Sign changes of one channel of 24-bit frames past a small threshold (the
+// ringing of a resampled edge stays below it): twice the periods of its tone.
+int Crossings(const uint8_t* frames, uint32_t count, int channels, int channel)
+{
+    constexpr int32_t kThreshold = 1 << 16;
+    int crossings = 0, sign = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+        const uint8_t* p = frames + (i * channels + channel) * 3;
+        const int32_t v = int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8;
+        const int now = v > kThreshold ? 1 : v < -kThreshold ? -1 : sign;
+        crossings += sign != 0 && now != sign;
+        sign = now;
+    }
+    return crossings;
 }
 
 class SongPage : public ::testing::Test {
@@ -104,6 +124,12 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) { progress.push_back(v); });
     Import(2, in);
     EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"})) << "no overwrite question for an empty slot";
+    ASSERT_EQ(prompt.dialogs.size(), 1u);
+    const QStringList openFilters = prompt.dialogs[0].filter.split(";;");
+    ASSERT_EQ(openFilters.size(), 2);
+    EXPECT_EQ(openFilters[0], "Wav Files(*.wav)");
+    for (const char* pattern : {"*.flac", "*.mp3", "*.ogg", "*.aiff", "*.wav"})
+        EXPECT_TRUE(openFilters[1].startsWith("Audio Files(") && openFilters[1].contains(pattern)) << pattern;
     EXPECT_TRUE(list->item(2)->text().startsWith("Song 003 -- (0.54  MB)")) << list->item(2)->text().toStdString();
     EXPECT_EQ(list->currentRow(), 2) << "the imported row is selected again";
     EXPECT_EQ(ReadSetting("/Config/WavLoadDir"), dir.path() + "/");
@@ -124,6 +150,8 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     progress.clear();
     window->OnUploadSong();
     EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
+    ASSERT_EQ(prompt.dialogs.size(), 1u);
+    EXPECT_EQ(prompt.dialogs[0].filter, "Wav Files(*.wav);;FLAC Files(*.flac)");
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), dir.path() + "/");
     // One step per page read, none for the page that completes the song.
     std::vector<int> expected;
@@ -183,14 +211,6 @@ TEST_F(SongPage, RefusedFilesSendNothingAndKeepTheSong)
     bad.open(QIODevice::WriteOnly);
     bad.write("not a wave file at all");
     bad.close();
-    // Three channels of 16 bits: a frame size the conversion has no row for.
-    CWave three;
-    three.set_format(3, 48000, 16);
-    three.set_samples(std::unique_ptr<uint8_t[]>(new uint8_t[6000]()), 1000);
-    QFile threeFile(dir.filePath("three.wav"));
-    threeFile.open(QIODevice::WriteOnly);
-    three.write_to(threeFile);
-    threeFile.close();
     // 1 MB at 1 Hz would be 23 billion frames at the pedal's rate.
     CWave slow;
     slow.set_format(1, 1, 16);
@@ -199,13 +219,22 @@ TEST_F(SongPage, RefusedFilesSendNothingAndKeepTheSong)
     slowFile.open(QIODevice::WriteOnly);
     slow.write_to(slowFile);
     slowFile.close();
+    // Twenty minutes of silence: too long for any slot.
+    CWave tooLong;
+    tooLong.set_format(1, 8000, 16);
+    tooLong.set_samples(std::unique_ptr<uint8_t[]>(new uint8_t[19200000]()), 9600000);
+    QFile longFile(dir.filePath("long.wav"));
+    longFile.open(QIODevice::WriteOnly);
+    tooLong.write_to(longFile);
+    longFile.close();
     struct Case {
         QString file;
         QString message;
     };
-    for (const Case& c : {Case{bad.fileName(), "Wave file '" + bad.fileName() + "' RIFF not found"},
-                          Case{threeFile.fileName(), "Wave file '" + threeFile.fileName() + "' format not supported"},
-                          Case{slowFile.fileName(), "File too large!"}}) {
+    for (const Case& c :
+         {Case{bad.fileName(), "Audio file '" + bad.fileName() + "' cannot be read: Format not recognised."},
+          Case{slowFile.fileName(), "Audio file '" + slowFile.fileName() + "' has a sample rate of 1 Hz"},
+          Case{longFile.fileName(), "File too large!"}}) {
         prompt.Clear();
         Import(1, c.file);
         ASSERT_EQ(prompt.texts.size(), 3) << prompt.texts.join('|').toStdString();
@@ -231,9 +260,11 @@ TEST_F(SongPage, ButtonsFollowTheSelectedRow)
 
 TEST_F(SongPage, FileDialogsProposeTheirNamesCaptionsAndFilters)
 {
+    const QString openFilter = "Wav Files(*.wav);;Audio Files(" + ReadableAudioPatterns() + ")";
+    const QString saveFilter = "Wav Files(*.wav);;FLAC Files(*.flac)";
     Import(2, SineWav(dir.filePath("a.wav"), 48000, 20000));
     ASSERT_EQ(prompt.dialogs.size(), 1u);
-    EXPECT_EQ(prompt.dialogs[0], (CScriptedPrompt::Dialog{"Open wav file", "", "Wav Files(*.wav)"}));
+    EXPECT_EQ(prompt.dialogs[0], (CScriptedPrompt::Dialog{"Open wav file", "", openFilter}));
     prompt.Clear();
     list->setCurrentRow(2);
     window->OnUploadSong();  // cancelled
@@ -242,9 +273,9 @@ TEST_F(SongPage, FileDialogsProposeTheirNamesCaptionsAndFilters)
     Import(2, SineWav(dir.filePath("b.wav"), 48000, 20000));
     const QString folder = dir.path() + "/";
     ASSERT_EQ(prompt.dialogs.size(), 3u);
-    EXPECT_EQ(prompt.dialogs[0], (CScriptedPrompt::Dialog{"Open wav file", "./Song 003", "Wav Files(*.wav)"}));
-    EXPECT_EQ(prompt.dialogs[1], (CScriptedPrompt::Dialog{"Open wav file", "./Song 003", "Wav Files(*.wav)"}));
-    EXPECT_EQ(prompt.dialogs[2], (CScriptedPrompt::Dialog{"Open wav file", folder, "Wav Files(*.wav)"}));
+    EXPECT_EQ(prompt.dialogs[0], (CScriptedPrompt::Dialog{"Open wav file", "./Song 003", saveFilter}));
+    EXPECT_EQ(prompt.dialogs[1], (CScriptedPrompt::Dialog{"Open wav file", "./Song 003", saveFilter}));
+    EXPECT_EQ(prompt.dialogs[2], (CScriptedPrompt::Dialog{"Open wav file", folder, openFilter}));
     prompt.Clear();
     list->setCurrentRow(2);
     window->OnUploadSong();
@@ -382,4 +413,63 @@ TEST_F(SongPage, UnplugDuringAnImportFailsAtOnce)
     ASSERT_FALSE(prompt.texts.isEmpty());
     EXPECT_NE(prompt.texts.last(), "Successful !");
     EXPECT_EQ(window->CurrentOperation(), OpIdle);
+}
+
+// Left and right stay apart from the file to the pedal and back, and the
+// save dialog's FLAC choice writes FLAC from the full 24 bits.
+TEST(SongPageStereo, ChannelsKeepTheirTonesThroughImportAndFlacExport)
+{
+    QFile::remove(SettingsFilePath());
+    CScriptedPrompt prompt;
+    QTemporaryDir dir;
+    CPedalRig rig(PedalFor(10006));
+    CorvantaQT window(rig.midi);
+    auto* list = window.findChild<QListWidget*>("m_lstSong");
+    list->setCurrentRow(0);
+    prompt.files.push_back(SineWav(dir.filePath("lr.wav"), 48000, 96000, {440, 1000}));  // two seconds
+    window.OnDownloadSong();
+    ASSERT_EQ(prompt.texts, QStringList({"", "Successful !"}));
+
+    const uint32_t size = window.SongList().song(0)->get_song_size();
+    std::vector<uint8_t> song(size);
+    ASSERT_EQ(window.SongList().read_song(0, song.data(), size, nullptr), SongOk);
+    const uint32_t frames = size / 6;
+    EXPECT_NEAR(frames, 93750, 100);
+    EXPECT_NEAR(Crossings(song.data(), frames, 2, 0), 1760, 10) << "left: 440 Hz";
+    EXPECT_NEAR(Crossings(song.data(), frames, 2, 1), 4000, 10) << "right: 1,000 Hz";
+
+    prompt.Clear();
+    const QString flac = dir.filePath("out.flac");
+    prompt.files.push_back(flac);
+    window.OnUploadSong();
+    ASSERT_EQ(prompt.texts, QStringList({"", "Successful !"}));
+    QFile file(flac);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.read(4), "fLaC");
+    const QString decoded = dir.filePath("decoded.wav");
+    ASSERT_EQ(QProcess::execute("sox", {flac, "-b", "24", decoded}), 0);
+    CWave back;
+    ASSERT_TRUE(back.load(decoded));
+    EXPECT_EQ(back.format().nSamplesPerSec, 48000u);
+    EXPECT_EQ(back.format().nChannels, 2);
+    EXPECT_NEAR(back.frame_count(), frames * 48000.0 / 46875, 3);
+    EXPECT_NEAR(Crossings(back.samples(), back.frame_count(), 2, 0), 1760, 10);
+    EXPECT_NEAR(Crossings(back.samples(), back.frame_count(), 2, 1), 4000, 10);
+    int lowBytesSet = 0;
+    for (uint32_t i = 0; i < back.frame_count(); ++i)
+        lowBytesSet += back.samples()[i * 6] != 0;
+    EXPECT_GT(lowBytesSet, int(back.frame_count()) / 2) << "converted from the full 24 bits";
+    QFile::remove(SettingsFilePath());
+}
+
+TEST(SaveDialog, ANameWithoutSuffixTakesTheSuffixOfALaterFilter)
+{
+    const QString filters = "Wav Files(*.wav);;FLAC Files(*.flac)";
+    EXPECT_EQ(NameForChosenFilter("/m/Song 003", filters, "FLAC Files(*.flac)"), "/m/Song 003.flac");
+    EXPECT_EQ(NameForChosenFilter("/m/Song 003", filters, "Wav Files(*.wav)"), "/m/Song 003") << "as typed";
+    EXPECT_EQ(NameForChosenFilter("/m/take.wav", filters, "FLAC Files(*.flac)"), "/m/take.wav");
+    EXPECT_EQ(NameForChosenFilter("", filters, "FLAC Files(*.flac)"), "") << "cancelled";
+    EXPECT_EQ(ExportFormatForName("/m/Song 003.flac").flac, true);
+    EXPECT_EQ(ExportFormatForName("/m/Song 003.FLAC").fullResolution, true);
+    EXPECT_EQ(ExportFormatForName("/m/Song 003").flac, false);
 }

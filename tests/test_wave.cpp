@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTextCodec>
 
 #include <gtest/gtest.h>
 
@@ -208,6 +209,18 @@ TEST(WaveReader, RefusesFilesThatLackTheirChunksWithTheirMessages)
     }
 }
 
+TEST(WaveReader, MessagesKeepTheFileNameWhateverTheLocaleCodec)
+{
+    CScriptedPrompt prompt;
+    QTextCodec* const locale = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("GB18030"));  // as the window sets it
+    const QString path = WriteBytes("Canción.wav", {'R', 'I', 'F', 'X'});
+    CWave wave;
+    EXPECT_FALSE(wave.load(path));
+    QTextCodec::setCodecForLocale(locale);
+    EXPECT_EQ(prompt.texts, QStringList("Wave file '" + path + "' RIFF not found"));
+}
+
 TEST(WaveReader, TrustsNoDataSizeBeyondTheFile)
 {
     CScriptedPrompt prompt;
@@ -376,4 +389,55 @@ TEST(Conversion, ExactFormatIsLeftAloneAndALyingByteRateCannotOverrun)
     ASSERT_TRUE(liar.read_from(b));
     liar.convert(2, 48000);
     EXPECT_NEAR(double(liar.frame_count()), 5000.0 * 48000 / 44100, 3.0);
+}
+
+TEST(Conversion, SourceRatesOutsideTheBoundsAreRefusedUnchanged)
+{
+    for (const uint32_t rate : {1u, 999u, 768001u, 4000000000u}) {
+        CWave w = Made(kWaveTagPcm, 1, 16, rate, Repeat({1, 0}, 3000));
+        EXPECT_FALSE(w.convert(1, 46875)) << rate;
+        EXPECT_EQ(w.format().nSamplesPerSec, rate);
+        EXPECT_EQ(w.frame_count(), 3000u);
+    }
+    for (const uint32_t rate : {1000u, 768000u}) {
+        CWave w = Made(kWaveTagPcm, 1, 16, rate, Repeat({1, 0}, 30000));
+        EXPECT_TRUE(w.convert(1, 46875)) << rate;
+        EXPECT_NEAR(double(w.frame_count()), 30000.0 * 46875 / rate, 2.0) << rate;
+    }
+}
+
+TEST(Conversion, AStereoConversionThatMakesNoFramesLeavesAnEmptyWave)
+{
+    // One frame at 96 kHz is less than half a frame at 46,875 Hz.
+    CWave w = Made(kWaveTagPcm, 1, 16, 96000, {0x10, 0x20});
+    EXPECT_TRUE(w.convert(2, 46875));
+    EXPECT_EQ(w.frame_count(), 0u);
+    EXPECT_EQ(w.samples(), nullptr);
+    EXPECT_EQ(w.format(), CWave::TargetFormat(2, 46875));
+}
+
+TEST(Conversion, FullResolutionKeepsTheLowBitsThatTheSixteenBitPathDrops)
+{
+    // 24-bit stereo with a different ramp in each channel, the low byte set.
+    Bytes frames;
+    for (int i = 0; i < 20000; ++i) {
+        const int32_t left = (i % 200 - 100) * 40000 + 0x17, right = -left / 2 + 0x2B;
+        for (int32_t v : {left, right})
+            frames.insert(frames.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16)});
+    }
+    CWave full = Made(kWaveTagPcm, 2, 24, 46875, frames);
+    CWave sixteen = Made(kWaveTagPcm, 2, 24, 46875, frames);
+    ASSERT_TRUE(full.convert_full(2, 48000));
+    ASSERT_TRUE(sixteen.convert(2, 48000));
+    EXPECT_EQ(full.format(), CWave::TargetFormat(2, 48000));
+    EXPECT_EQ(full.frame_count(), sixteen.frame_count());
+    int lowBytesSet = 0;
+    for (uint32_t i = 0; i < full.frame_count(); ++i) {
+        lowBytesSet += full.samples()[i * 6] != 0;
+        EXPECT_EQ(sixteen.samples()[i * 6], 0);
+        // The same audio: within a step of 16 bits of each other, channel by channel.
+        for (int ch = 0; ch < 2; ++ch)
+            ASSERT_NEAR(Sample24(full, i, ch), Sample24(sixteen, i, ch), 3 * 256) << i << " " << ch;
+    }
+    EXPECT_GT(lowBytesSet, int(full.frame_count()) / 2);
 }

@@ -1,0 +1,145 @@
+#include "AudioImport.h"
+
+#include "AppFiles.h"
+#include "Prompt.h"
+#include "Resample.h"
+#include "SoundFile.h"
+#include "Wave.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int64_t kBlockFrames = 65536;
+// A decoder may end a little short of the length its header estimates (an
+// MP3 without a frame count); more than this share missing is a damaged file.
+constexpr double kShortestRead = 0.98;
+
+bool RateRefused(const QString& path, uint64_t rate)
+{
+    if (rate <= kMaxConvertRate && IsConvertibleRate(uint32_t(rate)))
+        return false;
+    ShowMessage(QStringLiteral("Audio file '%1' has a sample rate of %2 Hz: only 1,000 to 768,000 Hz can be imported")
+                    .arg(path)
+                    .arg(rate));
+    return true;
+}
+
+void ShowUnreadable(const QString& path, const QString& reason)
+{
+    ShowMessage(QStringLiteral("Audio file '%1' cannot be read: %2").arg(path, reason));
+}
+
+// Frames of the song made of frames at fromRate, rounded up as before.
+uint64_t SongFrames(uint64_t frames, uint32_t fromRate, uint32_t toRate)
+{
+    return uint64_t((double(frames) * toRate + fromRate - 1) / fromRate);
+}
+
+bool Fits(uint64_t frames, const ImportRequest& r) { return frames * 3 * r.channels <= r.maxBytes; }
+
+ImportResult Finished(CWave& song, const ImportRequest& r, CFrameSink& sink, uint64_t sourceFrames)
+{
+    if (sourceFrames > 0 && sink.frames() == 0)
+        return ImportResult::Failed;  // nothing came out of the conversion: keep the song
+    const uint64_t frames = sink.frames();
+    song.set_format(r.channels, r.rate, 24);
+    song.set_samples(sink.Take(), uint32_t(frames));
+    return ImportResult::Converted;
+}
+
+// A file already in the song's exact format is taken as it is.
+ImportResult TakeExact(QFile& file, const WaveHeader& h, CWave& song)
+{
+    const uint64_t bytes = h.frames * h.format.nBlockAlign;
+    std::unique_ptr<uint8_t[]> samples(bytes ? new uint8_t[bytes] : nullptr);
+    const qint64 got = bytes ? std::max<qint64>(file.read(reinterpret_cast<char*>(samples.get()), qint64(bytes)), 0) : 0;
+    if (bytes)
+        std::memset(samples.get() + got, 0, size_t(bytes - uint64_t(got)));
+    song.set_format(h.format.nChannels, h.format.nSamplesPerSec, 24);
+    song.set_samples(std::move(samples), uint32_t(h.frames));
+    return ImportResult::Converted;
+}
+
+// The WAV reader's path: the layouts the 16-bit conversion reads.
+ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r, CWave& song)
+{
+    if (RateRefused(file.fileName(), h.format.nSamplesPerSec))
+        return ImportResult::Refused;
+    if (!Fits(SongFrames(h.frames, h.format.nSamplesPerSec, r.rate), r))
+        return ImportResult::TooLarge;
+    if (h.format == CWave::TargetFormat(r.channels, r.rate))
+        return TakeExact(file, h, song);
+    const uint32_t align = h.format.nBlockAlign;
+    CFrameSink sink(r.channels, ResampledFrames(h.format.nSamplesPerSec, r.rate, h.frames), r.maxBytes / (3 * r.channels));
+    CPcm16Converter converter(h.format, h.EffectiveTag(), r.channels, r.rate);
+    std::vector<uint8_t> block(size_t(kBlockFrames) * align);
+    for (uint64_t at = 0; at < h.frames; at += kBlockFrames) {
+        const size_t n = size_t(std::min<uint64_t>(kBlockFrames, h.frames - at));
+        const qint64 got = std::max<qint64>(file.read(reinterpret_cast<char*>(block.data()), qint64(n * align)), 0);
+        std::fill(block.begin() + got, block.begin() + ptrdiff_t(n * align), 0);
+        if (!converter.Feed(block.data(), n, sink))
+            return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
+    }
+    if (!converter.Finish(sink))
+        return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
+    return Finished(song, r, sink, h.frames);
+}
+
+// Everything else, through libsndfile at full resolution.
+ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& song)
+{
+    CSoundFileReader reader;
+    QString problem;
+    if (!reader.Open(path, problem)) {
+        ShowUnreadable(path, problem);
+        return ImportResult::Refused;
+    }
+    const SF_INFO& info = reader.info();
+    if (RateRefused(path, uint64_t(info.samplerate)))
+        return ImportResult::Refused;
+    const uint64_t frames = uint64_t(std::max<sf_count_t>(info.frames, 0));
+    const uint32_t rate = uint32_t(info.samplerate);
+    if (!Fits(SongFrames(frames, rate, r.rate), r))
+        return ImportResult::TooLarge;
+    CFrameSink sink(r.channels, ResampledFrames(rate, r.rate, frames), r.maxBytes / (3 * r.channels));
+    CFloatConverter converter(rate, uint16_t(info.channels), r.channels, r.rate, r.mix);
+    std::vector<float> block(size_t(kBlockFrames) * size_t(info.channels));
+    uint64_t read = 0;
+    for (int64_t n; (n = reader.Read(block.data(), kBlockFrames)) > 0; read += uint64_t(n)) {
+        if (!converter.Feed(block.data(), size_t(n), sink))
+            return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
+    }
+    problem = reader.ReadProblem();
+    if (problem.isEmpty() && double(read) < double(frames) * kShortestRead)
+        problem = QStringLiteral("it ends after %1 of its %2 frames").arg(read).arg(frames);
+    if (!problem.isEmpty()) {
+        ShowUnreadable(path, problem);
+        return ImportResult::Refused;
+    }
+    if (!converter.Finish(sink))
+        return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
+    return Finished(song, r, sink, read);
+}
+
+}  // namespace
+
+ImportResult ImportAudioFile(const QString& path, const ImportRequest& request, CWave& song)
+{
+    QFile file;
+    if (!OpenFileOrWarn(file, path, QIODevice::ReadOnly))
+        return ImportResult::Refused;
+    WaveHeader header;
+    QString problem;
+    const bool wav = ReadWaveHeader(file, header, problem) &&
+                     LayoutOf(header.format, header.EffectiveTag()) != PcmLayout::None;
+    const bool mixing = request.mix && request.channels == 1 && header.format.nChannels > 1;
+    if (wav && !mixing)
+        return ImportWav(file, header, request, song);
+    file.close();
+    return ImportDecoded(path, request, song);
+}

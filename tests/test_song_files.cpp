@@ -1,0 +1,487 @@
+// Songs in and out of the virtual pedal through the command line: audio
+// files made by the tools musicians use, each checked on the song read back
+// from the flash (its length, the tone of each channel), and the export formats.
+#include "Cli.h"
+#include "SongSupport.h"
+#include "SongTransfer.h"
+#include "SoxrFault.h"
+#include "Wave.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QProcess>
+#include <QTextCodec>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+QTemporaryDir& Dir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// A WAV file of a tone per channel (Hz, 0 is silence), written sample by sample.
+QString ToneWav(const QString& name, uint32_t rate, uint16_t bits, std::vector<double> tones, double seconds)
+{
+    const uint16_t channels = uint16_t(tones.size());
+    const uint32_t frames = uint32_t(rate * seconds);
+    const int bytes = bits / 8;
+    CWave w;
+    w.set_format(channels, rate, bits);
+    std::unique_ptr<uint8_t[]> s(new uint8_t[size_t(frames) * channels * bytes]);
+    uint8_t* at = s.get();
+    for (uint32_t i = 0; i < frames; ++i) {
+        for (double tone : tones) {
+            const int32_t v = int32_t(0.4 * std::sin(2 * M_PI * tone * i / rate) * (1 << (bits - 1)));
+            for (int b = 0; b < bytes; ++b)
+                *at++ = uint8_t(v >> (8 * b));
+        }
+    }
+    w.set_samples(std::move(s), frames);
+    const QString path = Dir().filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    w.write_to(f);
+    return path;
+}
+
+// Runs a tool; the file it makes (OUT in the arguments) is the test's input.
+QString Made(const QString& name, const QString& program, const QStringList& args)
+{
+    const QString path = Dir().filePath(name);
+    QProcess tool;
+    tool.start(program, QStringList(args).replaceInStrings("OUT", path));
+    EXPECT_TRUE(tool.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(tool.exitCode(), 0) << program.toStdString() << ": " << tool.readAllStandardError().toStdString();
+    return path;
+}
+
+// 1.5 s from ffmpeg at 44,100 Hz, one sine per channel ("-440": inverted).
+QString Ffmpeg(const QString& name, const QStringList& tones, const QStringList& codec = {})
+{
+    QStringList expressions;
+    for (const QString& tone : tones)
+        expressions << QStringLiteral("%1*sin(2*PI*%2*t)").arg(tone.startsWith('-') ? "-0.4" : "0.4", tone.mid(tone.startsWith('-')));
+    const QStringList args = {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+                              QStringLiteral("aevalsrc=%1:s=44100:d=1.5").arg(expressions.join('|'))};
+    return Made(name, "ffmpeg", args + codec + QStringList{"OUT"});
+}
+
+// 1.5 s from sox at 48,000 Hz, one sine per channel.
+QString Sox(const QString& name, const QStringList& format, const QStringList& tones)
+{
+    QStringList args = QStringList{"-n", "-r", "48000", "-c", QString::number(tones.size())} + format << "OUT"
+                                                                                                     << "synth" << "1.5";
+    for (const QString& tone : tones)
+        args << "sine" << tone;
+    return Made(name, "sox", args + QStringList{"vol", "0.4"});
+}
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+QString Written(const QString& name, const QByteArray& bytes)
+{
+    const QString path = Dir().filePath(name);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    return path;
+}
+
+// The file with a chunk put before its format chunk, as recorders write
+// "bext" and "JUNK": the WAV reader, which wants "fmt " first, refuses it.
+QString ChunkFirst(const QString& name, const QString& from, const char* id, int size)
+{
+    QByteArray bytes = FileBytes(from);
+    QByteArray chunk(id, 4);
+    for (int i = 0; i < 4; ++i)
+        chunk += char(size >> (8 * i));
+    chunk += QByteArray(size, '\0');
+    bytes.insert(12, chunk);
+    const uint32_t riff = uint32_t(bytes.size() - 8);
+    for (int i = 0; i < 4; ++i)
+        bytes[4 + i] = char(riff >> (8 * i));
+    return Written(name, bytes);
+}
+
+// One channel of a song as the pedal holds it (24-bit frames).
+struct ChannelMeasure {
+    double seconds = 0;
+    int crossings = 0;  // sign changes past a small threshold: twice the tone's periods
+    int32_t peak = 0;
+};
+
+ChannelMeasure Measure(const Bytes& song, int channels, int channel)
+{
+    ChannelMeasure m;
+    const size_t frames = song.size() / (3 * channels);
+    m.seconds = double(frames) / 46875;
+    constexpr int32_t kThreshold = 1 << 17;  // 1.6 % of full scale: dither and noise stay below
+    int sign = 0;
+    for (size_t i = 0; i < frames; ++i) {
+        const uint8_t* p = song.data() + (i * channels + channel) * 3;
+        const int32_t v = int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8;
+        m.peak = std::max(m.peak, std::abs(v));
+        const int now = v > kThreshold ? 1 : v < -kThreshold ? -1 : sign;
+        m.crossings += sign != 0 && now != sign;
+        sign = now;
+    }
+    return m;
+}
+
+// A link of its own to the rig's pedal with its catalogue, opened after the
+// command line's sessions: its receive ring holds none of their replies.
+struct CFreshLink {
+    explicit CFreshLink(CSongRig& s) : link(s.rig.midi), songs(&link)
+    {
+        EXPECT_TRUE(link.connect_device(0));
+        EXPECT_EQ(songs.load_songs(), SongOk);
+    }
+    CUSBPort link;
+    CLooperSongList songs;
+};
+
+// The song of slot (from 0) as it reads back from the flash.
+Bytes SongOnPedal(CSongRig& s, uint32_t slot)
+{
+    CFreshLink fresh(s);
+    Bytes b(fresh.songs.song(slot)->get_song_size());
+    EXPECT_EQ(fresh.songs.read_song(slot, b.data(), uint32_t(b.size()), nullptr), SongOk);
+    return b;
+}
+
+QByteArray Sha256(const Bytes& b)
+{
+    return QCryptographicHash::hash(QByteArray(reinterpret_cast<const char*>(b.data()), int(b.size())),
+                                    QCryptographicHash::Sha256)
+        .toHex();
+}
+
+}  // namespace
+
+// WAV files that the WAV reader and the 16-bit conversion take keep that
+// path: their songs on the pedal are byte for byte what they always were.
+TEST(ImportPinned, WavFilesOfTheClassicPathGiveTheSameSongs)
+{
+    struct Case {
+        int32_t model;
+        const char* name;
+        uint32_t rate;
+        uint16_t bits;
+        std::vector<double> tones;
+        const char* sha256;
+    };
+    const std::vector<Case> cases = {
+        {10002, "mono16_44k.wav", 44100, 16, {440}, "76673c5223de3edb115283bddb08b2813c8b3eb7e8914465e43f95f2269302ce"},
+        {10002, "stereo16_96k.wav", 96000, 16, {440, 1000}, "fc50ba1bb388927f0e2964df95aa50775bdec71db9aff4a9a962fd37ccbaa7dd"},
+        {10006, "stereo24_48k.wav", 48000, 24, {440, 1000}, "a3f254135268bfcb1b02f8f1f0c9fc8329f06e3b4a18fb77bb0b8334772bab0f"},
+        {10006, "mono16_22k.wav", 22050, 16, {300}, "e7a8095576e2d893fe991674c6254f78415038a2fe412fc1fbf174cf69ba62eb"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CSongRig s(c.model);
+        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        const QString file = ToneWav(c.name, c.rate, c.bits, c.tones, 1.5);
+        ASSERT_EQ(RunCli({"import", file, "1", "--yes"}, s.rig.midi), kExitOk);
+        EXPECT_EQ(Sha256(SongOnPedal(s, 0)), QByteArray(c.sha256));
+    }
+}
+
+// ---- Files from the tools musicians use ----
+
+namespace {
+
+struct ToolCase {
+    const char* what;
+    std::function<QString()> make;
+    int32_t model;
+    std::vector<double> tones;  // the tone each channel of the song must hold
+};
+void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.what; }
+
+const std::vector<ToolCase>& ToolCases()
+{
+    const auto six = [] { return Sox("six.wav", {"-b", "16"}, {"1000", "440", "300", "200", "150", "100"}); };
+    static const std::vector<ToolCase> cases = {
+        {"FLAC", [] { return Ffmpeg("a.flac", {"1000"}); }, 10002, {1000}},
+        {"MP3", [] { return Ffmpeg("a.mp3", {"1000"}); }, 10002, {1000}},
+        {"Ogg Vorbis", [] { return Ffmpeg("a.ogg", {"1000"}, {"-c:a", "libvorbis"}); }, 10002, {1000}},
+        {"AIFF", [] { return Sox("a.aiff", {"-b", "16"}, {"1000"}); }, 10002, {1000}},
+        {"BWF with bext first",
+         [] { return ChunkFirst("bwf.wav", Sox("plain24.wav", {"-b", "24"}, {"1000"}), "bext", 602); }, 10002, {1000}},
+        {"JUNK first", [] { return ChunkFirst("junk.wav", Sox("plain16.wav", {"-b", "16"}, {"1000"}), "JUNK", 28); },
+         10002, {1000}},
+        {"32-bit float mono", [] { return Sox("f32.wav", {"-b", "32", "-e", "floating-point"}, {"1000"}); }, 10002, {1000}},
+        {"32-bit integer mono", [] { return Sox("i32.wav", {"-b", "32", "-e", "signed-integer"}, {"1000"}); }, 10002, {1000}},
+        {"8-bit", [] { return Sox("u8.wav", {"-b", "8", "-e", "unsigned-integer"}, {"1000"}); }, 10002, {1000}},
+        {"6 channels to one: the first", six, 10002, {1000}},
+        {"6 channels to two: the first two", six, 10006, {1000, 440}},
+        {"FLAC, two tones", [] { return Ffmpeg("lr.flac", {"440", "1000"}); }, 10006, {440, 1000}},
+        {"WAV of the 16-bit path, two tones", [] { return ToneWav("lr.wav", 44100, 16, {440, 1000}, 1.5); }, 10006,
+         {440, 1000}},
+        {"MP3 mono into both channels", [] { return Ffmpeg("m.mp3", {"1000"}); }, 10006, {1000, 1000}},
+    };
+    return cases;
+}
+
+}  // namespace
+
+class ImportTool : public ::testing::TestWithParam<ToolCase> {};
+
+TEST_P(ImportTool, TheSongOnThePedalHasTheLengthAndTheToneOfEachChannel)
+{
+    const ToolCase& c = GetParam();
+    CSongRig s(c.model);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const QString file = c.make();
+    testing::internal::CaptureStderr();
+    const int exit = RunCli({"import", file, "1", "--yes"}, s.rig.midi);
+    const QString messages = QString::fromStdString(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(messages.contains("Successful !\n")) << messages.toStdString();
+    ASSERT_EQ(exit, kExitOk);
+    const Bytes song = SongOnPedal(s, 0);
+    for (size_t ch = 0; ch < c.tones.size(); ++ch) {
+        SCOPED_TRACE(ch);
+        const ChannelMeasure m = Measure(song, int(c.tones.size()), int(ch));
+        EXPECT_NEAR(m.seconds, 1.5, 0.01);
+        EXPECT_NEAR(m.crossings, 2 * c.tones[ch] * 1.5, 0.01 * 2 * c.tones[ch] * 1.5 + 2);
+        EXPECT_GT(m.peak, 0.3 * (1 << 23)) << "the tone keeps its level";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ImportTool, ::testing::ValuesIn(ToolCases()));
+
+TEST(ImportMix, OneChannelIsTheFirstOrWithMixTheMeanOfAll)
+{
+    CSongRig s(10002);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    // The right channel is the left inverted: their mean is silence.
+    const QString file = Ffmpeg("inverted.flac", {"440", "-440"});
+    ASSERT_EQ(RunCli({"import", file, "1", "--yes"}, s.rig.midi), kExitOk);
+    EXPECT_NEAR(Measure(SongOnPedal(s, 0), 1, 0).crossings, 1320, 15);
+    ASSERT_EQ(RunCli({"import", file, "1", "--yes", "--mix"}, s.rig.midi), kExitOk);
+    const ChannelMeasure mixed = Measure(SongOnPedal(s, 0), 1, 0);
+    EXPECT_NEAR(mixed.seconds, 1.5, 0.01);
+    EXPECT_LT(mixed.peak, 1 << 8) << "the mean of a tone and its inverse";
+    // A WAV file of the 16-bit path is mixed too.
+    ASSERT_EQ(RunCli({"import", ToneWav("lr16.wav", 48000, 16, {440, 1000}, 1.5), "1", "--yes", "--mix"}, s.rig.midi),
+              kExitOk);
+    const ChannelMeasure both = Measure(SongOnPedal(s, 0), 1, 0);
+    EXPECT_GT(both.crossings, 1320 * 3 / 2) << "both tones are in the mix, not the first alone";
+}
+
+// ---- Bad input: one message, nothing sent ----
+
+namespace {
+
+// Bytes this process has read from files so far.
+qint64 BytesRead()
+{
+    QFile io("/proc/self/io");
+    io.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    }
+    return -1;
+}
+
+// A WAV header of 24-bit stereo claiming seconds of audio at rate, in a
+// sparse file of that length; with a JUNK chunk first for libsndfile.
+QString SparseWav(const QString& name, uint32_t rate, uint32_t seconds, bool junkFirst)
+{
+    const uint32_t data = rate * seconds * 6;
+    QByteArray h("RIFF\0\0\0\0WAVE", 12);
+    if (junkFirst)
+        h += QByteArray("JUNK\x1c\0\0\0", 8) + QByteArray(28, '\0');
+    WaveFormat f;
+    f.nChannels = 2;
+    f.nSamplesPerSec = rate;
+    f.nAvgBytesPerSec = rate * 6;
+    f.nBlockAlign = 6;
+    f.wBitsPerSample = 24;
+    uint8_t record[WaveFormat::kSize];
+    f.ToBytes(record);
+    h += QByteArray("fmt \x10\0\0\0", 8) + QByteArray(reinterpret_cast<const char*>(record), 16);
+    h += QByteArray("data", 4);
+    for (int i = 0; i < 4; ++i)
+        h += char(data >> (8 * i));
+    const uint32_t riff = uint32_t(h.size()) + data - 8;
+    for (int i = 0; i < 4; ++i)
+        h[4 + i] = char(riff >> (8 * i));
+    const QString path = Written(name, h);
+    QFile(path).resize(h.size() + qint64(data));
+    return path;
+}
+
+class ImportRefusal : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(s.songs.load_songs(), SongOk); }
+    // Imports into slot 1 with the program's own song command.
+    std::optional<int> Import(const QString& path)
+    {
+        CWave wave;
+        return ImportSongFrom(path, wave, s.songs, s.Area(), 0, nullptr);
+    }
+
+    CScriptedPrompt prompt;
+    CSongRig s{10002};
+};
+
+}  // namespace
+
+TEST_F(ImportRefusal, FilesThatCannotBeReadShowOneMessageAndSendNothing)
+{
+    const QByteArray flac = FileBytes(Ffmpeg("whole.flac", {"1000"}));
+    const QByteArray mp3 = FileBytes(Ffmpeg("whole.mp3", {"1000"}));
+    struct Case {
+        QString path;
+        QString message;  // the start of the message
+    };
+    const QString unreadable = "Audio file '%1' cannot be read: ";
+    const QString rate = "Audio file '%1' has a sample rate of %2 Hz: only 1,000 to 768,000 Hz can be imported";
+    const QString notAudio = Written("notes.wav", "these are words, not audio");
+    const QString cutFlac = Written("cut.flac", flac.left(flac.size() / 3));
+    const QString cutMp3 = Written("cut.mp3", mp3.left(mp3.size() / 2));
+    const QString slow = ToneWav("slow.wav", 999, 16, {100}, 1.0);                 // the 16-bit path
+    const QString fast = ToneWav("fast.wav", 800000, 16, {440, 440, 440}, 0.01);  // libsndfile
+    const std::vector<Case> cases = {
+        {notAudio, unreadable.arg(notAudio) + "Format not recognised."},
+        {cutFlac, unreadable.arg(cutFlac)},
+        {cutMp3, unreadable.arg(cutMp3) + "it ends after "},
+        {slow, rate.arg(slow).arg(999)},
+        {fast, rate.arg(fast).arg(800000)},
+    };
+    const uint32_t commands = s.rig.pedal.CommandCount();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        prompt.Clear();
+        EXPECT_EQ(Import(c.path), std::nullopt);
+        ASSERT_EQ(prompt.texts.size(), 1);
+        EXPECT_TRUE(prompt.texts[0].startsWith(c.message)) << prompt.texts[0].toStdString();
+        EXPECT_GT(prompt.texts[0].size(), unreadable.arg(c.path).size()) << "a reason follows";
+    }
+    EXPECT_EQ(s.rig.pedal.CommandCount(), commands) << "nothing sent to the pedal";
+}
+
+TEST_F(ImportRefusal, ASongTooLargeIsRefusedFromTheHeaderWithoutReadingTheAudio)
+{
+    // An hour of 48 kHz 24-bit stereo: about 1 GB, far beyond the largest song.
+    for (const bool junkFirst : {false, true}) {
+        SCOPED_TRACE(junkFirst ? "libsndfile" : "the WAV reader");
+        const QString hour = SparseWav(junkFirst ? "hour-junk.wav" : "hour.wav", 48000, 3600, junkFirst);
+        const uint32_t commands = s.rig.pedal.CommandCount();
+        const qint64 before = BytesRead();
+        EXPECT_EQ(Import(hour), std::make_optional<int>(SongTooLarge));
+        EXPECT_LT(BytesRead() - before, 1 << 20) << "the header is all that was read";
+        EXPECT_EQ(s.rig.pedal.CommandCount(), commands);
+        QFile::remove(hour);
+    }
+    EXPECT_TRUE(prompt.texts.isEmpty()) << "the command shows the result code's text";
+}
+
+TEST_F(ImportRefusal, MessagesNameTheFileInItsOwnCharactersWhateverTheLocaleCodec)
+{
+    QTextCodec* const locale = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("GB18030"));  // as the window sets it
+    const QString path = Written("Canción.wav", "RIFF but nothing more");
+    EXPECT_EQ(Import(path), std::nullopt);
+    QTextCodec::setCodecForLocale(locale);
+    EXPECT_EQ(prompt.texts, QStringList("Audio file '" + path + "' cannot be read: Format not recognised."));
+}
+
+// ---- Export formats ----
+
+TEST(ExportCli, NativeHqAndFlacWriteTheSongAsAsked)
+{
+    CSongRig s(10006);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    ASSERT_EQ(RunCli({"import", ToneWav("in.wav", 44100, 24, {440, 1000}, 1.5), "1", "--yes"}, s.rig.midi), kExitOk);
+    const Bytes song = SongOnPedal(s, 0);
+    const auto exported = [&](const QString& name, const QStringList& options) {
+        const QString path = Dir().filePath(name);
+        EXPECT_EQ(RunCli(QStringList{"export", "1", path} + options, s.rig.midi), kExitOk) << name.toStdString();
+        return path;
+    };
+    const auto loaded = [](const QString& path) {
+        CWave w;
+        EXPECT_TRUE(w.load(path));
+        return w;
+    };
+    const auto lowBytesSet = [](const CWave& w) {
+        int n = 0;
+        for (uint32_t i = 0; i < w.frame_count() * w.format().nChannels; ++i)
+            n += w.samples()[i * 3] != 0;
+        return n;
+    };
+
+    const CWave native = loaded(exported("native.wav", {"--native"}));
+    EXPECT_EQ(native.format(), CWave::TargetFormat(2, 46875));
+    EXPECT_EQ(Bytes(native.samples(), native.samples() + native.data_size()), song) << "the pedal's audio untouched";
+
+    const CWave classic = loaded(exported("classic.wav", {}));
+    const CWave hq = loaded(exported("hq.wav", {"--hq"}));
+    for (const CWave* w : {&classic, &hq}) {
+        EXPECT_EQ(w->format(), CWave::TargetFormat(2, 48000));
+        EXPECT_NEAR(w->frame_count(), song.size() / 6 * 48000.0 / 46875, 3);
+    }
+    EXPECT_EQ(lowBytesSet(classic), 0) << "through 16 bits";
+    EXPECT_GT(lowBytesSet(hq), int(hq.frame_count()));
+
+    // FLAC is lossless: decoded, it is the WAV of the same conversion.
+    const QString flac = exported("hq.flac", {"--hq", "--format", "flac"});
+    EXPECT_EQ(FileBytes(flac).left(4), "fLaC");
+    const QString decoded = Dir().filePath("hq-decoded.wav");
+    ASSERT_EQ(QProcess::execute("sox", {flac, "-b", "24", decoded}), 0);
+    const CWave fromFlac = loaded(decoded);
+    EXPECT_EQ(Bytes(fromFlac.samples(), fromFlac.samples() + fromFlac.data_size()),
+              Bytes(hq.samples(), hq.samples() + hq.data_size()));
+}
+
+TEST(ExportCli, OptionsBelongToTheirVerbs)
+{
+    CSongRig s(10002);
+    for (const QStringList& args : {QStringList{"export", "1", "x.wav", "--mix"}, {"import", "x.wav", "1", "--hq"},
+                                    {"import", "x.wav", "1", "--native"}, {"export", "1", "x.wav", "--format", "ogg"},
+                                    {"export", "1", "x.wav", "--format"}, {"list", "--format", "wav"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        EXPECT_EQ(RunCli(args, s.rig.midi), kExitUsage);
+    }
+}
+
+TEST(ExportCli, AResamplerFailureFailsTheExportAndTheImport)
+{
+    CSongRig s(10002);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    ASSERT_EQ(RunCli({"import", ToneWav("before.wav", 44100, 16, {440}, 0.5), "1", "--yes"}, s.rig.midi), kExitOk);
+    const QString out = Written("earlier.wav", "earlier content");
+    CSoxrFailure failure;
+    for (const QStringList& options : {QStringList{}, {"--hq"}, {"--format", "flac"}}) {
+        SCOPED_TRACE(options.join(' ').toStdString());
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(RunCli(QStringList{"export", "1", out} + options, s.rig.midi), kExitFailed);
+        const QString messages = QString::fromStdString(testing::internal::GetCapturedStderr());
+        EXPECT_TRUE(messages.contains("Failed !\n") && !messages.contains("Successful")) << messages.toStdString();
+        EXPECT_EQ(FileBytes(out), "earlier content");
+    }
+    const Bytes song = SongOnPedal(s, 0);
+    CFreshLink fresh(s);
+    const uint32_t commands = s.rig.pedal.CommandCount();
+    CWave wave;
+    for (const QString& file : {ToneWav("classic.wav", 48000, 16, {440}, 0.5), ToneWav("three.wav", 48000, 16, {440, 440, 440}, 0.5)})
+        EXPECT_EQ(ImportSongFrom(file, wave, fresh.songs, s.Area(), 0, nullptr), std::make_optional<int>(kCommandFailed));
+    EXPECT_EQ(s.rig.pedal.CommandCount(), commands) << "nothing sent";
+    EXPECT_EQ(SongOnPedal(s, 0), song);
+}
