@@ -27,7 +27,7 @@ TEST(PedalCommandLine, HelpDocumentsEveryOptionAndTheFaultSyntax)
 {
     const PedalRun r = RunPedal({"--help"});
     EXPECT_EQ(r.exitCode, 0);
-    for (const char* option : {"--flash-dir", "--model", "--firmware", "--aux", "--mode", "--name", "--fault",
+    for (const char* option : {"--flash-dir", "--model", "--firmware", "--aux", "--mode", "--name", "--rawmidi", "--fault",
                                "--link-speed", "KIND[:PARAM]@N[/CODE]", "torn"})
         EXPECT_TRUE(r.out.contains(option)) << option;
 }
@@ -44,6 +44,8 @@ TEST(PedalCommandLine, BadOptionsGiveOneLineAndExitStatusTwo)
         {"--flash-dir", dir.path(), "--fault", "melt@1"},
         {"--flash-dir", dir.path(), "--link-speed", "0"},
         {"--flash-dir", dir.path(), "--colour", "red"},
+        {"--flash-dir", dir.path(), "--rawmidi", "1,0"},
+        {"--flash-dir", dir.path(), "--rawmidi", "hw:99,0"},
         {"--flash-dir"},
         {"--flash-dir", "/proc/corvanta-pedal-test"},
     };
