@@ -43,6 +43,7 @@ std::string OpenFailure(const std::string& device, int error)
 
 void SetKernelBuffer(snd_rawmidi_t* handle, size_t size)
 {
+
     snd_rawmidi_params_t* params = nullptr;
     if (snd_rawmidi_params_malloc(&params) < 0)
         return;
@@ -133,6 +134,9 @@ CRawMidiInput::CRawMidiInput(const std::string& device, size_t readSize, Receive
         throw MidiError("cannot read MIDI device " + device + ": no pipe for its reader");
     }
     SetKernelBuffer(m_handle, kKernelBufferSize);
+    // The first read starts the input: USB MIDI drops whatever arrives
+    // before it, so it is done here and not left to the reader's start.
+    ReadAvailable();
     m_thread = std::thread([this] { ReadUntilStopped(); });
 }
 
