@@ -40,7 +40,8 @@ struct Options {
 
 const char* const kUsage =
     "Usage: corvanta-pedal --flash-dir DIR [options]\n"
-    "A virtual looper pedal on JACK MIDI ports \"NAME (capture)\" and \"NAME (playback)\".\n"
+    "A virtual looper pedal on JACK MIDI ports \"NAME (capture)\" and \"NAME (playback)\",\n"
+    "or on an ALSA raw MIDI device (--rawmidi).\n"
     "Its flashes are DIR/flash0.bin and DIR/flash1.bin (complemented bytes, sparse).\n"
     "\n"
     "  --flash-dir DIR           folder of the flash images (required)\n"
