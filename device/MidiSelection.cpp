@@ -4,6 +4,7 @@
 #include "MidiService.h"
 
 #include <cstdlib>
+#include <mutex>
 
 namespace {
 
@@ -15,6 +16,30 @@ bool HasOutputPorts(IMidiService& service)
         return false;
     }
 }
+
+// Chooses at the first port object, so that a run that needs no MIDI
+// probes nothing (an absent JACK server prints its complaints).
+class CChosenOnFirstUse : public IMidiService {
+public:
+    std::unique_ptr<IMidiIn> createInput(const std::string& client, unsigned queueLimit) override
+    {
+        return Chosen().createInput(client, queueLimit);
+    }
+    std::unique_ptr<IMidiOut> createOutput(const std::string& client) override { return Chosen().createOutput(client); }
+
+private:
+    IMidiService& Chosen()
+    {
+        std::call_once(m_once, [this] {
+            const char* setting = std::getenv("CORVANTA_MIDI_API");
+            m_chosen = ChooseMidiService(setting ? setting : "");
+        });
+        return *m_chosen;
+    }
+
+    std::once_flag m_once;
+    std::unique_ptr<IMidiService> m_chosen;
+};
 
 }  // namespace
 
@@ -35,9 +60,6 @@ std::unique_ptr<IMidiService> ChooseMidiService(const std::string& setting)
 
 IMidiService& SystemMidi()
 {
-    static const std::unique_ptr<IMidiService> service = [] {
-        const char* setting = std::getenv("CORVANTA_MIDI_API");
-        return ChooseMidiService(setting ? setting : "");
-    }();
-    return *service;
+    static CChosenOnFirstUse service;
+    return service;
 }
