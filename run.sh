@@ -8,10 +8,9 @@ cd "$(dirname "$0")"
 ./scripts/build.sh
 BIN="$PWD/build/bin"
 
-# A real USB MIDI device shows as a kernel client of the ALSA sequencer.
+# A real USB MIDI device shows as an ALSA raw MIDI device.
 real_pedal_present() {
-    [ -r /proc/asound/seq/clients ] &&
-        grep -E '^Client +[0-9]+ : "' /proc/asound/seq/clients | grep -v -E '"(System|Midi Through)"' | grep -q '\[Kernel\]'
+    compgen -G '/dev/snd/midiC*D*' >/dev/null
 }
 
 if [ "${CORVANTA_DEMO:-auto}" = "0" ] || { [ "${CORVANTA_DEMO:-auto}" = "auto" ] && real_pedal_present; }; then

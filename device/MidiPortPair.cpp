@@ -1,5 +1,6 @@
 #include "MidiPortPair.h"
 
+#include "Prompt.h"
 #include "WireCodec.h"
 
 #include <cstring>
@@ -102,7 +103,17 @@ bool CMidiPortPair::SendSysEx(const uint8_t* frame, size_t length)
     else
         std::memcpy(out + 1, frame, length);
     out[body + 1] = 0xF7;
-    return Guarded([&] { m_out->sendMessage(out, body + 2); });
+    try {
+        m_out->sendMessage(out, body + 2);
+        return true;
+    } catch (const MidiRefused& e) {
+        // A frame the service cannot carry: the user learns why nothing works.
+        m_error = e.what();
+        ShowMessage(QString::fromStdString(m_error));
+    } catch (const MidiError& e) {
+        m_error = e.what();
+    }
+    return false;
 }
 
 void CMidiPortPair::OnMidiInput(double, const uint8_t* bytes, size_t count, void* userData)

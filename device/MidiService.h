@@ -2,8 +2,9 @@
 // The system MIDI service as the device link sees it: input and output
 // objects that enumerate, open and close ports, a callback for incoming
 // messages on the service's own thread, and sending of whole messages.
-// Two services exist: RtMidi (the real one) and an in-process service in
-// which virtual devices own ports (for tests and benchmarks).
+// Three services exist: ALSA raw MIDI (hardware on Linux), RtMidi (JACK and
+// the ALSA sequencer) and an in-process service in which virtual devices own
+// ports (for tests and benchmarks).
 // Failures are thrown as MidiError; CMidiPortPair catches them.
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,12 @@
 
 struct MidiError : std::runtime_error {
     using std::runtime_error::runtime_error;
+};
+
+// A message the service will not send because it could not arrive whole;
+// its text is for the user.
+struct MidiRefused : MidiError {
+    using MidiError::MidiError;
 };
 
 // Called on the service's input thread for every incoming message.
@@ -51,8 +58,24 @@ public:
     virtual std::unique_ptr<IMidiOut> createOutput(const std::string& clientName) = 0;
 };
 
-// The system's MIDI service through RtMidi. It tries RtMidi's compiled APIs in
-// RtMidi's order and takes the first one that can be created, preferring one
-// that has ports. The environment variable CORVANTA_MIDI_API (an RtMidi API
-// name such as "jack" or "alsa") pins one API.
+// The ALSA sequencer cuts longer messages (the kernel's per-port buffer).
+constexpr size_t kSequencerMessageLimit = 4096;
+
+// ALSA raw MIDI: every raw MIDI subdevice of every card, named by its
+// subdevice name.
+std::unique_ptr<IMidiService> CreateRawMidiService();
+
+// RtMidi with the API of that name ("jack", "alsa"); an empty name tries
+// RtMidi's compiled APIs in RtMidi's order and takes the first that can be
+// created, preferring one that has ports. Through the ALSA sequencer,
+// messages longer than kSequencerMessageLimit are refused (MidiRefused).
+std::unique_ptr<IMidiService> CreateRtMidiService(const std::string& api);
+
+// The service for a value of CORVANTA_MIDI_API: "alsa-raw", or an RtMidi API
+// name such as "alsa" (the sequencer) or "jack". Empty: raw MIDI when it has
+// ports, else JACK when it has ports, else raw MIDI (hardware plugged in
+// later). An unknown name gives a service whose every creation throws.
+std::unique_ptr<IMidiService> ChooseMidiService(const std::string& setting);
+
+// The service of this run, chosen once from CORVANTA_MIDI_API.
 IMidiService& SystemMidi();

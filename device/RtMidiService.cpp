@@ -4,17 +4,16 @@
 #include <RtMidi.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <vector>
 
 namespace {
 
-std::vector<RtMidi::Api> CandidateApis()
+std::vector<RtMidi::Api> CandidateApis(const std::string& pinned)
 {
-    if (const char* pinned = std::getenv("CORVANTA_MIDI_API"); pinned && *pinned) {
+    if (!pinned.empty()) {
         const RtMidi::Api api = RtMidi::getCompiledApiByName(pinned);
         if (api == RtMidi::UNSPECIFIED)
-            throw MidiError(std::string("unknown MIDI API in CORVANTA_MIDI_API: ") + pinned);
+            throw MidiError("unknown MIDI API in CORVANTA_MIDI_API: " + pinned);
         return {api};
     }
     std::vector<RtMidi::Api> apis;
@@ -22,15 +21,13 @@ std::vector<RtMidi::Api> CandidateApis()
     return apis;
 }
 
-// The API every object of the run uses, chosen at the first creation: the
+// The API every object of a service uses, chosen at its first creation: the
 // first that can be created, preferring one that has ports. One API for all
 // objects keeps port indexes of the search, the pair and the watcher alike.
-std::atomic<int> g_chosenApi{-1};
-
 template <class T, class... Args>
-std::unique_ptr<T> CreateWithFallback(Args&&... args)
+std::unique_ptr<T> CreateWithFallback(const std::string& pinned, std::atomic<int>& chosenApi, Args&&... args)
 {
-    const int chosen = g_chosenApi.load();
+    const int chosen = chosenApi.load();
     if (chosen >= 0) {
         try {
             return std::make_unique<T>(RtMidi::Api(chosen), args...);
@@ -41,11 +38,11 @@ std::unique_ptr<T> CreateWithFallback(Args&&... args)
     std::unique_ptr<T> first;
     RtMidi::Api firstApi = RtMidi::UNSPECIFIED;
     std::string lastError = "no MIDI API is available";
-    for (RtMidi::Api api : CandidateApis()) {
+    for (RtMidi::Api api : CandidateApis(pinned)) {
         try {
             auto object = std::make_unique<T>(api, args...);
             if (object->getPortCount() > 0) {
-                g_chosenApi.store(int(api));
+                chosenApi.store(int(api));
                 return object;
             }
             if (!first) {
@@ -58,7 +55,7 @@ std::unique_ptr<T> CreateWithFallback(Args&&... args)
     }
     if (!first)
         throw MidiError(lastError);
-    g_chosenApi.store(int(firstApi));
+    chosenApi.store(int(firstApi));
     return first;
 }
 
@@ -144,25 +141,40 @@ private:
 class RtOut : public RtPort<IMidiOut, RtMidiOut> {
 public:
     using RtPort::RtPort;
-    void sendMessage(const uint8_t* bytes, size_t count) override { Call([&] { m_rt->sendMessage(bytes, count); }); }
+    void sendMessage(const uint8_t* bytes, size_t count) override
+    {
+        // The sequencer would cut the message and report it sent.
+        if (count > kSequencerMessageLimit && m_rt->getCurrentApi() == RtMidi::LINUX_ALSA)
+            throw MidiRefused("A MIDI message of " + std::to_string(count) +
+                              " bytes cannot cross the ALSA sequencer (at most " +
+                              std::to_string(kSequencerMessageLimit) +
+                              " bytes), so it was not sent. Reach the pedal through raw MIDI: "
+                              "CORVANTA_MIDI_API=alsa-raw");
+        Call([&] { m_rt->sendMessage(bytes, count); });
+    }
 };
 
 class RtMidiService : public IMidiService {
 public:
+    explicit RtMidiService(std::string api) : m_api(std::move(api)) {}
+
     std::unique_ptr<IMidiIn> createInput(const std::string& client, unsigned queueLimit) override
     {
-        return std::make_unique<RtIn>(CreateWithFallback<RtMidiIn>(client, queueLimit));
+        return std::make_unique<RtIn>(CreateWithFallback<RtMidiIn>(m_api, m_chosenApi, client, queueLimit));
     }
     std::unique_ptr<IMidiOut> createOutput(const std::string& client) override
     {
-        return std::make_unique<RtOut>(CreateWithFallback<RtMidiOut>(client));
+        return std::make_unique<RtOut>(CreateWithFallback<RtMidiOut>(m_api, m_chosenApi, client));
     }
+
+private:
+    const std::string m_api;
+    std::atomic<int> m_chosenApi{-1};
 };
 
 }  // namespace
 
-IMidiService& SystemMidi()
+std::unique_ptr<IMidiService> CreateRtMidiService(const std::string& api)
 {
-    static RtMidiService service;
-    return service;
+    return std::make_unique<RtMidiService>(api);
 }

@@ -1,6 +1,8 @@
-// corvanta-pedal: the virtual pedal as a program, on JACK MIDI ports.
+// corvanta-pedal: the virtual pedal as a program, on JACK MIDI ports or an
+// ALSA raw MIDI device.
 #include "DemoSongs.h"
 #include "PedalPorts.h"
+#include "RawMidiPedalPorts.h"
 #include "VirtualPedal.h"
 
 #include <QCoreApplication>
@@ -32,6 +34,7 @@ struct Options {
     QString flashDir;
     PedalConfig config;
     std::string name = "Corvanta Pedal";
+    std::string rawMidiDevice;  // empty: JACK
     std::vector<FaultRule> faults;
     bool demoSongs = false;
     std::optional<PedalTiming> linkSpeed;  // the link part of --link-speed
@@ -39,7 +42,8 @@ struct Options {
 
 const char* const kUsage =
     "Usage: corvanta-pedal --flash-dir DIR [options]\n"
-    "A virtual looper pedal on JACK MIDI ports \"NAME (capture)\" and \"NAME (playback)\".\n"
+    "A virtual looper pedal on JACK MIDI ports \"NAME (capture)\" and \"NAME (playback)\",\n"
+    "or on an ALSA raw MIDI device (--rawmidi).\n"
     "Its flashes are DIR/flash0.bin and DIR/flash1.bin (complemented bytes, sparse).\n"
     "The song flash (1) is NAND: a page is programmed once between erases of its block; a\n"
     "write that would program one again is refused, and counted in the last line printed on\n"
@@ -51,6 +55,7 @@ const char* const kUsage =
     "  --aux N                   aux word for an erased information block (default 0)\n"
     "  --mode update|play        the mode it answers in (default update)\n"
     "  --name NAME               base name of its MIDI ports (default \"Corvanta Pedal\")\n"
+    "  --rawmidi hw:C,D[,S]      answer on this ALSA raw MIDI device instead of JACK\n"
     "  --fault RULE              inject a fault; may be given several times\n"
     "  --timing realistic|off    model the time of the link and the flashes (default off);\n"
     "                            realistic: 250,000 bytes/s of SysEx each way and 1 ms per\n"
@@ -106,6 +111,10 @@ void ParseOption(const QString& option, const QString& value, Options& o)
     } else if (option == "--name") {
         ok = !value.isEmpty();
         o.name = value.toStdString();
+    } else if (option == "--rawmidi") {
+        static const QRegularExpression device(QStringLiteral("^hw:\\d+,\\d+(,\\d+)?$"));
+        ok = device.match(value).hasMatch();
+        o.rawMidiDevice = value.toStdString();
     } else if (option == "--fault") {
         const auto rule = ParseFault(value);
         ok = rule.has_value();
@@ -174,6 +183,14 @@ std::unique_ptr<CFileFlashStore> OpenImage(const QString& folder, const char* na
     return store;
 }
 
+void ServeUntilStopped(const std::string& name)
+{
+    std::printf("ready: %s\n", name.c_str());
+    std::fflush(stdout);
+    while (!g_stop.load())
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -197,12 +214,18 @@ int main(int argc, char** argv)
 
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
+    if (!o.rawMidiDevice.empty()) {
+        try {
+            CRawMidiPedalPorts ports(pedal, o.rawMidiDevice);
+            ServeUntilStopped(o.name);
+        } catch (const MidiError& e) {
+            Fail(QString::fromStdString(e.what()));
+        }
+        return 0;
+    }
     try {
         CJackPedalPorts ports(pedal, o.name);
-        std::printf("ready: %s\n", o.name.c_str());
-        std::fflush(stdout);
-        while (!g_stop.load())
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        ServeUntilStopped(o.name);
     } catch (const MidiError& e) {
         Fail(QStringLiteral("cannot open JACK MIDI ports: %1").arg(QString::fromStdString(e.what())));
     }

@@ -6,11 +6,12 @@ set -euo pipefail
 PACKAGES=(
     cmake g++ pkg-config
     qtbase5-dev qtbase5-dev-tools
-    librtmidi-dev libsoxr-dev libsndfile1-dev zlib1g-dev libtinyxml2-dev
+    librtmidi-dev libasound2-dev libsoxr-dev libsndfile1-dev zlib1g-dev libtinyxml2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     jackd2
     sox ffmpeg python3
     desktop-file-utils appstream dpkg-dev file man-db
+    qemu-system-x86 busybox-static cpio
 )
 
 missing=()

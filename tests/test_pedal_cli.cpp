@@ -27,9 +27,9 @@ TEST(PedalCommandLine, HelpDocumentsEveryOptionAndTheFaultSyntax)
 {
     const PedalRun r = RunPedal({"--help"});
     EXPECT_EQ(r.exitCode, 0);
-    for (const char* option : {"--flash-dir", "--model", "--firmware", "--aux", "--mode", "--name", "--fault",
-                               "--link-speed", "--timing realistic|off", "250,000 bytes/s", "KIND[:PARAM]@N[/CODE]",
-                               "torn", "nand-violations: N"})
+    for (const char* option : {"--flash-dir", "--model", "--firmware", "--aux", "--mode", "--name", "--rawmidi",
+                               "--fault", "--link-speed", "--timing realistic|off", "250,000 bytes/s",
+                               "KIND[:PARAM]@N[/CODE]", "torn", "nand-violations: N"})
         EXPECT_TRUE(r.out.contains(option)) << option;
 }
 
@@ -46,6 +46,8 @@ TEST(PedalCommandLine, BadOptionsGiveOneLineAndExitStatusTwo)
         {"--flash-dir", dir.path(), "--link-speed", "0"},
         {"--flash-dir", dir.path(), "--timing", "fast"},
         {"--flash-dir", dir.path(), "--colour", "red"},
+        {"--flash-dir", dir.path(), "--rawmidi", "1,0"},
+        {"--flash-dir", dir.path(), "--rawmidi", "hw:99,0"},
         {"--flash-dir"},
         {"--flash-dir", "/proc/corvanta-pedal-test"},
     };

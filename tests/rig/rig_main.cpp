@@ -1,0 +1,12 @@
+// Entry of the tests that run inside the virtual machine: no window system
+// there, so a core application object, then GoogleTest.
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,248 @@
+// The program against the virtual pedal across the kernel's own USB MIDI
+// stack: the pedal answers on the raw MIDI device of a USB gadget (f_midi on
+// dummy_hcd), the program reaches it through snd-usb-audio. Runs inside the
+// virtual machine that run_rig.sh boots; init.sh has set up the gadget and
+// passes RIG_UDC (the gadget's UDC file), RIG_UDC_NAME and RIG_SONG (a WAV
+// made by sox). The tests run in order: the later ones use the song that the
+// import stored in slot 5.
+#include "DeviceWatcher.h"
+#include "FirmwareSupport.h"
+#include "PortSearch.h"
+#include "RawMidiStreams.h"
+#include "TestSupport.h"
+#include "Wave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+
+namespace {
+
+const char* const kPedalName = "Rig Pedal";
+
+QString Env(const char* name) { return qEnvironmentVariable(name); }
+
+void WriteUdc(const QString& value)
+{
+    QFile udc(Env("RIG_UDC"));
+    ASSERT_TRUE(udc.open(QIODevice::WriteOnly)) << udc.errorString().toStdString();
+    udc.write(value.toUtf8() + "\n");
+}
+
+// The raw MIDI device of the gadget's own side, where the pedal answers.
+std::string GadgetDevice()
+{
+    for (const RawMidiPort& port : ListRawMidiPorts(RawMidiDirection::Output))
+        if (port.name == "f_midi")
+            return port.device;
+    return {};
+}
+
+// The virtual pedal on the gadget side, its flashes in a folder of the run.
+class CGadgetPedal {
+public:
+    explicit CGadgetPedal(const QString& flashDir)
+    {
+        EXPECT_TRUE(Eventually([] { return !GadgetDevice().empty(); }, 20000)) << "no f_midi device";
+        m_process.start(QStringLiteral(PEDAL_BINARY),
+                        {"--rawmidi", QString::fromStdString(GadgetDevice()), "--flash-dir", flashDir, "--name",
+                         kPedalName, "--model", "10002", "--firmware", "1.2.3"});
+        EXPECT_TRUE(m_process.waitForReadyRead(20000)) << m_process.readAllStandardError().toStdString();
+        EXPECT_EQ(m_process.readLine().trimmed(), QByteArray("ready: ") + kPedalName)
+            << m_process.readAllStandardError().toStdString();
+    }
+    ~CGadgetPedal()
+    {
+        m_process.terminate();
+        m_process.waitForFinished(5000);
+    }
+
+private:
+    QProcess m_process;
+};
+
+QTemporaryDir& FlashDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+std::unique_ptr<CGadgetPedal>& Pedal()
+{
+    static std::unique_ptr<CGadgetPedal> pedal;
+    return pedal;
+}
+
+class UsbRig : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path()); }
+    static void TearDownTestSuite() { Pedal().reset(); }
+};
+
+QByteArray FileBytes(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}
+
+QStringList UsedSlots(const QString& list)
+{
+    QStringList used;
+    for (const QString& line : list.split('\n', Qt::SkipEmptyParts))
+        if (!line.endsWith("(Empty)"))
+            used << line.mid(5, 3);
+    return used;
+}
+
+// 24-bit mono sample i of a WAV in the program's export format.
+double Sample(const CWave& wave, uint32_t i)
+{
+    const uint8_t* p = wave.samples() + 3 * size_t(i);
+    const int32_t value = int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8;
+    return value / 8388608.0;
+}
+
+// Root mean square of the difference of two mono 24-bit waves over their
+// common length.
+double RmsDifference(const CWave& a, const CWave& b)
+{
+    const uint32_t n = std::min(a.frame_count(), b.frame_count());
+    double sum = 0;
+    for (uint32_t i = 0; i < n; ++i)
+        sum += std::pow(Sample(a, i) - Sample(b, i), 2);
+    return std::sqrt(sum / std::max(n, 1u));
+}
+
+}  // namespace
+
+TEST_F(UsbRig, ConnectsWithStatusAndModelThroughRawMidi)
+{
+    const CliResult info = RunCliBinary({"info"});
+    ASSERT_EQ(info.exit, 0) << info.err.toStdString();
+    EXPECT_TRUE(info.out.contains("status:   Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)")) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains("model:    10002 KORVEL"));
+    const CliResult ports = RunCliBinary({"ports"});
+    EXPECT_TRUE(ports.out.contains(QStringLiteral("* %1 MIDI 1").arg(kPedalName))) << ports.out.toStdString();
+}
+
+TEST_F(UsbRig, ImportsASoxWaveAndExportsItBack)
+{
+    QTemporaryDir dir;
+    const CliResult import = RunCliBinary({"import", Env("RIG_SONG"), "5", "--yes"});
+    ASSERT_EQ(import.exit, 0) << import.err.toStdString();
+    EXPECT_TRUE(import.err.contains("Successful !"));
+    const QString exported = dir.filePath("back.wav");
+    const CliResult r = RunCliBinary({"export", "5", exported});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+
+    CWave original, back;
+    ASSERT_TRUE(original.load(Env("RIG_SONG")));
+    ASSERT_TRUE(back.load(exported));
+    EXPECT_EQ(back.format(), CWave::TargetFormat(1, 48000));
+    // The pedal stores whole blocks of its own rate: a few frames may go.
+    EXPECT_NEAR(double(back.frame_count()), double(original.frame_count()), 64.0);
+    EXPECT_LT(RmsDifference(original, back), 0.01) << "the song came back as it went";
+}
+
+TEST_F(UsbRig, BackupDeleteRestoreBackupIsByteIdentical)
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath("first"), second = dir.filePath("second");
+    ASSERT_EQ(RunCliBinary({"backup", first}).exit, 0);
+    const QStringList before = UsedSlots(RunCliBinary({"list"}).out);
+    ASSERT_FALSE(before.isEmpty());
+    for (const QString& slot : before)
+        EXPECT_EQ(RunCliBinary({"delete", slot, "--yes"}).exit, 0) << slot.toStdString();
+    EXPECT_TRUE(UsedSlots(RunCliBinary({"list"}).out).isEmpty());
+    const CliResult restore = RunCliBinary({"restore", first, "--yes"});
+    ASSERT_EQ(restore.exit, 0) << restore.err.toStdString();
+    ASSERT_EQ(RunCliBinary({"backup", second}).exit, 0);
+    const QStringList files = QDir(first).entryList(QDir::Files);
+    EXPECT_EQ(files, QDir(second).entryList(QDir::Files));
+    for (const QString& name : files)
+        EXPECT_EQ(FileBytes(QDir(first).filePath(name)), FileBytes(QDir(second).filePath(name))) << name.toStdString();
+}
+
+TEST_F(UsbRig, FirmwareUpdateFromAPackedFileReadsBack)
+{
+    QTemporaryDir dir;
+    const QByteArray image = FirmwareImage(30000, 5);
+    const QString file = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x50000, 0x58000, 2048), image}});
+    const CliResult r = RunCliBinary({"update", file, "--yes"});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.endsWith("Successful!\n")) << r.err.toStdString();
+
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    SearchDevice(port);
+    ASSERT_EQ(port.state(), UpdateMode);
+    QByteArray flashed(image.size(), 0);
+    ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
+    EXPECT_EQ(flashed, image);
+}
+
+TEST_F(UsbRig, TheSequencerRefusesFramesItWouldCut)
+{
+    const QString before = RunCliBinary({"list"}).out;
+    QProcess cli;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("CORVANTA_MIDI_API", "alsa");
+    cli.setProcessEnvironment(env);
+    cli.setStandardInputFile(QProcess::nullDevice());
+    cli.start(QStringLiteral(CLI_BINARY), {"import", Env("RIG_SONG"), "9", "--yes"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitCode(), 1);
+    EXPECT_TRUE(err.contains("cannot cross the ALSA sequencer (at most 4096 bytes), so it was not sent. Reach the "
+                             "pedal through raw MIDI: CORVANTA_MIDI_API=alsa-raw"))
+        << err.toStdString();
+    EXPECT_EQ(RunCliBinary({"list"}).out, before) << "nothing was written";
+}
+
+TEST_F(UsbRig, UnplugDuringAnExportFailsSoonAndThePollFindsThePedalAgain)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("cut.wav");
+    std::atomic<bool> changed{false};
+    CDeviceWatcher watcher(SystemMidi(), changed);
+    ASSERT_TRUE(Eventually([&] { return changed.exchange(false); })) << "the watcher's first count";
+
+    QProcess cli;
+    cli.setStandardInputFile(QProcess::nullDevice());
+    cli.setReadChannel(QProcess::StandardError);
+    cli.start(QStringLiteral(CLI_BINARY), {"export", "5", target});
+    ASSERT_TRUE(cli.waitForReadyRead(30000)) << "the export shows progress";
+    const auto unplugged = std::chrono::steady_clock::now();
+    WriteUdc("");
+    ASSERT_TRUE(cli.waitForFinished(20000));
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - unplugged).count();
+    const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+    EXPECT_EQ(cli.exitCode(), 1) << err.toStdString();
+    EXPECT_TRUE(err.contains("Read data failed!")) << err.toStdString();
+    EXPECT_LT(seconds, 10.0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()) << "nothing half-written";
+    EXPECT_TRUE(Eventually([&] { return changed.exchange(false); })) << "the watcher saw the pedal go";
+
+    // Plugging back: the gadget's pedal starts again, as a real one powers up.
+    Pedal().reset();
+    WriteUdc(Env("RIG_UDC_NAME"));
+    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+    EXPECT_TRUE(Eventually([&] { return changed.exchange(false); }, 20000)) << "the watcher saw the pedal come";
+    // The connection poll: a search at every change until the pedal answers.
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    EXPECT_TRUE(Eventually(
+        [&] {
+            SearchDevice(port);
+            return port.state() == UpdateMode;
+        },
+        20000));
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
