@@ -2,6 +2,7 @@
 // file, the export of the largest stereo song with its peak memory, and the
 // peak memory of importing long files next to the size of their song.
 #include "AudioImport.h"
+#include "SparseWav.h"
 #include "Wave.h"
 
 #include <QElapsedTimer>
@@ -77,36 +78,6 @@ void BM_ExportLargestStereoSong(benchmark::State& state)
     state.counters["song_MiB"] = kBytes / 1048576.0;
 }
 
-// A 24-bit stereo WAV header claiming seconds of audio at rate, in a sparse
-// file of that length (silence); with a JUNK chunk first it is read by
-// libsndfile instead of the WAV reader.
-QString SparseWav(const QString& path, uint32_t rate, uint32_t seconds, bool junkFirst)
-{
-    const uint64_t data = uint64_t(rate) * seconds * 6;
-    QByteArray h("RIFF\0\0\0\0WAVE", 12);
-    if (junkFirst)
-        h += QByteArray("JUNK\x1c\0\0\0", 8) + QByteArray(28, '\0');
-    WaveFormat f;
-    f.nChannels = 2;
-    f.nSamplesPerSec = rate;
-    f.nAvgBytesPerSec = rate * 6;
-    f.nBlockAlign = 6;
-    f.wBitsPerSample = 24;
-    uint8_t record[WaveFormat::kSize];
-    f.ToBytes(record);
-    h += QByteArray("fmt \x10\0\0\0", 8) + QByteArray(reinterpret_cast<const char*>(record), 16) + "data";
-    for (int i = 0; i < 4; ++i)
-        h += char(data >> (8 * i));
-    const uint64_t riff = uint64_t(h.size()) + data - 8;
-    for (int i = 0; i < 4; ++i)
-        h[4 + i] = char(riff >> (8 * i));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(h);
-    file.resize(h.size() + qint64(data));
-    return path;
-}
-
 // Runs work in a child process: its peak resident memory above what it
 // started with, in MiB; negative when work failed.
 double PeakInChildMiB(const std::function<bool()>& work)
@@ -138,7 +109,7 @@ void BM_ImportPeakMemory(benchmark::State& state)
     const auto minutes = uint32_t(state.range(0)), rate = uint32_t(state.range(1));
     const auto channels = uint16_t(state.range(2));
     QTemporaryDir dir;
-    const QString path = SparseWav(dir.filePath("long.wav"), rate, minutes * 60, state.range(3) != 0);
+    const QString path = WriteSparseWav(dir.filePath("long.wav"), rate, minutes * 60, state.range(3) != 0);
     ImportRequest request;
     request.channels = channels;
     request.maxBytes = channels == 1 ? kLargestMonoSong : kLargestStereoSong;
@@ -162,7 +133,7 @@ void BM_ImportPeakMemory(benchmark::State& state)
 void BM_WholeFileImportAsBefore(benchmark::State& state)
 {
     QTemporaryDir dir;
-    const QString path = SparseWav(dir.filePath("long.wav"), 192000, 600, false);
+    const QString path = WriteSparseWav(dir.filePath("long.wav"), 192000, 600, false);
     double peak = 0;
     for (auto _ : state)
         peak = PeakInChildMiB([&] {

@@ -5,6 +5,7 @@
 #include "SongSupport.h"
 #include "SongTransfer.h"
 #include "SoxrFault.h"
+#include "SparseWav.h"
 #include "Wave.h"
 
 #include <QCryptographicHash>
@@ -298,34 +299,6 @@ qint64 BytesRead()
     return -1;
 }
 
-// A WAV header of 24-bit stereo claiming seconds of audio at rate, in a
-// sparse file of that length; with a JUNK chunk first for libsndfile.
-QString SparseWav(const QString& name, uint32_t rate, uint32_t seconds, bool junkFirst)
-{
-    const uint32_t data = rate * seconds * 6;
-    QByteArray h("RIFF\0\0\0\0WAVE", 12);
-    if (junkFirst)
-        h += QByteArray("JUNK\x1c\0\0\0", 8) + QByteArray(28, '\0');
-    WaveFormat f;
-    f.nChannels = 2;
-    f.nSamplesPerSec = rate;
-    f.nAvgBytesPerSec = rate * 6;
-    f.nBlockAlign = 6;
-    f.wBitsPerSample = 24;
-    uint8_t record[WaveFormat::kSize];
-    f.ToBytes(record);
-    h += QByteArray("fmt \x10\0\0\0", 8) + QByteArray(reinterpret_cast<const char*>(record), 16);
-    h += QByteArray("data", 4);
-    for (int i = 0; i < 4; ++i)
-        h += char(data >> (8 * i));
-    const uint32_t riff = uint32_t(h.size()) + data - 8;
-    for (int i = 0; i < 4; ++i)
-        h[4 + i] = char(riff >> (8 * i));
-    const QString path = Written(name, h);
-    QFile(path).resize(h.size() + qint64(data));
-    return path;
-}
-
 class ImportRefusal : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(s.songs.load_songs(), SongOk); }
@@ -381,7 +354,7 @@ TEST_F(ImportRefusal, ASongTooLargeIsRefusedFromTheHeaderWithoutReadingTheAudio)
     // An hour of 48 kHz 24-bit stereo: about 1 GB, far beyond the largest song.
     for (const bool junkFirst : {false, true}) {
         SCOPED_TRACE(junkFirst ? "libsndfile" : "the WAV reader");
-        const QString hour = SparseWav(junkFirst ? "hour-junk.wav" : "hour.wav", 48000, 3600, junkFirst);
+        const QString hour = WriteSparseWav(Dir().filePath(junkFirst ? "hour-junk.wav" : "hour.wav"), 48000, 3600, junkFirst);
         const uint32_t commands = s.rig.pedal.CommandCount();
         const qint64 before = BytesRead();
         EXPECT_EQ(Import(hour), std::make_optional<int>(SongTooLarge));
