@@ -95,7 +95,7 @@ void CorvantaQT::timerEvent(QTimerEvent* event)
 void CorvantaQT::PollConnection()
 {
     // The flag stays raised while anything runs, so the first idle tick acts.
-    if (m_nOperation != OpIdle || Busy() || !m_bOutDevChanged.load())
+    if (Busy() || !m_bOutDevChanged.load())
         return;
     CBusyGuard busy(*this);
     m_bOutDevChanged.store(false);
@@ -155,15 +155,18 @@ bool CorvantaQT::BeginOperation(Operation operation)
     ui->progressBar->show();
     m_nOperation = operation;
     ui->propSheet->setTabEnabled(OtherTab(operation), false);
+    EnterBusy();
     return true;
 }
 
 void CorvantaQT::EndOperation()
 {
     ui->progressBar->hide();
-    if (m_nOperation != OpIdle)
-        ui->propSheet->setTabEnabled(OtherTab(m_nOperation), true);
+    if (m_nOperation == OpIdle)
+        return;
+    ui->propSheet->setTabEnabled(OtherTab(m_nOperation), true);
     m_nOperation = OpIdle;
+    LeaveBusy();
 }
 
 void CorvantaQT::SetProgress(int value)
@@ -200,15 +203,15 @@ void CorvantaQT::customEvent(QEvent* event)
     }
 }
 
-CorvantaQT::CBusyGuard::~CBusyGuard()
+void CorvantaQT::LeaveBusy()
 {
-    if (--m_window.m_busy == 0 && m_window.m_closePending)
-        QTimer::singleShot(0, &m_window, &QWidget::close);
+    if (--m_busy == 0 && m_closePending)
+        QTimer::singleShot(0, this, &QWidget::close);
 }
 
 void CorvantaQT::closeEvent(QCloseEvent* event)
 {
-    if (m_nOperation == OpIdle && !Busy()) {
+    if (!Busy()) {
         m_closePending = false;
         event->accept();
         return;

@@ -38,8 +38,8 @@ public:
     void RefreshSongs();
     // Fills the web firmware list from the update server's catalogue.
     void LoadWebFirmwareList();
-    // Start of a long operation: only when idle; shows the bar at 0 and
-    // disables the other page's tab.
+    // Start of a long operation: only when none runs; shows the bar at 0,
+    // disables the other page's tab and keeps the window busy until its end.
     bool BeginOperation(Operation operation);
     void EndOperation();
     Operation CurrentOperation() const { return Operation(m_nOperation); }
@@ -73,25 +73,26 @@ private slots:
     void currentRowChanged(int currentRow);
 
 private:
-    // Held while a command, the poll or the port search runs: their dialogs
-    // run nested event loops in which nothing else may start.
+    // The window's one busy state: held while a command, an operation, the
+    // poll or the port search runs. Their dialogs run nested event loops in
+    // which no other command, no poll and no close may start.
     class CBusyGuard {
     public:
-        explicit CBusyGuard(CorvantaQT& window) : m_window(window) { ++m_window.m_busy; }
-        ~CBusyGuard();
+        explicit CBusyGuard(CorvantaQT& window) : m_window(window) { m_window.EnterBusy(); }
+        ~CBusyGuard() { m_window.LeaveBusy(); }
 
     private:
         CorvantaQT& m_window;
     };
     bool Busy() const { return m_busy > 0; }
+    void EnterBusy() { ++m_busy; }
+    // The last holder lets a close that waited for it go through.
+    void LeaveBusy();
 
     void InitConnection();
     void ApplySourceChoice();
     void ClearDeviceLists();
     void SetProgress(int value);
-    // After a dialog: the link, the model and the row are still what the
-    // command relies on.
-    bool SongPageStillValid(bool rowMustBeUsed) const;
     void StartVersionCheck();
     bool UpdateFromWeb(bool shiftHeld);
     bool RowUsed(int row) const;

@@ -28,7 +28,7 @@ void CorvantaQT::OnOpenFirmwareFile()
 
 void CorvantaQT::OnUpdateFirmware()
 {
-    if (m_nOperation != OpIdle || Busy())
+    if (Busy())
         return;
     CBusyGuard busy(*this);
     // Shift is read when the button is clicked.

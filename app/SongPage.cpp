@@ -68,20 +68,11 @@ void CorvantaQT::UpdateSelection()
 
 void CorvantaQT::ShowResult(int code) { ShowMessage(SongResultText(code)); }
 
-bool CorvantaQT::SongPageStillValid(bool rowMustBeUsed) const
-{
-    const DeviceInfo& info = m_pUSBPort->device_info();
-    const DeviceModel* model = find_model(info.model_id);
-    if (!CanHoldSongs(m_pUSBPort->state(), info) || !model || !model->song_area)
-        return false;
-    return !rowMustBeUsed || RowUsed(m_nCurSong) || RowDamaged(m_nCurSong);
-}
-
 // ---- Export ----
 
 void CorvantaQT::OnUploadSong()
 {
-    if (m_nOperation != OpIdle || Busy())
+    if (Busy())
         return;
     if (RowDamaged(m_nCurSong)) {
         ShowMessage(DamagedSongText(m_songList, uint32_t(m_nCurSong)));
@@ -95,10 +86,6 @@ void CorvantaQT::OnUploadSong()
     const QString path = Prompt().SaveFileName(kWavCaption, proposed, kSaveFilter);
     if (path.isEmpty())
         return;
-    if (!SongPageStillValid(true) || !RowUsed(m_nCurSong)) {
-        ShowResult(SongSlotOutOfRange);
-        return;
-    }
     if (const std::optional<int> code = ExportTo(path, uint32_t(m_nCurSong)))
         ShowResult(*code);
     EndOperation();
@@ -122,7 +109,7 @@ std::optional<int> CorvantaQT::ExportTo(const QString& path, uint32_t row)
 
 void CorvantaQT::OnDownloadSong()
 {
-    if (m_nOperation != OpIdle || Busy())
+    if (Busy())
         return;
     CBusyGuard busy(*this);
     if (RowUsed(m_nCurSong) || RowDamaged(m_nCurSong)) {
@@ -134,10 +121,6 @@ void CorvantaQT::OnDownloadSong()
     const QString path = Prompt().OpenFileName(kWavCaption, ReadSetting(kLoadDirKey), OpenFilter());
     if (path.isEmpty())
         return;
-    if (!SongPageStillValid(false)) {
-        ShowResult(SongSlotOutOfRange);
-        return;
-    }
     WriteSetting(kLoadDirKey, FolderOf(path));
     const int row = m_nCurSong;
     BeginOperation(OpImport);
@@ -163,17 +146,13 @@ std::optional<int> CorvantaQT::ImportFrom(const QString& path, uint32_t row)
 
 void CorvantaQT::OnDeleteSong()
 {
-    if (m_nOperation != OpIdle || Busy() || !(RowUsed(m_nCurSong) || RowDamaged(m_nCurSong)))
+    if (Busy() || !(RowUsed(m_nCurSong) || RowDamaged(m_nCurSong)))
         return;
     CBusyGuard busy(*this);
     const QString text =
         QStringLiteral("Continue to delete song '%1' ?").arg(ui->m_lstSong->item(m_nCurSong)->text());
     if (!Prompt().AskYesNo(QStringLiteral("Delete"), text))
         return;
-    if (!SongPageStillValid(true)) {
-        ShowResult(SongSlotOutOfRange);
-        return;
-    }
     const int code = m_songList.song(size_t(m_nCurSong))->delete_song();
     if (code != SongOk)
         ShowResult(code);

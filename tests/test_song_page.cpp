@@ -361,22 +361,36 @@ TEST_F(SongPage, ExportThatCannotBeWrittenFailsAndKeepsTheEarlierFile)
     EXPECT_EQ(kept, "earlier content");
 }
 
+// The window's one busy state holds while a command's question is open: no
+// poll, no second command and no close start inside it.
 TEST_F(SongPage, PollWaitsWhileACommandsQuestionIsOpen)
 {
     Import(0, SineWav(dir.filePath("a.wav"), 48000, 20000));
     uint32_t commandsDuringBox = 1;
+    int boxesDuringBox = -1;
+    bool closedDuringBox = true;
     std::unique_ptr<CInProcessMidi::Destination> extra;
     prompt.onBox = [&] {
         prompt.onBox = nullptr;
         const uint32_t before = rig.pedal.CommandCount();
+        const int boxes = prompt.texts.size();
         extra = rig.midi.AddDestination("Synth", [](const CDeliveryQueue::Message&) {});
         QTest::qWait(1600);  // the watcher raises the flag, the poll ticks
+        window->OnDeleteSong();
+        window->OnDownloadSong();
+        window->OnUploadSong();
+        closedDuringBox = window->close();
         commandsDuringBox = rig.pedal.CommandCount() - before;
+        boxesDuringBox = prompt.texts.size() - boxes;
     };
+    window->show();
     list->setCurrentRow(0);
     prompt.answers.push_back(false);
     window->OnDeleteSong();
     EXPECT_EQ(commandsDuringBox, 0u) << "no keep-alive while the question is open";
+    EXPECT_EQ(boxesDuringBox, 0) << "no second command's dialog";
+    EXPECT_FALSE(closedDuringBox);
+    EXPECT_TRUE(window->isVisible());
     const uint32_t after = rig.pedal.CommandCount();
     EXPECT_TRUE(QTest::qWaitFor([&] { return rig.pedal.CommandCount() > after; }, 3000))
         << "the raised flag is handled after the command";
