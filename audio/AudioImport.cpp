@@ -35,12 +35,17 @@ void ShowUnreadable(const QString& path, const QString& reason)
 }
 
 // Frames of the song made of frames at fromRate, rounded up as before.
+// A count no song can hold stays beyond every limit instead of wrapping.
 uint64_t SongFrames(uint64_t frames, uint32_t fromRate, uint32_t toRate)
 {
-    return uint64_t((double(frames) * toRate + fromRate - 1) / fromRate);
+    const double song = (double(frames) * toRate + fromRate - 1) / fromRate;
+    return song < 1e18 ? uint64_t(song) : UINT64_MAX;
 }
 
-bool Fits(uint64_t frames, const ImportRequest& r) { return frames * 3 * r.channels <= r.maxBytes; }
+bool Fits(uint64_t frames, const ImportRequest& r) { return frames <= r.maxBytes / (3 * r.channels); }
+
+// What a file that shrank or failed under the reader says.
+const char* const kCutShort = "it could not be read to its end";
 
 ImportResult Finished(CWave& song, const ImportRequest& r, CFrameSink& sink, uint64_t sourceFrames)
 {
@@ -57,9 +62,10 @@ ImportResult TakeExact(QFile& file, const WaveHeader& h, CWave& song)
 {
     const uint64_t bytes = h.frames * h.format.nBlockAlign;
     std::unique_ptr<uint8_t[]> samples(bytes ? new uint8_t[bytes] : nullptr);
-    const qint64 got = bytes ? std::max<qint64>(file.read(reinterpret_cast<char*>(samples.get()), qint64(bytes)), 0) : 0;
-    if (bytes)
-        std::memset(samples.get() + got, 0, size_t(bytes - uint64_t(got)));
+    if (bytes && file.read(reinterpret_cast<char*>(samples.get()), qint64(bytes)) != qint64(bytes)) {
+        ShowUnreadable(file.fileName(), kCutShort);
+        return ImportResult::Refused;
+    }
     song.set_format(h.format.nChannels, h.format.nSamplesPerSec, 24);
     song.set_samples(std::move(samples), uint32_t(h.frames));
     return ImportResult::Converted;
@@ -80,8 +86,10 @@ ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r,
     std::vector<uint8_t> block(size_t(kBlockFrames) * align);
     for (uint64_t at = 0; at < h.frames; at += kBlockFrames) {
         const size_t n = size_t(std::min<uint64_t>(kBlockFrames, h.frames - at));
-        const qint64 got = std::max<qint64>(file.read(reinterpret_cast<char*>(block.data()), qint64(n * align)), 0);
-        std::fill(block.begin() + got, block.begin() + ptrdiff_t(n * align), 0);
+        if (file.read(reinterpret_cast<char*>(block.data()), qint64(n * align)) != qint64(n * align)) {
+            ShowUnreadable(file.fileName(), kCutShort);
+            return ImportResult::Refused;
+        }
         if (!converter.Feed(block.data(), n, sink))
             return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
     }
@@ -108,9 +116,11 @@ ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& s
         return ImportResult::TooLarge;
     CFrameSink sink(r.channels, ResampledFrames(rate, r.rate, frames), r.maxBytes / (3 * r.channels));
     CFloatConverter converter(rate, uint16_t(info.channels), r.channels, r.rate, r.mix);
-    std::vector<float> block(size_t(kBlockFrames) * size_t(info.channels));
+    // Blocks of about the same size whatever the channel count.
+    const int64_t blockFrames = std::max<int64_t>(1, kBlockFrames / info.channels);
+    std::vector<float> block(size_t(blockFrames) * size_t(info.channels));
     uint64_t read = 0;
-    for (int64_t n; (n = reader.Read(block.data(), kBlockFrames)) > 0; read += uint64_t(n)) {
+    for (int64_t n; (n = reader.Read(block.data(), blockFrames)) > 0; read += uint64_t(n)) {
         if (!converter.Feed(block.data(), size_t(n), sink))
             return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
     }

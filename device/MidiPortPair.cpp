@@ -57,8 +57,9 @@ bool CMidiPortPair::OpenInput(unsigned index)
             m_in->closePort();
         } else {
             auto in = m_service.createInput(kInputClient, kQueueSizeLimit);
-            // One SysEx buffer big enough for any reply, so replies arrive whole.
-            in->setBufferSize(CByteRing::kDefaultCapacity, 1);
+            // One SysEx buffer big enough for any reply, so replies arrive
+            // whole, and small enough that a full one always fits the ring.
+            in->setBufferSize(CByteRing::kDefaultCapacity / 2, 1);
             // Attached once, before any open can fail, and kept for every later open.
             in->setCallback(&CMidiPortPair::OnMidiInput, this);
             in->setPortLostCallback(&CMidiPortPair::OnPortLost, this);

@@ -61,8 +61,13 @@ CRawMidiPedalPorts::CRawMidiPedalPorts(CVirtualPedal& pedal, const std::string& 
         }
     });
     // The reader starts last: everything it hands on has somewhere to go.
-    m_in = std::make_unique<CRawMidiInput>(device, kReadSize,
-                                           [this](const uint8_t* bytes, size_t n) { m_assembler.Feed(bytes, n); });
+    try {
+        m_in = std::make_unique<CRawMidiInput>(device, kReadSize,
+                                               [this](const uint8_t* bytes, size_t n) { m_assembler.Feed(bytes, n); });
+    } catch (const MidiError&) {
+        m_pedal.SetOutput(nullptr);  // the output goes with this object
+        throw;
+    }
 }
 
 CRawMidiPedalPorts::~CRawMidiPedalPorts()

@@ -214,20 +214,18 @@ int main(int argc, char** argv)
 
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
-    if (!o.rawMidiDevice.empty()) {
-        try {
+    try {
+        if (!o.rawMidiDevice.empty()) {
             CRawMidiPedalPorts ports(pedal, o.rawMidiDevice);
             ServeUntilStopped(o.name);
-        } catch (const MidiError& e) {
-            Fail(QString::fromStdString(e.what()));
+        } else {
+            CJackPedalPorts ports(pedal, o.name);
+            ServeUntilStopped(o.name);
         }
-        return 0;
-    }
-    try {
-        CJackPedalPorts ports(pedal, o.name);
-        ServeUntilStopped(o.name);
     } catch (const MidiError& e) {
-        Fail(QStringLiteral("cannot open JACK MIDI ports: %1").arg(QString::fromStdString(e.what())));
+        Fail(o.rawMidiDevice.empty()
+                 ? QStringLiteral("cannot open JACK MIDI ports: %1").arg(QString::fromStdString(e.what()))
+                 : QString::fromStdString(e.what()));
     }
     std::printf("nand-violations: %u\n", pedal.NandViolations());
     return 0;

@@ -147,16 +147,11 @@ int CLooperSongFile::write_song_file(BlockList blocks, const uint8_t* data, uint
 }
 
 // Where the next FAT page goes: after the current one. A slot that read as
-// empty starts at page 0, unless the block's last page still carries the
-// marker (an erase of the block cut short left its upper pages): then the
-// block is erased first, so that the search finds the new page. Minus a
-// result code when the check cannot be read.
+// empty has its info block erased first and starts at page 0: an erase cut
+// short (a delete, or the wrap of a full block) can leave FAT pages anywhere
+// above page 0, and the search for the last page would find them instead of
+// the new one.
 int CLooperSongFile::FirstFatPage() const
 {
-    if (m_current_page >= 0)
-        return m_current_page + 1;
-    uint8_t marker[2];
-    if (!m_link->flash_read(kSongFlash, InfoAddress(m_params.pages_per_block - 1), marker, 2))
-        return -SongReadFailed;
-    return marker[0] == kMarker0 && marker[1] == kMarker1 ? int(m_params.pages_per_block) : 0;
+    return m_current_page >= 0 ? m_current_page + 1 : int(m_params.pages_per_block);
 }

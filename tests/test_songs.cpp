@@ -289,6 +289,29 @@ TEST(SongInfo, EachSongInfoIsOneWriteFrameAtItsPage)
     }
 }
 
+// A delete cut short by a power loss erases only part of the info block; the
+// FAT pages it leaves above page 0 must not win over the next song's page.
+TEST(SongInfo, ADeleteCutShortNeverBringsItsSongBack)
+{
+    CScriptedPrompt prompt;
+    CSongRig s(10002);
+    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    const SongAreaParams& a = s.Area();
+    const Bytes old = SongAudio(3000, 1), next = SongAudio(5000, 2);
+    for (int i = 0; i < 40; ++i)  // FAT pages 0 to 39
+        ASSERT_EQ(s.songs.write_song(0, old.data(), 3000, nullptr), SongOk);
+    s.rig.pedal.SetRefuseWhenUnpowered(true);
+    s.rig.pedal.AddFault({FaultKind::Torn, 0, 1, frame::kErase});  // the lower half erased
+    s.songs.song(0)->delete_song();
+    s.rig.pedal.RestorePower();
+    ASSERT_EQ(s.Reload(), SongOk);
+    ASSERT_FALSE(s.songs.song(0)->is_used());
+    ASSERT_NE(s.RawFlash(PageAddress(a, a.data_blocks, 39), 1)[0], 0xFF) << "the cut left upper FAT pages";
+    ASSERT_EQ(s.songs.write_song(0, next.data(), 5000, nullptr), SongOk);
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(s.ReadSong(0), Reloaded(next, a, CurrentFormat));
+}
+
 TEST(SongInfo, OnlyOneStepBackFromASongInfoCutShort)
 {
     for (int32_t model : {10002, 10006}) {
