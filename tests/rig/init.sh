@@ -8,7 +8,9 @@ export PATH=/bin
 mount -t proc proc /proc
 mount -t sysfs sysfs /sys
 mount -t devtmpfs devtmpfs /dev
-mount -t tmpfs tmpfs /tmp
+# The initramfs is writable already; no tmpfs over /tmp, which would hide
+# executables the host built below its own /tmp.
+mkdir -p /tmp
 
 finish() {
     echo "RIG-EXIT: $1"
