@@ -190,44 +190,40 @@ TEST_F(Protocol, FailedErasesAndWritesAreNotRepeated)
 }
 
 // The pedal is pulled out while a write waits for its status reply (50 s
-// budget): the watcher sees its ports go, the write fails at once, and every
-// later exchange fails without waiting until the link is opened again.
-// The same when the MIDI service itself tells that the input's port went.
-TEST_F(Protocol, UnplugSeenByTheMidiServiceEndsTheWaitingExchange)
+// budget): the write fails at once, and every later exchange fails without
+// waiting until the link is opened again.
+static void ExpectUnplugEndsAWaitingWrite(CPedalRig& rig)
 {
     using namespace std::chrono;
     const Bytes data = Pattern(100);
-    pedal.AddFault({FaultKind::Drop, 0, 1, frame::kWrite});
-    const uint32_t before = pedal.CommandCount();
+    rig.pedal.AddFault({FaultKind::Drop, 0, 1, frame::kWrite});
+    const uint32_t before = rig.pedal.CommandCount();
     std::thread puller([&] {
-        Eventually([&] { return pedal.CommandCount() > before; });
+        // Pulled once the pedal has the write whose reply will never come.
+        Eventually([&] { return rig.pedal.CommandCount() > before; });
         rig.ports->Unplug();
     });
     const auto start = steady_clock::now();
-    EXPECT_FALSE(port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
+    EXPECT_FALSE(rig.port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
     puller.join();
     EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
+}
+
+// The MIDI service itself tells that the input's port went.
+TEST_F(Protocol, UnplugSeenByTheMidiServiceEndsTheWaitingExchange)
+{
+    ExpectUnplugEndsAWaitingWrite(rig);
     EXPECT_FALSE(port.keep_alive()) << "fails at once: the ports are gone";
 }
 
+// Only the watcher sees the ports go, as with RtMidi.
 TEST_F(Protocol, UnplugEndsTheWaitingExchangeAtOnce)
 {
-    using namespace std::chrono;
     std::atomic<bool> changed{false};
-    rig.midi.SetNoticesLostPorts(false);  // as RtMidi: only the watcher can tell
-    CDeviceWatcher watcher(rig.midi, changed, CDeviceWatcher::EndWaitsOf(port), milliseconds(20));
-    const Bytes data = Pattern(100);
-    pedal.AddFault({FaultKind::Drop, 0, 1, frame::kWrite});
+    rig.midi.SetNoticesLostPorts(false);
+    CDeviceWatcher watcher(rig.midi, changed, CDeviceWatcher::EndWaitsOf(port), std::chrono::milliseconds(20));
     const uint32_t before = pedal.CommandCount();
-    std::thread puller([&] {
-        // Pulled once the pedal has the write whose reply will never come.
-        Eventually([&] { return pedal.CommandCount() > before; });
-        rig.ports->Unplug();
-    });
-    const auto start = steady_clock::now();
-    EXPECT_FALSE(port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
-    puller.join();
-    EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
+    ExpectUnplugEndsAWaitingWrite(rig);
     Bytes back(16);
     EXPECT_FALSE(port.flash_read(1, 0, back.data(), 16));
     EXPECT_EQ(pedal.CommandCount(), before + 1) << "nothing more was sent";
