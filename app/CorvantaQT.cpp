@@ -1,5 +1,6 @@
 #include "CorvantaQT.h"
 
+#include "Operation.h"
 #include "PortSearch.h"
 #include "ProgressEvent.h"
 #include "Prompt.h"
@@ -8,6 +9,10 @@
 
 #include <QCloseEvent>
 #include <QDebug>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -18,6 +23,7 @@ const char* const kStyleSheet =
     "QMainWindow{background-image: url(:/CorvantaQT/Resources/Pictures/Bg2.jpg);}";
 constexpr int kSongTab = 0;
 constexpr int kFirmwareTab = 1;
+const char* const kPercentFormat = "%p%";
 
 // The tab an operation disables: the page it does not belong to.
 int OtherTab(int32_t operation) { return operation == OpFirmware ? kSongTab : kFirmwareTab; }
@@ -40,12 +46,14 @@ CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
 
     ui->progressBar->hide();
     ui->progressBar->setRange(0, 100);
+    BuildCancelRow();
     setWindowFlags((windowFlags() & ~Qt::WindowMaximizeButtonHint) | Qt::MSWindowsFixedSizeDialogHint);
     // The Windows hint does nothing elsewhere; a fixed size holds on every platform.
     setFixedSize(size());
     m_wave.set_format(1, 12000, 16);
 
     QEvent::registerEventType(kProgressEventType);
+    QEvent::registerEventType(kPhaseEventType);
     m_iconSong = QIcon(QString(kPictures) + "tone.ico");
     m_iconEmpty = QIcon(QString(kPictures) + "toneNone.ico");
     ApplySourceChoice();
@@ -78,6 +86,46 @@ void CorvantaQT::InitConnection()
     m_pWatchThread =
         std::make_unique<CDeviceWatcher>(m_midi, m_bOutDevChanged, CDeviceWatcher::EndWaitsOf(*m_pUSBPort));
     m_nTimerId = startTimer(1000, Qt::CoarseTimer);
+}
+
+// The bar shares its row with Cancel and, while the flash must not be left
+// half written, the warning not to unplug the pedal. Both are hidden while
+// nothing runs.
+void CorvantaQT::BuildCancelRow()
+{
+    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), ui->centralWidget);
+    m_btnCancel->setObjectName(QStringLiteral("m_btnCancel"));
+    m_btnCancel->setToolTip(QStringLiteral("Stop the running operation (Esc)"));
+    m_labelUnplug = new QLabel(QStringLiteral("Do not unplug the pedal"), ui->centralWidget);
+    m_labelUnplug->setObjectName(QStringLiteral("m_labelUnplug"));
+    m_labelUnplug->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    auto* row = new QHBoxLayout;
+    ui->verticalLayout->removeWidget(ui->progressBar);
+    row->addWidget(ui->progressBar, 1);
+    row->addWidget(m_labelUnplug);
+    row->addWidget(m_btnCancel);
+    ui->verticalLayout->addLayout(row);
+    connect(m_btnCancel, &QPushButton::clicked, this, &CorvantaQT::OnCancelOperation);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &CorvantaQT::OnCancelOperation);
+    UpdateCancelRow();
+}
+
+void CorvantaQT::UpdateCancelRow()
+{
+    const bool running = m_nOperation != OpIdle;
+    m_btnCancel->setVisible(running && Cancellable());
+    m_btnCancel->setEnabled(!CancelRequested());
+    m_labelUnplug->setVisible(running && !Cancellable());
+}
+
+void CorvantaQT::OnCancelOperation()
+{
+    if (m_nOperation == OpIdle || !Cancellable() || CancelRequested())
+        return;
+    RequestCancel();
+    ui->progressBar->setFormat(QStringLiteral("Cancelling\u2026"));
+    UpdateCancelRow();
 }
 
 void CorvantaQT::ClearDeviceLists()
@@ -147,14 +195,18 @@ void CorvantaQT::RefreshSongs()
     InitTreeFromMicData();
 }
 
-bool CorvantaQT::BeginOperation(Operation operation)
+bool CorvantaQT::BeginOperation(Operation operation, const QString& phase)
 {
     if (m_nOperation != OpIdle || operation == OpIdle)
         return false;
+    ClearCancel();
+    m_meter.SetPhase(phase);
+    ui->progressBar->setFormat(phase.isEmpty() ? QString::fromLatin1(kPercentFormat) : phase);
     ui->progressBar->setValue(0);
     ui->progressBar->show();
     m_nOperation = operation;
     ui->propSheet->setTabEnabled(OtherTab(operation), false);
+    UpdateCancelRow();
     EnterBusy();
     return true;
 }
@@ -162,10 +214,12 @@ bool CorvantaQT::BeginOperation(Operation operation)
 void CorvantaQT::EndOperation()
 {
     ui->progressBar->hide();
+    ui->progressBar->setFormat(QString::fromLatin1(kPercentFormat));
     if (m_nOperation == OpIdle)
         return;
     ui->propSheet->setTabEnabled(OtherTab(m_nOperation), true);
     m_nOperation = OpIdle;
+    UpdateCancelRow();
     LeaveBusy();
 }
 
@@ -175,13 +229,32 @@ void CorvantaQT::SetProgress(int value)
         ui->progressBar->setValue(value);
 }
 
+// With a phase named, the bar reads "Export Song 003 — 12.4 of 39.4 MB —
+// 1:32 left"; without one, its percentage.
+void CorvantaQT::ShowProgressText(int64_t current, int64_t total)
+{
+    if (m_meter.Phase().isEmpty() || CancelRequested())
+        return;
+    const QString text = m_meter.Text(current, total);
+    if (ui->progressBar->format() != text)
+        ui->progressBar->setFormat(text);
+}
+
 void CorvantaQT::customEvent(QEvent* event)
 {
+    if (event->type() == kPhaseEventType && m_nOperation != OpIdle) {
+        const auto* phase = static_cast<const CPhaseEvent*>(event);
+        m_meter.SetPhase(phase->name, phase->unit);
+        if (!CancelRequested())
+            ui->progressBar->setFormat(phase->name);
+        return;
+    }
     if (event->type() != kProgressEventType)
         return;
     const auto* progress = static_cast<const CEventBase*>(event);
-    if (progress->total == 0)
+    if (progress->total == 0 || m_nOperation == OpIdle)
         return;
+    ShowProgressText(progress->current, progress->total);
     const uint64_t c = uint64_t(progress->current);
     const uint64_t t = uint64_t(progress->total);
     switch (m_nOperation) {

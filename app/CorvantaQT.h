@@ -6,6 +6,7 @@
 #include "LooperSongList.h"
 #include "Wave.h"
 #include "MidiService.h"
+#include "ProgressMeter.h"
 #include "USBPort.h"
 
 #include <QIcon>
@@ -16,8 +17,10 @@
 #include <optional>
 #include <vector>
 
+class QLabel;
 class QNetworkAccessManager;
 class QNetworkReply;
+class QPushButton;
 
 namespace Ui {
 class CorvantaQTClass;
@@ -38,10 +41,14 @@ public:
     void RefreshSongs();
     // Fills the web firmware list from the update server's catalogue.
     void LoadWebFirmwareList();
-    // Start of a long operation: only when none runs; shows the bar at 0,
+    // Start of a long operation: only when none runs; shows the bar at 0
+    // with the phase's name (e.g. "Export Song 003") and the cancel button,
     // disables the other page's tab and keeps the window busy until its end.
-    bool BeginOperation(Operation operation);
+    bool BeginOperation(Operation operation, const QString& phase = {});
     void EndOperation();
+    // Shows Cancel while the running operation can stop, and "Do not unplug
+    // the pedal" while it cannot (a firmware update's erase and write).
+    void UpdateCancelRow();
     Operation CurrentOperation() const { return Operation(m_nOperation); }
     // The one-second poll's work; the timer calls it.
     void PollConnection();
@@ -67,6 +74,9 @@ public slots:
     void OnOpenFirmwareFile();
     void OnUpdateFirmware();
     void OnDownloadFinished(QNetworkReply* reply);
+    // The Cancel button and Esc: the running operation stops at its next
+    // chunk boundary, when it can.
+    void OnCancelOperation();
 
 private slots:
     void OnSelectLocalFile(bool boSel);
@@ -90,6 +100,8 @@ private:
     void LeaveBusy();
 
     void InitConnection();
+    void BuildCancelRow();
+    void ShowProgressText(int64_t current, int64_t total);
     void ApplySourceChoice();
     void ClearDeviceLists();
     void SetProgress(int value);
@@ -117,6 +129,9 @@ private:
     std::unique_ptr<CDeviceWatcher> m_pWatchThread;
     std::atomic<bool> m_bOutDevChanged{false};
     int m_nTimerId = 0;
+    QPushButton* m_btnCancel = nullptr;
+    QLabel* m_labelUnplug = nullptr;
+    CProgressMeter m_meter;
     int m_busy = 0;
     // Closing was asked for while a download ran: the download was ended and
     // the window closes once the command is over.

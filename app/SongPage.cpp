@@ -100,7 +100,7 @@ std::optional<int> CorvantaQT::ExportTo(const QString& path, uint32_t row)
     if (!OpenFileOrWarn(file, path))
         return std::nullopt;
     WriteSetting(kSaveDirKey, FolderOf(path));
-    BeginOperation(OpExport);
+    BeginOperation(OpExport, QString::asprintf("Export Song %.3u", row + 1));
     return ExportSongTo(file, m_songList, *find_model(m_pUSBPort->device_info().model_id)->song_area, row,
                         ExportFormatForName(path), this);
 }
@@ -123,7 +123,7 @@ void CorvantaQT::OnDownloadSong()
         return;
     WriteSetting(kLoadDirKey, FolderOf(path));
     const int row = m_nCurSong;
-    BeginOperation(OpImport);
+    BeginOperation(OpImport, QString::asprintf("Import Song %.3d", row + 1));
     // A file that was refused has shown its message; nothing was written.
     if (const std::optional<int> code = ImportFrom(path, uint32_t(row))) {
         ShowResult(*code);

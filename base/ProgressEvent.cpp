@@ -4,8 +4,16 @@
 
 CEventBase::~CEventBase() = default;
 
+CPhaseEvent::~CPhaseEvent() = default;
+
 void PostProgress(QObject* receiver, int64_t current, int64_t total)
 {
     if (receiver)
         QCoreApplication::postEvent(receiver, new CEventBase(current, total), Qt::NormalEventPriority);
+}
+
+void PostPhase(QObject* receiver, const QString& name, ProgressUnit unit)
+{
+    if (receiver)
+        QCoreApplication::postEvent(receiver, new CPhaseEvent(name, unit), Qt::NormalEventPriority);
 }

@@ -2,11 +2,11 @@
 
 #include "DeviceLog.h"
 #include "Frame.h"
+#include "Operation.h"
 #include "ProgressEvent.h"
 #include "Prompt.h"
 #include "WireCodec.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 
 #include <algorithm>
@@ -395,8 +395,7 @@ bool CUSBPort::flash_write(uint8_t flash_no, uint32_t address, const uint8_t* da
         data += n;
         remaining -= n;
         PostProgress(progress, done + 1, chunks);
-        if (QCoreApplication::instance())
-            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        KeepResponsive();
     }
     return true;
 }

@@ -1,23 +1,31 @@
 #include "LooperSongBase.h"
 
+#include "Operation.h"
 #include "ProgressEvent.h"
 #include "Prompt.h"
 #include "SongResult.h"
 #include "USBPort.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-void ReportProgress(QObject* receiver, uint64_t done, uint64_t total)
+// Between two pages of an operation that reports its progress: the event
+// loop runs, and whether the user asked to stop.
+bool GoOn(QObject* receiver)
 {
     if (!receiver)
-        return;
+        return true;
+    KeepResponsive();
+    return !CancelRequested();
+}
+
+bool PageRead(QObject* receiver, uint64_t done, uint64_t total)
+{
     PostProgress(receiver, int64_t(done), int64_t(total));
-    QCoreApplication::processEvents();
+    return GoOn(receiver);
 }
 }  // namespace
 
@@ -90,7 +98,8 @@ int CLooperSongBase::read_song_file(uint8_t* destination, uint32_t capacity, QOb
             if (remaining > m_params.page_payload) {
                 std::memcpy(destination + done, page.data(), m_params.page_payload);
                 done += m_params.page_payload;
-                ReportProgress(progress, done, length);
+                if (!PageRead(progress, done, length))
+                    return SongCancelled;
             } else {
                 std::memcpy(destination + done, page.data(), remaining);
                 done = length;
@@ -126,8 +135,12 @@ int CLooperSongBase::WriteAudio(const BlockList& blocks, const uint8_t* data, ui
             if (!ok)
                 return SongWriteFailed;
             done += n;
+            // The song info is written after the last page: a cancel here
+            // leaves the slot's previous song as it was.
+            if (!GoOn(progress))
+                return SongCancelled;
         }
-        ReportProgress(progress, done, length);
+        PostProgress(progress, int64_t(done), int64_t(length));
     }
     return SongOk;
 }

@@ -88,9 +88,11 @@ int CLooperSongList::write_song(uint32_t slot, const uint8_t* data, uint32_t len
     if (found != SongOk)
         return found;
     const int code = m_songs[slot]->write_song_file(std::move(blocks), data, length, progress);
+    // A cancelled write wrote only blocks the map holds free: the catalogue
+    // still reads what the flash holds.
     if (code == SongOk)
         m_state.RebuildUsedMap();
-    else
+    else if (code != SongCancelled)
         m_state.load_required = code;
     return code;
 }

@@ -25,6 +25,8 @@ QString SongResultText(int code)
         return QStringLiteral("File info erase failed!");
     case SongFlagFailed:
         return QStringLiteral("Write wav flag failed!");
+    case SongCancelled:
+        return QStringLiteral("Cancelled");
     default:
         return QStringLiteral("Failed !");
     }

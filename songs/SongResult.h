@@ -18,6 +18,10 @@ enum SongResult : int {
     // Not one of the pedal's own codes: a song shorter than one write unit
     // would store as empty, so it is refused. Shown as "Failed !".
     SongTooShort = 12,
+    // Not one of the pedal's own codes: the user cancelled at a chunk
+    // boundary. A write stops before the song info, so the slot keeps its
+    // previous song; the faces say which command was cancelled.
+    SongCancelled = 13,
 };
 
 // "Successful !", "Device not open !", ...; any unknown code: "Failed !".

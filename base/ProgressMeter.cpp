@@ -1,0 +1,72 @@
+#include "ProgressMeter.h"
+
+#include <QElapsedTimer>
+
+namespace {
+constexpr int64_t kRateAfterMs = 3000;
+constexpr double kMegabyte = 1048576.0;
+const QString kSeparator = QStringLiteral(" \u2014 ");
+
+int64_t SteadyMs()
+{
+    static QElapsedTimer clock;
+    if (!clock.isValid())
+        clock.start();
+    return clock.elapsed();
+}
+
+QString Duration(int64_t seconds)
+{
+    const int64_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+    return h > 0 ? QString::asprintf("%lld:%02lld:%02lld", (long long)h, (long long)m, (long long)s)
+                 : QString::asprintf("%lld:%02lld", (long long)m, (long long)s);
+}
+}  // namespace
+
+CProgressMeter::CProgressMeter(Clock clock) : m_clock(clock ? std::move(clock) : Clock(SteadyMs)) {}
+
+void CProgressMeter::SetPhase(const QString& phase, ProgressUnit unit)
+{
+    m_phase = phase;
+    m_unit = unit;
+    m_total = 0;
+    Restart(0);
+}
+
+void CProgressMeter::Restart(int64_t amount)
+{
+    m_startMs = m_clock();
+    m_startAmount = amount;
+    m_last = amount;
+}
+
+QString CProgressMeter::Text(int64_t current, int64_t total)
+{
+    // A new total or an amount that went back is a new run: its rate starts anew.
+    if (total != m_total || current < m_last) {
+        if (m_total != 0)
+            Restart(current);
+        m_total = total;
+    }
+    m_last = current;
+    QString text = m_phase.isEmpty() ? Amount(current, total) : m_phase + kSeparator + Amount(current, total);
+    const QString left = TimeLeft(current, total);
+    return left.isEmpty() ? text : text + kSeparator + left;
+}
+
+QString CProgressMeter::Amount(int64_t current, int64_t total) const
+{
+    if (m_unit == ProgressUnit::Percent)
+        return QStringLiteral("%1%").arg(total > 0 ? current * 100 / total : 0);
+    return QString::asprintf("%.1f of %.1f MB", double(current) / kMegabyte, double(total) / kMegabyte);
+}
+
+QString CProgressMeter::TimeLeft(int64_t current, int64_t total) const
+{
+    const int64_t elapsed = m_clock() - m_startMs;
+    const int64_t done = current - m_startAmount;
+    if (elapsed < kRateAfterMs || done <= 0 || current >= total)
+        return {};
+    const double msPerUnit = double(elapsed) / double(done);
+    return Duration(int64_t(msPerUnit * double(total - current) / 1000.0 + 0.5)) + QStringLiteral(" left");
+}
