@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QTimer>
 
 namespace {
 const char* const kBackupDirKey = "/Config/BackupDir";
@@ -81,7 +80,7 @@ bool CorvantaQT::eventFilter(QObject* watched, QEvent* event)
         drop->acceptProposedAction();
         // The drag's source is answered at once; the import runs after it.
         const QList<QUrl> urls = drop->mimeData()->urls();
-        QTimer::singleShot(0, this, [this, row, urls] { ImportDropped(row, urls); });
+        QMetaObject::invokeMethod(this, [this, row, urls] { ImportDropped(row, urls); }, Qt::QueuedConnection);
         return true;
     }
     default:
@@ -129,11 +128,14 @@ void CorvantaQT::ShowSongListMenu(const QPoint& pos)
         QAction* action = menu->addAction(text);
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, [this, row, command] {
-            QTimer::singleShot(0, this, [this, row, command] {
-                if (row >= 0)
-                    ui->m_lstSong->setCurrentRow(row);
-                (this->*command)();
-            });
+            QMetaObject::invokeMethod(
+                this,
+                [this, row, command] {
+                    if (row >= 0)
+                        ui->m_lstSong->setCurrentRow(row);
+                    (this->*command)();
+                },
+                Qt::QueuedConnection);
         });
     };
     add(QStringLiteral("Export"), row >= 0 && ui->m_btnUpload->isEnabled(), &CorvantaQT::OnUploadSong);
