@@ -117,6 +117,9 @@ private:
     // song commands, drops of audio files on a row and the context menu.
     void SetUpSongListExtras();
     void UpdateSpaceLabel();
+    // A pedal in update mode whose catalogue is loaded.
+    bool SongsUsable() const;
+    bool SongRowUsable(int row) const;
     // The row of the song list at a point of its viewport that can take a
     // song, or -1.
     int SongRowAt(const QPoint& pos) const;

@@ -35,20 +35,28 @@ void CorvantaQT::SetUpSongListExtras()
 
 void CorvantaQT::UpdateSpaceLabel()
 {
-    const bool loaded = CanHoldSongs(m_pUSBPort->state(), m_pUSBPort->device_info()) && m_songList.size() > 0 &&
-                        m_songList.load_required() == 0 && ui->m_lstSong->count() > 0;
     const QString text =
-        loaded ? SongSpaceText(SpaceOf(m_songList, *find_model(m_pUSBPort->device_info().model_id)->song_area))
+        SongsUsable() && ui->m_lstSong->count() > 0 ? SongSpaceText(SpaceOf(m_songList, *find_model(m_pUSBPort->device_info().model_id)->song_area))
                : QString();
     m_labelSpace->setText(text);
     m_labelSpace->setVisible(!text.isEmpty());
 }
 
+bool CorvantaQT::SongsUsable() const
+{
+    return m_pUSBPort->state() == UpdateMode && CanHoldSongs(m_pUSBPort->state(), m_pUSBPort->device_info()) &&
+           m_songList.size() > 0 && m_songList.load_required() == 0;
+}
+
+bool CorvantaQT::SongRowUsable(int row) const
+{
+    return SongsUsable() && row >= 0 && size_t(row) < m_songList.size() && row < ui->m_lstSong->count();
+}
+
 int CorvantaQT::SongRowAt(const QPoint& pos) const
 {
     const int row = ui->m_lstSong->indexAt(pos).row();
-    const bool songs = m_pUSBPort->state() == UpdateMode && CanHoldSongs(m_pUSBPort->state(), m_pUSBPort->device_info());
-    return songs && row >= 0 && size_t(row) < m_songList.size() ? row : -1;
+    return SongRowUsable(row) ? row : -1;
 }
 
 // ---- Drops ----
@@ -91,7 +99,8 @@ bool CorvantaQT::eventFilter(QObject* watched, QEvent* event)
 // As the Import button after its open dialog, for the row the file was dropped on.
 void CorvantaQT::ImportDropped(int row, const QList<QUrl>& urls)
 {
-    if (Busy() || size_t(row) >= m_songList.size())
+    // The pedal may have gone before this runs.
+    if (Busy() || !SongRowUsable(row))
         return;
     CBusyGuard busy(*this);
     if (urls.size() != 1) {
@@ -123,29 +132,28 @@ void CorvantaQT::ShowSongListMenu(const QPoint& pos)
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("songListMenu"));
     connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-    // Each command runs once the menu is gone, on the row clicked.
+    // Each command runs once the menu is gone, on the row clicked, unless
+    // the poll found the pedal gone while the menu was open.
     auto add = [this, menu, row](const QString& text, bool enabled, void (CorvantaQT::*command)()) {
         QAction* action = menu->addAction(text);
         action->setEnabled(enabled);
         connect(action, &QAction::triggered, this, [this, row, command] {
-            QMetaObject::invokeMethod(
-                this,
-                [this, row, command] {
-                    if (row >= 0)
-                        ui->m_lstSong->setCurrentRow(row);
-                    (this->*command)();
-                },
-                Qt::QueuedConnection);
+            auto run = [this, row, command] {
+                if (row < 0 ? !SongsUsable() : !SongRowUsable(row))
+                    return;
+                if (row >= 0)
+                    ui->m_lstSong->setCurrentRow(row);
+                (this->*command)();
+            };
+            QMetaObject::invokeMethod(this, run, Qt::QueuedConnection);
         });
     };
     add(QStringLiteral("Export"), row >= 0 && ui->m_btnUpload->isEnabled(), &CorvantaQT::OnUploadSong);
     add(QStringLiteral("Import"), row >= 0 && ui->m_btnDownload->isEnabled(), &CorvantaQT::OnDownloadSong);
     add(QStringLiteral("Delete"), row >= 0 && ui->m_btnDelete->isEnabled(), &CorvantaQT::OnDeleteSong);
     menu->addSeparator();
-    const bool loaded = CanHoldSongs(m_pUSBPort->state(), m_pUSBPort->device_info()) && m_songList.size() > 0 &&
-                        m_songList.load_required() == 0;
-    add(QStringLiteral("Backup all songs…"), loaded, &CorvantaQT::OnBackupSongs);
-    add(QStringLiteral("Restore backup…"), loaded, &CorvantaQT::OnRestoreBackup);
+    add(QStringLiteral("Backup all songs…"), SongsUsable(), &CorvantaQT::OnBackupSongs);
+    add(QStringLiteral("Restore backup…"), SongsUsable(), &CorvantaQT::OnRestoreBackup);
     menu->popup(ui->m_lstSong->viewport()->mapToGlobal(pos));
 }
 

@@ -19,7 +19,8 @@ void CorvantaQT::AskPendingVersionQuestion()
     m_pendingVersion.reset();
     // No poll and no command start while the question is open.
     CBusyGuard busy(*this);
-    if (Prompt().AskQuestion(QStringLiteral("New version..."),
-                             QString::asprintf("A new version(V%.2f) is available, would you like to download ?", server)))
+    const QString text =
+        QString::asprintf("A new version(V%.2f) is available, would you like to download ?", server);
+    if (Prompt().AskQuestion(QStringLiteral("New version..."), text))
         Prompt().OpenUrl(QUrl(UpdateServerBase() + "/Corvanta/Corvanta.exe"));
 }

@@ -9,8 +9,8 @@
 #include <QFile>
 
 #include <algorithm>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -87,7 +87,8 @@ ImportResult TakeExact(QFile& file, const WaveHeader& h, CWave& song)
 }
 
 // The WAV reader's path: the layouts the 16-bit conversion reads.
-ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r, CWave& song, uint64_t* songBytes)
+ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r, CWave& song,
+                       uint64_t* songBytes)
 {
     if (RateRefused(file.fileName(), h.format.nSamplesPerSec))
         return ImportResult::Refused;

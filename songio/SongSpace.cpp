@@ -28,11 +28,13 @@ SongSpace SpaceOf(const CLooperSongList& songs, const SongAreaParams& area)
 
 QString SongSpaceText(const SongSpace& space)
 {
-    return QStringLiteral("Used %1 of %2").arg(Megabytes(std::round(Tenths(space.usedBytes))), Megabytes(std::round(Tenths(space.totalBytes))));
+    return QStringLiteral("Used %1 of %2")
+        .arg(Megabytes(std::round(Tenths(space.usedBytes))), Megabytes(std::round(Tenths(space.totalBytes))));
 }
 
 QString NoSpaceText(const QString& path, uint64_t songBytes, uint64_t freeBytes)
 {
     return QStringLiteral("'%1' needs %2, the pedal has %3 free")
-        .arg(QFileInfo(path).fileName(), Megabytes(std::ceil(Tenths(songBytes))), Megabytes(std::floor(Tenths(freeBytes))));
+        .arg(QFileInfo(path).fileName(), Megabytes(std::ceil(Tenths(songBytes))),
+             Megabytes(std::floor(Tenths(freeBytes))));
 }

@@ -120,7 +120,8 @@ protected:
     // Right-clicks row and returns the menu that opened.
     QMenu* OpenMenu(int row)
     {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, RowCentre(row), list->viewport()->mapToGlobal(RowCentre(row)));
+        const QPoint at = RowCentre(row);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
         QApplication::sendEvent(list->viewport(), &event);
         return window->findChild<QMenu*>("songListMenu");
     }
@@ -276,7 +277,8 @@ TEST_F(SongList, TheMenuOffersTheRowsCommandsAndABackupThatRestores)
     EXPECT_TRUE(firmwareTabOff);
     EXPECT_FALSE(operations.empty());
     EXPECT_TRUE(std::count(operations.begin(), operations.end(), OpExport) > 0);
-    EXPECT_TRUE(std::all_of(operations.begin(), operations.end(), [](Operation o) { return o == OpExport || o == OpIdle; }));
+    EXPECT_TRUE(
+        std::all_of(operations.begin(), operations.end(), [](Operation o) { return o == OpExport || o == OpIdle; }));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"manifest.json", "song-001.wav", "song-003.wav"}));
     QFile manifest(QDir(folder).filePath("manifest.json"));
     ASSERT_TRUE(manifest.open(QIODevice::ReadOnly));
@@ -300,9 +302,12 @@ TEST_F(SongList, TheMenuOffersTheRowsCommandsAndABackupThatRestores)
     Choose(OpenMenu(5), "Restore backup…");
     EXPECT_EQ(prompt.texts, QStringList({"", "Restore 2 songs from '" + folder + "' (1 used slots are overwritten) ?",
                                          "Successful !"}));
+    ASSERT_EQ(prompt.dialogs.size(), 1u);
+    EXPECT_EQ(prompt.dialogs[0], (CScriptedPrompt::Dialog{"Restore backup", folder, ""})) << "starts at the backup";
     EXPECT_FALSE(operations.empty());
     EXPECT_TRUE(std::count(operations.begin(), operations.end(), OpImport) > 0);
-    EXPECT_TRUE(std::all_of(operations.begin(), operations.end(), [](Operation o) { return o == OpImport || o == OpIdle; }));
+    EXPECT_TRUE(
+        std::all_of(operations.begin(), operations.end(), [](Operation o) { return o == OpImport || o == OpIdle; }));
     EXPECT_EQ(list->item(0)->text(), firstLabel) << "the list is reloaded";
     EXPECT_EQ(list->item(2)->text(), thirdLabel);
     EXPECT_EQ(SongOnPedal(*window, 0), first);
