@@ -68,6 +68,20 @@ void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t 
     pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), page.data(), page.size());
 }
 
+void UseBlocks(CVirtualPedal& pedal, int32_t model_id, uint32_t firstSlot, uint32_t count)
+{
+    const SongAreaParams& a = *find_model(model_id)->song_area;
+    uint16_t next = 0;
+    for (uint32_t slot = firstSlot; count > 0; ++slot) {
+        BlockList blocks;
+        for (; count > 0 && blocks.size() < a.max_song_blocks; --count)
+            blocks.push_back(next++);
+        const std::vector<uint8_t> page =
+            CLooperSongFile::BuildFatPage(a, blocks, uint32_t(blocks.size() * BlockBytes(a)));
+        pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), page.data(), page.size());
+    }
+}
+
 QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones)
 {
     const uint16_t channels = uint16_t(tones.size());

@@ -7,7 +7,6 @@
 #include "CorvantaQT.h"
 #include "FirmwareSupport.h"
 #include "Frame.h"
-#include "LooperSongFile.h"
 #include "SongGeometry.h"
 #include "SongSupport.h"
 #include "SparseWav.h"
@@ -54,21 +53,6 @@ Bytes ConvertedSong(const QString& path)
 
 // The song as the current format keeps it: whole write units.
 Bytes Stored(const Bytes& song) { return Reloaded(song, *find_model(10002)->song_area, CurrentFormat); }
-
-// Marks count data blocks from first on as used: FAT pages of 160 blocks in
-// the slots from firstSlot on, written straight onto the pedal's flash.
-void UseBlocks(CVirtualPedal& pedal, uint32_t firstSlot, uint16_t first, uint32_t count)
-{
-    const SongAreaParams& a = *find_model(10002)->song_area;
-    for (uint32_t slot = firstSlot; count > 0; ++slot) {
-        BlockList blocks;
-        for (; count > 0 && blocks.size() < a.max_song_blocks; --count)
-            blocks.push_back(first++);
-        const std::vector<uint8_t> page =
-            CLooperSongFile::BuildFatPage(a, blocks, uint32_t(blocks.size() * BlockBytes(a)));
-        pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), page.data(), page.size());
-    }
-}
 
 class SongList : public ::testing::Test {
 protected:
@@ -341,7 +325,7 @@ TEST_F(SongList, TheSpaceLineFollowsImportsAndDeletes)
 // blocks would make room: the new song is written before they are released.
 TEST_F(SongList, AnImportLargerThanTheFreeBlocksIsRefusedFirst)
 {
-    UseBlocks(rig.pedal, 10, 0, 1920);  // 50 blocks stay free
+    UseBlocks(rig.pedal, 10002, 10, 1920);  // 50 blocks stay free
     Open();
     EXPECT_EQ(space->text(), "Used 472.5 MB of 484.8 MB");
     // Two minutes at 48,000 Hz: 5,625,000 frames of the pedal, 16.1 MB.
