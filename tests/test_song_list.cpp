@@ -7,7 +7,6 @@
 #include "CorvantaQT.h"
 #include "FirmwareSupport.h"
 #include "Frame.h"
-#include "SongGeometry.h"
 #include "SongSupport.h"
 #include "SparseWav.h"
 #include "Wave.h"
@@ -28,9 +27,10 @@
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
