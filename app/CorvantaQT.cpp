@@ -43,6 +43,7 @@ CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
     connect(ui->m_btnOpen, &QPushButton::clicked, this, &CorvantaQT::OnOpenFirmwareFile);
     connect(ui->m_btnUpdate, &QPushButton::clicked, this, &CorvantaQT::OnUpdateFirmware);
     ui->propSheet->setCurrentIndex(kSongTab);
+    SetUpSongListExtras();
 
     ui->progressBar->hide();
     ui->progressBar->setRange(0, 100);
@@ -132,6 +133,7 @@ void CorvantaQT::ClearDeviceLists()
 {
     ui->m_lstSong->clear();
     ui->m_comNewSoftware->clear();
+    UpdateSpaceLabel();
 }
 
 void CorvantaQT::timerEvent(QTimerEvent* event)
@@ -278,12 +280,17 @@ void CorvantaQT::customEvent(QEvent* event)
 
 void CorvantaQT::LeaveBusy()
 {
-    if (--m_busy == 0 && m_closePending)
+    if (--m_busy != 0)
+        return;
+    if (m_closePending)
         QTimer::singleShot(0, this, &QWidget::close);
+    else if (m_pendingVersion)
+        QTimer::singleShot(0, this, &CorvantaQT::AskPendingVersionQuestion);
 }
 
 void CorvantaQT::closeEvent(QCloseEvent* event)
 {
+    m_pendingVersion.reset();
     if (!Busy()) {
         m_closePending = false;
         event->accept();

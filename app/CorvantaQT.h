@@ -60,6 +60,8 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Drops of audio files on the song list's rows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The song page.
     void InitTreeFromMicData();
@@ -107,12 +109,35 @@ private:
     void SetProgress(int value);
     void StartVersionCheck();
     bool UpdateFromWeb(bool shiftHeld);
+    // The program update question waits until the window is idle and is
+    // then asked once; a close of the window drops it.
+    void OfferNewVersion(float server);
+    void AskPendingVersionQuestion();
     bool RowUsed(int row) const;
     bool RowDamaged(int row) const;
     // The result code to show, or none when the file could not be opened (its message was shown).
     std::optional<int> ExportTo(const QString& path, uint32_t row);
     // The result code to show, or none when the WAV file was refused with its message.
     std::optional<int> ImportFrom(const QString& path, uint32_t row);
+    // The import's overwrite question for a used or damaged row; true to go on.
+    bool ConfirmOverwrite(int row);
+    // The import of a chosen file into row, with its progress and result.
+    void ImportIntoRow(const QString& path, int row);
+
+    // The song list's extras (SongListActions.cpp): the space line under the
+    // song commands, drops of audio files on a row and the context menu.
+    void SetUpSongListExtras();
+    void UpdateSpaceLabel();
+    // A pedal in update mode whose catalogue is loaded.
+    bool SongsUsable() const;
+    bool SongRowUsable(int row) const;
+    // The row of the song list at a point of its viewport that can take a
+    // song, or -1.
+    int SongRowAt(const QPoint& pos) const;
+    void ImportDropped(int row, const QList<QUrl>& urls);
+    void ShowSongListMenu(const QPoint& pos);
+    void OnBackupSongs();
+    void OnRestoreBackup();
 
     std::unique_ptr<Ui::CorvantaQTClass> ui;
     std::unique_ptr<CUSBPort> m_pUSBPort;
@@ -136,4 +161,7 @@ private:
     // Closing was asked for while a download ran: the download was ended and
     // the window closes once the command is over.
     bool m_closePending = false;
+    QLabel* m_labelSpace = nullptr;
+    // A newer program version the update check found, not asked about yet.
+    std::optional<float> m_pendingVersion;
 };

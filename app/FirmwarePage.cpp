@@ -144,9 +144,6 @@ void CorvantaQT::OnDownloadFinished(QNetworkReply* reply)
         server = 0;
     const QString title = QString::fromLatin1(kProgramTitle);
     const float own = title.mid(title.indexOf('V') + 1).toFloat();
-    if (server <= own)
-        return;
-    if (Prompt().AskQuestion(QStringLiteral("New version..."),
-                          QString::asprintf("A new version(V%.2f) is available, would you like to download ?", server)))
-        Prompt().OpenUrl(QUrl(UpdateServerBase() + "/Corvanta/Corvanta.exe"));
+    if (server > own)
+        OfferNewVersion(server);
 }

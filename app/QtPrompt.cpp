@@ -45,6 +45,11 @@ QString CQtPrompt::OpenFileName(const QString& caption, const QString& startFold
     return QFileDialog::getOpenFileName(m_parent, caption, startFolder, filter);
 }
 
+QString CQtPrompt::FolderName(const QString& caption, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(m_parent, caption, startFolder);
+}
+
 bool CQtPrompt::ShiftHeld() { return QApplication::queryKeyboardModifiers() & Qt::ShiftModifier; }
 
 bool CQtPrompt::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }

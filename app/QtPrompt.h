@@ -22,6 +22,7 @@ public:
     bool AskQuestion(const QString& title, const QString& text) override;
     QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) override;
     QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) override;
+    QString FolderName(const QString& caption, const QString& startFolder) override;
     bool ShiftHeld() override;
     bool OpenUrl(const QUrl& url) override;
 

@@ -42,6 +42,7 @@ void CorvantaQT::FillSongList(int row)
         m_nCurSong = row;
         UpdateSelection();
     }
+    UpdateSpaceLabel();
 }
 
 bool CorvantaQT::RowUsed(int row) const
@@ -112,17 +113,26 @@ void CorvantaQT::OnDownloadSong()
     if (Busy())
         return;
     CBusyGuard busy(*this);
-    if (RowUsed(m_nCurSong) || RowDamaged(m_nCurSong)) {
-        const QString text = QStringLiteral("'%1' already exist, continue to overwrite the song?")
-                                 .arg(ui->m_lstSong->item(m_nCurSong)->text());
-        if (!Prompt().AskYesNo(QStringLiteral("Overwrite warning"), text))
-            return;
-    }
+    if (!ConfirmOverwrite(m_nCurSong))
+        return;
     const QString path = Prompt().OpenFileName(kWavCaption, ReadSetting(kLoadDirKey), OpenFilter());
     if (path.isEmpty())
         return;
+    ImportIntoRow(path, m_nCurSong);
+}
+
+bool CorvantaQT::ConfirmOverwrite(int row)
+{
+    if (!RowUsed(row) && !RowDamaged(row))
+        return true;
+    const QString text =
+        QStringLiteral("'%1' already exist, continue to overwrite the song?").arg(ui->m_lstSong->item(row)->text());
+    return Prompt().AskYesNo(QStringLiteral("Overwrite warning"), text);
+}
+
+void CorvantaQT::ImportIntoRow(const QString& path, int row)
+{
     WriteSetting(kLoadDirKey, FolderOf(path));
-    const int row = m_nCurSong;
     BeginOperation(OpImport, QString::asprintf("Import Song %.3d", row + 1));
     // A file that was refused has shown its message; nothing was written.
     if (const std::optional<int> code = ImportFrom(path, uint32_t(row))) {

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -44,6 +45,20 @@ uint64_t SongFrames(uint64_t frames, uint32_t fromRate, uint32_t toRate)
 
 bool Fits(uint64_t frames, const ImportRequest& r) { return frames <= r.maxBytes / (3 * r.channels); }
 
+// A song of frames, worked out from the header, against the largest song and
+// the free space.
+std::optional<ImportResult> SizeRefusal(uint64_t frames, const ImportRequest& r, uint64_t* songBytes)
+{
+    if (!Fits(frames, r))
+        return ImportResult::TooLarge;
+    const uint64_t bytes = frames * 3 * r.channels;
+    if (songBytes)
+        *songBytes = bytes;
+    if (bytes > r.freeBytes)
+        return ImportResult::NoSpace;
+    return std::nullopt;
+}
+
 // What a file that shrank or failed under the reader says.
 const char* const kCutShort = "it could not be read to its end";
 
@@ -72,12 +87,13 @@ ImportResult TakeExact(QFile& file, const WaveHeader& h, CWave& song)
 }
 
 // The WAV reader's path: the layouts the 16-bit conversion reads.
-ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r, CWave& song)
+ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r, CWave& song,
+                       uint64_t* songBytes)
 {
     if (RateRefused(file.fileName(), h.format.nSamplesPerSec))
         return ImportResult::Refused;
-    if (!Fits(SongFrames(h.frames, h.format.nSamplesPerSec, r.rate), r))
-        return ImportResult::TooLarge;
+    if (const auto refused = SizeRefusal(SongFrames(h.frames, h.format.nSamplesPerSec, r.rate), r, songBytes))
+        return *refused;
     if (h.format == CWave::TargetFormat(r.channels, r.rate))
         return TakeExact(file, h, song);
     const uint32_t align = h.format.nBlockAlign;
@@ -99,7 +115,7 @@ ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r,
 }
 
 // Everything else, through libsndfile at full resolution.
-ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& song)
+ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& song, uint64_t* songBytes)
 {
     CSoundFileReader reader;
     QString problem;
@@ -112,8 +128,8 @@ ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& s
         return ImportResult::Refused;
     const uint64_t frames = uint64_t(std::max<sf_count_t>(info.frames, 0));
     const uint32_t rate = uint32_t(info.samplerate);
-    if (!Fits(SongFrames(frames, rate, r.rate), r))
-        return ImportResult::TooLarge;
+    if (const auto refused = SizeRefusal(SongFrames(frames, rate, r.rate), r, songBytes))
+        return *refused;
     CFrameSink sink(r.channels, ResampledFrames(rate, r.rate, frames), r.maxBytes / (3 * r.channels));
     CFloatConverter converter(rate, uint16_t(info.channels), r.channels, r.rate, r.mix);
     // Blocks of about the same size whatever the channel count.
@@ -138,7 +154,24 @@ ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& s
 
 }  // namespace
 
-ImportResult ImportAudioFile(const QString& path, const ImportRequest& request, CWave& song)
+bool CanReadAudioFile(const QString& path)
+{
+    QFile file;
+    if (!OpenFileOrWarn(file, path, QIODevice::ReadOnly))
+        return false;
+    WaveHeader header;
+    QString problem;
+    if (ReadWaveHeader(file, header, problem) && LayoutOf(header.format, header.EffectiveTag()) != PcmLayout::None)
+        return true;
+    file.close();
+    CSoundFileReader reader;
+    if (reader.Open(path, problem))
+        return true;
+    ShowUnreadable(path, problem);
+    return false;
+}
+
+ImportResult ImportAudioFile(const QString& path, const ImportRequest& request, CWave& song, uint64_t* songBytes)
 {
     QFile file;
     if (!OpenFileOrWarn(file, path, QIODevice::ReadOnly))
@@ -149,7 +182,7 @@ ImportResult ImportAudioFile(const QString& path, const ImportRequest& request, 
                      LayoutOf(header.format, header.EffectiveTag()) != PcmLayout::None;
     const bool mixing = request.mix && request.channels == 1 && header.format.nChannels > 1;
     if (wav && !mixing)
-        return ImportWav(file, header, request, song);
+        return ImportWav(file, header, request, song, songBytes);
     file.close();
-    return ImportDecoded(path, request, song);
+    return ImportDecoded(path, request, song, songBytes);
 }

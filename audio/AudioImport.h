@@ -16,14 +16,23 @@ struct ImportRequest {
     uint32_t rate = 46875;  // of the song
     bool mix = false;       // to one channel: the mean of all channels instead of the first
     uint64_t maxBytes = 0;  // the largest song the pedal holds
+    uint64_t freeBytes = UINT64_MAX;  // what the pedal's free blocks hold
 };
 
 enum class ImportResult {
     Converted,  // song holds the song
     Refused,    // the file cannot be read or converted; its message was shown
     TooLarge,   // the song would not fit the pedal
+    NoSpace,    // the song is larger than the free space
     Failed,     // the conversion failed or made nothing of a file with audio
 };
 
-// Reads path into song (24-bit integer PCM of the request's format).
-ImportResult ImportAudioFile(const QString& path, const ImportRequest& request, CWave& song);
+// Whether path is an audio file the import can read (the WAV reader or
+// libsndfile opens it); false with its message shown.
+bool CanReadAudioFile(const QString& path);
+
+// Reads path into song (24-bit integer PCM of the request's format). The
+// sizes are checked from the header before any audio is read; songBytes, when
+// given, receives the song's size worked out from it.
+ImportResult ImportAudioFile(const QString& path, const ImportRequest& request, CWave& song,
+                             uint64_t* songBytes = nullptr);

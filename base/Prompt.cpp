@@ -16,6 +16,7 @@ public:
     }
     QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString FolderName(const QString&, const QString&) override { return {}; }
     bool ShiftHeld() override { return false; }
     bool OpenUrl(const QUrl&) override { return false; }
 };

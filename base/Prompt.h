@@ -19,6 +19,8 @@ public:
     // File dialogs; an empty result means cancelled.
     virtual QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) = 0;
     virtual QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) = 0;
+    // A folder chooser; an empty result means cancelled.
+    virtual QString FolderName(const QString& caption, const QString& startFolder) = 0;
     // The keyboard-modifier query: is Shift held?
     virtual bool ShiftHeld() = 0;
     // The desktop's open-URL service.

@@ -16,6 +16,8 @@ public:
     bool AskYesNo(const QString& title, const QString& text) override;
     QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
     QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+    // Folders are named on the command line.
+    QString FolderName(const QString&, const QString&) override { return {}; }
     // --any-model stands for the Shift key.
     bool ShiftHeld() override { return m_anyModel; }
     bool OpenUrl(const QUrl& url) override;

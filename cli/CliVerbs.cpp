@@ -12,6 +12,7 @@
 #include "Prompt.h"
 #include "SongBackup.h"
 #include "SongResult.h"
+#include "SongSpace.h"
 #include "SongTransfer.h"
 #include "USBPort.h"
 #include "Wave.h"
@@ -181,6 +182,11 @@ int Info(const CliRequest& request, IMidiService& midi)
     } else {
         Print(QStringLiteral("format:   no song storage"));
     }
+    if (CanHoldSongs(session.link.state(), info)) {
+        const int code = session.songs.load_songs();
+        Print(QStringLiteral("space:    %1")
+                  .arg(code == SongOk ? SongSpaceText(SpaceOf(session.songs, session.Area())) : SongResultText(code)));
+    }
     return kExitOk;
 }
 
@@ -277,14 +283,7 @@ int Restore(const CliRequest& request, IMidiService& midi)
     BackupManifest manifest;
     if (!session.LoadSongs() || !ReadBackup(folder, session.link, session.songs, manifest))
         return kExitFailed;
-    int overwritten = 0;
-    for (const BackupEntry& e : manifest.entries)
-        overwritten += session.songs.song(e.slot - 1)->is_used() ? 1 : 0;
-    const QString question = QStringLiteral("Restore %1 songs from '%2' (%3 used slots are overwritten) ?")
-                                 .arg(manifest.entries.size())
-                                 .arg(folder)
-                                 .arg(overwritten);
-    if (!Prompt().AskYesNo(QStringLiteral("Restore"), question))
+    if (!Prompt().AskYesNo(QStringLiteral("Restore"), RestoreQuestion(folder, manifest, session.songs)))
         return kExitFailed;
     CCliProgress progress;
     return ShowSongResult(RestoreSongs(folder, manifest, session.songs, &progress) ? SongOk : kCommandFailed);
@@ -379,9 +378,10 @@ const std::vector<CliVerb>& CliVerbs()
         {"ports", "", "list the MIDI port pairs, * marks the one the port search picks",
          "Lists the pairs of same-named MIDI ports; * marks the pair the port search connects to.", 0, 0, false,
          false, Ports},
-        {"info", "", "the connected pedal: status, model, firmware, aux, slots, format",
+        {"info", "", "the connected pedal: status, model, firmware, aux, slots, format, space",
          "Connects and prints the window title's status text, the model id and name, the firmware version, aux,\n"
-         "the number of song slots and the song format.",
+         "the number of song slots, the song format and, for a pedal that holds songs, how much of its song\n"
+         "area the songs use.",
          0, 0, false, false, Info},
         {"list", "", "one line per song slot, as the window lists them", "Prints one line per slot with the window's list text.",
          0, 0, false, false, List},

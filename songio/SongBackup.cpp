@@ -167,6 +167,17 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
     return true;
 }
 
+QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs)
+{
+    int overwritten = 0;
+    for (const BackupEntry& e : manifest.entries)
+        overwritten += songs.song(e.slot - 1)->is_used() ? 1 : 0;
+    return QStringLiteral("Restore %1 songs from '%2' (%3 used slots are overwritten) ?")
+        .arg(manifest.entries.size())
+        .arg(folder)
+        .arg(overwritten);
+}
+
 bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress)
 {
     const SongAreaParams area = *find_model(manifest.model_id)->song_area;

@@ -33,5 +33,8 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
 // connected pedal (model, slots, format, lengths, checksums) before anything
 // is written; false with its message otherwise.
 bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, BackupManifest& manifest);
+// The question before a restore: how many songs, from where, and how many
+// used slots they overwrite.
+QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs);
 // Writes the checked backup's songs into their slots; other slots keep theirs.
 bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress);

@@ -2,8 +2,10 @@
 
 #include "AudioImport.h"
 #include "LooperSongList.h"
+#include "Prompt.h"
 #include "SongGeometry.h"
 #include "SongResult.h"
+#include "SongSpace.h"
 #include "SoundFile.h"
 #include "Wave.h"
 
@@ -76,8 +78,14 @@ std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongL
     request.rate = area.sample_rate;
     request.mix = mix;
     request.maxBytes = uint64_t(area.max_song_blocks) * BlockBytes(area);
-    switch (ImportAudioFile(path, request, wave)) {
+    // An overwrite takes free blocks before the old song's are released.
+    request.freeBytes = SpaceOf(songs, area).FreeBytes();
+    uint64_t songBytes = 0;
+    switch (ImportAudioFile(path, request, wave, &songBytes)) {
     case ImportResult::Refused:
+        return std::nullopt;
+    case ImportResult::NoSpace:
+        ShowMessage(NoSpaceText(path, songBytes, request.freeBytes));
         return std::nullopt;
     case ImportResult::TooLarge:
         return SongTooLarge;

@@ -48,7 +48,8 @@ int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& 
 
 // Reads path into wave converted to the pedal's format (to one channel the
 // first channel, or with mix the mean of all) and writes it into row. None
-// when the file was refused with its message; nothing was sent then, nor for
+// when the file was refused with its message (a song larger than the free
+// blocks, too, before any audio is read); nothing was sent then, nor for
 // SongTooLarge and kCommandFailed.
 std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongList& songs, const SongAreaParams& area,
                                   uint32_t row, QObject* progress, bool mix = false);

@@ -1,6 +1,12 @@
 #include "SongSupport.h"
 
 #include "LooperSongFile.h"
+#include "Wave.h"
+
+#include <QFile>
+
+#include <cmath>
+#include <memory>
 
 Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format)
 {
@@ -60,4 +66,38 @@ void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t 
     if (damaged)
         page[7] ^= 0x01;
     pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), page.data(), page.size());
+}
+
+void UseBlocks(CVirtualPedal& pedal, int32_t model_id, uint32_t firstSlot, uint32_t count)
+{
+    const SongAreaParams& a = *find_model(model_id)->song_area;
+    uint16_t next = 0;
+    for (uint32_t slot = firstSlot; count > 0; ++slot) {
+        BlockList blocks;
+        for (; count > 0 && blocks.size() < a.max_song_blocks; --count)
+            blocks.push_back(next++);
+        const std::vector<uint8_t> page =
+            CLooperSongFile::BuildFatPage(a, blocks, uint32_t(blocks.size() * BlockBytes(a)));
+        pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), page.data(), page.size());
+    }
+}
+
+QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones)
+{
+    const uint16_t channels = uint16_t(tones.size());
+    CWave w;
+    w.set_format(channels, rate, 16);
+    std::unique_ptr<uint8_t[]> s(new uint8_t[frames * 2 * channels]);
+    for (uint32_t i = 0; i < frames; ++i) {
+        for (uint16_t c = 0; c < channels; ++c) {
+            const int16_t v = int16_t(12000 * std::sin(2 * M_PI * tones[c] * i / rate));
+            s[(i * channels + c) * 2] = uint8_t(v);
+            s[(i * channels + c) * 2 + 1] = uint8_t(v >> 8);
+        }
+    }
+    w.set_samples(std::move(s), frames);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    w.write_to(f);
+    return path;
 }

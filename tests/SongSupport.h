@@ -5,6 +5,8 @@
 #include "SongResult.h"
 #include "TestSupport.h"
 
+#include <QString>
+
 #include <vector>
 
 using Bytes = std::vector<uint8_t>;
@@ -19,6 +21,15 @@ Bytes SongAudio(size_t n, uint32_t seed = 1);
 // Writes a FAT page for one block of song into slot's info block (current
 // format); damaged: one block list byte changed, the checksum not.
 void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t block, bool damaged);
+
+// Marks the first count data blocks as used by songs of max_song_blocks
+// blocks in the slots from firstSlot on (current format): FAT pages written
+// straight onto the pedal's flash.
+void UseBlocks(CVirtualPedal& pedal, int32_t model_id, uint32_t firstSlot, uint32_t count);
+
+// A 16-bit WAV file of a sine per channel (440 Hz by default), written by
+// the WAV writer; returns path.
+QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones = {440});
 
 class CSongRig {
 public:

@@ -48,6 +48,11 @@ QString CScriptedPrompt::OpenFileName(const QString& caption, const QString& sta
     return SaveFileName(caption, start, filter);
 }
 
+QString CScriptedPrompt::FolderName(const QString& caption, const QString& start)
+{
+    return SaveFileName(caption, start, QString());
+}
+
 bool CScriptedPrompt::OpenUrl(const QUrl& url)
 {
     texts << url.toString();

@@ -25,6 +25,8 @@ public:
     bool AskYesNo(const QString& title, const QString& text) override;
     QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) override;
     QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) override;
+    // Recorded and answered as a file dialog with an empty filter.
+    QString FolderName(const QString& caption, const QString& startFolder) override;
     bool ShiftHeld() override { return shift; }
     bool OpenUrl(const QUrl& url) override;
     // Forgets the boxes seen so far.

@@ -2,6 +2,8 @@
 // files made by the tools musicians use, each checked on the song read back
 // from the flash (its length, the tone of each channel), and the export formats.
 #include "Cli.h"
+#include "SongGeometry.h"
+#include "SongSpace.h"
 #include "SongSupport.h"
 #include "SongTransfer.h"
 #include "SoxrFault.h"
@@ -363,6 +365,49 @@ TEST_F(ImportRefusal, ASongTooLargeIsRefusedFromTheHeaderWithoutReadingTheAudio)
         QFile::remove(hour);
     }
     EXPECT_TRUE(prompt.texts.isEmpty()) << "the command shows the result code's text";
+}
+
+// Two minutes at 48,000 Hz make 16.1 MB of song; 50 free blocks hold 12.3 MB.
+TEST_F(ImportRefusal, ASongLargerThanTheFreeBlocksIsRefusedFromTheHeaderWithoutReadingTheAudio)
+{
+    UseBlocks(s.rig.pedal, 10002, 10, 1920);
+    ASSERT_EQ(s.Reload(), SongOk);
+    for (const bool junkFirst : {false, true}) {
+        SCOPED_TRACE(junkFirst ? "libsndfile" : "the WAV reader");
+        prompt.Clear();
+        const QString two = WriteSparseWav(Dir().filePath("two.wav"), 48000, 120, junkFirst);
+        const uint32_t commands = s.rig.pedal.CommandCount();
+        const qint64 before = BytesRead();
+        EXPECT_EQ(Import(two), std::nullopt);
+        EXPECT_LT(BytesRead() - before, 1 << 20) << "the header is all that was read";
+        EXPECT_EQ(s.rig.pedal.CommandCount(), commands);
+        EXPECT_EQ(prompt.texts, QStringList("'two.wav' needs 16.1 MB, the pedal has 12.3 MB free"));
+        QFile::remove(two);
+    }
+}
+
+TEST(SongSpace, CountsTheUsedDataBlocksOfEitherFormat)
+{
+    struct Case {
+        int32_t model;
+        QString empty, used;
+    };
+    for (const Case& c : {Case{10002, "Used 0.0 MB of 484.8 MB", "Used 0.7 MB of 484.8 MB"},
+                          Case{10006, "Used 0.0 MB of 494.5 MB", "Used 0.7 MB of 494.5 MB"}}) {
+        SCOPED_TRACE(c.model);
+        CSongRig s(c.model);
+        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), c.empty);
+        const size_t length = size_t(BlockBytes(s.Area()) * 5 / 2);  // three blocks
+        ASSERT_EQ(s.songs.write_song(0, SongAudio(length).data(), uint32_t(length), nullptr), SongOk);
+        const SongSpace space = SpaceOf(s.songs, s.Area());
+        EXPECT_EQ(space.usedBytes, 3 * BlockBytes(s.Area()));
+        EXPECT_EQ(space.totalBytes, s.Area().data_blocks * BlockBytes(s.Area()));
+        EXPECT_EQ(SongSpaceText(space), c.used);
+    }
+    // The need is rounded up and the free space down: they never read alike.
+    EXPECT_EQ(NoSpaceText("/m/loop.wav", 12898877, 12897829), "'loop.wav' needs 12.4 MB, the pedal has 12.3 MB free");
+    EXPECT_EQ(NoSpaceText("/m/loop.wav", 10485761, 10485760), "'loop.wav' needs 10.1 MB, the pedal has 10.0 MB free");
 }
 
 TEST_F(ImportRefusal, MessagesNameTheFileInItsOwnCharactersWhateverTheLocaleCodec)

@@ -5,12 +5,16 @@
 #include "CorvantaQT.h"
 #include "QtPrompt.h"
 #include "FirmwareSupport.h"
+#include "SongSupport.h"
 #include "TestSupport.h"
 #include "WebCatalogue.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
+#include <QProgressBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QDir>
@@ -397,6 +401,67 @@ bool CheckAnswered(CorvantaQT& window)
     return finished.wait(10000);
 }
 }  // namespace
+
+// The check's reply lands inside a command (in a box, or between the flash
+// chunks of an import): its question waits until the command is over, and a
+// close of the window meanwhile drops it. Asked at once when idle: above.
+TEST_F(WebUpdate, TheProgramUpdateQuestionWaitsUntilTheWindowIsIdle)
+{
+    server.Put("Corvanta/ExeInfo.txt", "version=1.8");
+    const QString question = "A new version(V1.80) is available, would you like to download ?";
+    const QString download = server.Url() + "/Corvanta/Corvanta.exe";
+    CPedalRig rig(PedalFor(10002));
+    QTemporaryDir dir;
+    const QString wav = SineWav(dir.filePath("a.wav"), 48000, 48000);
+    for (const char* during : {"box", "import", "box then close"}) {
+        SCOPED_TRACE(during);
+        const bool import = QString(during) == "import";
+        const bool close = QString(during) == "box then close";
+        CorvantaQT window(rig.midi);
+        window.findChild<QCheckBox*>("m_btnSelLocal")->setChecked(true);
+        QSignalSpy finished(window.findChild<QNetworkAccessManager*>(), &QNetworkAccessManager::finished);
+        QStringList seenWhenAnswered;
+        bool closed = true;
+        auto awaitReply = [&] {
+            if (finished.count() == 0) {
+                EXPECT_TRUE(finished.wait(10000));
+            }
+            seenWhenAnswered = prompt.texts;
+            if (close)
+                closed = window.close();
+        };
+        prompt.Clear();
+        prompt.answers.push_back(true);
+        if (import) {
+            QMetaObject::Connection hook =
+                QObject::connect(window.findChild<QProgressBar*>(), &QProgressBar::valueChanged, [&](int value) {
+                    if (value > 0 && seenWhenAnswered.isEmpty())
+                        awaitReply();
+                });
+            window.findChild<QListWidget*>()->setCurrentRow(0);
+            prompt.files.push_back(wav);
+            window.OnDownloadSong();
+            QObject::disconnect(hook);
+        } else {
+            prompt.onBox = [&] {
+                prompt.onBox = nullptr;
+                awaitReply();
+            };
+            window.OnUpdateFirmware();  // "No update file selected !"
+        }
+        EXPECT_FALSE(seenWhenAnswered.contains(question)) << "not asked inside the command";
+        const QStringList command = import ? QStringList{"", "Successful !"} : QStringList{"No update file selected !"};
+        if (close) {
+            EXPECT_FALSE(closed) << "the command runs to its end";
+            QCoreApplication::processEvents();  // a deferred question would be asked now
+            EXPECT_EQ(prompt.texts, command) << "the close dropped the question";
+        } else {
+            EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.texts.size() > command.size(); }, 5000));
+            const QStringList expected = command + QStringList{question, download};
+            EXPECT_EQ(prompt.texts, expected) << "asked once, after the command";
+        }
+    }
+}
 
 TEST_F(WebUpdate, AVersionFileThatIsMissingOrMovedAsksNothing)
 {
