@@ -24,6 +24,7 @@ const char* const kStyleSheet =
 constexpr int kSongTab = 0;
 constexpr int kFirmwareTab = 1;
 const char* const kPercentFormat = "%p%";
+const char* const kDoNotUnplug = "Do not unplug the pedal";
 
 // The tab an operation disables: the page it does not belong to.
 int OtherTab(int32_t operation) { return operation == OpFirmware ? kSongTab : kFirmwareTab; }
@@ -96,8 +97,11 @@ void CorvantaQT::BuildCancelRow()
     m_btnCancel = new QPushButton(QStringLiteral("Cancel"), ui->centralWidget);
     m_btnCancel->setObjectName(QStringLiteral("m_btnCancel"));
     m_btnCancel->setToolTip(QStringLiteral("Stop the running operation (Esc)"));
-    m_labelUnplug = new QLabel(QStringLiteral("Do not unplug the pedal"), ui->centralWidget);
+    m_labelUnplug = new QLabel(QString::fromLatin1(kDoNotUnplug), ui->centralWidget);
     m_labelUnplug->setObjectName(QStringLiteral("m_labelUnplug"));
+    // Room for the longer text of a refused cancel.
+    m_labelUnplug->setWordWrap(true);
+    m_labelUnplug->setMaximumWidth(320);
     m_labelUnplug->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     auto* row = new QHBoxLayout;
     ui->verticalLayout->removeWidget(ui->progressBar);
@@ -117,15 +121,26 @@ void CorvantaQT::UpdateCancelRow()
     m_btnCancel->setVisible(running && Cancellable());
     m_btnCancel->setEnabled(!CancelRequested());
     m_labelUnplug->setVisible(running && !Cancellable());
+    if (!m_labelUnplug->isVisible())
+        m_labelUnplug->setText(QString::fromLatin1(kDoNotUnplug));
 }
 
+// A stretch that cannot be stopped says so beside the bar, without a box in
+// the middle of it; anything else stops at its next chunk, a download at once.
 void CorvantaQT::OnCancelOperation()
 {
-    if (m_nOperation == OpIdle || !Cancellable() || CancelRequested())
+    if (m_nOperation == OpIdle)
+        return;
+    if (!Cancellable()) {
+        m_labelUnplug->setText(QString::fromLatin1(kUpdateGoesOn));
+        return;
+    }
+    if (CancelRequested())
         return;
     RequestCancel();
     ui->progressBar->setFormat(QStringLiteral("Cancelling\u2026"));
     UpdateCancelRow();
+    CMyHttp::Instance().Cancel();
 }
 
 void CorvantaQT::ClearDeviceLists()

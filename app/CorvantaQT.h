@@ -3,6 +3,7 @@
 // connection poll, the progress bar and the title with the link status.
 #include "DeviceWatcher.h"
 #include "FirmwareFile.h"
+#include "FirmwareUpdate.h"
 #include "LooperSongList.h"
 #include "Wave.h"
 #include "MidiService.h"
@@ -106,7 +107,10 @@ private:
     void ClearDeviceLists();
     void SetProgress(int value);
     void StartVersionCheck();
-    bool UpdateFromWeb(bool shiftHeld);
+    UpdateResult UpdateFromWeb(bool shiftHeld);
+    UpdateView UpdateViewOfWindow();
+    void FinishUpdate(UpdateResult result);
+    void RereadPedal();
     bool RowUsed(int row) const;
     bool RowDamaged(int row) const;
     // The result code to show, or none when the file could not be opened (its message was shown).

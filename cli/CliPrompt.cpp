@@ -45,7 +45,7 @@ bool CCliPrompt::OpenUrl(const QUrl& url)
     return true;
 }
 
-CCliProgress::CCliProgress(bool firmware) : m_firmware(firmware), m_terminal(StderrIsTerminal()) {}
+CCliProgress::CCliProgress() : m_terminal(StderrIsTerminal()) {}
 
 CCliProgress::~CCliProgress()
 {
@@ -53,19 +53,36 @@ CCliProgress::~CCliProgress()
         std::fputc('\n', stderr);
 }
 
-void CCliProgress::Show(int percent)
+void CCliProgress::Show(int percent, const QString& text)
 {
-    if (percent == m_shown)
+    if (percent == m_shown && (text == m_text || !m_terminal))
         return;
     m_shown = percent;
+    m_text = text;
+    const QByteArray shown = text.toLocal8Bit();
     if (!m_terminal) {
-        std::fprintf(stderr, "%d%%\n", percent);
+        if (text.isEmpty())
+            std::fprintf(stderr, "%d%%\n", percent);
+        else
+            std::fprintf(stderr, "%s\n", shown.constData());
         return;
     }
     constexpr int kWidth = 40;
     const int filled = percent * kWidth / 100;
-    std::fprintf(stderr, "\r[%s%s] %3d%%", QByteArray(filled, '#').constData(),
-                 QByteArray(kWidth - filled, '-').constData(), percent);
+    // With a text the percentage is in it; the rest of a longer line is cleared.
+    std::fprintf(stderr, "\r[%s%s] %s\033[K", QByteArray(filled, '#').constData(),
+                 QByteArray(kWidth - filled, '-').constData(),
+                 text.isEmpty() ? QByteArray::number(percent).append('%').rightJustified(4).constData() : shown.constData());
+    std::fflush(stderr);
+}
+
+void CCliProgress::Interrupt(const QString& line)
+{
+    if (m_terminal && m_shown >= 0)
+        std::fputc('\n', stderr);
+    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+    // The bar starts on a line of its own again.
+    m_shown = -1;
     std::fflush(stderr);
 }
 
@@ -76,6 +93,5 @@ void CCliProgress::customEvent(QEvent* event)
     const auto* progress = static_cast<const CEventBase*>(event);
     if (progress->total <= 0)
         return;
-    const int64_t share = progress->current * (m_firmware ? 20 : 100) / progress->total;
-    Show(int((m_firmware ? 80 : 0) + share));
+    Show(int(progress->current * 100 / progress->total));
 }

@@ -328,6 +328,24 @@ int FirmwareInfo(const CliRequest& request, IMidiService&)
     return kExitOk;
 }
 
+// The bar on standard error; a Ctrl-C while the flash is rewritten is
+// refused with one line for each press.
+UpdateView CliUpdateView(CCliProgress& progress)
+{
+    UpdateView view;
+    view.progress = [&progress](int percent, const QString& text) { progress.Show(percent, text); };
+    view.cancelRefused = [&progress](const QString& text) { progress.Interrupt(text); };
+    return view;
+}
+
+// The version before and after, read again from the pedal.
+void PrintVersions(CUSBPort& link, int32_t before)
+{
+    const QString after = link.read_identity() ? "V" + version_text(link.device_info().version)
+                                                : QStringLiteral("(no answer yet: the pedal may be restarting)");
+    Print(QStringLiteral("firmware: V%1 -> %2").arg(version_text(before), after));
+}
+
 int Update(const CliRequest& request, IMidiService& midi)
 {
     const QString path = request.positional[0];
@@ -338,12 +356,28 @@ int Update(const CliRequest& request, IMidiService& midi)
                            QStringLiteral("Update the firmware of the pedal from '%1' ?").arg(path)))
         return kExitFailed;
     WriteSetting("/Config/FirmwareDir", FolderOf(path));
+    const int32_t before = session.link.device_info().version;
     CFirmwareFile file;
-    CCliProgress progress(true);
-    CFirmwareUpdate update(session.link, file, &progress, [&progress](int value) { progress.Show(value); });
-    const bool ok = update.UpdateFromFile(path, request.anyModel);
-    ShowMessage(ok ? "Successful!" : "Failed!");
-    return ok ? kExitOk : kExitFailed;
+    UpdateResult result;
+    {
+        CCliProgress progress;
+        CFirmwareUpdate update(session.link, file, CliUpdateView(progress));
+        result = update.UpdateFromFile(path, request.anyModel);
+    }
+    switch (result) {
+    case UpdateResult::Ok:
+        ShowMessage("Successful!");
+        PrintVersions(session.link, before);
+        return kExitOk;
+    case UpdateResult::Failed:
+        ShowMessage("Failed!");
+        return kExitFailed;
+    case UpdateResult::Cancelled:
+    case UpdateResult::Declined:
+        break;
+    }
+    ShowMessage("Firmware update cancelled");
+    return result == UpdateResult::Cancelled ? kExitCancelled : kExitFailed;
 }
 
 int Catalogue(const CliRequest& request, IMidiService& midi)

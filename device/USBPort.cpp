@@ -39,6 +39,8 @@ constexpr int kReadBudget = 5000;
 constexpr int kChecksumBudget = 30000;
 
 constexpr milliseconds kQuietTime(100);
+// How long a responsive wait sleeps before the event loop runs.
+constexpr milliseconds kResponsiveSlice(20);
 constexpr milliseconds kQuietLimit(1000);
 
 const char* const kPortsLost = "the pedal's MIDI ports are gone";
@@ -112,15 +114,9 @@ bool CUSBPort::connect_device(uint32_t ports)
     // A failed read below must not leave the identity of an earlier pedal.
     m_info = DeviceInfo();
     switch (ProbeIdentifyAtConnection()) {
-    case Identify::Ok: {
-        uint8_t block[16];
-        if (flash_read(0, kInfoBlockAddress, block, sizeof block)) {
-            m_info.version = int32_t(frame::GetLE(block, 4));
-            m_info.model_id = int32_t(frame::GetLE(block + 4, 4));
-            m_info.aux = int32_t(frame::GetLE(block + 8, 4));
-        }
+    case Identify::Ok:
+        ReadInfoBlock();
         return true;
-    }
     case Identify::Echo:
         // A port that repeats what it is sent is no pedal in any mode.
         close_link();
@@ -138,6 +134,27 @@ bool CUSBPort::connect_device(uint32_t ports)
     }
     close_link();
     return false;
+}
+
+bool CUSBPort::read_identity()
+{
+    if (m_state != UpdateMode)
+        return false;
+    m_info = DeviceInfo();
+    if (ProbeIdentifyAtConnection() != Identify::Ok)
+        return false;
+    ReadInfoBlock();
+    return true;
+}
+
+void CUSBPort::ReadInfoBlock()
+{
+    uint8_t block[16];
+    if (flash_read(0, kInfoBlockAddress, block, sizeof block)) {
+        m_info.version = int32_t(frame::GetLE(block, 4));
+        m_info.model_id = int32_t(frame::GetLE(block + 4, 4));
+        m_info.aux = int32_t(frame::GetLE(block + 8, 4));
+    }
 }
 
 void CUSBPort::WatchOutput(const std::string& name)
@@ -227,8 +244,14 @@ bool CUSBPort::receive_frame(uint8_t* destination, size_t max_length, int budget
             const auto now = Clock::now();
             if (now >= deadline)
                 break;
-            ring.WaitForData(std::min(now + emptyLeft, deadline));
+            auto until = std::min(now + emptyLeft, deadline);
+            if (m_responsiveWaits)
+                until = std::min(until, now + kResponsiveSlice);
+            const bool arrived = ring.WaitForData(until);
             emptyLeft -= Clock::now() - now;
+            // The event loop's time does not count against the budget.
+            if (m_responsiveWaits && !arrived)
+                KeepResponsive();
             continue;
         }
         if (++sinceClockCheck == 4096) {
