@@ -68,9 +68,9 @@ UpdateView CorvantaQT::UpdateViewOfWindow()
 {
     UpdateView view;
     view.progress = [this](int percent, const QString& text) {
-        SetProgress(percent);
         if (ui->progressBar->format() != text)
             ui->progressBar->setFormat(text);
+        SetProgress(percent);
     };
     view.stretchChanged = [this] { UpdateCancelRow(); };
     view.cancelRefused = [this](const QString& text) { m_labelUnplug->setText(text); };
