@@ -89,9 +89,9 @@ void CorvantaQT::InitConnection()
     m_nTimerId = startTimer(1000, Qt::CoarseTimer);
 }
 
-// The bar shares its row with Cancel and, while the flash must not be left
-// half written, the warning not to unplug the pedal. Both are hidden while
-// nothing runs.
+// The bar shares its row with Cancel; while the flash must not be left half
+// written, the warning not to unplug the pedal stands above it. Both are
+// hidden while nothing runs.
 void CorvantaQT::BuildCancelRow()
 {
     m_btnCancel = new QPushButton(QStringLiteral("Cancel"), ui->centralWidget);
@@ -99,15 +99,15 @@ void CorvantaQT::BuildCancelRow()
     m_btnCancel->setToolTip(QStringLiteral("Stop the running operation (Esc)"));
     m_labelUnplug = new QLabel(QString::fromLatin1(kDoNotUnplug), ui->centralWidget);
     m_labelUnplug->setObjectName(QStringLiteral("m_labelUnplug"));
-    // Room for the longer text of a refused cancel.
+    // A line of its own above the bar: the text of a refused cancel is longer.
     m_labelUnplug->setWordWrap(true);
-    m_labelUnplug->setMaximumWidth(320);
+    m_labelUnplug->setAlignment(Qt::AlignCenter);
     m_labelUnplug->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     auto* row = new QHBoxLayout;
     ui->verticalLayout->removeWidget(ui->progressBar);
     row->addWidget(ui->progressBar, 1);
-    row->addWidget(m_labelUnplug);
     row->addWidget(m_btnCancel);
+    ui->verticalLayout->addWidget(m_labelUnplug);
     ui->verticalLayout->addLayout(row);
     connect(m_btnCancel, &QPushButton::clicked, this, &CorvantaQT::OnCancelOperation);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QDateTime>
 #include <QFile>
@@ -449,19 +450,35 @@ TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
 }
 
 // After an update the pedal is read again: the title shows the version its
-// new information block tells.
+// new information block tells. A pedal that restarts and leaves the bus
+// meanwhile is found by the poll when it is back.
 TEST_F(FirmwareUpdate, TheTitleShowsTheNewVersionAfterTheUpdate)
 {
     CPedalRig small(PedalFor(10002), "Small Pedal");
     CorvantaQT second(small.midi);
     ASSERT_EQ(second.windowTitle(), "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)");
     second.findChild<QCheckBox*>("m_btnSelLocal")->click();
-    second.findChild<QLineEdit*>("m_editPath")->setText(
-        Pack("info.dat", {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(0x010204)}}));
+    auto* path = second.findChild<QLineEdit*>("m_editPath");
+    path->setText(Pack("info4.dat", {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(0x010204)}}));
     prompt.Clear();
     second.OnUpdateFirmware();
     EXPECT_EQ(prompt.texts, QStringList({"Successful!"}));
     EXPECT_EQ(second.windowTitle(), "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.4)");
+
+    auto* progressBar = second.findChild<QProgressBar*>("progressBar");
+    QObject::connect(progressBar, &QProgressBar::valueChanged, [&](int value) {
+        if (value == 100)
+            small.ports->Unplug();  // the pedal restarts with its new firmware
+    });
+    path->setText(Pack("info5.dat", {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(0x010205)}}));
+    prompt.Clear();
+    second.OnUpdateFirmware();
+    EXPECT_EQ(prompt.texts, QStringList({"Successful!"}));
+    EXPECT_EQ(second.windowTitle(), "Corvanta V1.7 - (No device connected !)");
+    small.ports->Plug();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return second.windowTitle() == "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.5)"; }, 10000))
+        << second.windowTitle().toStdString();
 }
 
 // With the pedal's real timing and erases of a quarter second each, the
