@@ -449,8 +449,10 @@ const std::vector<CliVerb>& CliVerbs()
          "Decodes FILE: its target model, its sections with their layouts and image sizes, or the decoder's error.",
          1, 1, false, false, FirmwareInfo},
         {"update", "FILE.dat [--yes] [--any-model]", "update the pedal's firmware from a file",
-         "Updates the pedal's firmware from FILE after a question (--yes answers it). --any-model lets a file\n"
-         "for another model through, as Shift does in the window, after a further question.",
+         "Updates the pedal's firmware from FILE after a question (--yes answers it and the others). A file\n"
+         "that writes to the song flash is named in a question. --any-model lets a file for another model\n"
+         "through, as Shift does in the window, after a further question. Prints the firmware version before\n"
+         "and after. Ctrl-C stops the update only before its first erase.",
          1, 1, true, true, Update},
         {"catalogue", "", "the update server's firmware list for the connected model",
          "Prints the update server's firmware entries for the connected model: name, tab, URL.", 0, 0, false,
