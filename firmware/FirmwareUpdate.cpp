@@ -45,11 +45,8 @@ UpdateResult CFirmwareUpdate::UpdateFromFile(const QString& path, bool shiftHeld
         return UpdateResult::Cancelled;
     std::vector<Run> runs = WriteRuns(order);
     const CUpdatePlan plan = MakePlan(order, runs);
-    m_plan = &plan;
     CUpdateProgress progress(plan, m_view);
-    const bool ok = FlashAll(order, runs, progress);
-    m_plan = nullptr;
-    return ok ? UpdateResult::Ok : UpdateResult::Failed;
+    return FlashAll(order, runs, progress) ? UpdateResult::Ok : UpdateResult::Failed;
 }
 
 // From the first erase to the end of the write the update cannot be
@@ -288,7 +285,6 @@ bool CFirmwareUpdate::Stopped(const CUpdateProgress& progress, const QString& fa
     ShowMessage(QStringLiteral("%1\n\n%2 failed at 0x%3. The pedal may not start normally now: keep it connected "
                                "and run the same update again. If it no longer answers, its manual describes how to "
                                "enter update mode.")
-                    .arg(failure, m_plan->FailedStepText(progress.Step()),
-                         QString::asprintf("%08X", address)));
+                    .arg(failure, progress.StepFailedText(), QString::asprintf("%08X", address)));
     return false;
 }

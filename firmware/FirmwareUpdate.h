@@ -67,7 +67,6 @@ private:
     CUSBPort& m_port;
     CFirmwareFile& m_file;
     UpdateView m_view;
-    const CUpdatePlan* m_plan = nullptr;
     struct Stamp {
         QString path;
         qint64 size = 0;

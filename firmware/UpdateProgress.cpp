@@ -4,6 +4,8 @@
 #include "ProgressEvent.h"
 #include "USBPort.h"
 
+#include <algorithm>
+
 const char* const kUpdateGoesOn =
     "The firmware update cannot be stopped once it erases the flash: it goes on. Do not unplug the pedal.";
 

@@ -31,7 +31,8 @@ public:
     void Begin(size_t step, uint32_t length = 0);
     // The step under way is done to done of total.
     void Report(uint64_t done, uint64_t total);
-    size_t Step() const { return m_step; }
+    // Where the step under way stopped: "Write of section 2 of 3".
+    QString StepFailedText() const { return m_plan.FailedStepText(m_step); }
     // How many bytes the write step under way has written.
     uint64_t WrittenBytes() const { return m_written; }
     // Refuses a cancel asked for meanwhile and clears it.
