@@ -125,7 +125,7 @@ void CorvantaQT::UpdateCancelRow()
         m_labelUnplug->setText(QString::fromLatin1(kDoNotUnplug));
 }
 
-// A stretch that cannot be stopped says so beside the bar, without a box in
+// A stretch that cannot be stopped says so above the bar, without a box in
 // the middle of it; anything else stops at its next chunk, a download at once.
 void CorvantaQT::OnCancelOperation()
 {

@@ -368,7 +368,6 @@ TEST_F(FirmwareUpdate, EmptyPathIsReported)
     EXPECT_EQ(Update(QString()), QStringList({"No update file selected !"}));
 }
 
-
 // Two sections on flash 0 and one on the song flash: the bar runs once from
 // 0 to 100 over every erase, write and verify, naming each.
 TEST_F(FirmwareUpdate, ProgressRunsOnceOverEveryStepAndNamesIt)
@@ -407,7 +406,7 @@ TEST_F(FirmwareUpdate, TheSongFlashQuestionAnsweredNoErasesNothing)
 }
 
 // Cancel during a question before the erase ends the update with nothing
-// erased; during the erase it is refused beside the bar, the update goes on
+// erased; during the erase it is refused above the bar, the update goes on
 // and no cancel is left behind.
 TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
 {
@@ -440,7 +439,7 @@ TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
     EXPECT_EQ(Update(path).last(), "Successful!");
     EXPECT_TRUE(refused);
     EXPECT_FALSE(cancelShown) << "no Cancel while the flash is rewritten";
-    EXPECT_FALSE(unplugHidden) << "the warning stands beside the bar throughout";
+    EXPECT_FALSE(unplugHidden) << "the warning stands above the bar throughout";
     EXPECT_FALSE(CancelRequested()) << "the refused cancel is not left behind";
     EXPECT_EQ(prompt.texts.filter("cannot be stopped").size(), 0) << "no box in the middle of the update";
     EXPECT_EQ(Flash(0, 0x8000, boot.size()), boot);
