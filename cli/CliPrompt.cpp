@@ -17,6 +17,7 @@ CCliPrompt::~CCliPrompt() { InstallPrompt(m_previous); }
 
 void CCliPrompt::Inform(const QString&, const QString& text)
 {
+    CCliProgress::EndLine();
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
@@ -45,12 +46,23 @@ bool CCliPrompt::OpenUrl(const QUrl& url)
     return true;
 }
 
+namespace {
+// The bar drawn last on the terminal, whose line is still open.
+CCliProgress* g_openLine = nullptr;
+}  // namespace
+
 CCliProgress::CCliProgress() : m_terminal(StderrIsTerminal()) {}
 
-CCliProgress::~CCliProgress()
+CCliProgress::~CCliProgress() { EndLine(); }
+
+void CCliProgress::EndLine()
 {
-    if (m_terminal && m_shown >= 0)
-        std::fputc('\n', stderr);
+    if (!g_openLine)
+        return;
+    std::fputc('\n', stderr);
+    // The bar starts on a line of its own again.
+    g_openLine->m_shown = -1;
+    g_openLine = nullptr;
 }
 
 void CCliProgress::Show(int percent, const QString& text)
@@ -74,16 +86,7 @@ void CCliProgress::Show(int percent, const QString& text)
                  QByteArray(kWidth - filled, '-').constData(),
                  text.isEmpty() ? QByteArray::number(percent).append('%').rightJustified(4).constData() : shown.constData());
     std::fflush(stderr);
-}
-
-void CCliProgress::Interrupt(const QString& line)
-{
-    if (m_terminal && m_shown >= 0)
-        std::fputc('\n', stderr);
-    std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
-    // The bar starts on a line of its own again.
-    m_shown = -1;
-    std::fflush(stderr);
+    g_openLine = this;
 }
 
 void CCliProgress::customEvent(QEvent* event)

@@ -34,8 +34,9 @@ public:
 
     // A text, e.g. "Erase section 1 of 3 — 12% — 0:41 left", stands after the bar.
     void Show(int percent, const QString& text = {});
-    // A line of its own between two states of the bar.
-    void Interrupt(const QString& line);
+    // Ends the terminal line of the bar drawn last, so that a message stands
+    // on a line of its own; the bar is drawn anew below it.
+    static void EndLine();
 
 protected:
     void customEvent(QEvent* event) override;

@@ -334,7 +334,7 @@ UpdateView CliUpdateView(CCliProgress& progress)
 {
     UpdateView view;
     view.progress = [&progress](int percent, const QString& text) { progress.Show(percent, text); };
-    view.cancelRefused = [&progress](const QString& text) { progress.Interrupt(text); };
+    view.cancelRefused = [](const QString& text) { ShowMessage(text); };
     return view;
 }
 
