@@ -99,6 +99,7 @@ private:
     bool ReceiveUpload(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address, uint32_t& length,
                        bool report);
     void WaitForQuiet();
+    std::chrono::steady_clock::duration RunEventLoop();
 
     CMidiPortPair m_pair;
     LinkState m_state = Closed;
