@@ -419,3 +419,26 @@ TEST_F(Cli, UpdateRefusesACancelOnceItErasesAndPrintsBothVersions)
     pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
     EXPECT_EQ(flashed, image);
 }
+
+// A cancel asked for before the first erase (here while the pedal's
+// identity is read at connection) ends the update with exit status 130 and
+// nothing erased.
+TEST_F(Cli, UpdateCancelledBeforeItsFirstEraseExitsWith130)
+{
+    const QString path =
+        PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), FirmwareImage(3000, 3)}});
+    CVirtualPedal& pedal = s.rig.pedal;
+    pedal.AddFault({FaultKind::Delay, 300, 1, frame::kRead});
+    const size_t from = pedal.Received().size();
+    std::thread canceller([&] {
+        if (Eventually([&] { return CountSent(pedal, frame::kRead, from) >= 1; }, 30000))
+            RequestCancel();
+    });
+    const auto result = RunForMessages({"update", path, "--yes"});
+    canceller.join();
+    ClearCancel();
+    EXPECT_EQ(result.first, kExitCancelled) << result.second;
+    EXPECT_TRUE(QString::fromStdString(result.second).endsWith("Firmware update cancelled\n")) << result.second;
+    EXPECT_FALSE(Sent(pedal, frame::kErase, from));
+    EXPECT_FALSE(Sent(pedal, frame::kWrite, from));
+}
