@@ -24,6 +24,7 @@ const char* const kStyleSheet =
 constexpr int kSongTab = 0;
 constexpr int kFirmwareTab = 1;
 const char* const kPercentFormat = "%p%";
+const char* const kDoNotUnplug = "Do not unplug the pedal";
 
 // The tab an operation disables: the page it does not belong to.
 int OtherTab(int32_t operation) { return operation == OpFirmware ? kSongTab : kFirmwareTab; }
@@ -89,22 +90,25 @@ void CorvantaQT::InitConnection()
     m_nTimerId = startTimer(1000, Qt::CoarseTimer);
 }
 
-// The bar shares its row with Cancel and, while the flash must not be left
-// half written, the warning not to unplug the pedal. Both are hidden while
-// nothing runs.
+// The bar shares its row with Cancel; while the flash must not be left half
+// written, the warning not to unplug the pedal stands above it. Both are
+// hidden while nothing runs.
 void CorvantaQT::BuildCancelRow()
 {
     m_btnCancel = new QPushButton(QStringLiteral("Cancel"), ui->centralWidget);
     m_btnCancel->setObjectName(QStringLiteral("m_btnCancel"));
     m_btnCancel->setToolTip(QStringLiteral("Stop the running operation (Esc)"));
-    m_labelUnplug = new QLabel(QStringLiteral("Do not unplug the pedal"), ui->centralWidget);
+    m_labelUnplug = new QLabel(QString::fromLatin1(kDoNotUnplug), ui->centralWidget);
     m_labelUnplug->setObjectName(QStringLiteral("m_labelUnplug"));
+    // A line of its own above the bar: the text of a refused cancel is longer.
+    m_labelUnplug->setWordWrap(true);
+    m_labelUnplug->setAlignment(Qt::AlignCenter);
     m_labelUnplug->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     auto* row = new QHBoxLayout;
     ui->verticalLayout->removeWidget(ui->progressBar);
     row->addWidget(ui->progressBar, 1);
-    row->addWidget(m_labelUnplug);
     row->addWidget(m_btnCancel);
+    ui->verticalLayout->addWidget(m_labelUnplug);
     ui->verticalLayout->addLayout(row);
     connect(m_btnCancel, &QPushButton::clicked, this, &CorvantaQT::OnCancelOperation);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
@@ -118,15 +122,26 @@ void CorvantaQT::UpdateCancelRow()
     m_btnCancel->setVisible(running && Cancellable());
     m_btnCancel->setEnabled(!CancelRequested());
     m_labelUnplug->setVisible(running && !Cancellable());
+    if (!m_labelUnplug->isVisible())
+        m_labelUnplug->setText(QString::fromLatin1(kDoNotUnplug));
 }
 
+// A stretch that cannot be stopped says so above the bar, without a box in
+// the middle of it; anything else stops at its next chunk, a download at once.
 void CorvantaQT::OnCancelOperation()
 {
-    if (m_nOperation == OpIdle || !Cancellable() || CancelRequested())
+    if (m_nOperation == OpIdle)
+        return;
+    if (!Cancellable()) {
+        m_labelUnplug->setText(QString::fromLatin1(kUpdateGoesOn));
+        return;
+    }
+    if (CancelRequested())
         return;
     RequestCancel();
     ui->progressBar->setFormat(QStringLiteral("Cancelling\u2026"));
     UpdateCancelRow();
+    CMyHttp::Instance().Cancel();
 }
 
 void CorvantaQT::ClearDeviceLists()

@@ -3,6 +3,7 @@
 // connection poll, the progress bar and the title with the link status.
 #include "DeviceWatcher.h"
 #include "FirmwareFile.h"
+#include "FirmwareUpdate.h"
 #include "LooperSongList.h"
 #include "Wave.h"
 #include "MidiService.h"
@@ -108,7 +109,10 @@ private:
     void ClearDeviceLists();
     void SetProgress(int value);
     void StartVersionCheck();
-    bool UpdateFromWeb(bool shiftHeld);
+    UpdateResult UpdateFromWeb(bool shiftHeld);
+    UpdateView UpdateViewOfWindow();
+    void FinishUpdate(UpdateResult result);
+    void RereadPedal();
     // The program update question waits until the window is idle and is
     // then asked once; a close of the window drops it.
     void OfferNewVersion(float server);

@@ -2,6 +2,7 @@
 #include "AppFiles.h"
 #include "CorvantaQT.h"
 #include "FirmwareUpdate.h"
+#include "Operation.h"
 #include "Prompt.h"
 #include "WebCatalogue.h"
 #include "ui_CorvantaQT.h"
@@ -37,17 +38,15 @@ void CorvantaQT::OnUpdateFirmware()
         const int i = ui->m_comNewSoftware->currentIndex();
         if (web_firmware_paths.empty() || i < 0 || size_t(i) >= web_firmware_paths.size())
             return;
-        const uint32_t offered = ParseWebVersion(ui->m_comNewSoftware->itemText(i));
+        const QString name = ui->m_comNewSoftware->itemText(i);
+        const uint32_t offered = ParseWebVersion(name);
         if (offered <= uint32_t(m_pUSBPort->device_info().version) &&
             !Prompt().AskYesNo(QStringLiteral("Update"),
                                QStringLiteral("The selected firmware version less or equal to the connected device, "
                                               "still update ?")))
             return;
-        BeginOperation(OpFirmware);
-        const bool updated = UpdateFromWeb(shiftHeld);
-        if (!m_closePending)
-            ShowMessage(updated ? "Successful!" : "Failed!");
-        EndOperation();
+        BeginOperation(OpFirmware, QStringLiteral("Download %1").arg(name));
+        FinishUpdate(UpdateFromWeb(shiftHeld));
         return;
     }
     const QString path = ui->m_editPath->text();
@@ -59,32 +58,82 @@ void CorvantaQT::OnUpdateFirmware()
         ShowMessage("Failed!");
         return;
     }
-    BeginOperation(OpFirmware);
-    CFirmwareUpdate update(*m_pUSBPort, m_firmwareFile, this, [this](int value) { ui->progressBar->setValue(value); });
-    ShowMessage(update.UpdateFromFile(path, shiftHeld) ? "Successful!" : "Failed!");
+    BeginOperation(OpFirmware, QStringLiteral("Firmware update"));
+    CFirmwareUpdate update(*m_pUSBPort, m_firmwareFile, UpdateViewOfWindow());
+    FinishUpdate(update.UpdateFromFile(path, shiftHeld));
+}
+
+// The bar, the cancel row and the refusal of a cancel while the flash is rewritten.
+UpdateView CorvantaQT::UpdateViewOfWindow()
+{
+    UpdateView view;
+    view.progress = [this](int percent, const QString& text) {
+        if (ui->progressBar->format() != text)
+            ui->progressBar->setFormat(text);
+        SetProgress(percent);
+    };
+    view.stretchChanged = [this] { UpdateCancelRow(); };
+    view.cancelRefused = [this](const QString& text) { m_labelUnplug->setText(text); };
+    return view;
+}
+
+// One message for the outcome; after a success the pedal, now running its
+// new firmware, is read again as at a connection.
+void CorvantaQT::FinishUpdate(UpdateResult result)
+{
+    if (result == UpdateResult::Ok)
+        RereadPedal();
+    // A download ended by closing the window is not reported.
+    if (!m_closePending) {
+        if (result == UpdateResult::Ok)
+            ShowMessage("Successful!");
+        else if (result == UpdateResult::Failed)
+            ShowMessage("Failed!");
+        else
+            ShowMessage("Firmware update cancelled");
+    }
     EndOperation();
+    if (result == UpdateResult::Ok && m_pUSBPort->state() == UpdateMode)
+        LoadWebFirmwareList();
+}
+
+// A pedal that restarts with its new firmware leaves the bus for a while:
+// the link is closed and the poll finds it when it is back.
+void CorvantaQT::RereadPedal()
+{
+    if (!m_pUSBPort->read_identity()) {
+        m_pUSBPort->close_link();
+        m_bOutDevChanged.store(true);
+    }
+    UpdateTitle();
+    UpdateButtons();
+    if (m_pUSBPort->state() == Closed)
+        ClearDeviceLists();
+    else
+        RefreshSongs();
 }
 
 // Downloads the chosen entry into a file of its own in the program folder,
 // updates from it and removes it, whatever the outcome.
-bool CorvantaQT::UpdateFromWeb(bool shiftHeld)
+UpdateResult CorvantaQT::UpdateFromWeb(bool shiftHeld)
 {
     QByteArray body;
     const QString url = UpdateServerBase() + web_firmware_paths[size_t(ui->m_comNewSoftware->currentIndex())];
     if (!CMyHttp::Instance().Get(url, body, kFirmwareLimits)) {
-        // A download ended by closing the window is not reported.
+        if (CancelRequested())
+            return UpdateResult::Cancelled;
         if (!m_closePending)
             ShowMessage("Download firmware failed !");
-        return false;
+        return UpdateResult::Failed;
     }
     QTemporaryFile file(AppDir() + QStringLiteral("~webfirmware-XXXXXX.dat"));
     if (!file.open() || file.write(body) != body.size() || !file.flush()) {
         ShowMessage(QStringLiteral("Open file '%1' failed, it may be occupied by other process")
                         .arg(QFileInfo(file.fileName()).fileName()));
-        return false;
+        return UpdateResult::Failed;
     }
     file.close();
-    CFirmwareUpdate update(*m_pUSBPort, m_firmwareFile, this, [this](int value) { ui->progressBar->setValue(value); });
+    CFirmwareUpdate update(*m_pUSBPort, m_firmwareFile, UpdateViewOfWindow());
     return update.UpdateFromFile(file.fileName(), shiftHeld);
 }
 

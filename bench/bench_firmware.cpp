@@ -7,6 +7,7 @@
 #include "FirmwareUpdate.h"
 #include "InProcessMidi.h"
 #include "PedalPorts.h"
+#include "Prompt.h"
 #include "USBPort.h"
 
 #include <QElapsedTimer>
@@ -123,8 +124,23 @@ void BM_FirmwarePhases(benchmark::State& state)
     CheckNandViolations(state, rig.pedal);
 }
 
+// Answers the song flash question Yes.
+class CYesPrompt : public IPrompt {
+public:
+    CYesPrompt() { InstallPrompt(this); }
+    ~CYesPrompt() override { InstallPrompt(nullptr); }
+    void Inform(const QString&, const QString&) override {}
+    bool AskYesNo(const QString&, const QString&) override { return true; }
+    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString FolderName(const QString&, const QString&) override { return {}; }
+    bool ShiftHeld() override { return false; }
+    bool OpenUrl(const QUrl&) override { return false; }
+};
+
 void BM_WholeUpdate(benchmark::State& state)
 {
+    CYesPrompt yes;
     Rig rig;
     if (!rig.Ready()) {
         state.SkipWithError("no firmware file or no pedal");
@@ -132,8 +148,8 @@ void BM_WholeUpdate(benchmark::State& state)
     }
     CFirmwareFile file;
     for (auto _ : state) {
-        CFirmwareUpdate update(rig.link, file, nullptr, [](int) {});
-        if (!update.UpdateFromFile(rig.path, false)) {
+        CFirmwareUpdate update(rig.link, file);
+        if (update.UpdateFromFile(rig.path, false) != UpdateResult::Ok) {
             state.SkipWithError("the update failed");
             return;
         }

@@ -153,8 +153,8 @@ void BM_FirmwareUpdate1MiB(benchmark::State& state)
         return state.SkipWithError("no firmware file or no pedal");
     CFirmwareFile file;
     Measure(state, rig, [&] {
-        CFirmwareUpdate update(rig.link, file, nullptr, [](int) {});
-        return update.UpdateFromFile(path, false);
+        CFirmwareUpdate update(rig.link, file);
+        return update.UpdateFromFile(path, false) == UpdateResult::Ok;
     });
 }
 

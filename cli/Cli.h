@@ -8,6 +8,8 @@ class IMidiService;
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+// Stopped by Ctrl-C (128 + SIGINT), as a shell reports it.
+constexpr int kExitCancelled = 130;
 
 // arguments: the command line without the program name.
 int RunCli(const QStringList& arguments, IMidiService& midi);

@@ -17,6 +17,7 @@ CCliPrompt::~CCliPrompt() { InstallPrompt(m_previous); }
 
 void CCliPrompt::Inform(const QString&, const QString& text)
 {
+    CCliProgress::EndLine();
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
@@ -45,28 +46,47 @@ bool CCliPrompt::OpenUrl(const QUrl& url)
     return true;
 }
 
-CCliProgress::CCliProgress(bool firmware) : m_firmware(firmware), m_terminal(StderrIsTerminal()) {}
+namespace {
+// The bar drawn last on the terminal, whose line is still open.
+CCliProgress* g_openLine = nullptr;
+}  // namespace
 
-CCliProgress::~CCliProgress()
+CCliProgress::CCliProgress() : m_terminal(StderrIsTerminal()) {}
+
+CCliProgress::~CCliProgress() { EndLine(); }
+
+void CCliProgress::EndLine()
 {
-    if (m_terminal && m_shown >= 0)
-        std::fputc('\n', stderr);
+    if (!g_openLine)
+        return;
+    std::fputc('\n', stderr);
+    // The bar starts on a line of its own again.
+    g_openLine->m_shown = -1;
+    g_openLine = nullptr;
 }
 
-void CCliProgress::Show(int percent)
+void CCliProgress::Show(int percent, const QString& text)
 {
-    if (percent == m_shown)
+    if (percent == m_shown && (text == m_text || !m_terminal))
         return;
     m_shown = percent;
+    m_text = text;
+    const QByteArray shown = text.toLocal8Bit();
     if (!m_terminal) {
-        std::fprintf(stderr, "%d%%\n", percent);
+        if (text.isEmpty())
+            std::fprintf(stderr, "%d%%\n", percent);
+        else
+            std::fprintf(stderr, "%s\n", shown.constData());
         return;
     }
     constexpr int kWidth = 40;
     const int filled = percent * kWidth / 100;
-    std::fprintf(stderr, "\r[%s%s] %3d%%", QByteArray(filled, '#').constData(),
-                 QByteArray(kWidth - filled, '-').constData(), percent);
+    // With a text the percentage is in it; the rest of a longer line is cleared.
+    std::fprintf(stderr, "\r[%s%s] %s\033[K", QByteArray(filled, '#').constData(),
+                 QByteArray(kWidth - filled, '-').constData(),
+                 text.isEmpty() ? QByteArray::number(percent).append('%').rightJustified(4).constData() : shown.constData());
     std::fflush(stderr);
+    g_openLine = this;
 }
 
 void CCliProgress::customEvent(QEvent* event)
@@ -76,6 +96,5 @@ void CCliProgress::customEvent(QEvent* event)
     const auto* progress = static_cast<const CEventBase*>(event);
     if (progress->total <= 0)
         return;
-    const int64_t share = progress->current * (m_firmware ? 20 : 100) / progress->total;
-    Show(int((m_firmware ? 80 : 0) + share));
+    Show(int(progress->current * 100 / progress->total));
 }

@@ -31,17 +31,20 @@ private:
 // Receives the progress events of the song and flash operations.
 class CCliProgress : public QObject {
 public:
-    // firmware: events fill 80-100 after the erase bar, as in the window.
-    explicit CCliProgress(bool firmware = false);
+    CCliProgress();
     ~CCliProgress() override;  // ends the bar's line
 
-    void Show(int percent);
+    // A text, e.g. "Erase section 1 of 3 — 12% — 0:41 left", stands after the bar.
+    void Show(int percent, const QString& text = {});
+    // Ends the terminal line of the bar drawn last, so that a message stands
+    // on a line of its own; the bar is drawn anew below it.
+    static void EndLine();
 
 protected:
     void customEvent(QEvent* event) override;
 
 private:
-    bool m_firmware;
     bool m_terminal;
     int m_shown = -1;
+    QString m_text;
 };

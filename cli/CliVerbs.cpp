@@ -327,6 +327,24 @@ int FirmwareInfo(const CliRequest& request, IMidiService&)
     return kExitOk;
 }
 
+// The bar on standard error; a Ctrl-C while the flash is rewritten is
+// refused with one line for each press.
+UpdateView CliUpdateView(CCliProgress& progress)
+{
+    UpdateView view;
+    view.progress = [&progress](int percent, const QString& text) { progress.Show(percent, text); };
+    view.cancelRefused = [](const QString& text) { ShowMessage(text); };
+    return view;
+}
+
+// The version before and after, read again from the pedal.
+void PrintVersions(CUSBPort& link, int32_t before)
+{
+    const QString after = link.read_identity() ? "V" + version_text(link.device_info().version)
+                                                : QStringLiteral("(no answer yet: the pedal may be restarting)");
+    Print(QStringLiteral("firmware: V%1 -> %2").arg(version_text(before), after));
+}
+
 int Update(const CliRequest& request, IMidiService& midi)
 {
     const QString path = request.positional[0];
@@ -337,12 +355,28 @@ int Update(const CliRequest& request, IMidiService& midi)
                            QStringLiteral("Update the firmware of the pedal from '%1' ?").arg(path)))
         return kExitFailed;
     WriteSetting("/Config/FirmwareDir", FolderOf(path));
+    const int32_t before = session.link.device_info().version;
     CFirmwareFile file;
-    CCliProgress progress(true);
-    CFirmwareUpdate update(session.link, file, &progress, [&progress](int value) { progress.Show(value); });
-    const bool ok = update.UpdateFromFile(path, request.anyModel);
-    ShowMessage(ok ? "Successful!" : "Failed!");
-    return ok ? kExitOk : kExitFailed;
+    UpdateResult result;
+    {
+        CCliProgress progress;
+        CFirmwareUpdate update(session.link, file, CliUpdateView(progress));
+        result = update.UpdateFromFile(path, request.anyModel);
+    }
+    switch (result) {
+    case UpdateResult::Ok:
+        ShowMessage("Successful!");
+        PrintVersions(session.link, before);
+        return kExitOk;
+    case UpdateResult::Failed:
+        ShowMessage("Failed!");
+        return kExitFailed;
+    case UpdateResult::Cancelled:
+    case UpdateResult::Declined:
+        break;
+    }
+    ShowMessage("Firmware update cancelled");
+    return result == UpdateResult::Cancelled ? kExitCancelled : kExitFailed;
 }
 
 int Catalogue(const CliRequest& request, IMidiService& midi)
@@ -415,8 +449,10 @@ const std::vector<CliVerb>& CliVerbs()
          "Decodes FILE: its target model, its sections with their layouts and image sizes, or the decoder's error.",
          1, 1, false, false, FirmwareInfo},
         {"update", "FILE.dat [--yes] [--any-model]", "update the pedal's firmware from a file",
-         "Updates the pedal's firmware from FILE after a question (--yes answers it). --any-model lets a file\n"
-         "for another model through, as Shift does in the window, after a further question.",
+         "Updates the pedal's firmware from FILE after a question (--yes answers it and the others). A file\n"
+         "that writes to the song flash is named in a question. --any-model lets a file for another model\n"
+         "through, as Shift does in the window, after a further question. Prints the firmware version before\n"
+         "and after. Ctrl-C stops the update only before its first erase.",
          1, 1, true, true, Update},
         {"catalogue", "", "the update server's firmware list for the connected model",
          "Prints the update server's firmware entries for the connected model: name, tab, URL.", 0, 0, false,

@@ -39,6 +39,8 @@ constexpr int kReadBudget = 5000;
 constexpr int kChecksumBudget = 30000;
 
 constexpr milliseconds kQuietTime(100);
+// How long a responsive wait sleeps before the event loop runs.
+constexpr milliseconds kResponsiveSlice(20);
 constexpr milliseconds kQuietLimit(1000);
 
 const char* const kPortsLost = "the pedal's MIDI ports are gone";
@@ -112,15 +114,9 @@ bool CUSBPort::connect_device(uint32_t ports)
     // A failed read below must not leave the identity of an earlier pedal.
     m_info = DeviceInfo();
     switch (ProbeIdentifyAtConnection()) {
-    case Identify::Ok: {
-        uint8_t block[16];
-        if (flash_read(0, kInfoBlockAddress, block, sizeof block)) {
-            m_info.version = int32_t(frame::GetLE(block, 4));
-            m_info.model_id = int32_t(frame::GetLE(block + 4, 4));
-            m_info.aux = int32_t(frame::GetLE(block + 8, 4));
-        }
+    case Identify::Ok:
+        ReadInfoBlock();
         return true;
-    }
     case Identify::Echo:
         // A port that repeats what it is sent is no pedal in any mode.
         close_link();
@@ -138,6 +134,27 @@ bool CUSBPort::connect_device(uint32_t ports)
     }
     close_link();
     return false;
+}
+
+bool CUSBPort::read_identity()
+{
+    if (m_state != UpdateMode)
+        return false;
+    m_info = DeviceInfo();
+    if (ProbeIdentifyAtConnection() != Identify::Ok)
+        return false;
+    ReadInfoBlock();
+    return true;
+}
+
+void CUSBPort::ReadInfoBlock()
+{
+    uint8_t block[16];
+    if (flash_read(0, kInfoBlockAddress, block, sizeof block)) {
+        m_info.version = int32_t(frame::GetLE(block, 4));
+        m_info.model_id = int32_t(frame::GetLE(block + 4, 4));
+        m_info.aux = int32_t(frame::GetLE(block + 8, 4));
+    }
 }
 
 void CUSBPort::WatchOutput(const std::string& name)
@@ -214,7 +231,7 @@ bool CUSBPort::receive_frame(uint8_t* destination, size_t max_length, int budget
     // The budget counts the time the ring stood empty; the wall clock bounds
     // a device that keeps talking without ever finishing a frame.
     const auto start = Clock::now();
-    const auto deadline = start + milliseconds(2LL * (budget_ms > 0 ? budget_ms : 0));
+    auto deadline = start + milliseconds(2LL * (budget_ms > 0 ? budget_ms : 0));
     Clock::duration emptyLeft = milliseconds(budget_ms > 0 ? budget_ms : 0);
     bool inFrame = false;
     bool complete = false;
@@ -227,8 +244,13 @@ bool CUSBPort::receive_frame(uint8_t* destination, size_t max_length, int budget
             const auto now = Clock::now();
             if (now >= deadline)
                 break;
-            ring.WaitForData(std::min(now + emptyLeft, deadline));
+            auto until = std::min(now + emptyLeft, deadline);
+            if (m_responsiveWaits)
+                until = std::min(until, now + kResponsiveSlice);
+            const bool arrived = ring.WaitForData(until);
             emptyLeft -= Clock::now() - now;
+            if (m_responsiveWaits && !arrived)
+                deadline += RunEventLoop();
             continue;
         }
         if (++sinceClockCheck == 4096) {
@@ -267,6 +289,15 @@ bool CUSBPort::receive_frame(uint8_t* destination, size_t max_length, int budget
         return false;
     }
     return true;
+}
+
+// The event loop's time (a box it shows may stay open a while) counts
+// against neither the budget nor the wall clock of a receive.
+Clock::duration CUSBPort::RunEventLoop()
+{
+    const auto before = Clock::now();
+    KeepResponsive();
+    return Clock::now() - before;
 }
 
 // ---- Identify, handshake, registers ----

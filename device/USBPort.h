@@ -38,6 +38,9 @@ public:
     uint32_t open_ports() const { return m_ports; }
     void close_link();
     bool connect_device(uint32_t ports);
+    // Reads the identity of the pedal on the open link again, as a
+    // connection does (after a firmware update); false when it does not answer.
+    bool read_identity();
     bool keep_alive();
 
     bool identify(int budget_ms);
@@ -69,6 +72,11 @@ public:
     // once as if no reply came, and every later one fails until the next open.
     void ports_lost();
 
+    // While on, a wait for a reply lets the event loop run every few tens of
+    // milliseconds (a firmware update's long erases). The caller keeps
+    // whatever the events may start away from the link.
+    void set_responsive_waits(bool on) { m_responsiveWaits = on; }
+
     std::string last_error() const { return m_lastError; }
     LinkState state() const { return m_state; }
     const DeviceInfo& device_info() const { return m_info; }
@@ -81,6 +89,7 @@ private:
     void WatchOutput(const std::string& name);
     Identify ProbeIdentify(int budget_ms);
     Identify ProbeIdentifyAtConnection();
+    void ReadInfoBlock();
     Identify ReceiveIdentify(int budget_ms);
     bool ExchangeRaw(const uint8_t (&command)[4], int budget_ms, uint8_t (&reply)[4]);
     int32_t ReadRegisterWord(uint8_t base);
@@ -90,6 +99,7 @@ private:
     bool ReceiveUpload(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address, uint32_t& length,
                        bool report);
     void WaitForQuiet();
+    std::chrono::steady_clock::duration RunEventLoop();
 
     CMidiPortPair m_pair;
     LinkState m_state = Closed;
@@ -102,6 +112,7 @@ private:
     // A reply may still be on its way: the last receive timed out or stopped
     // before 0xF7. The next send waits for the line to go quiet first.
     bool m_replyPending = false;
+    bool m_responsiveWaits = false;
     // The name of the open output port and when it was opened, for the
     // watcher's thread.
     std::mutex m_watchMutex;

@@ -1,21 +1,22 @@
 #include "FirmwareUpdate.h"
 
+#include "Operation.h"
 #include "Prompt.h"
 #include "USBPort.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <algorithm>
+#include <optional>
 
-CFirmwareUpdate::CFirmwareUpdate(CUSBPort& port, CFirmwareFile& file, QObject* receiver,
-                                 std::function<void(int)> setBar)
-    : m_port(port), m_file(file), m_receiver(receiver), m_setBar(std::move(setBar))
+CFirmwareUpdate::CFirmwareUpdate(CUSBPort& port, CFirmwareFile& file, UpdateView view)
+    : m_port(port), m_file(file), m_view(std::move(view))
 {
 }
 
-bool CFirmwareUpdate::UpdateFromFile(const QString& path, bool shiftHeld)
+UpdateResult CFirmwareUpdate::UpdateFromFile(const QString& path, bool shiftHeld)
 {
     m_file.section_count = 0;
     m_file.sections.clear();
@@ -25,20 +26,56 @@ bool CFirmwareUpdate::UpdateFromFile(const QString& path, bool shiftHeld)
     m_loaded = {path, loaded.size(), loaded.lastModified()};
     if (!m_file.Load(path)) {
         ShowMessage(m_file.error_text);
-        return false;
+        return UpdateResult::Failed;
     }
     m_file.error_text.clear();
-    // The model question is a nested event loop: the file is checked after it too.
+    // The questions are nested event loops: the file is checked after them too.
     if (!ModelAccepted(shiftHeld) || !FileUnchanged())
-        return false;
+        return UpdateResult::Failed;
     std::vector<Section> order;
     if (!BuildSectionOrder(order) || !FileUnchanged())
-        return false;
-    for (const Section& section : order) {
-        if (!EraseSection(section))
-            return false;
-    }
-    // Back to front, and flash 1 before flash 0: the boot program's flash comes last.
+        return UpdateResult::Failed;
+    if (CancelRequested())
+        return UpdateResult::Cancelled;
+    if (!SongFlashAccepted(order))
+        return CancelRequested() ? UpdateResult::Cancelled : UpdateResult::Declined;
+    if (!FileUnchanged())
+        return UpdateResult::Failed;
+    if (CancelRequested())
+        return UpdateResult::Cancelled;
+    std::vector<Run> runs = WriteRuns(order);
+    const CUpdatePlan plan = MakePlan(order, runs);
+    CUpdateProgress progress(plan, m_view);
+    return FlashAll(order, runs, progress) ? UpdateResult::Ok : UpdateResult::Failed;
+}
+
+// From the first erase to the end of the write the update cannot be
+// stopped; the link's waits keep the event loop running meanwhile.
+bool CFirmwareUpdate::FlashAll(const std::vector<Section>& order, const std::vector<Run>& runs,
+                               CUpdateProgress& progress)
+{
+    std::optional<CUncancellable> stretch(std::in_place);
+    if (m_view.stretchChanged)
+        m_view.stretchChanged();
+    m_port.set_responsive_waits(true);
+    bool ok = true;
+    for (auto section = order.begin(); ok && section != order.end(); ++section)
+        ok = EraseSection(*section, progress);
+    for (auto run = runs.begin(); ok && run != runs.end(); ++run)
+        ok = WriteRun(*run, progress);
+    m_port.set_responsive_waits(false);
+    // A cancel asked for in the last step is refused too; none is left behind.
+    progress.RefuseCancel();
+    stretch.reset();
+    if (m_view.stretchChanged)
+        m_view.stretchChanged();
+    return ok;
+}
+
+// Back to front, and flash 1 before flash 0: the boot program's flash comes
+// last, and a flash-0 image's first sector after the rest of it.
+std::vector<CFirmwareUpdate::Run> CFirmwareUpdate::WriteRuns(const std::vector<Section>& order)
+{
     std::vector<const Section*> writes;
     for (const Section& section : order)
         writes.push_back(&section);
@@ -47,11 +84,30 @@ bool CFirmwareUpdate::UpdateFromFile(const QString& path, bool shiftHeld)
             return a->flash() == 1;
         return a->start() > b->start();
     });
+    std::vector<Run> runs;
     for (const Section* section : writes) {
-        if (!WriteSection(*section))
-            return false;
+        const uint32_t length = uint32_t(section->image.size());
+        const uint32_t first = section->layout.sectors.front().size;
+        if (section->flash() != 1 && length > first) {
+            runs.push_back({section, first, length - first});
+            runs.push_back({section, 0, first});
+        } else {
+            runs.push_back({section, 0, length});
+        }
     }
-    return true;
+    return runs;
+}
+
+CUpdatePlan CFirmwareUpdate::MakePlan(std::vector<Section>& order, std::vector<Run>& runs) const
+{
+    CUpdatePlan plan(m_file.section_count);
+    for (Section& section : order)
+        section.eraseStep = plan.AddErase(section.index + 1, section.flash(), section.EraseCount());
+    for (Run& run : runs) {
+        run.writeStep = plan.AddWrite(run.section->index + 1, run.section->flash(), run.length);
+        run.verifyStep = plan.AddVerify(run.section->index + 1, run.length);
+    }
+    return plan;
 }
 
 // What was validated is what gets written: a file that changed since it was
@@ -100,6 +156,7 @@ bool CFirmwareUpdate::BuildSectionOrder(std::vector<Section>& order)
         if (!ReadSection(i, section))
             return false;
         order.push_back(std::move(section));
+        KeepResponsive();
     }
     std::stable_sort(order.begin(), order.end(), [](const Section& a, const Section& b) { return a.start() < b.start(); });
     return NoOverlaps(order);
@@ -163,55 +220,71 @@ bool CFirmwareUpdate::NoOverlaps(const std::vector<Section>& order)
     return true;
 }
 
-bool CFirmwareUpdate::EraseSection(const Section& section)
+// A section that writes to the song flash is named before anything is
+// erased: recorded songs may lie where it goes.
+bool CFirmwareUpdate::SongFlashAccepted(const std::vector<Section>& order)
+{
+    QStringList named;
+    for (const Section& section : order) {
+        if (section.flash() == 1)
+            named << QString::asprintf("section %u of %u (0x%08X to 0x%08X)", section.index + 1, m_file.section_count,
+                                       section.start(), uint32_t(section.start() + section.layout.total_size - 1));
+    }
+    if (named.isEmpty())
+        return true;
+    return Prompt().AskYesNo(QStringLiteral("Update"),
+                             QStringLiteral("This firmware writes to the song flash: %1. Recorded songs there may be "
+                                            "overwritten. Go on with the update ?")
+                                 .arg(named.join(QStringLiteral(", "))));
+}
+
+// The sectors that hold the image; a length of 0 still counts the first.
+uint32_t CFirmwareUpdate::Section::EraseCount() const
+{
+    const uint64_t length = image.size();
+    uint32_t n = 0;
+    for (uint64_t covered = 0; n < layout.sectors.size() && (n == 0 || covered < length); ++n)
+        covered += layout.sectors[n].size;
+    return n;
+}
+
+bool CFirmwareUpdate::EraseSection(const Section& section, CUpdateProgress& progress)
 {
     const std::vector<FlashSector>& sectors = section.layout.sectors;
-    const uint64_t length = section.image.size();
-    size_t n = 0;
-    for (uint64_t covered = 0; n < sectors.size() && (n == 0 || covered < length); ++n)
-        covered += sectors[n].size;
-    for (size_t k = 0; k < n; ++k) {
-        if (!m_port.flash_erase(uint8_t(sectors[k].flash_no), sectors[k].address)) {
-            ShowMessage("Erase sector failed,address=0x%.8X", sectors[k].address);
-            return false;
-        }
-        m_setBar(int(80 * (k + 1) / n));
-        QCoreApplication::processEvents();
+    const uint32_t n = section.EraseCount();
+    progress.Begin(section.eraseStep);
+    for (uint32_t k = 0; k < n; ++k) {
+        if (!m_port.flash_erase(uint8_t(sectors[k].flash_no), sectors[k].address))
+            return Stopped(progress, QString::asprintf("Erase sector failed,address=0x%.8X", sectors[k].address),
+                           sectors[k].address);
+        progress.Report(k + 1, n);
+        KeepResponsive();
     }
     return true;
 }
 
-bool CFirmwareUpdate::WriteSection(const Section& section)
+bool CFirmwareUpdate::WriteRun(const Run& run, CUpdateProgress& progress)
 {
-    const FlashSector& first = section.layout.sectors.front();
-    const int status =
-        WriteFlashRange(first.flash_no, first.address, first.size, section.image.data(), uint32_t(section.image.size()));
-    m_setBar(100);
-    switch (status) {
-    case 1:
+    const uint8_t flash_no = uint8_t(run.section->flash());
+    const uint8_t* data = run.section->image.data() + run.offset;
+    progress.Begin(run.writeStep, run.length);
+    if (!m_port.flash_write(flash_no, run.address(), data, run.length, &progress))
+        return Stopped(progress, QStringLiteral("Write data failed !"), run.address() + uint32_t(progress.WrittenBytes()));
+    progress.Begin(run.verifyStep);
+    const int status = m_port.flash_verify(flash_no, run.address(), data, run.length);
+    if (status == 1) {
+        progress.Report(1, 1);
         return true;
-    case 0:
-        ShowMessage("Write data failed !");
-        return false;
-    case 3:
-        ShowMessage("Verify data failed");
-        return false;
-    case 4:
-        ShowMessage("Write data timeout !");
-        return false;
-    default:
-        return false;
     }
+    return Stopped(progress, QLatin1String(status == 3 ? "Verify data failed" : "Write data timeout !"), run.address());
 }
 
-int CFirmwareUpdate::WriteFlashRange(uint32_t flash_no, uint32_t address, uint32_t s, const uint8_t* data,
-                                     uint32_t length)
+// One box: the failure, where the update stopped and what to do now.
+bool CFirmwareUpdate::Stopped(const CUpdateProgress& progress, const QString& failure, uint32_t address)
 {
-    if (flash_no != 1 && length > s) {
-        const int status = m_port.flash_write_verify(uint8_t(flash_no), address + s, data + s, length - s, m_receiver);
-        if (status != 1)
-            return status;
-        return m_port.flash_write_verify(uint8_t(flash_no), address, data, s, m_receiver);
-    }
-    return m_port.flash_write_verify(uint8_t(flash_no), address, data, length, m_receiver);
+    ShowMessage(QStringLiteral("%1\n\n%2 failed at 0x%3. The pedal may not start normally now: keep it connected "
+                               "and run the same update again. If it no longer answers, its manual describes how to "
+                               "enter update mode.")
+                    .arg(failure, progress.StepFailedText(), QString::asprintf("%08X", address)));
+    return false;
 }

@@ -1,5 +1,7 @@
 #include "FirmwareSupport.h"
 
+#include "Frame.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -45,4 +47,13 @@ QString PackFirmware(const QString& folder, const QString& name, const FirmwareS
     EXPECT_TRUE(packer.waitForFinished(10000));
     EXPECT_EQ(packer.exitCode(), 0) << packer.readAllStandardError().toStdString();
     return dir.filePath(name);
+}
+
+QByteArray InfoBlockImage(int32_t version)
+{
+    QByteArray image(2048, char(0xFF));
+    const uint32_t words[3] = {uint32_t(version), 10002, 0};
+    for (int i = 0; i < 3; ++i)
+        frame::PutLE(reinterpret_cast<uint8_t*>(image.data()) + 0x180 + 4 * i, words[i], 4);
+    return image;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 #include <utility>
 #include <vector>
 
@@ -15,5 +17,8 @@ QString PackFirmware(const QString& folder, const QString& name, const FirmwareS
 QString WriteTestFile(const QString& path, const QByteArray& bytes);
 // Bytes that differ along the image.
 QByteArray FirmwareImage(int n, int seed);
+// A flash-0 image of the 2,048-byte sector at 0x2000 that holds the
+// information block, telling model 10002 with this version.
+QByteArray InfoBlockImage(int32_t version);
 // A one-group layout text.
 QByteArray LayoutText(int type, uint32_t start, uint32_t end, uint32_t sector);

@@ -3,6 +3,7 @@
 #include "Cli.h"
 #include "FirmwareSupport.h"
 #include "Frame.h"
+#include "Operation.h"
 #include "SongBackup.h"
 #include "SongSupport.h"
 #include "Wave.h"
@@ -381,4 +382,63 @@ TEST_F(Cli, UnplugDuringAnImportFailsAtOnce)
     EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
     EXPECT_EQ(result.first, kExitFailed);
     EXPECT_NE(result.second.find("failed"), std::string::npos) << result.second;
+}
+
+// The update names its steps on standard error and prints the version
+// before and after. A cancel asked for while it erases (as Ctrl-C does) is
+// refused with one line, and the update goes on to the end.
+TEST_F(Cli, UpdateRefusesACancelOnceItErasesAndPrintsBothVersions)
+{
+    const QByteArray image = FirmwareImage(3000, 3);
+    const QString path = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(0x010204)},
+                                                              {LayoutText(0, 0x8000, 0xA000, 2048), image}});
+    CVirtualPedal& pedal = s.rig.pedal;
+    pedal.AddFault({FaultKind::Delay, 300, 1, frame::kErase});
+    const size_t from = pedal.Received().size();
+    std::thread canceller([&] {
+        if (Eventually([&] { return CountSent(pedal, frame::kErase, from) >= 1; }, 30000))
+            RequestCancel();
+    });
+    testing::internal::CaptureStdout();
+    const auto result = RunForMessages({"update", path, "--yes"});
+    const std::string out = testing::internal::GetCapturedStdout();
+    canceller.join();
+    EXPECT_EQ(result.first, kExitOk) << result.second;
+    EXPECT_EQ(out, "firmware: V1.2.3 -> V1.2.4\n");
+    const QString err = QString::fromStdString(result.second);
+    EXPECT_EQ(err.count("The firmware update cannot be stopped once it erases the flash: it goes on. Do not unplug "
+                        "the pedal.\n"),
+              1)
+        << result.second;
+    for (const char* step : {"Erase section 1 of 2 \u2014 ", "Write section 2 of 2 \u2014 ",
+                             "Verify section 1 of 2 \u2014 100%"})
+        EXPECT_TRUE(err.contains(QString(step))) << step;
+    EXPECT_TRUE(err.endsWith("Successful!\n"));
+    EXPECT_FALSE(CancelRequested());
+    QByteArray flashed(image.size(), 0);
+    pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
+    EXPECT_EQ(flashed, image);
+}
+
+// A cancel asked for before the first erase (here while the pedal's
+// identity is read at connection) ends the update with exit status 130 and
+// nothing erased.
+TEST_F(Cli, UpdateCancelledBeforeItsFirstEraseExitsWith130)
+{
+    const QString path =
+        PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), FirmwareImage(3000, 3)}});
+    CVirtualPedal& pedal = s.rig.pedal;
+    pedal.AddFault({FaultKind::Delay, 300, 1, frame::kRead});
+    const size_t from = pedal.Received().size();
+    std::thread canceller([&] {
+        if (Eventually([&] { return CountSent(pedal, frame::kRead, from) >= 1; }, 30000))
+            RequestCancel();
+    });
+    const auto result = RunForMessages({"update", path, "--yes"});
+    canceller.join();
+    ClearCancel();
+    EXPECT_EQ(result.first, kExitCancelled) << result.second;
+    EXPECT_TRUE(QString::fromStdString(result.second).endsWith("Firmware update cancelled\n")) << result.second;
+    EXPECT_FALSE(Sent(pedal, frame::kErase, from));
+    EXPECT_FALSE(Sent(pedal, frame::kWrite, from));
 }

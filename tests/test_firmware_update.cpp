@@ -2,11 +2,17 @@
 #include "AppFiles.h"
 #include "CorvantaQT.h"
 #include "FirmwareSupport.h"
+#include "Operation.h"
 #include "Frame.h"
 #include "TestSupport.h"
 #include "WireCodec.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <QDateTime>
 #include <QFile>
 #include <QLineEdit>
@@ -70,6 +76,17 @@ protected:
         rig.pedal.Flash(no).Read(address, reinterpret_cast<uint8_t*>(b.data()), size_t(n));
         return b;
     }
+    // The update stopped with one box naming the failure, where it happened
+    // and what to do, then "Failed!".
+    static void ExpectStopped(const QStringList& boxes, const QString& failure, const QString& where)
+    {
+        ASSERT_EQ(boxes.size(), 2) << boxes.join('|').toStdString();
+        EXPECT_TRUE(boxes[0].startsWith(failure + "\n")) << boxes[0].toStdString();
+        EXPECT_TRUE(boxes[0].contains(where)) << boxes[0].toStdString();
+        EXPECT_TRUE(boxes[0].contains("keep it connected and run the same update again")) << boxes[0].toStdString();
+        EXPECT_TRUE(boxes[0].contains("how to enter update mode")) << boxes[0].toStdString();
+        EXPECT_EQ(boxes[1], "Failed!");
+    }
     QString Pack(const QString& name, const FirmwareSections& s, const QStringList& extra = {},
                  const QString& model = "10002")
     {
@@ -103,8 +120,6 @@ TEST_F(FirmwareUpdate, ErasesAscendingWritesBackToFrontFirstSectorLast)
     EXPECT_EQ(writes.back().address, 0x8000u) << "the lower section after the higher";
     EXPECT_EQ(Flash(0, 0x10000, high.size()), high);
     EXPECT_EQ(Flash(0, 0x8000, low.size()), low);
-    EXPECT_NE(std::find(bar.begin(), bar.end(), 26), bar.end());
-    EXPECT_NE(std::find(bar.begin(), bar.end(), 53), bar.end());
     ASSERT_FALSE(bar.empty());
     EXPECT_EQ(bar.back(), 100);
     EXPECT_EQ(window->CurrentOperation(), OpIdle);
@@ -115,7 +130,8 @@ TEST_F(FirmwareUpdate, SongFlashIsWrittenInOneRunAndBeforeFlashZero)
     const QByteArray song = FirmwareImage(70000, 3), boot = FirmwareImage(5000, 4);
     const QString path = Pack("both.dat", {{LayoutText(0, 0x20000, 0x30000, 4096), boot},
                                            {LayoutText(1, 0x100000, 0x140000, 65536), song}});
-    EXPECT_EQ(Update(path), QStringList({"Successful!"}));
+    prompt.answers.push_back(true);
+    EXPECT_EQ(Update(path).last(), "Successful!");
     const std::vector<Command> writes = FlashCommands(frame::kWrite);
     ASSERT_FALSE(writes.empty());
     EXPECT_EQ(writes.front().flash, 1);
@@ -134,7 +150,8 @@ TEST_F(FirmwareUpdate, WriteOrderTellsFlashesAndSectionsApart)
     const QString path = Pack("three.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), low},
                                             {LayoutText(1, 0x4000, 0x40000, 65536), song},
                                             {LayoutText(0, 0x20000, 0x22000, 4096), high}});
-    EXPECT_EQ(Update(path), QStringList({"Successful!"}));
+    prompt.answers.push_back(true);
+    EXPECT_EQ(Update(path).last(), "Successful!");
     std::vector<std::pair<int, uint32_t>> runs;  // (flash, address) where each run of writes starts
     uint32_t next = 0;
     for (const Command& c : FlashCommands(frame::kWrite)) {
@@ -170,18 +187,19 @@ TEST_F(FirmwareUpdate, LaterFailuresStopTheUpdateWhereTheyHappen)
     const QByteArray erased(4096, char(0xFF));
 
     rig.pedal.AddFault({FaultKind::Refuse, 0, 3, frame::kErase});  // 0x8000, 0x9000, then 0x20000
-    EXPECT_EQ(Update(path), QStringList({"Erase sector failed,address=0x00020000", "Failed!"}));
+    ExpectStopped(Update(path), "Erase sector failed,address=0x00020000",
+                  "Erase of section 2 of 2 failed at 0x00020000");
     EXPECT_TRUE(FlashCommands(frame::kWrite).empty());
     rig.pedal.ClearFaults();
 
     rig.pedal.AddFault({FaultKind::Refuse, 0, uint32_t(lowRest + 1), frame::kWrite});
-    EXPECT_EQ(Update(path), QStringList({"Write data failed !", "Failed!"}));
+    ExpectStopped(Update(path), "Write data failed !", "Write of section 1 of 2 failed at 0x00009000");
     EXPECT_EQ(Flash(0, 0x20000, high.size()), high) << "the first written section is in place";
     EXPECT_EQ(Flash(0, 0x8000, 4096), erased) << "the second section's first sector is not written";
     rig.pedal.ClearFaults();
 
     rig.pedal.AddFault({FaultKind::Refuse, 0, uint32_t(writes.size()), frame::kWrite});
-    EXPECT_EQ(Update(path), QStringList({"Write data failed !", "Failed!"}));
+    ExpectStopped(Update(path), "Write data failed !", "Write of section 1 of 2 failed at 0x00008000");
     EXPECT_EQ(Flash(0, 0x9000, low.size() - 4096), low.mid(4096)) << "the rest of the section is written";
     EXPECT_EQ(Flash(0, 0x8000, 4096), erased) << "the final first-sector write failed";
 }
@@ -247,16 +265,21 @@ TEST_F(FirmwareUpdate, DeviceFaultsGiveTheirMessages)
         FaultKind kind;
         int code;
         const char* message;
+        const char* where;
     };
-    for (const Case& c : {Case{FaultKind::Refuse, frame::kErase, "Erase sector failed,address=0x00008000"},
-                          Case{FaultKind::Refuse, frame::kWrite, "Write data failed !"},
-                          Case{FaultKind::BitFlip, frame::kWrite, "Verify data failed"},
-                          Case{FaultKind::BadType, frame::kChecksum, "Write data timeout !"},
-                          Case{FaultKind::Short, frame::kChecksum, "Write data timeout !"},
-                          Case{FaultKind::Drop, frame::kChecksum, "Write data timeout !"}}) {
+    // The image's rest after its first sector is written and verified first.
+    const char* const verify = "Verify of section 1 of 1 failed at 0x00009000";
+    for (const Case& c : {Case{FaultKind::Refuse, frame::kErase, "Erase sector failed,address=0x00008000",
+                               "Erase of section 1 of 1 failed at 0x00008000"},
+                          Case{FaultKind::Refuse, frame::kWrite, "Write data failed !",
+                               "Write of section 1 of 1 failed at 0x00009000"},
+                          Case{FaultKind::BitFlip, frame::kWrite, "Verify data failed", verify},
+                          Case{FaultKind::BadType, frame::kChecksum, "Write data timeout !", verify},
+                          Case{FaultKind::Short, frame::kChecksum, "Write data timeout !", verify},
+                          Case{FaultKind::Drop, frame::kChecksum, "Write data timeout !", verify}}) {
         SCOPED_TRACE(c.message);
         rig.pedal.AddFault({c.kind, 0, 1, c.code});
-        EXPECT_EQ(Update(path), QStringList({c.message, "Failed!"}));
+        ExpectStopped(Update(path), c.message, c.where);
         rig.pedal.ClearFaults();
     }
 }
@@ -343,4 +366,158 @@ TEST_F(FirmwareUpdate, EqualLengthLayoutsLandAtTheirOwnAddresses)
 TEST_F(FirmwareUpdate, EmptyPathIsReported)
 {
     EXPECT_EQ(Update(QString()), QStringList({"No update file selected !"}));
+}
+
+// Two sections on flash 0 and one on the song flash: the bar runs once from
+// 0 to 100 over every erase, write and verify, naming each.
+TEST_F(FirmwareUpdate, ProgressRunsOnceOverEveryStepAndNamesIt)
+{
+    QStringList texts;
+    auto* progressBar = window->findChild<QProgressBar*>("progressBar");
+    QObject::connect(progressBar, &QProgressBar::valueChanged, [&] { texts << progressBar->format(); });
+    const QString path = Pack("three.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), FirmwareImage(9000, 1)},
+                                            {LayoutText(1, 0x40000, 0x80000, 65536), FirmwareImage(70000, 2)},
+                                            {LayoutText(0, 0x20000, 0x22000, 4096), FirmwareImage(5000, 3)}});
+    prompt.answers.push_back(true);
+    ASSERT_EQ(Update(path).last(), "Successful!");
+    ASSERT_FALSE(bar.empty());
+    EXPECT_TRUE(std::is_sorted(bar.begin(), bar.end())) << "never back";
+    EXPECT_EQ(bar.back(), 100);
+    EXPECT_GE(bar.size(), 20u) << "it moves along the way";
+    for (const char* step : {"Erase section 1 of 3", "Erase section 2 of 3", "Erase section 3 of 3",
+                             "Write section 2 of 3", "Write section 3 of 3", "Write section 1 of 3",
+                             "Verify section 2 of 3", "Verify section 1 of 3"})
+        EXPECT_FALSE(texts.filter(QString(step) + " \u2014 ").isEmpty()) << step;
+    EXPECT_TRUE(texts.back().startsWith("Verify section 1 of 3 \u2014 100%")) << texts.back().toStdString();
+}
+
+// The song flash is named before anything is erased; No leaves the pedal as it was.
+TEST_F(FirmwareUpdate, TheSongFlashQuestionAnsweredNoErasesNothing)
+{
+    const QString path = Pack("song.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)},
+                                           {LayoutText(1, 0x40000, 0x80000, 65536), FirmwareImage(1000, 2)}});
+    const QStringList boxes = Update(path);
+    ASSERT_EQ(boxes.size(), 2) << boxes.join('|').toStdString();
+    EXPECT_TRUE(boxes[0].contains("song flash: section 2 of 2 (0x00040000 to 0x0007FFFF)")) << boxes[0].toStdString();
+    EXPECT_TRUE(boxes[0].contains("Recorded songs there may be overwritten"));
+    EXPECT_EQ(boxes[1], "Firmware update cancelled");
+    EXPECT_TRUE(FlashCommands(frame::kErase).empty());
+    EXPECT_TRUE(FlashCommands(frame::kWrite).empty());
+}
+
+// Cancel during a question before the erase ends the update with nothing
+// erased; during the erase it is refused above the bar, the update goes on
+// and no cancel is left behind.
+TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
+{
+    auto* cancel = window->findChild<QPushButton*>("m_btnCancel");
+    auto* unplug = window->findChild<QLabel*>("m_labelUnplug");
+    const QByteArray song = FirmwareImage(70000, 2), boot = FirmwareImage(9000, 1);
+    const QString path = Pack("both.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), boot},
+                                           {LayoutText(1, 0x40000, 0x80000, 65536), song}});
+    prompt.answers.push_back(true);
+    prompt.onBox = [&] { cancel->click(); };
+    EXPECT_EQ(Update(path).last(), "Firmware update cancelled");
+    EXPECT_TRUE(FlashCommands(frame::kErase).empty());
+    prompt.onBox = nullptr;
+
+    auto* progressBar = window->findChild<QProgressBar*>("progressBar");
+    bool cancelShown = false, unplugHidden = false, refused = false;
+    QObject::connect(progressBar, &QProgressBar::valueChanged, [&] {
+        if (window->CurrentOperation() == OpIdle)
+            return;
+        cancelShown |= cancel->isVisible();
+        unplugHidden |= !unplug->isVisible();
+        if (progressBar->format().startsWith("Erase section 2") && !refused) {
+            window->OnCancelOperation();  // the Cancel button's and Esc's slot
+            refused = unplug->text().contains("cannot be stopped once it erases the flash");
+            RequestCancel();  // as Ctrl-C on the command line
+        }
+    });
+    window->show();
+    prompt.answers.push_back(true);
+    EXPECT_EQ(Update(path).last(), "Successful!");
+    EXPECT_TRUE(refused);
+    EXPECT_FALSE(cancelShown) << "no Cancel while the flash is rewritten";
+    EXPECT_FALSE(unplugHidden) << "the warning stands above the bar throughout";
+    EXPECT_FALSE(CancelRequested()) << "the refused cancel is not left behind";
+    EXPECT_EQ(prompt.texts.filter("cannot be stopped").size(), 0) << "no box in the middle of the update";
+    EXPECT_EQ(Flash(0, 0x8000, boot.size()), boot);
+    EXPECT_EQ(Flash(1, 0x40000, song.size()), song);
+    EXPECT_FALSE(unplug->isVisible());
+    EXPECT_EQ(unplug->text(), "Do not unplug the pedal");
+}
+
+// After an update the pedal is read again: the title shows the version its
+// new information block tells. A pedal that restarts and leaves the bus
+// meanwhile is found by the poll when it is back.
+TEST_F(FirmwareUpdate, TheTitleShowsTheNewVersionAfterTheUpdate)
+{
+    CPedalRig small(PedalFor(10002), "Small Pedal");
+    CorvantaQT second(small.midi);
+    ASSERT_EQ(second.windowTitle(), "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)");
+    second.findChild<QCheckBox*>("m_btnSelLocal")->click();
+    auto* path = second.findChild<QLineEdit*>("m_editPath");
+    path->setText(Pack("info4.dat", {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(0x010204)}}));
+    prompt.Clear();
+    second.OnUpdateFirmware();
+    EXPECT_EQ(prompt.texts, QStringList({"Successful!"}));
+    EXPECT_EQ(second.windowTitle(), "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.4)");
+
+    auto* progressBar = second.findChild<QProgressBar*>("progressBar");
+    QObject::connect(progressBar, &QProgressBar::valueChanged, [&](int value) {
+        if (value == 100)
+            small.ports->Unplug();  // the pedal restarts with its new firmware
+    });
+    path->setText(Pack("info5.dat", {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(0x010205)}}));
+    prompt.Clear();
+    second.OnUpdateFirmware();
+    EXPECT_EQ(prompt.texts, QStringList({"Successful!"}));
+    EXPECT_EQ(second.windowTitle(), "Corvanta V1.7 - (No device connected !)");
+    small.ports->Plug();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return second.windowTitle() == "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.5)"; }, 10000))
+        << second.windowTitle().toStdString();
+}
+
+// With the pedal's real timing and erases of a quarter second each, the
+// event loop still runs at least every 100 ms throughout the update.
+TEST(FirmwareUpdateTiming, TheEventLoopRunsEvery100MsDuringAnUpdate)
+{
+    CScriptedPrompt prompt;
+    PedalConfig config = PedalFor(10002);
+    config.flash0_sector = 4096;
+    config.timing = PedalTiming::Realistic();
+    config.timing.system_erase_us = 250000;  // a large sector of a slow flash
+    CPedalRig rig(config);
+    CorvantaQT window(rig.midi);
+    window.findChild<QCheckBox*>("m_btnSelLocal")->click();
+    QTemporaryDir dir;
+    const QByteArray image = FirmwareImage(12000, 4);
+    window.findChild<QLineEdit*>("m_editPath")
+        ->setText(PackFirmware(dir.path(), "timed.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), image}}));
+    QElapsedTimer clock;
+    int64_t last = -1, largest = 0;
+    int ticks = 0;
+    QTimer timer;  // ticks only when the event loop runs
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (window.CurrentOperation() != OpFirmware)
+            return;
+        const int64_t now = clock.elapsed();
+        if (last >= 0)
+            largest = std::max(largest, now - last);
+        last = now;
+        ++ticks;
+    });
+    clock.start();
+    timer.start(5);
+    window.OnUpdateFirmware();
+    EXPECT_EQ(prompt.texts, QStringList({"Successful!"}));
+    EXPECT_GE(clock.elapsed(), 750) << "three erases of 250 ms were waited for";
+    EXPECT_GT(ticks, 10);
+    EXPECT_LE(largest, 100) << "the longest the event loop stood still, in ms";
+    QByteArray flashed(image.size(), 0);
+    rig.pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
+    EXPECT_EQ(flashed, image);
 }

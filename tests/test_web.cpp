@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QNetworkAccessManager>
@@ -534,5 +535,41 @@ TEST_F(WebUpdate, ClosingTheWindowEndsADownload)
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
     EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000)) << "the window closes after the command";
+    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+}
+
+// Cancel during the download ends it at once: one message that says so,
+// nothing sent to the pedal, no download left behind.
+TEST_F(WebUpdate, CancelEndsADownloadWithOneMessage)
+{
+    CCannedServer canned;
+    WriteSetting("/Config/UpdateServer", canned.Url());
+    canned.Serve("/velmo_update/Firmware/path.xml", {200, kCatalogue});
+    QTemporaryDir dir;
+    canned.Serve("/velmo_update/Firmware/10002/korvel_v1.2.4.dat",
+                 {200,
+                  ReadAll(PackFirmware(dir.path(), "fw.dat",
+                                       {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(3000, 7)}})),
+                  50, 200});  // ten seconds
+    CPedalRig rig(PedalFor(10002));
+    CorvantaQT window(rig.midi);
+    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
+    auto* cancel = window.findChild<QPushButton*>("m_btnCancel");
+    window.show();
+    bool shown = false;
+    QTimer::singleShot(300, [&] {
+        shown = cancel->isVisible();
+        cancel->click();
+    });
+    prompt.Clear();
+    const uint32_t before = rig.pedal.CommandCount();
+    QElapsedTimer clock;
+    clock.start();
+    window.OnUpdateFirmware();
+    EXPECT_LT(clock.elapsed(), 5000) << "not the download's ten seconds";
+    EXPECT_TRUE(shown) << "Cancel stands beside the bar during the download";
+    EXPECT_EQ(prompt.texts, QStringList({"Firmware update cancelled"}));
+    EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
+    EXPECT_EQ(window.CurrentOperation(), OpIdle);
     EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
 }
