@@ -114,14 +114,14 @@ void CorvantaQT::BuildCancelRow()
 void CorvantaQT::UpdateCancelRow()
 {
     const bool running = m_nOperation != OpIdle;
-    m_btnCancel->setVisible(running && Cancellable());
+    m_btnCancel->setVisible(running && Cancellable() && !m_settled);
     m_btnCancel->setEnabled(!CancelRequested());
     m_labelUnplug->setVisible(running && !Cancellable());
 }
 
 void CorvantaQT::OnCancelOperation()
 {
-    if (m_nOperation == OpIdle || !Cancellable() || CancelRequested())
+    if (m_nOperation == OpIdle || !Cancellable() || CancelRequested() || m_settled)
         return;
     RequestCancel();
     ui->progressBar->setFormat(QStringLiteral("Cancelling\u2026"));
@@ -200,6 +200,7 @@ bool CorvantaQT::BeginOperation(Operation operation, const QString& phase)
     if (m_nOperation != OpIdle || operation == OpIdle)
         return false;
     ClearCancel();
+    m_settled = false;
     m_meter.SetPhase(phase);
     ui->progressBar->setFormat(phase.isEmpty() ? QString::fromLatin1(kPercentFormat) : phase);
     ui->progressBar->setValue(0);
@@ -219,8 +220,16 @@ void CorvantaQT::EndOperation()
         return;
     ui->propSheet->setTabEnabled(OtherTab(m_nOperation), true);
     m_nOperation = OpIdle;
+    // A cancel asked for too late to count ends with the operation.
+    ClearCancel();
     UpdateCancelRow();
     LeaveBusy();
+}
+
+void CorvantaQT::SettleOperation()
+{
+    m_settled = true;
+    UpdateCancelRow();
 }
 
 void CorvantaQT::SetProgress(int value)

@@ -5,6 +5,7 @@
 // read by libsndfile and converted at full resolution. The converted size is
 // worked out from the header before any audio is read, and the file is
 // decoded and converted in blocks: memory follows the song, not the file.
+// The event loop runs between blocks, and a cancel stops at the next one.
 #include <QString>
 
 #include <cstdint>
@@ -23,6 +24,7 @@ enum class ImportResult {
     Refused,    // the file cannot be read or converted; its message was shown
     TooLarge,   // the song would not fit the pedal
     Failed,     // the conversion failed or made nothing of a file with audio
+    Cancelled,  // the user's cancel stopped the reading or the conversion
 };
 
 // Reads path into song (24-bit integer PCM of the request's format).

@@ -2,11 +2,13 @@
 
 #include "AppFiles.h"
 #include "Frame.h"
+#include "Operation.h"
 #include "Prompt.h"
 
 #include <QFile>
 #include <QFileDevice>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -25,6 +27,18 @@ bool ReadExact(QIODevice& device, void* into, qint64 n) { return device.read(sta
 bool WriteExact(QIODevice& device, const void* bytes, qint64 n)
 {
     return device.write(static_cast<const char*>(bytes), n) == n;
+}
+
+// Large arrays go in blocks between which the event loop runs; a cancel
+// asked for ends the write unfinished.
+bool WriteBlocks(QIODevice& device, const uint8_t* bytes, uint64_t n)
+{
+    constexpr uint64_t kBlock = 1 << 20;
+    for (uint64_t at = 0; at < n; at += kBlock) {
+        if (!ContinueOperation() || !WriteExact(device, bytes + at, qint64(std::min(kBlock, n - at))))
+            return false;
+    }
+    return true;
 }
 
 bool WriteLE32(QIODevice& device, uint32_t value)
@@ -184,7 +198,7 @@ bool CWave::write_to(QIODevice& device) const
     bool ok = WriteExact(device, "RIFF", 4) && WriteLE32(device, 0) && WriteExact(device, "WAVEfmt ", 8) &&
               WriteLE32(device, WaveFormat::kSize) && WriteExact(device, record, sizeof record) &&
               WriteExact(device, "data", 4) && WriteLE32(device, uint32_t(dataSize)) &&
-              (dataSize == 0 || WriteExact(device, samples(), qint64(dataSize)));
+              WriteBlocks(device, samples(), dataSize);
     ok = ok && device.seek(start + 4) && WriteLE32(device, uint32_t(device.size() - start - 8));
     return ok;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // corvanta-cli: the window's commands from a terminal, plus backup and
-// restore. Exit status 0 on success, 1 on failure, 2 on a usage error.
+// restore. Exit status 0 on success, 1 on failure, 2 on a usage error, 130
+// when Ctrl-C or SIGTERM cancelled an export, import, backup or restore.
 #include <QStringList>
 
 class IMidiService;
@@ -8,6 +9,8 @@ class IMidiService;
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+// As a shell reports a command ended by Ctrl-C.
+constexpr int kExitCancelled = 130;
 
 // arguments: the command line without the program name.
 int RunCli(const QStringList& arguments, IMidiService& midi);

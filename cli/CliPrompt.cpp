@@ -5,6 +5,7 @@
 
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 
 CCliPrompt::CCliPrompt(bool assumeYes, bool anyModel)
@@ -47,10 +48,37 @@ bool CCliPrompt::OpenUrl(const QUrl& url)
 
 CCliProgress::CCliProgress(bool firmware) : m_firmware(firmware), m_terminal(StderrIsTerminal()) {}
 
-CCliProgress::~CCliProgress()
+CCliProgress::~CCliProgress() { EndLine(); }
+
+void CCliProgress::EndLine()
 {
     if (m_terminal && m_shown >= 0)
         std::fputc('\n', stderr);
+    m_shown = -1;
+    m_lineLength = 0;
+}
+
+void CCliProgress::SetPhase(const QString& phase, ProgressUnit unit)
+{
+    EndLine();
+    m_meter.SetPhase(phase, unit);
+}
+
+void CCliProgress::ShowText(int percent, const QString& text)
+{
+    const QByteArray line = text.toLocal8Bit();
+    if (!m_terminal) {
+        if (percent != m_shown)
+            std::fprintf(stderr, "%s\n", line.constData());
+        m_shown = percent;
+        return;
+    }
+    // Blanks over what a longer line before it left.
+    const int blanks = std::max(0, m_lineLength - line.size());
+    std::fprintf(stderr, "\r%s%s", line.constData(), QByteArray(blanks, ' ').constData());
+    std::fflush(stderr);
+    m_lineLength = line.size();
+    m_shown = percent;
 }
 
 void CCliProgress::Show(int percent)
@@ -71,11 +99,20 @@ void CCliProgress::Show(int percent)
 
 void CCliProgress::customEvent(QEvent* event)
 {
+    if (event->type() == kPhaseEventType) {
+        const auto* phase = static_cast<const CPhaseEvent*>(event);
+        SetPhase(phase->name, phase->unit);
+        return;
+    }
     if (event->type() != kProgressEventType)
         return;
     const auto* progress = static_cast<const CEventBase*>(event);
     if (progress->total <= 0)
         return;
     const int64_t share = progress->current * (m_firmware ? 20 : 100) / progress->total;
-    Show(int((m_firmware ? 80 : 0) + share));
+    const int percent = int((m_firmware ? 80 : 0) + share);
+    if (m_meter.Phase().isEmpty())
+        Show(percent);
+    else
+        ShowText(percent, m_meter.Text(progress->current, progress->total));
 }

@@ -2,6 +2,7 @@
 // The command line's faces of the prompt and the progress bar: messages on
 // standard error, questions answered by --yes or from a terminal, progress
 // as a bar on a terminal and as percentage lines otherwise.
+#include "ProgressMeter.h"
 #include "Prompt.h"
 
 #include <QObject>
@@ -26,7 +27,11 @@ private:
     IPrompt* m_previous;  // restored when this one goes
 };
 
-// Receives the progress events of the song and flash operations.
+// Receives the progress events of the song and flash operations. With a
+// phase named (SetPhase or a phase event) it shows the window's bar text,
+// "Export Song 003 — 12.4 of 39.4 MB — 1:32 left": on a terminal as one
+// rewritten line, otherwise one line per whole-percent change. Without a
+// phase, a bar of # on a terminal, otherwise percentage lines.
 class CCliProgress : public QObject {
 public:
     // firmware: events fill 80-100 after the erase bar, as in the window.
@@ -34,12 +39,18 @@ public:
     ~CCliProgress() override;  // ends the bar's line
 
     void Show(int percent);
+    void SetPhase(const QString& phase, ProgressUnit unit = ProgressUnit::Bytes);
 
 protected:
     void customEvent(QEvent* event) override;
 
 private:
+    void ShowText(int percent, const QString& text);
+    void EndLine();
+
     bool m_firmware;
     bool m_terminal;
     int m_shown = -1;
+    CProgressMeter m_meter;
+    int m_lineLength = 0;  // of the rewritten line on a terminal
 };

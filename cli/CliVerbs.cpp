@@ -1,6 +1,7 @@
 #include "CliVerbs.h"
 
 #include "AppFiles.h"
+#include "CancelSignals.h"
 #include "Cli.h"
 #include "CliPrompt.h"
 #include "DeviceWatcher.h"
@@ -36,6 +37,15 @@ int ShowSongResult(int code)
 {
     ShowMessage(SongResultText(code));
     return code == SongOk ? kExitOk : kExitFailed;
+}
+
+// The result of a song command that Ctrl-C can cancel.
+int ShowSongResult(int code, const char* cancelled)
+{
+    if (code != SongCancelled)
+        return ShowSongResult(code);
+    ShowMessage(cancelled);
+    return kExitCancelled;
 }
 
 // A slot number as the list shows it, 1 and up; none (with the usage error
@@ -215,8 +225,11 @@ int Export(const CliRequest& request, IMidiService& midi)
     format.rate = request.native ? session.Area().sample_rate : kExportRate;
     format.fullResolution = request.hq;
     format.flac = request.format == "flac";
+    const CCancelOnSignals ctrlC;
     CCliProgress progress;
-    return ShowSongResult(ExportSongTo(file, session.songs, session.Area(), *row, format, &progress));
+    progress.SetPhase(QString::asprintf("Export Song %03u", *slot));
+    return ShowSongResult(ExportSongTo(file, session.songs, session.Area(), *row, format, &progress),
+                          kExportCancelled);
 }
 
 int Import(const CliRequest& request, IMidiService& midi)
@@ -238,10 +251,12 @@ int Import(const CliRequest& request, IMidiService& midi)
         return kExitFailed;
     WriteSetting("/Config/WavLoadDir", FolderOf(path));
     CWave wave;
+    const CCancelOnSignals ctrlC;
     CCliProgress progress;
+    progress.SetPhase(QString::asprintf("Import Song %03u", *slot));
     const std::optional<int> code =
         ImportSongFrom(path, wave, session.songs, session.Area(), *row, &progress, request.mix);
-    return code ? ShowSongResult(*code) : kExitFailed;
+    return code ? ShowSongResult(*code, kImportCancelled) : kExitFailed;
 }
 
 int Delete(const CliRequest& request, IMidiService& midi)
@@ -264,9 +279,11 @@ int Backup(const CliRequest& request, IMidiService& midi)
     CSession session(request, midi);
     if (!session.LoadSongs())
         return kExitFailed;
+    const CCancelOnSignals ctrlC;
     CCliProgress progress;
-    if (!BackupSongs(session.link, session.songs, request.positional[0], &progress))
-        return kExitFailed;
+    bool cancelled = false;
+    if (!BackupSongs(session.link, session.songs, request.positional[0], &progress, &cancelled))
+        return cancelled ? kExitCancelled : kExitFailed;
     return ShowSongResult(SongOk);
 }
 
@@ -286,8 +303,12 @@ int Restore(const CliRequest& request, IMidiService& midi)
                                  .arg(overwritten);
     if (!Prompt().AskYesNo(QStringLiteral("Restore"), question))
         return kExitFailed;
+    const CCancelOnSignals ctrlC;
     CCliProgress progress;
-    return ShowSongResult(RestoreSongs(folder, manifest, session.songs, &progress) ? SongOk : kCommandFailed);
+    bool cancelled = false;
+    if (!RestoreSongs(folder, manifest, session.songs, &progress, &cancelled))
+        return cancelled ? kExitCancelled : ShowSongResult(kCommandFailed);
+    return ShowSongResult(SongOk);
 }
 
 void PrintSection(CFirmwareFile& file, uint32_t index)
