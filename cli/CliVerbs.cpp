@@ -210,6 +210,8 @@ int Export(const CliRequest& request, IMidiService& midi)
     if (!slot)
         return kExitUsage;
     const QString path = request.positional[1];
+    // Ctrl-C from here on leaves no file behind, however early it comes.
+    const CCancelOnSignals ctrlC;
     // The file is opened before the pedal is asked for anything.
     QSaveFile file;
     if (!OpenFileOrWarn(file, path))
@@ -225,7 +227,6 @@ int Export(const CliRequest& request, IMidiService& midi)
     format.rate = request.native ? session.Area().sample_rate : kExportRate;
     format.fullResolution = request.hq;
     format.flac = request.format == "flac";
-    const CCancelOnSignals ctrlC;
     CCliProgress progress;
     progress.SetPhase(QString::asprintf("Export Song %03u", *slot));
     return ShowSongResult(ExportSongTo(file, session.songs, session.Area(), *row, format, &progress),
