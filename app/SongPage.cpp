@@ -130,8 +130,9 @@ void CorvantaQT::OnDownloadSong()
     if (const std::optional<int> code = ImportFrom(path, uint32_t(row))) {
         SettleOperation();
         ShowMessage(*code == SongCancelled ? QString(kImportCancelled) : SongResultText(*code));
-        // A song too large or converted to nothing never reached the pedal.
-        if (*code != SongTooLarge && *code != kCommandFailed) {
+        // A song too large or converted to nothing never reached the pedal;
+        // a cancelled one left the slot and the catalogue as they were.
+        if (*code != SongTooLarge && *code != kCommandFailed && *code != SongCancelled) {
             m_songList.load_songs();
             FillSongList(row);
         }

@@ -122,12 +122,10 @@ protected:
         rig.pedal.Flash(1).Read(uint64_t(a.data_blocks + kRow) * a.block_size, b.data(), b.size());
         return b;
     }
-    // The slot's song through a catalogue loaded afresh on a link of its own.
+    // The slot's song through a catalogue loaded afresh from the flash.
     Bytes FreshSong()
     {
-        if (!rig.Connect())
-            return {};
-        CLooperSongList fresh(&rig.port);
+        CLooperSongList fresh(&window->USBPort());
         if (fresh.load_songs() != SongOk || !fresh.song(kRow)->is_used())
             return {};
         Bytes b(fresh.song(kRow)->get_song_size());
@@ -156,7 +154,7 @@ TEST_F(CancelWindow, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
     struct Point {
         const char* name;
         CProgressTap::When when;
-        bool afterTheRead;  // the click lands in the next turn of the event loop
+        bool afterTheRead;  // the click lands in a later turn of the event loop
     };
     const Point points[] = {
         {"first page", [](int64_t c, int64_t) { return c == kPage; }, false},
@@ -176,8 +174,10 @@ TEST_F(CancelWindow, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
                 WriteTestFile(out, earlier);
             const size_t from = rig.pedal.Received().size();
             CProgressTap tap(window.get(), point.when, [&] {
+                // Two turns later: whichever event dispatcher runs, the
+                // read's last page has been read by then.
                 if (point.afterTheRead)
-                    QTimer::singleShot(0, cancel, &QPushButton::click);
+                    QTimer::singleShot(0, cancel, [this] { QTimer::singleShot(0, cancel, &QPushButton::click); });
                 else
                     cancel->click();
             });
