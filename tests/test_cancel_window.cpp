@@ -16,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -246,7 +247,7 @@ TEST_F(CancelWindow, ImportStopsBeforeTheSongInfoAndTheSlotKeepsItsSong)
     EXPECT_TRUE(list->item(kRow)->text().startsWith("Song 003 -- (0.54  MB)")) << list->item(kRow)->text().toStdString();
 }
 
-TEST_F(CancelWindow, TwoClicksAClickDuringTheResultBoxAndTheBarsText)
+TEST_F(CancelWindow, EscTwoClicksAClickDuringTheResultBoxAndTheBarsText)
 {
     Import(ToneWav(dir.filePath("song.wav"), 2 * 44100, 440));
     const QString out = dir.filePath("out.wav");
@@ -284,6 +285,17 @@ TEST_F(CancelWindow, TwoClicksAClickDuringTheResultBoxAndTheBarsText)
     for (const QString& text : texts)
         EXPECT_TRUE(text.startsWith("Export Song 003 \u2014 ") && text.contains(" of 0.3 MB")) << text.toStdString();
     EXPECT_EQ(bar->format(), "%p%") << "the idle bar is a percentage again";
+
+    // Esc is the button's key.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    CProgressTap esc(window.get(), [](int64_t c, int64_t t) { return c >= t / 2; },
+                     [&] { QTest::keyClick(window.get(), Qt::Key_Escape); });
+    QFile::remove(out);
+    Export(out);
+    EXPECT_TRUE(esc.fired);
+    EXPECT_EQ(prompt.texts, QStringList({"", "Export cancelled"}));
+    EXPECT_FALSE(QFile::exists(out));
 }
 
 // The window's event loop runs at least every 100 ms while an export and an
