@@ -328,7 +328,7 @@ QByteArray Audio(const QString& path)
 
 // Ctrl-C (SIGINT) and SIGTERM on a running corvanta-cli, sent at its first
 // progress line: the command stops at the next chunk, says so and exits 130.
-TEST(EndToEndCli, CtrlCAndSigtermCancelExportImportAndBackup)
+TEST(EndToEndCli, CtrlCAndSigtermCancelExportImportBackupAndRestore)
 {
     QTemporaryDir dir;
     const CWave kept = NativeSong(700, 13);   // 33 pages, slot 9
@@ -374,6 +374,29 @@ TEST(EndToEndCli, CtrlCAndSigtermCancelExportImportAndBackup)
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"manifest.json", "song-010.wav"}));
     EXPECT_EQ(FileBytes(QDir(folder).filePath("song-010.wav")), "an earlier song");
 
-    EXPECT_EQ(Cli({"delete", "9", "--yes"}).exit, 0);
+    // A restore names the slots it restored before the signal; the others
+    // keep their songs (other songs of another length, so the list tells).
     EXPECT_EQ(Cli({"delete", "10", "--yes"}).exit, 0);
+    const QString full = dir.filePath("full");
+    ASSERT_EQ(Cli({"backup", full}).exit, 0);
+    const QStringList backedUp = UsedLines(Cli({"list"}).out);
+    ASSERT_GE(backedUp.size(), 3) << "slots 2 and 12 of the backup test and slot 9";
+    for (const QString& line : backedUp)
+        ASSERT_EQ(Cli({"import", WriteSong(NativeSong(1300, 3), dir.filePath("other.wav")), line.mid(5, 3), "--yes"}).exit, 0);
+    const QStringList changed = UsedLines(Cli({"list"}).out);
+    r = RunCliBinaryUntil({"restore", full, "--yes"}, " MB\n", SIGINT, sent);
+    ASSERT_TRUE(sent) << r.err.toStdString();
+    EXPECT_EQ(r.exit, 130);
+    const QRegularExpressionMatch said =
+        QRegularExpression("Restore cancelled: slots? ([0-9, ]+) (was|were) restored; the others keep their songs\n$")
+            .match(r.err);
+    ASSERT_TRUE(said.hasMatch()) << r.err.toStdString();
+    const QStringList restored = said.captured(1).split(", ");
+    EXPECT_LT(restored.size(), backedUp.size());
+    const QStringList after = UsedLines(Cli({"list"}).out);
+    ASSERT_EQ(after.size(), backedUp.size());
+    for (int i = 0; i < after.size(); ++i)
+        EXPECT_EQ(after[i], restored.contains(QString::number(after[i].mid(5, 3).toInt())) ? backedUp[i] : changed[i]);
+
+    EXPECT_EQ(Cli({"delete", "9", "--yes"}).exit, 0);
 }
