@@ -1,6 +1,11 @@
 #include "SongSupport.h"
 
 #include "LooperSongFile.h"
+#include "Wave.h"
+
+#include <QFile>
+
+#include <cmath>
 
 Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format)
 {
@@ -60,4 +65,24 @@ void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t 
     if (damaged)
         page[7] ^= 0x01;
     pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), page.data(), page.size());
+}
+
+QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones)
+{
+    const uint16_t channels = uint16_t(tones.size());
+    CWave w;
+    w.set_format(channels, rate, 16);
+    std::unique_ptr<uint8_t[]> s(new uint8_t[frames * 2 * channels]);
+    for (uint32_t i = 0; i < frames; ++i) {
+        for (uint16_t c = 0; c < channels; ++c) {
+            const int16_t v = int16_t(12000 * std::sin(2 * M_PI * tones[c] * i / rate));
+            s[(i * channels + c) * 2] = uint8_t(v);
+            s[(i * channels + c) * 2 + 1] = uint8_t(v >> 8);
+        }
+    }
+    w.set_samples(std::move(s), frames);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    w.write_to(f);
+    return path;
 }

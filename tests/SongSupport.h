@@ -5,6 +5,8 @@
 #include "SongResult.h"
 #include "TestSupport.h"
 
+#include <QString>
+
 #include <vector>
 
 using Bytes = std::vector<uint8_t>;
@@ -12,6 +14,10 @@ using Bytes = std::vector<uint8_t>;
 // The song as it reads back after a reload: the current format stores whole
 // units (rounded down), the old format the last unit zero-padded.
 Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format);
+
+// A 16-bit WAV file of a sine per channel (440 Hz by default), written by the
+// WAV writer; returns path.
+QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones = {440});
 
 // Audio bytes that differ in every page.
 Bytes SongAudio(size_t n, uint32_t seed = 1);

@@ -21,29 +21,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <functional>
 
 namespace {
 
 constexpr int kRow = 2;
-
-QString ToneWav(const QString& path, uint32_t frames, double tone)
-{
-    CWave w;
-    w.set_format(1, 44100, 16);
-    std::unique_ptr<uint8_t[]> s(new uint8_t[frames * 2]);
-    for (uint32_t i = 0; i < frames; ++i) {
-        const int16_t v = int16_t(9000 * std::sin(2 * M_PI * tone * i / 44100));
-        s[2 * i] = uint8_t(v);
-        s[2 * i + 1] = uint8_t(v >> 8);
-    }
-    w.set_samples(std::move(s), frames);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    w.write_to(f);
-    return path;
-}
 
 QByteArray FileBytes(const QString& path)
 {
@@ -148,7 +130,7 @@ constexpr int64_t kPage = 4032;
 
 TEST_F(CancelWindow, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
 {
-    Import(ToneWav(dir.filePath("song.wav"), 3 * 44100, 440));  // 105 pages
+    Import(SineWav(dir.filePath("song.wav"), 44100, 3 * 44100));  // 105 pages
     ASSERT_EQ(prompt.texts.last(), "Successful !");
     const QString out = dir.filePath("out.wav");
     const QByteArray earlier = "an earlier file of that name";
@@ -210,11 +192,11 @@ TEST_F(CancelWindow, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
 
 TEST_F(CancelWindow, ImportStopsBeforeTheSongInfoAndTheSlotKeepsItsSong)
 {
-    Import(ToneWav(dir.filePath("a.wav"), 44100, 440));
+    Import(SineWav(dir.filePath("a.wav"), 44100, 44100));
     ASSERT_EQ(prompt.texts.last(), "Successful !");
     const Bytes info = InfoBlock(), song = FreshSong();
     ASSERT_FALSE(song.empty());
-    const QString b = ToneWav(dir.filePath("b.wav"), 4 * 44100, 660);  // three blocks
+    const QString b = SineWav(dir.filePath("b.wav"), 44100, 4 * 44100, {660});  // three blocks
     const int64_t block = 64 * kPage;
     rig.pedal.SetRecording(true);
     // The written bytes at which Cancel is clicked; none: during the conversion.
@@ -249,7 +231,7 @@ TEST_F(CancelWindow, ImportStopsBeforeTheSongInfoAndTheSlotKeepsItsSong)
 
 TEST_F(CancelWindow, EscTwoClicksAClickDuringTheResultBoxAndTheBarsText)
 {
-    Import(ToneWav(dir.filePath("song.wav"), 2 * 44100, 440));
+    Import(SineWav(dir.filePath("song.wav"), 44100, 2 * 44100));
     const QString out = dir.filePath("out.wav");
     // Two clicks: one cancel, one message.
     {
@@ -305,7 +287,7 @@ TEST_F(CancelWindow, EscTwoClicksAClickDuringTheResultBoxAndTheBarsText)
 TEST_F(CancelWindow, EventLoopRunsEvery100MsDuringAnExportAndAnImport)
 {
     rig.pedal.SetTiming(PedalTiming::Realistic());
-    const QString in = ToneWav(dir.filePath("song.wav"), 2 * 44100, 440);
+    const QString in = SineWav(dir.filePath("song.wav"), 44100, 2 * 44100);
     QElapsedTimer clock;
     clock.start();
     std::vector<int64_t> ticks;

@@ -26,27 +26,6 @@
 
 namespace {
 
-// A WAV file of a sine per channel (440 Hz by default), written by the WAV writer.
-QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones = {440})
-{
-    const uint16_t channels = uint16_t(tones.size());
-    CWave w;
-    w.set_format(channels, rate, 16);
-    std::unique_ptr<uint8_t[]> s(new uint8_t[frames * 2 * channels]);
-    for (uint32_t i = 0; i < frames; ++i) {
-        for (uint16_t c = 0; c < channels; ++c) {
-            const int16_t v = int16_t(12000 * std::sin(2 * M_PI * tones[c] * i / rate));
-            s[(i * channels + c) * 2] = uint8_t(v);
-            s[(i * channels + c) * 2 + 1] = uint8_t(v >> 8);
-        }
-    }
-    w.set_samples(std::move(s), frames);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    w.write_to(f);
-    return path;
-}
-
 // Sign changes of one channel of 24-bit frames past a small threshold (the
 // ringing of a resampled edge stays below it): twice the periods of its tone.
 int Crossings(const uint8_t* frames, uint32_t count, int channels, int channel)

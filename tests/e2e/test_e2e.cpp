@@ -134,6 +134,36 @@ QByteArray FileBytes(const QString& path)
     return f.readAll();
 }
 
+// A song in the pedal's own format of whole 64-frame units, kept untouched
+// on its way to the pedal and back with --native.
+CWave NativeSong(uint32_t units, uint32_t seed)
+{
+    CWave song;
+    song.set_format(1, 46875, 24);
+    const uint32_t frames = 64 * units;
+    std::unique_ptr<uint8_t[]> samples(new uint8_t[3 * frames]);
+    for (uint32_t i = 0; i < 3 * frames; ++i)
+        samples[i] = uint8_t(i * seed + (i >> 7));
+    song.set_samples(std::move(samples), frames);
+    return song;
+}
+
+QString WriteSong(const CWave& song, const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        song.write_to(file);
+    return path;
+}
+
+QByteArray Audio(const QString& path)
+{
+    CWave wave;
+    if (!wave.load(path))
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(wave.samples()), int(wave.data_size()));
+}
+
 QStringList UsedLines(const QString& list)
 {
     QStringList used;
@@ -167,20 +197,10 @@ TEST(EndToEndCli, InfoAndList)
 TEST(EndToEndCli, ImportExportDeleteAndASlotOutOfRange)
 {
     QTemporaryDir dir;
-    // A song in the pedal's own format, of whole 64-frame units, is kept untouched.
-    CWave song;
-    song.set_format(1, 46875, 24);
-    const uint32_t frames = 64 * 732;
-    std::unique_ptr<uint8_t[]> samples(new uint8_t[3 * frames]);
-    for (uint32_t i = 0; i < 3 * frames; ++i)
-        samples[i] = uint8_t(i * 13 + (i >> 7));
-    song.set_samples(std::move(samples), frames);
-    const QString in = dir.filePath("in.wav"), out = dir.filePath("out.wav"), native = dir.filePath("native");
-    {
-        QFile file(in);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(song.write_to(file));
-    }
+    const CWave song = NativeSong(732, 13);
+    const uint32_t frames = song.frame_count();
+    const QString in = WriteSong(song, dir.filePath("in.wav")), out = dir.filePath("out.wav"),
+                  native = dir.filePath("native");
     CliResult r = Cli({"import", in, "7", "--yes"});
     ASSERT_EQ(r.exit, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("Successful !"));
@@ -291,40 +311,6 @@ TEST(EndToEndCli, UpdateWithAPackedFileAndADamagedOne)
     ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
     EXPECT_EQ(flashed, image) << "the damaged file erased nothing";
 }
-
-namespace {
-
-// A song in the pedal's own format of whole 64-frame units, kept untouched
-// on its way to the pedal and back with --native.
-CWave NativeSong(uint32_t units, uint32_t seed)
-{
-    CWave song;
-    song.set_format(1, 46875, 24);
-    const uint32_t frames = 64 * units;
-    std::unique_ptr<uint8_t[]> samples(new uint8_t[3 * frames]);
-    for (uint32_t i = 0; i < 3 * frames; ++i)
-        samples[i] = uint8_t(i * seed + (i >> 7));
-    song.set_samples(std::move(samples), frames);
-    return song;
-}
-
-QString WriteSong(const CWave& song, const QString& path)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        song.write_to(file);
-    return path;
-}
-
-QByteArray Audio(const QString& path)
-{
-    CWave wave;
-    if (!wave.load(path))
-        return {};
-    return QByteArray(reinterpret_cast<const char*>(wave.samples()), int(wave.data_size()));
-}
-
-}  // namespace
 
 // Ctrl-C (SIGINT) and SIGTERM on a running corvanta-cli, sent at its first
 // progress line: the command stops at the next chunk, says so and exits 130.
