@@ -8,6 +8,18 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace {
+// A progress line is open on the terminal: a message first ends it.
+bool g_progressLineOpen = false;
+
+void EndProgressLine()
+{
+    if (g_progressLineOpen)
+        std::fputc('\n', stderr);
+    g_progressLineOpen = false;
+}
+}  // namespace
+
 CCliPrompt::CCliPrompt(bool assumeYes, bool anyModel)
     : m_assumeYes(assumeYes), m_anyModel(anyModel), m_previous(&Prompt())
 {
@@ -18,11 +30,13 @@ CCliPrompt::~CCliPrompt() { InstallPrompt(m_previous); }
 
 void CCliPrompt::Inform(const QString&, const QString& text)
 {
+    EndProgressLine();
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
 bool CCliPrompt::AskYesNo(const QString&, const QString& text)
 {
+    EndProgressLine();
     const QByteArray question = text.toLocal8Bit();
     if (m_assumeYes) {
         std::fprintf(stderr, "%s yes (--yes)\n", question.constData());
@@ -52,8 +66,7 @@ CCliProgress::~CCliProgress() { EndLine(); }
 
 void CCliProgress::EndLine()
 {
-    if (m_terminal && m_shown >= 0)
-        std::fputc('\n', stderr);
+    EndProgressLine();
     m_shown = -1;
     m_lineLength = 0;
 }
@@ -77,6 +90,7 @@ void CCliProgress::ShowText(int percent, const QString& text)
     const int blanks = std::max(0, m_lineLength - line.size());
     std::fprintf(stderr, "\r%s%s", line.constData(), QByteArray(blanks, ' ').constData());
     std::fflush(stderr);
+    g_progressLineOpen = true;
     m_lineLength = line.size();
     m_shown = percent;
 }
@@ -95,6 +109,7 @@ void CCliProgress::Show(int percent)
     std::fprintf(stderr, "\r[%s%s] %3d%%", QByteArray(filled, '#').constData(),
                  QByteArray(kWidth - filled, '-').constData(), percent);
     std::fflush(stderr);
+    g_progressLineOpen = true;
 }
 
 void CCliProgress::customEvent(QEvent* event)
