@@ -68,7 +68,7 @@ void CCliProgress::EndLine()
 {
     EndProgressLine();
     m_shown = -1;
-    m_lineLength = 0;
+    m_line.clear();
 }
 
 void CCliProgress::SetPhase(const QString& phase, ProgressUnit unit)
@@ -86,12 +86,14 @@ void CCliProgress::ShowText(int percent, const QString& text)
         m_shown = percent;
         return;
     }
+    if (g_progressLineOpen && line == m_line)
+        return;
     // Blanks over what a longer line before it left.
-    const int blanks = std::max(0, m_lineLength - line.size());
+    const int blanks = std::max(0, m_line.size() - line.size());
     std::fprintf(stderr, "\r%s%s", line.constData(), QByteArray(blanks, ' ').constData());
     std::fflush(stderr);
     g_progressLineOpen = true;
-    m_lineLength = line.size();
+    m_line = line;
     m_shown = percent;
 }
 

@@ -52,5 +52,5 @@ private:
     bool m_terminal;
     int m_shown = -1;
     CProgressMeter m_meter;
-    int m_lineLength = 0;  // of the rewritten line on a terminal
+    QByteArray m_line;  // the rewritten line on a terminal
 };
