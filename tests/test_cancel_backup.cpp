@@ -62,6 +62,7 @@ std::map<QString, QByteArray> Files(const QString& folder)
 
 class CancelSongs : public ::testing::Test {
 protected:
+    void TearDown() override { ClearCancel(); }
     // Two write units short of whole blocks: every song spans two blocks.
     void Put(uint32_t row, uint32_t seed)
     {
@@ -190,5 +191,4 @@ TEST_F(CancelSongs, ACancelledRestoreNamesTheRestoredSlotsTheOthersKeepTheirSong
             Put(row, row + 10);
         ASSERT_EQ(s.Reload(), SongOk);
     }
-    ClearCancel();
 }
