@@ -133,7 +133,7 @@ void CorvantaQT::OnDownloadSong()
         // A song too large or converted to nothing never reached the pedal;
         // a cancelled one left the slot and the catalogue as they were.
         if (*code != SongTooLarge && *code != kCommandFailed && *code != SongCancelled) {
-            m_songList.load_songs();
+            m_songList.load_songs(true);
             FillSongList(row);
         }
     }

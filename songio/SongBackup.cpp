@@ -262,6 +262,6 @@ bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooper
             ok = false;
         }
     }
-    songs.load_songs();
+    songs.load_songs(progress != nullptr);
     return ok;
 }
