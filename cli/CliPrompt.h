@@ -1,7 +1,7 @@
 #pragma once
 // The command line's faces of the prompt and the progress bar: messages on
 // standard error, questions answered by --yes or from a terminal, progress
-// as a bar on a terminal and as percentage lines otherwise.
+// as one rewritten line on a terminal and as one line per percent otherwise.
 #include "ProgressMeter.h"
 #include "Prompt.h"
 
