@@ -119,7 +119,7 @@ void CorvantaQT::BuildCancelRow()
 void CorvantaQT::UpdateCancelRow()
 {
     const bool running = m_nOperation != OpIdle;
-    m_btnCancel->setVisible(running && Cancellable());
+    m_btnCancel->setVisible(running && Cancellable() && !m_settled);
     m_btnCancel->setEnabled(!CancelRequested());
     m_labelUnplug->setVisible(running && !Cancellable());
     if (!m_labelUnplug->isVisible())
@@ -130,7 +130,7 @@ void CorvantaQT::UpdateCancelRow()
 // the middle of it; anything else stops at its next chunk, a download at once.
 void CorvantaQT::OnCancelOperation()
 {
-    if (m_nOperation == OpIdle)
+    if (m_nOperation == OpIdle || m_settled)
         return;
     if (!Cancellable()) {
         m_labelUnplug->setText(QString::fromLatin1(kUpdateGoesOn));
@@ -217,6 +217,7 @@ bool CorvantaQT::BeginOperation(Operation operation, const QString& phase)
     if (m_nOperation != OpIdle || operation == OpIdle)
         return false;
     ClearCancel();
+    m_settled = false;
     m_meter.SetPhase(phase);
     ui->progressBar->setFormat(phase.isEmpty() ? QString::fromLatin1(kPercentFormat) : phase);
     ui->progressBar->setValue(0);
@@ -236,8 +237,16 @@ void CorvantaQT::EndOperation()
         return;
     ui->propSheet->setTabEnabled(OtherTab(m_nOperation), true);
     m_nOperation = OpIdle;
+    // A cancel asked for too late to count ends with the operation.
+    ClearCancel();
     UpdateCancelRow();
     LeaveBusy();
+}
+
+void CorvantaQT::SettleOperation()
+{
+    m_settled = true;
+    UpdateCancelRow();
 }
 
 void CorvantaQT::SetProgress(int value)

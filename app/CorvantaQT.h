@@ -50,6 +50,9 @@ public:
     // Shows Cancel while the running operation can stop, and "Do not unplug
     // the pedal" while it cannot (a firmware update's erase and write).
     void UpdateCancelRow();
+    // The operation's outcome is decided (its message comes next): Cancel
+    // goes, and a late click or Esc changes nothing.
+    void SettleOperation();
     Operation CurrentOperation() const { return Operation(m_nOperation); }
     // The one-second poll's work; the timer calls it.
     void PollConnection();
@@ -161,6 +164,7 @@ private:
     QPushButton* m_btnCancel = nullptr;
     QLabel* m_labelUnplug = nullptr;
     CProgressMeter m_meter;
+    bool m_settled = false;
     int m_busy = 0;
     // Closing was asked for while a download ran: the download was ended and
     // the window closes once the command is over.

@@ -168,8 +168,11 @@ void CorvantaQT::OnBackupSongs()
     if (folder.isEmpty())
         return;
     WriteSetting(kBackupDirKey, folder);
-    BeginOperation(OpExport);
-    if (BackupSongs(*m_pUSBPort, m_songList, folder, this))
+    BeginOperation(OpExport, QStringLiteral("Backup"));
+    // A failure or a cancel has shown its own message.
+    const bool written = BackupSongs(*m_pUSBPort, m_songList, folder, this);
+    SettleOperation();
+    if (written)
         ShowResult(SongOk);
     m_songList.load_songs();
     FillSongList(m_nCurSong);
@@ -189,10 +192,13 @@ void CorvantaQT::OnRestoreBackup()
     if (!ReadBackup(folder, *m_pUSBPort, m_songList, manifest) ||
         !Prompt().AskYesNo(QStringLiteral("Restore"), RestoreQuestion(folder, manifest, m_songList)))
         return;
-    BeginOperation(OpImport);
-    // The restore reloads the catalogue itself.
-    const bool restored = RestoreSongs(folder, manifest, m_songList, this);
-    ShowResult(restored ? SongOk : kCommandFailed);
+    BeginOperation(OpImport, QStringLiteral("Restore"));
+    // The restore reloads the catalogue itself; a cancel has named the slots it restored.
+    bool cancelled = false;
+    const bool restored = RestoreSongs(folder, manifest, m_songList, this, &cancelled);
+    SettleOperation();
+    if (!cancelled)
+        ShowResult(restored ? SongOk : kCommandFailed);
     FillSongList(m_nCurSong);
     EndOperation();
 }

@@ -87,8 +87,10 @@ void CorvantaQT::OnUploadSong()
     const QString path = Prompt().SaveFileName(kWavCaption, proposed, kSaveFilter);
     if (path.isEmpty())
         return;
-    if (const std::optional<int> code = ExportTo(path, uint32_t(m_nCurSong)))
-        ShowResult(*code);
+    if (const std::optional<int> code = ExportTo(path, uint32_t(m_nCurSong))) {
+        SettleOperation();
+        ShowMessage(*code == SongCancelled ? QString(kExportCancelled) : SongResultText(*code));
+    }
     EndOperation();
 }
 
@@ -136,10 +138,12 @@ void CorvantaQT::ImportIntoRow(const QString& path, int row)
     BeginOperation(OpImport, QString::asprintf("Import Song %.3d", row + 1));
     // A file that was refused has shown its message; nothing was written.
     if (const std::optional<int> code = ImportFrom(path, uint32_t(row))) {
-        ShowResult(*code);
-        // A song too large or converted to nothing never reached the pedal.
-        if (*code != SongTooLarge && *code != kCommandFailed) {
-            m_songList.load_songs();
+        SettleOperation();
+        ShowMessage(*code == SongCancelled ? QString(kImportCancelled) : SongResultText(*code));
+        // A song too large or converted to nothing never reached the pedal;
+        // a cancelled one left the slot and the catalogue as they were.
+        if (*code != SongTooLarge && *code != kCommandFailed && *code != SongCancelled) {
+            m_songList.load_songs(true);
             FillSongList(row);
         }
     }

@@ -1,6 +1,7 @@
 #include "AudioImport.h"
 
 #include "AppFiles.h"
+#include "Operation.h"
 #include "Prompt.h"
 #include "Resample.h"
 #include "SoundFile.h"
@@ -72,14 +73,29 @@ ImportResult Finished(CWave& song, const ImportRequest& r, CFrameSink& sink, uin
     return ImportResult::Converted;
 }
 
-// A file already in the song's exact format is taken as it is.
+// Why a converter stopped: the user's cancel, a song too large or a failure.
+ImportResult Stopped(const CFrameSink& sink)
+{
+    if (CancelRequested())
+        return ImportResult::Cancelled;
+    return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
+}
+
+// A file already in the song's exact format is taken as it is, read in
+// blocks between which the event loop runs.
 ImportResult TakeExact(QFile& file, const WaveHeader& h, CWave& song)
 {
     const uint64_t bytes = h.frames * h.format.nBlockAlign;
     std::unique_ptr<uint8_t[]> samples(bytes ? new uint8_t[bytes] : nullptr);
-    if (bytes && file.read(reinterpret_cast<char*>(samples.get()), qint64(bytes)) != qint64(bytes)) {
-        ShowUnreadable(file.fileName(), kCutShort);
-        return ImportResult::Refused;
+    const uint64_t block = uint64_t(kBlockFrames) * h.format.nBlockAlign;
+    for (uint64_t at = 0; at < bytes; at += block) {
+        if (!ContinueOperation())
+            return ImportResult::Cancelled;
+        const qint64 n = qint64(std::min(block, bytes - at));
+        if (file.read(reinterpret_cast<char*>(samples.get() + at), n) != n) {
+            ShowUnreadable(file.fileName(), kCutShort);
+            return ImportResult::Refused;
+        }
     }
     song.set_format(h.format.nChannels, h.format.nSamplesPerSec, 24);
     song.set_samples(std::move(samples), uint32_t(h.frames));
@@ -107,10 +123,10 @@ ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r,
             return ImportResult::Refused;
         }
         if (!converter.Feed(block.data(), n, sink))
-            return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
+            return Stopped(sink);
     }
     if (!converter.Finish(sink))
-        return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
+        return Stopped(sink);
     return Finished(song, r, sink, h.frames);
 }
 
@@ -138,7 +154,7 @@ ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& s
     uint64_t read = 0;
     for (int64_t n; (n = reader.Read(block.data(), blockFrames)) > 0; read += uint64_t(n)) {
         if (!converter.Feed(block.data(), size_t(n), sink))
-            return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
+            return Stopped(sink);
     }
     problem = reader.ReadProblem();
     if (problem.isEmpty() && double(read) < double(frames) * kShortestRead)
@@ -148,7 +164,7 @@ ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& s
         return ImportResult::Refused;
     }
     if (!converter.Finish(sink))
-        return sink.overflowed() ? ImportResult::TooLarge : ImportResult::Failed;
+        return Stopped(sink);
     return Finished(song, r, sink, read);
 }
 

@@ -5,6 +5,7 @@
 // read by libsndfile and converted at full resolution. The converted size is
 // worked out from the header before any audio is read, and the file is
 // decoded and converted in blocks: memory follows the song, not the file.
+// The event loop runs between blocks, and a cancel stops at the next one.
 #include <QString>
 
 #include <cstdint>
@@ -25,6 +26,7 @@ enum class ImportResult {
     TooLarge,   // the song would not fit the pedal
     NoSpace,    // the song is larger than the free space
     Failed,     // the conversion failed or made nothing of a file with audio
+    Cancelled,  // the user's cancel stopped the reading or the conversion
 };
 
 // Whether path is an audio file the import can read (the WAV reader or

@@ -1,5 +1,7 @@
 #include "Resample.h"
 
+#include "Operation.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -172,6 +174,9 @@ bool CPcm16Converter::Feed(const uint8_t* frames, size_t n, CFrameSink& sink)
     const uint32_t align = m_source.nBlockAlign;
     const int bytes = m_source.wBitsPerSample / 8;
     for (size_t done = 0; done < n;) {
+        // Between blocks the window repaints and a cancel stops the conversion.
+        if (!ContinueOperation())
+            return false;
         const size_t block = std::min(kBlockFrames, n - done);
         const uint8_t* first = frames + done * align;
         for (uint16_t c = 0; c < m_channels; ++c) {
@@ -240,6 +245,8 @@ CFloatConverter::CFloatConverter(uint32_t fromRate, uint16_t sourceChannels, uin
 
 bool CFloatConverter::Feed(const float* frames, size_t n, CFrameSink& sink)
 {
+    if (!ContinueOperation())
+        return false;
     m_picked.resize(n * m_channels);
     const bool mixing = m_mix && m_channels == 1;
     for (size_t i = 0; i < n; ++i) {

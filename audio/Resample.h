@@ -2,7 +2,9 @@
 // The conversion machinery of the audio library, fed in blocks: a growing
 // array of 24-bit output frames, the 16-bit path of WAV files and songs
 // (one libsoxr resampler per channel, without dither) and the full
-// resolution path (float frames, one resampler for all channels).
+// resolution path (float frames, one resampler for all channels). Each
+// block fed lets the event loop run first, and a cancel asked for makes Feed
+// return false.
 #include "Wave.h"
 
 #include <soxr.h>

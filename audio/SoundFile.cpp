@@ -1,5 +1,6 @@
 #include "SoundFile.h"
 
+#include "Operation.h"
 #include "Wave.h"
 
 #include <QFile>
@@ -78,7 +79,7 @@ bool WriteFlac(QIODevice& device, const CWave& wave)
         const uint8_t* s = wave.samples() + size_t(at) * wave.format().nBlockAlign;
         for (size_t i = 0; i < n * samplesPerFrame; ++i, s += 3)
             block[i] = int(uint32_t(s[0]) << 8 | uint32_t(s[1]) << 16 | uint32_t(s[2]) << 24);
-        ok = sf_writef_int(file, block.data(), n) == n;
+        ok = sf_writef_int(file, block.data(), n) == n && ContinueOperation();
     }
     return sf_close(file) == 0 && ok;
 }

@@ -31,7 +31,9 @@ private:
     SF_INFO m_info{};
 };
 
-// Writes wave (24-bit integer PCM) as a FLAC file; false when any write fails.
+// Writes wave (24-bit integer PCM) as a FLAC file in blocks, letting the
+// event loop run between them; false when any write fails or a cancel was
+// asked for.
 bool WriteFlac(QIODevice& device, const CWave& wave);
 
 // File name patterns of the formats libsndfile reads ("*.wav *.aiff ...").

@@ -2,11 +2,13 @@
 
 #include "AppFiles.h"
 #include "Frame.h"
+#include "Operation.h"
 #include "Prompt.h"
 
 #include <QFile>
 #include <QFileDevice>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -25,6 +27,32 @@ bool ReadExact(QIODevice& device, void* into, qint64 n) { return device.read(sta
 bool WriteExact(QIODevice& device, const void* bytes, qint64 n)
 {
     return device.write(static_cast<const char*>(bytes), n) == n;
+}
+
+// Large arrays are read and written in blocks between which the event loop
+// runs; a cancel asked for ends a write unfinished.
+constexpr uint64_t kBlock = 1 << 20;
+
+uint64_t ReadBlocks(QIODevice& device, uint8_t* into, uint64_t n)
+{
+    uint64_t got = 0;
+    while (got < n) {
+        KeepResponsive();
+        const qint64 r = device.read(reinterpret_cast<char*>(into + got), qint64(std::min(kBlock, n - got)));
+        if (r <= 0)
+            break;
+        got += uint64_t(r);
+    }
+    return got;
+}
+
+bool WriteBlocks(QIODevice& device, const uint8_t* bytes, uint64_t n)
+{
+    for (uint64_t at = 0; at < n; at += kBlock) {
+        if (!ContinueOperation() || !WriteExact(device, bytes + at, qint64(std::min(kBlock, n - at))))
+            return false;
+    }
+    return true;
 }
 
 bool WriteLE32(QIODevice& device, uint32_t value)
@@ -164,8 +192,8 @@ bool CWave::read_from(QIODevice& device)
     const uint64_t bytes = header.frames * header.format.nBlockAlign;
     std::unique_ptr<uint8_t[]> samples(header.frames ? new uint8_t[bytes] : nullptr);
     if (header.frames) {
-        const qint64 got = std::max<qint64>(device.read(reinterpret_cast<char*>(samples.get()), qint64(bytes)), 0);
-        std::memset(samples.get() + got, 0, size_t(bytes - uint64_t(got)));
+        const uint64_t got = ReadBlocks(device, samples.get(), bytes);
+        std::memset(samples.get() + got, 0, size_t(bytes - got));
     }
     m_format = header.format;
     m_subFormat = header.subFormat;
@@ -184,7 +212,7 @@ bool CWave::write_to(QIODevice& device) const
     bool ok = WriteExact(device, "RIFF", 4) && WriteLE32(device, 0) && WriteExact(device, "WAVEfmt ", 8) &&
               WriteLE32(device, WaveFormat::kSize) && WriteExact(device, record, sizeof record) &&
               WriteExact(device, "data", 4) && WriteLE32(device, uint32_t(dataSize)) &&
-              (dataSize == 0 || WriteExact(device, samples(), qint64(dataSize)));
+              WriteBlocks(device, samples(), dataSize);
     ok = ok && device.seek(start + 4) && WriteLE32(device, uint32_t(device.size() - start - 8));
     return ok;
 }

@@ -77,7 +77,8 @@ public:
     bool load(const QString& path);
     // Parses a WAV file; on failure shows its message and leaves the object as it was.
     bool read_from(QIODevice& device);
-    // Writes the WAV file; false when any write fails.
+    // Writes the WAV file; false when any write fails or a cancel was asked
+    // for between its blocks (the event loop runs between them).
     bool write_to(QIODevice& device) const;
 
     // To 24-bit integer PCM with these channels (1 or 2) and rate, through

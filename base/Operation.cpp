@@ -28,3 +28,9 @@ void KeepResponsive()
     if (QCoreApplication::instance())
         QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
+
+bool ContinueOperation()
+{
+    KeepResponsive();
+    return !CancelRequested();
+}

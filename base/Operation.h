@@ -27,3 +27,6 @@ bool Cancellable();
 // Lets the event loop handle what is pending (paint, clicks, progress
 // events); a no-op without an application object.
 void KeepResponsive();
+// Between two chunks of an operation: the event loop runs, and false when
+// a cancel was asked for.
+bool ContinueOperation();

@@ -23,7 +23,9 @@ void PrintHelp(const CliVerb* verb)
                 "  --help        this text; after a verb, the verb's own\n\nVerbs:\n");
     for (const CliVerb& v : CliVerbs())
         std::printf("  %-15s %s\n", v.name, v.summary);
-    std::printf("\nExit status: 0 success, 1 failure, 2 usage error.\n");
+    std::printf("\nCtrl-C or SIGTERM during export, import, backup or restore stops it at the next chunk:\n"
+                "an exported file is not written, a slot keeps its song unless its import finished.\n"
+                "Exit status: 0 success, 1 failure, 2 usage error, 130 cancelled.\n");
 }
 
 // The first of the verb options given that the verb does not take.

@@ -1,6 +1,7 @@
 #pragma once
 // corvanta-cli: the window's commands from a terminal, plus backup and
-// restore. Exit status 0 on success, 1 on failure, 2 on a usage error.
+// restore. Exit status 0 on success, 1 on failure, 2 on a usage error, 130
+// when Ctrl-C or SIGTERM cancelled an export, import, backup or restore.
 #include <QStringList>
 
 class IMidiService;

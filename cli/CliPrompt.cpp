@@ -23,6 +23,7 @@ void CCliPrompt::Inform(const QString&, const QString& text)
 
 bool CCliPrompt::AskYesNo(const QString&, const QString& text)
 {
+    CCliProgress::EndLine();
     const QByteArray question = text.toLocal8Bit();
     if (m_assumeYes) {
         std::fprintf(stderr, "%s yes (--yes)\n", question.constData());
@@ -65,6 +66,12 @@ void CCliProgress::EndLine()
     g_openLine = nullptr;
 }
 
+void CCliProgress::SetPhase(const QString& phase, ProgressUnit unit)
+{
+    EndLine();
+    m_meter.SetPhase(phase, unit);
+}
+
 void CCliProgress::Show(int percent, const QString& text)
 {
     if (percent == m_shown && (text == m_text || !m_terminal))
@@ -91,10 +98,16 @@ void CCliProgress::Show(int percent, const QString& text)
 
 void CCliProgress::customEvent(QEvent* event)
 {
+    if (event->type() == kPhaseEventType) {
+        const auto* phase = static_cast<const CPhaseEvent*>(event);
+        SetPhase(phase->name, phase->unit);
+        return;
+    }
     if (event->type() != kProgressEventType)
         return;
     const auto* progress = static_cast<const CEventBase*>(event);
     if (progress->total <= 0)
         return;
-    Show(int(progress->current * 100 / progress->total));
+    const int percent = int(progress->current * 100 / progress->total);
+    Show(percent, m_meter.Phase().isEmpty() ? QString() : m_meter.Text(progress->current, progress->total));
 }

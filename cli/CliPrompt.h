@@ -2,6 +2,7 @@
 // The command line's faces of the prompt and the progress bar: messages on
 // standard error, questions answered by --yes or from a terminal, progress
 // as a bar on a terminal and as percentage lines otherwise.
+#include "ProgressMeter.h"
 #include "Prompt.h"
 
 #include <QObject>
@@ -34,6 +35,9 @@ public:
     CCliProgress();
     ~CCliProgress() override;  // ends the bar's line
 
+    // The phase whose progress events follow, e.g. "Export Song 003"; a
+    // posted phase event sets it too. Its events show the meter's text.
+    void SetPhase(const QString& phase, ProgressUnit unit = ProgressUnit::Bytes);
     // A text, e.g. "Erase section 1 of 3 — 12% — 0:41 left", stands after the bar.
     void Show(int percent, const QString& text = {});
     // Ends the terminal line of the bar drawn last, so that a message stands
@@ -47,4 +51,5 @@ private:
     bool m_terminal;
     int m_shown = -1;
     QString m_text;
+    CProgressMeter m_meter;
 };

@@ -1,6 +1,7 @@
 #include "CliVerbs.h"
 
 #include "AppFiles.h"
+#include "CancelSignals.h"
 #include "Cli.h"
 #include "CliPrompt.h"
 #include "DeviceWatcher.h"
@@ -37,6 +38,15 @@ int ShowSongResult(int code)
 {
     ShowMessage(SongResultText(code));
     return code == SongOk ? kExitOk : kExitFailed;
+}
+
+// The result of a song command that Ctrl-C can cancel.
+int ShowSongResult(int code, const char* cancelled)
+{
+    if (code != SongCancelled)
+        return ShowSongResult(code);
+    ShowMessage(cancelled);
+    return kExitCancelled;
 }
 
 // A slot number as the list shows it, 1 and up; none (with the usage error
@@ -206,6 +216,8 @@ int Export(const CliRequest& request, IMidiService& midi)
     if (!slot)
         return kExitUsage;
     const QString path = request.positional[1];
+    // Ctrl-C from here on leaves no file behind, however early it comes.
+    const CCancelOnSignals ctrlC;
     // The file is opened before the pedal is asked for anything.
     QSaveFile file;
     if (!OpenFileOrWarn(file, path))
@@ -222,7 +234,9 @@ int Export(const CliRequest& request, IMidiService& midi)
     format.fullResolution = request.hq;
     format.flac = request.format == "flac";
     CCliProgress progress;
-    return ShowSongResult(ExportSongTo(file, session.songs, session.Area(), *row, format, &progress));
+    progress.SetPhase(QString::asprintf("Export Song %03u", *slot));
+    return ShowSongResult(ExportSongTo(file, session.songs, session.Area(), *row, format, &progress),
+                          kExportCancelled);
 }
 
 int Import(const CliRequest& request, IMidiService& midi)
@@ -244,10 +258,12 @@ int Import(const CliRequest& request, IMidiService& midi)
         return kExitFailed;
     WriteSetting("/Config/WavLoadDir", FolderOf(path));
     CWave wave;
+    const CCancelOnSignals ctrlC;
     CCliProgress progress;
+    progress.SetPhase(QString::asprintf("Import Song %03u", *slot));
     const std::optional<int> code =
         ImportSongFrom(path, wave, session.songs, session.Area(), *row, &progress, request.mix);
-    return code ? ShowSongResult(*code) : kExitFailed;
+    return code ? ShowSongResult(*code, kImportCancelled) : kExitFailed;
 }
 
 int Delete(const CliRequest& request, IMidiService& midi)
@@ -270,9 +286,11 @@ int Backup(const CliRequest& request, IMidiService& midi)
     CSession session(request, midi);
     if (!session.LoadSongs())
         return kExitFailed;
+    const CCancelOnSignals ctrlC;
     CCliProgress progress;
-    if (!BackupSongs(session.link, session.songs, request.positional[0], &progress))
-        return kExitFailed;
+    bool cancelled = false;
+    if (!BackupSongs(session.link, session.songs, request.positional[0], &progress, &cancelled))
+        return cancelled ? kExitCancelled : kExitFailed;
     return ShowSongResult(SongOk);
 }
 
@@ -285,8 +303,12 @@ int Restore(const CliRequest& request, IMidiService& midi)
         return kExitFailed;
     if (!Prompt().AskYesNo(QStringLiteral("Restore"), RestoreQuestion(folder, manifest, session.songs)))
         return kExitFailed;
+    const CCancelOnSignals ctrlC;
     CCliProgress progress;
-    return ShowSongResult(RestoreSongs(folder, manifest, session.songs, &progress) ? SongOk : kCommandFailed);
+    bool cancelled = false;
+    if (!RestoreSongs(folder, manifest, session.songs, &progress, &cancelled))
+        return cancelled ? kExitCancelled : ShowSongResult(kCommandFailed);
+    return ShowSongResult(SongOk);
 }
 
 void PrintSection(CFirmwareFile& file, uint32_t index)

@@ -2,6 +2,8 @@
 
 #include "AppFiles.h"
 #include "LooperSongList.h"
+#include "Operation.h"
+#include "ProgressEvent.h"
 #include "Prompt.h"
 #include "SongResult.h"
 #include "SongTransfer.h"
@@ -15,6 +17,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QStringList>
 
 #include <set>
 
@@ -91,23 +94,79 @@ bool ParseManifest(const QByteArray& json, BackupManifest& m)
     return true;
 }
 
-// The audio of a backup file, refused unless it is exactly what the entry says.
-bool LoadEntry(const QString& folder, const BackupEntry& e, const SongAreaParams& area, CWave& wave)
+// The audio of a backup file, refused with its message unless it is exactly
+// what the entry says: SongOk, kCommandFailed, or SongCancelled when a
+// cancel stopped its checksum.
+int LoadEntry(const QString& folder, const BackupEntry& e, const SongAreaParams& area, CWave& wave)
 {
     const QString path = QDir(folder).filePath(e.file);
     if (!wave.load(path))
-        return false;
-    const QByteArray audio =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(wave.samples()), int(wave.data_size()));
+        return kCommandFailed;
+    QByteArray sum;
+    if (!Sha256(wave.samples(), wave.data_size(), sum))
+        return SongCancelled;
     if (!(wave.format() == CWave::TargetFormat(uint16_t(area.channels), area.sample_rate)) ||
-        qint64(wave.data_size()) != e.bytes ||
-        QCryptographicHash::hash(audio, QCryptographicHash::Sha256).toHex() != e.sha256.toLatin1())
-        return Fail(QStringLiteral("'%1' is not the song the backup recorded").arg(e.file));
-    return true;
+        qint64(wave.data_size()) != e.bytes || sum.toHex() != e.sha256.toLatin1()) {
+        ShowMessage(QStringLiteral("'%1' is not the song the backup recorded").arg(e.file));
+        return kCommandFailed;
+    }
+    return SongOk;
+}
+
+// One entry of a checked backup: its file checked again, then written into
+// its slot. A write stops before the song info: the slot keeps its song.
+int RestoreEntry(const QString& folder, const BackupEntry& e, const SongAreaParams& area, CLooperSongList& songs,
+                 QObject* progress)
+{
+    CWave wave;
+    const int loaded = LoadEntry(folder, e, area, wave);
+    if (loaded != SongOk)
+        return loaded;
+    if (CancelRequested())
+        return SongCancelled;
+    return songs.write_song(e.slot - 1, wave.samples(), uint32_t(wave.data_size()), progress);
+}
+
+uint32_t UsedSlots(CLooperSongList& songs)
+{
+    uint32_t used = 0;
+    for (uint32_t row = 0; row < songs.size(); ++row)
+        used += songs.song(row)->is_used() ? 1 : 0;
+    return used;
+}
+
+// "Backup Song 003 (2 of 5)": the bar's phase for one song of several.
+void PostSongPhase(QObject* progress, const char* verb, uint32_t slot, uint32_t nth, uint32_t count)
+{
+    PostPhase(progress, QString::asprintf("%s Song %03u (%u of %u)", verb, slot, nth, count));
+}
+
+// A cancelled backup removes its partial files; the folder's earlier
+// backup, when it had one, was not touched.
+bool BackupCancelled(const QDir& dir, const BackupManifest& m, bool hadBackup, bool* cancelled)
+{
+    if (cancelled)
+        *cancelled = true;
+    RemovePartials(dir, m);
+    ShowMessage(hadBackup ? QStringLiteral("Backup cancelled; the earlier backup in '%1' is unchanged").arg(dir.path())
+                          : QStringLiteral("Backup cancelled; no backup was written to '%1'").arg(dir.path()));
+    return false;
+}
+
+QString RestoredSlotsText(const std::vector<uint32_t>& restored)
+{
+    if (restored.empty())
+        return QStringLiteral("Restore cancelled: no slot was restored; every slot keeps its song");
+    QStringList numbers;
+    for (uint32_t slot : restored)
+        numbers << QString::number(slot);
+    const QString which = restored.size() == 1 ? QStringLiteral("slot %1 was").arg(numbers.front())
+                                            : QStringLiteral("slots %1 were").arg(numbers.join(", "));
+    return QStringLiteral("Restore cancelled: %1 restored; the others keep their songs").arg(which);
 }
 }  // namespace
 
-bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, QObject* progress)
+bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, QObject* progress, bool* cancelled)
 {
     const SongAreaParams* area = AreaOf(link);
     if (!area)
@@ -115,24 +174,33 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
     const QDir dir(folder);
     if (!QDir().mkpath(folder))
         return Fail(QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
-    // The songs go to partial files first, so a failed run leaves an earlier
-    // backup in the folder as it was.
+    const bool hadBackup = dir.exists(kManifestName);
+    // The songs go to partial files first, so a failed or cancelled run
+    // leaves an earlier backup in the folder as it was.
     BackupManifest manifest{link.device_info().model_id, version_text(link.device_info().version), {}};
+    const uint32_t count = UsedSlots(songs);
     for (uint32_t row = 0; row < songs.size(); ++row) {
         if (!songs.song(row)->is_used())
             continue;
+        PostSongPhase(progress, "Backup", row + 1, uint32_t(manifest.entries.size()) + 1, count);
         const QString name = BackupFileName(row + 1);
         QSaveFile file;
         if (!OpenFileOrWarn(file, dir.filePath(name + kPartialSuffix)))
             return RemovePartials(dir, manifest);
         ExportedAudio audio;
         const int code = ExportSongTo(file, songs, *area, row, ExportFormat{area->sample_rate}, progress, &audio);
+        if (code == SongCancelled)
+            return BackupCancelled(dir, manifest, hadBackup, cancelled);
         if (code != SongOk) {
             ShowMessage(QStringLiteral("Song %1: %2").arg(row + 1).arg(SongResultText(code)));
             return RemovePartials(dir, manifest);
         }
         manifest.entries.push_back({row + 1, name, audio.bytes, audio.sha256.toHex()});
     }
+    // The last moment to stop: putting the files in place is quick and is
+    // not cut short.
+    if (CancelRequested())
+        return BackupCancelled(dir, manifest, hadBackup, cancelled);
     // An earlier manifest would vouch for files this run replaces: it goes first.
     if ((dir.exists(kManifestName) && !QFile::remove(dir.filePath(kManifestName))) || !PutInPlace(dir, manifest)) {
         ShowMessage(QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
@@ -161,7 +229,7 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
         if (e.slot < 1 || e.slot > songs.size() || !seen.insert(e.slot).second || e.file != BackupFileName(e.slot))
             return Fail(QStringLiteral("The backup's entry for slot %1 is not valid").arg(e.slot));
         CWave wave;
-        if (!LoadEntry(folder, e, *area, wave))
+        if (LoadEntry(folder, e, *area, wave) != SongOk)
             return false;
     }
     return true;
@@ -178,20 +246,33 @@ QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, C
         .arg(overwritten);
 }
 
-bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress)
+bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress,
+                  bool* cancelled)
 {
     const SongAreaParams area = *find_model(manifest.model_id)->song_area;
     bool ok = true;
-    for (const BackupEntry& e : manifest.entries) {
-        CWave wave;
-        if (!LoadEntry(folder, e, area, wave))
+    std::vector<uint32_t> restored;
+    const uint32_t count = uint32_t(manifest.entries.size());
+    for (uint32_t i = 0; i < count; ++i) {
+        const BackupEntry& e = manifest.entries[i];
+        PostSongPhase(progress, "Restore", e.slot, i + 1, count);
+        const int code = RestoreEntry(folder, e, area, songs, progress);
+        if (code == SongCancelled) {
+            if (cancelled)
+                *cancelled = true;
+            ShowMessage(RestoredSlotsText(restored));
+            ok = false;
+            break;
+        }
+        if (code == kCommandFailed)  // its message was shown
             return false;
-        const int code = songs.write_song(e.slot - 1, wave.samples(), uint32_t(wave.data_size()), progress);
-        if (code != SongOk) {
+        if (code == SongOk) {
+            restored.push_back(e.slot);
+        } else {
             ShowMessage(QStringLiteral("Song %1: %2").arg(e.slot).arg(SongResultText(code)));
             ok = false;
         }
     }
-    songs.load_songs();
+    songs.load_songs(progress != nullptr);
     return ok;
 }

@@ -26,8 +26,12 @@ struct BackupManifest {
 };
 
 // Writes the backup of the connected pedal into folder; messages go through
-// the prompt. Only complete backups get a manifest.
-bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, QObject* progress);
+// the prompt. Only complete backups get a manifest. Each song starts a phase
+// "Backup Song 003 (2 of 5)" on progress. A cancel removes the partial files
+// and keeps the folder's earlier backup whole; it returns false with its
+// message and sets *cancelled.
+bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, QObject* progress,
+                 bool* cancelled = nullptr);
 
 // Reads and checks the manifest and every file it names against the
 // connected pedal (model, slots, format, lengths, checksums) before anything
@@ -37,4 +41,9 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
 // used slots they overwrite.
 QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs);
 // Writes the checked backup's songs into their slots; other slots keep theirs.
-bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress);
+// Each song starts a phase "Restore Song 003 (2 of 5)". A cancel stops
+// before the current slot's song info: the slots restored so far keep their
+// new songs, the others theirs, and the message names the restored slots;
+// it returns false and sets *cancelled.
+bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress,
+                  bool* cancelled = nullptr);

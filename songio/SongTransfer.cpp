@@ -2,6 +2,7 @@
 
 #include "AudioImport.h"
 #include "LooperSongList.h"
+#include "Operation.h"
 #include "Prompt.h"
 #include "SongGeometry.h"
 #include "SongResult.h"
@@ -12,6 +13,7 @@
 #include <QCryptographicHash>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <memory>
 
 QString SongListText(CLooperSongList& songs, uint32_t row)
@@ -43,6 +45,19 @@ bool Convert(CWave& wave, const SongAreaParams& area, const ExportFormat& format
     return format.fullResolution ? wave.convert_full(channels, format.rate) : wave.convert(channels, format.rate);
 }
 
+// The failure of a step that a cancel also stops.
+int StepFailed() { return CancelRequested() ? SongCancelled : kCommandFailed; }
+
+// The file is committed only when no cancel came before it.
+int Commit(QSaveFile& file, bool written)
+{
+    if (CancelRequested()) {
+        file.cancelWriting();
+        return SongCancelled;
+    }
+    return written && file.commit() ? SongOk : kCommandFailed;
+}
+
 }  // namespace
 
 int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& area, uint32_t row,
@@ -59,15 +74,27 @@ int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& 
     wave.set_samples(std::move(buffer), frames);
     // A resampler that failed or made nothing of a song fails the export.
     if (!Convert(wave, area, format) || (frames > 0 && wave.frame_count() == 0))
-        return kCommandFailed;
+        return StepFailed();
     if (audio) {
         audio->bytes = qint64(wave.data_size());
-        audio->sha256 = QCryptographicHash::hash(
-            QByteArray::fromRawData(reinterpret_cast<const char*>(wave.samples()), int(wave.data_size())),
-            QCryptographicHash::Sha256);
+        if (!Sha256(wave.samples(), wave.data_size(), audio->sha256))
+            return SongCancelled;
     }
     const bool written = format.flac ? WriteFlac(file, wave) : wave.write_to(file);
-    return written && file.commit() ? SongOk : kCommandFailed;
+    return Commit(file, written);
+}
+
+bool Sha256(const uint8_t* bytes, uint64_t n, QByteArray& hash)
+{
+    constexpr uint64_t kBlock = 4 << 20;
+    QCryptographicHash sum(QCryptographicHash::Sha256);
+    for (uint64_t at = 0; at < n; at += kBlock) {
+        if (!ContinueOperation())
+            return false;
+        sum.addData(reinterpret_cast<const char*>(bytes + at), int(std::min(kBlock, n - at)));
+    }
+    hash = sum.result();
+    return true;
 }
 
 std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongList& songs, const SongAreaParams& area,
@@ -91,8 +118,13 @@ std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongL
         return SongTooLarge;
     case ImportResult::Failed:
         return kCommandFailed;
+    case ImportResult::Cancelled:
+        return SongCancelled;
     case ImportResult::Converted:
         break;
     }
+    // A cancel that came during the conversion's last block: nothing is sent.
+    if (CancelRequested())
+        return SongCancelled;
     return songs.write_song(row, wave.samples(), uint32_t(wave.data_size()), progress);
 }

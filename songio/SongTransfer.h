@@ -36,9 +36,19 @@ struct ExportFormat {
 // The choice of the window's save dialog: a ".flac" name is FLAC at full resolution.
 ExportFormat ExportFormatForName(const QString& path);
 
+// The SHA-256 of n bytes, summed in blocks between which the event loop
+// runs; false when a cancel stopped it.
+bool Sha256(const uint8_t* bytes, uint64_t n, QByteArray& hash);
+
+// What the faces show when the user cancelled an export or an import.
+constexpr const char* kExportCancelled = "Export cancelled";
+constexpr const char* kImportCancelled = "Import cancelled";
+
 // Reads the song of row and writes it to file, an open QSaveFile that is
 // committed on success. With audio, also the length and SHA-256 of the
-// samples written. Returns a song result code or kCommandFailed.
+// samples written. Returns a song result code or kCommandFailed. A cancel
+// (SongCancelled) stops the read, the conversion or the writing at its next
+// block and never commits the file: an earlier file of that name stays.
 struct ExportedAudio {
     qint64 bytes = 0;
     QByteArray sha256;
@@ -50,6 +60,8 @@ int ExportSongTo(QSaveFile& file, CLooperSongList& songs, const SongAreaParams& 
 // first channel, or with mix the mean of all) and writes it into row. None
 // when the file was refused with its message (a song larger than the free
 // blocks, too, before any audio is read); nothing was sent then, nor for
-// SongTooLarge and kCommandFailed.
+// SongTooLarge and kCommandFailed. A cancel (SongCancelled) during the
+// conversion stops before anything is sent; during the write, before the
+// song info is written, so the slot keeps its previous song.
 std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongList& songs, const SongAreaParams& area,
                                   uint32_t row, QObject* progress, bool mix = false);

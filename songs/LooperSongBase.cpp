@@ -16,10 +16,7 @@ namespace {
 // loop runs, and whether the user asked to stop.
 bool GoOn(QObject* receiver)
 {
-    if (!receiver)
-        return true;
-    KeepResponsive();
-    return !CancelRequested();
+    return !receiver || ContinueOperation();
 }
 
 bool PageRead(QObject* receiver, uint64_t done, uint64_t total)

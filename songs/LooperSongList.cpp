@@ -2,6 +2,7 @@
 
 #include "LooperSongFile.h"
 #include "LooperSongOld.h"
+#include "Operation.h"
 #include "SongResult.h"
 #include "USBPort.h"
 
@@ -29,7 +30,7 @@ void CLooperSongList::create_songs(uint32_t storage_format, uint32_t count)
         song->BindCatalogue(&m_state);
 }
 
-int CLooperSongList::load_songs()
+int CLooperSongList::load_songs(bool responsive)
 {
     // Until this load succeeds, nothing may be written or deleted.
     m_state.load_required = SongDeviceClosed;
@@ -50,6 +51,8 @@ int CLooperSongList::load_songs()
     // A slot whose FAT page fails its checksum loads as damaged and the
     // others still load: the catalogue is usable.
     for (auto& song : m_songs) {
+        if (responsive)
+            KeepResponsive();
         const int code = song->load_song_info(m_state.used);
         if (code != SongOk && code != SongChecksumError) {
             m_state.load_required = code;

@@ -16,7 +16,9 @@ public:
     CLooperSongList(const CLooperSongList&) = delete;
     CLooperSongList& operator=(const CLooperSongList&) = delete;
 
-    int load_songs();
+    // responsive: the event loop runs between slots, as inside a long
+    // operation (the reload after an import or a restore).
+    int load_songs(bool responsive = false);
     int read_song(uint32_t slot, uint8_t* buffer, uint32_t capacity, QObject* progress);
     int write_song(uint32_t slot, const uint8_t* data, uint32_t length, QObject* progress);
     QString song_label(int slot) const;

@@ -15,6 +15,10 @@ using Bytes = std::vector<uint8_t>;
 // units (rounded down), the old format the last unit zero-padded.
 Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format);
 
+// A 16-bit WAV file of a sine per channel (440 Hz by default), written by the
+// WAV writer; returns path.
+QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones = {440});
+
 // Audio bytes that differ in every page.
 Bytes SongAudio(size_t n, uint32_t seed = 1);
 
@@ -26,10 +30,6 @@ void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t 
 // blocks in the slots from firstSlot on (current format): FAT pages written
 // straight onto the pedal's flash.
 void UseBlocks(CVirtualPedal& pedal, int32_t model_id, uint32_t firstSlot, uint32_t count);
-
-// A 16-bit WAV file of a sine per channel (440 Hz by default), written by
-// the WAV writer; returns path.
-QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones = {440});
 
 class CSongRig {
 public:

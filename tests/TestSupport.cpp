@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <signal.h>
+#include <sys/types.h>
 #include <thread>
 
 void CScriptedPrompt::Inform(const QString& title, const QString& text)
@@ -134,4 +136,25 @@ CliResult RunCliBinary(const QStringList& args)
     const bool finished = cli.waitForFinished(120000);
     return {finished && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
             QString::fromLocal8Bit(cli.readAllStandardOutput()), QString::fromLocal8Bit(cli.readAllStandardError())};
+}
+
+CliResult RunCliBinaryUntil(const QStringList& args, const QByteArray& trigger, int signal, bool& sent)
+{
+    QProcess cli;
+    cli.setStandardInputFile(QProcess::nullDevice());
+    cli.setReadChannel(QProcess::StandardError);
+    cli.start(QStringLiteral(CLI_BINARY), args);
+    QByteArray err;
+    sent = false;
+    // Each wait ends when the process writes or ends; the limit is for a hung one.
+    for (int waits = 0; !sent && cli.state() != QProcess::NotRunning && waits < 1200; ++waits) {
+        cli.waitForReadyRead(100);
+        err += cli.readAllStandardError();
+        if (err.contains(trigger) && cli.state() == QProcess::Running)
+            sent = ::kill(pid_t(cli.processId()), signal) == 0;
+    }
+    const bool finished = cli.waitForFinished(120000);
+    err += cli.readAllStandardError();
+    return {finished && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            QString::fromLocal8Bit(cli.readAllStandardOutput()), QString::fromLocal8Bit(err)};
 }

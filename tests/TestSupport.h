@@ -110,3 +110,6 @@ struct CliResult {
     QString out, err;
 };
 CliResult RunCliBinary(const QStringList& args);
+// The same, sending signal to the process when its standard error first
+// holds trigger; sent tells whether it was still running then.
+CliResult RunCliBinaryUntil(const QStringList& args, const QByteArray& trigger, int signal, bool& sent);

@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstring>
 
 using Bytes = std::vector<uint8_t>;
@@ -133,6 +134,36 @@ QByteArray FileBytes(const QString& path)
     return f.readAll();
 }
 
+// A song in the pedal's own format of whole 64-frame units, kept untouched
+// on its way to the pedal and back with --native.
+CWave NativeSong(uint32_t units, uint32_t seed)
+{
+    CWave song;
+    song.set_format(1, 46875, 24);
+    const uint32_t frames = 64 * units;
+    std::unique_ptr<uint8_t[]> samples(new uint8_t[3 * frames]);
+    for (uint32_t i = 0; i < 3 * frames; ++i)
+        samples[i] = uint8_t(i * seed + (i >> 7));
+    song.set_samples(std::move(samples), frames);
+    return song;
+}
+
+QString WriteSong(const CWave& song, const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        song.write_to(file);
+    return path;
+}
+
+QByteArray Audio(const QString& path)
+{
+    CWave wave;
+    if (!wave.load(path))
+        return {};
+    return QByteArray(reinterpret_cast<const char*>(wave.samples()), int(wave.data_size()));
+}
+
 QStringList UsedLines(const QString& list)
 {
     QStringList used;
@@ -166,20 +197,10 @@ TEST(EndToEndCli, InfoAndList)
 TEST(EndToEndCli, ImportExportDeleteAndASlotOutOfRange)
 {
     QTemporaryDir dir;
-    // A song in the pedal's own format, of whole 64-frame units, is kept untouched.
-    CWave song;
-    song.set_format(1, 46875, 24);
-    const uint32_t frames = 64 * 732;
-    std::unique_ptr<uint8_t[]> samples(new uint8_t[3 * frames]);
-    for (uint32_t i = 0; i < 3 * frames; ++i)
-        samples[i] = uint8_t(i * 13 + (i >> 7));
-    song.set_samples(std::move(samples), frames);
-    const QString in = dir.filePath("in.wav"), out = dir.filePath("out.wav"), native = dir.filePath("native");
-    {
-        QFile file(in);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_TRUE(song.write_to(file));
-    }
+    const CWave song = NativeSong(732, 13);
+    const uint32_t frames = song.frame_count();
+    const QString in = WriteSong(song, dir.filePath("in.wav")), out = dir.filePath("out.wav"),
+                  native = dir.filePath("native");
     CliResult r = Cli({"import", in, "7", "--yes"});
     ASSERT_EQ(r.exit, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("Successful !"));
@@ -289,4 +310,79 @@ TEST(EndToEndCli, UpdateWithAPackedFileAndADamagedOne)
     QByteArray flashed(image.size(), 0);
     ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
     EXPECT_EQ(flashed, image) << "the damaged file erased nothing";
+}
+
+// Ctrl-C (SIGINT) and SIGTERM on a running corvanta-cli, sent at its first
+// progress line: the command stops at the next chunk, says so and exits 130.
+TEST(EndToEndCli, CtrlCAndSigtermCancelExportImportBackupAndRestore)
+{
+    QTemporaryDir dir;
+    const CWave kept = NativeSong(700, 13);   // 33 pages, slot 9
+    const CWave large = NativeSong(2688, 7);  // two blocks, slot 10
+    ASSERT_EQ(Cli({"import", WriteSong(kept, dir.filePath("kept.wav")), "9", "--yes"}).exit, 0);
+    ASSERT_EQ(Cli({"import", WriteSong(large, dir.filePath("large.wav")), "10", "--yes"}).exit, 0);
+    const QString listed = Cli({"list"}).out;
+    bool sent = false;
+
+    const QString out = dir.filePath("out.wav");
+    CliResult r = RunCliBinaryUntil({"export", "10", out}, " MB\n", SIGINT, sent);
+    ASSERT_TRUE(sent) << r.err.toStdString();
+    EXPECT_EQ(r.exit, 130) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Export Song 010 \u2014 0.0 of 0.5 MB\n")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.endsWith("Export cancelled\n")) << r.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+    WriteTestFile(out, "earlier");
+    r = RunCliBinaryUntil({"export", "10", out, "--format", "flac"}, " MB\n", SIGTERM, sent);
+    EXPECT_TRUE(sent && r.exit == 130 && r.err.endsWith("Export cancelled\n")) << r.err.toStdString();
+    EXPECT_EQ(FileBytes(out), "earlier");
+    EXPECT_EQ(QDir(dir.path()).entryList({"out.wav*"}, QDir::Files | QDir::Hidden), QStringList({"out.wav"}));
+
+    // The import is stopped after its first block, before the song info.
+    r = RunCliBinaryUntil({"import", WriteSong(NativeSong(4032, 5), dir.filePath("new.wav")), "9", "--yes"}, " MB\n",
+                          SIGTERM, sent);
+    ASSERT_TRUE(sent) << r.err.toStdString();
+    EXPECT_EQ(r.exit, 130) << r.err.toStdString();
+    EXPECT_TRUE(r.err.endsWith("Import cancelled\n")) << r.err.toStdString();
+    EXPECT_EQ(Cli({"list"}).out, listed);
+    ASSERT_EQ(Cli({"export", "9", dir.filePath("back.wav"), "--native"}).exit, 0);
+    EXPECT_EQ(Audio(dir.filePath("back.wav")), Audio(dir.filePath("kept.wav"))) << "slot 9 keeps its song";
+
+    // A backup over an earlier one leaves it as it was.
+    const QString folder = dir.filePath("backup");
+    QDir().mkpath(folder);
+    WriteTestFile(QDir(folder).filePath("manifest.json"), "{}");
+    WriteTestFile(QDir(folder).filePath("song-010.wav"), "an earlier song");
+    r = RunCliBinaryUntil({"backup", folder}, " MB\n", SIGINT, sent);
+    ASSERT_TRUE(sent) << r.err.toStdString();
+    EXPECT_EQ(r.exit, 130);
+    EXPECT_TRUE(r.err.endsWith("Backup cancelled; the earlier backup in '" + folder + "' is unchanged\n"))
+        << r.err.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"manifest.json", "song-010.wav"}));
+    EXPECT_EQ(FileBytes(QDir(folder).filePath("song-010.wav")), "an earlier song");
+
+    // A restore names the slots it restored before the signal; the others
+    // keep their songs (other songs of another length, so the list tells).
+    EXPECT_EQ(Cli({"delete", "10", "--yes"}).exit, 0);
+    const QString full = dir.filePath("full");
+    ASSERT_EQ(Cli({"backup", full}).exit, 0);
+    const QStringList backedUp = UsedLines(Cli({"list"}).out);
+    ASSERT_GE(backedUp.size(), 3) << "slots 2 and 12 of the backup test and slot 9";
+    for (const QString& line : backedUp)
+        ASSERT_EQ(Cli({"import", WriteSong(NativeSong(1300, 3), dir.filePath("other.wav")), line.mid(5, 3), "--yes"}).exit, 0);
+    const QStringList changed = UsedLines(Cli({"list"}).out);
+    r = RunCliBinaryUntil({"restore", full, "--yes"}, " MB\n", SIGINT, sent);
+    ASSERT_TRUE(sent) << r.err.toStdString();
+    EXPECT_EQ(r.exit, 130);
+    const QRegularExpressionMatch said =
+        QRegularExpression("Restore cancelled: slots? ([0-9, ]+) (was|were) restored; the others keep their songs\n$")
+            .match(r.err);
+    ASSERT_TRUE(said.hasMatch()) << r.err.toStdString();
+    const QStringList restored = said.captured(1).split(", ");
+    EXPECT_LT(restored.size(), backedUp.size());
+    const QStringList after = UsedLines(Cli({"list"}).out);
+    ASSERT_EQ(after.size(), backedUp.size());
+    for (int i = 0; i < after.size(); ++i)
+        EXPECT_EQ(after[i], restored.contains(QString::number(after[i].mid(5, 3).toInt())) ? backedUp[i] : changed[i]);
+
+    EXPECT_EQ(Cli({"delete", "9", "--yes"}).exit, 0);
 }
