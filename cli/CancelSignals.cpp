@@ -21,13 +21,20 @@ extern "C" void OnCancelSignalOnce(int signal)
     std::signal(signal, SIG_DFL);
     OnCancelSignal(signal);
 }
+
+// Without SA_RESETHAND a handler installed by signal() may still be reset
+// on delivery: it installs itself again.
+extern "C" void OnEverySignal(int signal)
+{
+    std::signal(signal, OnEverySignal);
+    OnCancelSignal(signal);
+}
 }  // namespace
 
-CCancelOnSignals::CCancelOnSignals()
+CCancelOnSignals::CCancelOnSignals(Repeat repeat)
 {
-    ClearCancel();
     for (int i = 0; i < 2; ++i)
-        g_previous[i] = std::signal(kSignals[i], OnCancelSignalOnce);
+        g_previous[i] = std::signal(kSignals[i], repeat == Once ? OnCancelSignalOnce : OnEverySignal);
 }
 
 CCancelOnSignals::~CCancelOnSignals()
@@ -43,14 +50,13 @@ namespace {
 struct sigaction g_previous[2];
 }  // namespace
 
-CCancelOnSignals::CCancelOnSignals()
+CCancelOnSignals::CCancelOnSignals(Repeat repeat)
 {
-    ClearCancel();
     struct sigaction action = {};
     action.sa_handler = OnCancelSignal;
     sigemptyset(&action.sa_mask);
-    // Once only; SA_RESTART keeps the pedal's reads and the terminal going.
-    action.sa_flags = SA_RESETHAND | SA_RESTART;
+    // SA_RESTART keeps the pedal's reads and the terminal going.
+    action.sa_flags = repeat == Once ? SA_RESETHAND | SA_RESTART : SA_RESTART;
     for (int i = 0; i < 2; ++i)
         sigaction(kSignals[i], &action, &g_previous[i]);
 }

@@ -3,6 +3,7 @@
 #include "AppFiles.h"
 #include "CliPrompt.h"
 #include "CliVerbs.h"
+#include "Operation.h"
 
 #include <cstdio>
 #include <utility>
@@ -94,5 +95,7 @@ int RunCli(const QStringList& arguments, IMidiService& midi)
     if (const QString unknown = OptionNotTaken(request, *verb); !unknown.isEmpty())
         return CliUsageError(QStringLiteral("%1 takes no %2").arg(verb->name, unknown));
     CCliPrompt prompt(request.yes, request.anyModel);
+    // A verb starts with no cancel asked for.
+    ClearCancel();
     return verb->run(request, midi);
 }

@@ -377,6 +377,8 @@ int Update(const CliRequest& request, IMidiService& midi)
                            QStringLiteral("Update the firmware of the pedal from '%1' ?").arg(path)))
         return kExitFailed;
     WriteSetting("/Config/FirmwareDir", FolderOf(path));
+    // Before the first erase a signal cancels; from then on each is refused.
+    const CCancelOnSignals ctrlC(CCancelOnSignals::EverySignal);
     const int32_t before = session.link.device_info().version;
     CFirmwareFile file;
     UpdateResult result;

@@ -4,6 +4,7 @@
 #include "FirmwareSupport.h"
 #include "PortSearch.h"
 #include "TestSupport.h"
+#include "UpdateProgress.h"
 
 #include "Wave.h"
 
@@ -310,6 +311,29 @@ TEST(EndToEndCli, UpdateWithAPackedFileAndADamagedOne)
     QByteArray flashed(image.size(), 0);
     ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
     EXPECT_EQ(flashed, image) << "the damaged file erased nothing";
+}
+
+// Ctrl-C once the update erases is refused, however often it comes: the
+// update goes on to its end and the flash holds the new image.
+TEST(EndToEndCli, CtrlCDuringAnUpdateIsRefusedAndTheUpdateEnds)
+{
+    QTemporaryDir dir;
+    const QByteArray image = FirmwareImage(120000, 31);
+    const QString fw = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x60000, 0x7F000, 2048), image}});
+    bool sent = false;
+    const CliResult r = RunCliBinaryUntil({"update", fw, "--yes"}, "Erase section 1 of 1", SIGINT, sent);
+    ASSERT_TRUE(sent) << r.err.toStdString();
+    EXPECT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QLatin1String(kUpdateGoesOn))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Successful!\n")) << r.err.toStdString();
+
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    SearchDevice(port);
+    ASSERT_EQ(port.state(), UpdateMode) << prompt.texts.join('|').toStdString();
+    QByteArray flashed(image.size(), 0);
+    ASSERT_TRUE(port.flash_read(0, 0x60000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
+    EXPECT_EQ(flashed, image);
 }
 
 // Ctrl-C (SIGINT) and SIGTERM on a running corvanta-cli, sent at its first
