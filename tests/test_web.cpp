@@ -513,17 +513,25 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionIsAQuestionOverTheWindowWithYesTheDefa
     EXPECT_TRUE(yesDefault);
 }
 
+namespace {
+// The catalogue, and its first entry's firmware served so slowly (ten
+// seconds) that the download is still running when the test acts.
+void ServeSlowFirmware(CCannedServer& canned, const QString& folder)
+{
+    WriteSetting("/Config/UpdateServer", canned.Url());
+    canned.Serve("/velmo_update/Firmware/path.xml", {200, kCatalogue});
+    canned.Serve("/velmo_update/Firmware/10002/korvel_v1.2.4.dat",
+                 {200,
+                  ReadAll(PackFirmware(folder, "fw.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(3000, 7)}})),
+                  50, 200});
+}
+}  // namespace
+
 TEST_F(WebUpdate, ClosingTheWindowEndsADownload)
 {
     CCannedServer canned;
-    WriteSetting("/Config/UpdateServer", canned.Url());
-    canned.Serve("/velmo_update/Firmware/path.xml", {200, kCatalogue});
     QTemporaryDir dir;
-    canned.Serve("/velmo_update/Firmware/10002/korvel_v1.2.4.dat",
-                 {200,
-                  ReadAll(PackFirmware(dir.path(), "fw.dat",
-                                       {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(3000, 7)}})),
-                  50, 200});  // ten seconds
+    ServeSlowFirmware(canned, dir.path());
     CPedalRig rig(PedalFor(10002));
     CorvantaQT window(rig.midi);
     window.show();
@@ -543,14 +551,8 @@ TEST_F(WebUpdate, ClosingTheWindowEndsADownload)
 TEST_F(WebUpdate, CancelEndsADownloadWithOneMessage)
 {
     CCannedServer canned;
-    WriteSetting("/Config/UpdateServer", canned.Url());
-    canned.Serve("/velmo_update/Firmware/path.xml", {200, kCatalogue});
     QTemporaryDir dir;
-    canned.Serve("/velmo_update/Firmware/10002/korvel_v1.2.4.dat",
-                 {200,
-                  ReadAll(PackFirmware(dir.path(), "fw.dat",
-                                       {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(3000, 7)}})),
-                  50, 200});  // ten seconds
+    ServeSlowFirmware(canned, dir.path());
     CPedalRig rig(PedalFor(10002));
     CorvantaQT window(rig.midi);
     ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
