@@ -270,7 +270,7 @@ void CorvantaQT::customEvent(QEvent* event)
 {
     if (event->type() == kPhaseEventType && m_nOperation != OpIdle) {
         const auto* phase = static_cast<const CPhaseEvent*>(event);
-        m_meter.SetPhase(phase->name, phase->unit);
+        m_meter.SetPhase(phase->name);
         if (!CancelRequested())
             ui->progressBar->setFormat(phase->name);
         return;
@@ -314,15 +314,18 @@ void CorvantaQT::LeaveBusy()
 
 void CorvantaQT::closeEvent(QCloseEvent* event)
 {
-    m_pendingVersion.reset();
     if (!Busy()) {
         m_closePending = false;
+        m_pendingVersion.reset();
         event->accept();
         return;
     }
-    // A download in progress ends; anything else runs to its end.
-    if (CMyHttp::Instance().Cancel())
+    // A download in progress ends and the window closes after its command;
+    // anything else runs to its end and the window stays.
+    if (CMyHttp::Instance().Cancel()) {
         m_closePending = true;
+        m_pendingVersion.reset();
+    }
     event->ignore();
 }
 

@@ -81,6 +81,7 @@ UpdateView CorvantaQT::UpdateViewOfWindow()
 // new firmware, is read again as at a connection.
 void CorvantaQT::FinishUpdate(UpdateResult result)
 {
+    SettleOperation();
     if (result == UpdateResult::Ok)
         RereadPedal();
     // A download ended by closing the window is not reported.

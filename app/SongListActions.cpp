@@ -174,8 +174,6 @@ void CorvantaQT::OnBackupSongs()
     SettleOperation();
     if (written)
         ShowResult(SongOk);
-    m_songList.load_songs();
-    FillSongList(m_nCurSong);
     EndOperation();
 }
 
@@ -193,10 +191,11 @@ void CorvantaQT::OnRestoreBackup()
         !Prompt().AskYesNo(QStringLiteral("Restore"), RestoreQuestion(folder, manifest, m_songList)))
         return;
     BeginOperation(OpImport, QStringLiteral("Restore"));
-    // The restore reloads the catalogue itself; a cancel has named the slots it restored.
+    // A cancel has named the slots it restored.
     bool cancelled = false;
     const bool restored = RestoreSongs(folder, manifest, m_songList, this, &cancelled);
     SettleOperation();
+    m_songList.load_songs(true);
     if (!cancelled)
         ShowResult(restored ? SongOk : kCommandFailed);
     FillSongList(m_nCurSong);

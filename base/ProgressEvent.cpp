@@ -12,8 +12,8 @@ void PostProgress(QObject* receiver, int64_t current, int64_t total)
         QCoreApplication::postEvent(receiver, new CEventBase(current, total), Qt::NormalEventPriority);
 }
 
-void PostPhase(QObject* receiver, const QString& name, ProgressUnit unit)
+void PostPhase(QObject* receiver, const QString& name)
 {
     if (receiver)
-        QCoreApplication::postEvent(receiver, new CPhaseEvent(name, unit), Qt::NormalEventPriority);
+        QCoreApplication::postEvent(receiver, new CPhaseEvent(name), Qt::NormalEventPriority);
 }

@@ -22,24 +22,19 @@ public:
 
 using ProgressEvent = CEventBase;
 
-// How the progress events of a phase count: bytes of a song, or percent of
-// a whole firmware update.
-enum class ProgressUnit { Bytes, Percent };
-
 constexpr QEvent::Type kPhaseEventType = QEvent::Type(1009);
 
 // The start of a phase of an operation, e.g. "Backup Song 003": the progress
 // events that follow count its amount.
 class CPhaseEvent : public QEvent {
 public:
-    CPhaseEvent(QString name_, ProgressUnit unit_) : QEvent(kPhaseEventType), name(std::move(name_)), unit(unit_) {}
+    explicit CPhaseEvent(QString name_) : QEvent(kPhaseEventType), name(std::move(name_)) {}
     ~CPhaseEvent() override;
 
     QString name;
-    ProgressUnit unit;
 };
 
 // Posts a progress event with normal priority; a null receiver is ignored.
 void PostProgress(QObject* receiver, int64_t current, int64_t total);
-// Posts the start of a phase; a null receiver is ignored.
-void PostPhase(QObject* receiver, const QString& name, ProgressUnit unit = ProgressUnit::Bytes);
+// Posts the start of a phase counted in bytes; a null receiver is ignored.
+void PostPhase(QObject* receiver, const QString& name);

@@ -2,10 +2,10 @@
 
 #include <QElapsedTimer>
 
+const QString kProgressSeparator = QStringLiteral(" \u2014 ");
+
 namespace {
 constexpr int64_t kRateAfterMs = 3000;
-constexpr double kMegabyte = 1048576.0;
-const QString kSeparator = QStringLiteral(" \u2014 ");
 
 int64_t SteadyMs()
 {
@@ -42,23 +42,24 @@ void CProgressMeter::Restart(int64_t amount)
 
 QString CProgressMeter::Text(int64_t current, int64_t total)
 {
-    // A new total or an amount that went back is a new run: its rate starts anew.
+    // The rate starts at the phase's first event (what ran before it, a
+    // conversion, is no measure of the transfer); a new total or an amount
+    // that went back is a new run whose rate starts anew.
     if (total != m_total || current < m_last) {
-        if (m_total != 0)
-            Restart(current);
+        Restart(current);
         m_total = total;
     }
     m_last = current;
-    QString text = m_phase.isEmpty() ? Amount(current, total) : m_phase + kSeparator + Amount(current, total);
+    QString text = m_phase.isEmpty() ? Amount(current, total) : m_phase + kProgressSeparator + Amount(current, total);
     const QString left = TimeLeft(current, total);
-    return left.isEmpty() ? text : text + kSeparator + left;
+    return left.isEmpty() ? text : text + kProgressSeparator + left;
 }
 
 QString CProgressMeter::Amount(int64_t current, int64_t total) const
 {
     if (m_unit == ProgressUnit::Percent)
         return QStringLiteral("%1%").arg(total > 0 ? current * 100 / total : 0);
-    return QString::asprintf("%.1f of %.1f MB", double(current) / kMegabyte, double(total) / kMegabyte);
+    return QString::asprintf("%.1f of %.1f MB", double(current) / kBytesPerMB, double(total) / kBytesPerMB);
 }
 
 QString CProgressMeter::TimeLeft(int64_t current, int64_t total) const

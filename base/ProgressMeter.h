@@ -1,14 +1,22 @@
 #pragma once
 // The text of a progress bar: the phase, the amount and the time left, e.g.
 // "Export Song 003 — 12.4 of 39.4 MB — 1:32 left". The time left comes from
-// the rate since the phase began (or since its amount last went back) and
-// is shown once a few seconds have passed, when the rate means something.
-#include "ProgressEvent.h"
-
+// the rate since the phase's first progress (or since its amount last went
+// back) and is shown once a few seconds have passed, when the rate means
+// something.
 #include <QString>
 
 #include <cstdint>
 #include <functional>
+
+// How a progress text counts: bytes of a song, or percent of a whole
+// firmware update.
+enum class ProgressUnit { Bytes, Percent };
+
+// Between the parts of a progress text: " — ".
+extern const QString kProgressSeparator;
+// A megabyte as the song list counts it.
+constexpr double kBytesPerMB = 1048576.0;
 
 class CProgressMeter {
 public:

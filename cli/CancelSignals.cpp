@@ -22,20 +22,23 @@ extern "C" void OnCancelSignalOnce(int signal)
     OnCancelSignal(signal);
 }
 
-// Without SA_RESETHAND a handler installed by signal() may still be reset
-// on delivery: it installs itself again.
+// A handler installed by signal() may be reset on delivery: it installs itself again.
 extern "C" void OnEverySignal(int signal)
 {
     std::signal(signal, OnEverySignal);
     OnCancelSignal(signal);
 }
-}  // namespace
 
-CCancelOnSignals::CCancelOnSignals(Repeat repeat)
+void Install(CCancelOnSignals::Repeat repeat, bool keepPrevious)
 {
-    for (int i = 0; i < 2; ++i)
-        g_previous[i] = std::signal(kSignals[i], repeat == Once ? OnCancelSignalOnce : OnEverySignal);
+    for (int i = 0; i < 2; ++i) {
+        const auto previous =
+            std::signal(kSignals[i], repeat == CCancelOnSignals::Once ? OnCancelSignalOnce : OnEverySignal);
+        if (keepPrevious)
+            g_previous[i] = previous;
+    }
 }
+}  // namespace
 
 CCancelOnSignals::~CCancelOnSignals()
 {
@@ -48,18 +51,18 @@ CCancelOnSignals::~CCancelOnSignals()
 
 namespace {
 struct sigaction g_previous[2];
-}  // namespace
 
-CCancelOnSignals::CCancelOnSignals(Repeat repeat)
+void Install(CCancelOnSignals::Repeat repeat, bool keepPrevious)
 {
     struct sigaction action = {};
     action.sa_handler = OnCancelSignal;
     sigemptyset(&action.sa_mask);
     // SA_RESTART keeps the pedal's reads and the terminal going.
-    action.sa_flags = repeat == Once ? SA_RESETHAND | SA_RESTART : SA_RESTART;
+    action.sa_flags = repeat == CCancelOnSignals::Once ? SA_RESETHAND | SA_RESTART : SA_RESTART;
     for (int i = 0; i < 2; ++i)
-        sigaction(kSignals[i], &action, &g_previous[i]);
+        sigaction(kSignals[i], &action, keepPrevious ? &g_previous[i] : nullptr);
 }
+}  // namespace
 
 CCancelOnSignals::~CCancelOnSignals()
 {
@@ -69,3 +72,7 @@ CCancelOnSignals::~CCancelOnSignals()
 }
 
 #endif
+
+CCancelOnSignals::CCancelOnSignals(Repeat repeat) { Install(repeat, true); }
+
+void CCancelOnSignals::SetRepeat(Repeat repeat) { Install(repeat, false); }

@@ -10,6 +10,8 @@ public:
     enum Repeat { Once, EverySignal };
     // Installs the handlers.
     explicit CCancelOnSignals(Repeat repeat = Once);
+    // Installs the handlers again for one signal or for every one.
+    void SetRepeat(Repeat repeat);
     // Puts the previous handlers back; a cancel asked for ends with them.
     ~CCancelOnSignals();
     CCancelOnSignals(const CCancelOnSignals&) = delete;

@@ -26,6 +26,7 @@ void PrintHelp(const CliVerb* verb)
         std::printf("  %-15s %s\n", v.name, v.summary);
     std::printf("\nCtrl-C or SIGTERM during export, import, backup or restore stops it at the next chunk:\n"
                 "an exported file is not written, a slot keeps its song unless its import finished.\n"
+                "An update stops only before its first erase; from then on every signal is refused.\n"
                 "Exit status: 0 success, 1 failure, 2 usage error, 130 cancelled.\n");
 }
 

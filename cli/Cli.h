@@ -1,7 +1,8 @@
 #pragma once
 // corvanta-cli: the window's commands from a terminal, plus backup and
 // restore. Exit status 0 on success, 1 on failure, 2 on a usage error, 130
-// when Ctrl-C or SIGTERM cancelled an export, import, backup or restore.
+// when Ctrl-C or SIGTERM cancelled an export, import, backup, restore or a
+// firmware update before its first erase.
 #include <QStringList>
 
 class IMidiService;

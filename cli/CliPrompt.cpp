@@ -66,10 +66,10 @@ void CCliProgress::EndLine()
     g_openLine = nullptr;
 }
 
-void CCliProgress::SetPhase(const QString& phase, ProgressUnit unit)
+void CCliProgress::SetPhase(const QString& phase)
 {
     EndLine();
-    m_meter.SetPhase(phase, unit);
+    m_meter.SetPhase(phase);
 }
 
 void CCliProgress::Show(int percent, const QString& text)
@@ -100,7 +100,7 @@ void CCliProgress::customEvent(QEvent* event)
 {
     if (event->type() == kPhaseEventType) {
         const auto* phase = static_cast<const CPhaseEvent*>(event);
-        SetPhase(phase->name, phase->unit);
+        SetPhase(phase->name);
         return;
     }
     if (event->type() != kProgressEventType)

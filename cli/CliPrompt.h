@@ -1,7 +1,7 @@
 #pragma once
 // The command line's faces of the prompt and the progress bar: messages on
 // standard error, questions answered by --yes or from a terminal, progress
-// as a bar on a terminal and as percentage lines otherwise.
+// as a bar with the window's text on a terminal and as text lines otherwise.
 #include "ProgressMeter.h"
 #include "Prompt.h"
 
@@ -37,7 +37,7 @@ public:
 
     // The phase whose progress events follow, e.g. "Export Song 003"; a
     // posted phase event sets it too. Its events show the meter's text.
-    void SetPhase(const QString& phase, ProgressUnit unit = ProgressUnit::Bytes);
+    void SetPhase(const QString& phase);
     // A text, e.g. "Erase section 1 of 3 — 12% — 0:41 left", stands after the bar.
     void Show(int percent, const QString& text = {});
     // Ends the terminal line of the bar drawn last, so that a message stands

@@ -9,6 +9,7 @@
 #include "FirmwareUpdate.h"
 #include "FlashLayout.h"
 #include "LooperSongList.h"
+#include "Operation.h"
 #include "PortSearch.h"
 #include "Prompt.h"
 #include "SongBackup.h"
@@ -351,10 +352,16 @@ int FirmwareInfo(const CliRequest& request, IMidiService&)
 
 // The bar on standard error; a Ctrl-C while the flash is rewritten is
 // refused with one line for each press.
-UpdateView CliUpdateView(CCliProgress& progress)
+// Before the first erase Ctrl-C cancels (and a second one ends the program,
+// at a question too); while the flash is erased and written every signal is
+// refused.
+UpdateView CliUpdateView(CCliProgress& progress, CCancelOnSignals& handlers)
 {
     UpdateView view;
     view.progress = [&progress](int percent, const QString& text) { progress.Show(percent, text); };
+    view.stretchChanged = [&handlers] {
+        handlers.SetRepeat(Cancellable() ? CCancelOnSignals::Once : CCancelOnSignals::EverySignal);
+    };
     view.cancelRefused = [](const QString& text) { ShowMessage(text); };
     return view;
 }
@@ -377,14 +384,13 @@ int Update(const CliRequest& request, IMidiService& midi)
                            QStringLiteral("Update the firmware of the pedal from '%1' ?").arg(path)))
         return kExitFailed;
     WriteSetting("/Config/FirmwareDir", FolderOf(path));
-    // Before the first erase a signal cancels; from then on each is refused.
-    const CCancelOnSignals ctrlC(CCancelOnSignals::EverySignal);
+    CCancelOnSignals ctrlC;
     const int32_t before = session.link.device_info().version;
     CFirmwareFile file;
     UpdateResult result;
     {
         CCliProgress progress;
-        CFirmwareUpdate update(session.link, file, CliUpdateView(progress));
+        CFirmwareUpdate update(session.link, file, CliUpdateView(progress, ctrlC));
         result = update.UpdateFromFile(path, request.anyModel);
     }
     switch (result) {

@@ -10,7 +10,6 @@ const char* const kUpdateGoesOn =
     "The firmware update cannot be stopped once it erases the flash: it goes on. Do not unplug the pedal.";
 
 namespace {
-const QString kSeparator = QStringLiteral(" \u2014 ");
 }
 
 CUpdateProgress::CUpdateProgress(const CUpdatePlan& plan, const UpdateView& view) : m_plan(plan), m_view(view)
@@ -34,7 +33,7 @@ void CUpdateProgress::Report(uint64_t done, uint64_t total)
     const uint64_t all = std::max<uint64_t>(m_plan.Total(), 1);
     const int percent = int(m_shown * 100 / all);
     if (m_view.progress)
-        m_view.progress(percent, m_plan.StepText(m_step) + kSeparator + m_meter.Text(int64_t(m_shown), int64_t(all)));
+        m_view.progress(percent, m_plan.StepText(m_step) + kProgressSeparator + m_meter.Text(int64_t(m_shown), int64_t(all)));
     RefuseCancel();
 }
 

@@ -273,6 +273,5 @@ bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooper
             ok = false;
         }
     }
-    songs.load_songs(progress != nullptr);
     return ok;
 }

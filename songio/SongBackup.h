@@ -44,6 +44,7 @@ QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, C
 // Each song starts a phase "Restore Song 003 (2 of 5)". A cancel stops
 // before the current slot's song info: the slots restored so far keep their
 // new songs, the others theirs, and the message names the restored slots;
-// it returns false and sets *cancelled.
+// it returns false and sets *cancelled. The caller reloads the catalogue
+// afterwards: a failed write leaves it waiting for a load.
 bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress,
                   bool* cancelled = nullptr);

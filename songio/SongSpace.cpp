@@ -1,5 +1,7 @@
 #include "SongSpace.h"
 
+#include "ProgressMeter.h"
+
 #include "LooperSongList.h"
 #include "SongGeometry.h"
 
@@ -9,9 +11,8 @@
 #include <cmath>
 
 namespace {
-constexpr double kMegabyte = 1048576.0;
 
-double Tenths(uint64_t bytes) { return double(bytes) / kMegabyte * 10; }
+double Tenths(uint64_t bytes) { return double(bytes) / kBytesPerMB * 10; }
 
 // A whole number of tenths of a megabyte: "12.3 MB".
 QString Megabytes(double tenths) { return QString::number(tenths / 10, 'f', 1) + QStringLiteral(" MB"); }

@@ -140,18 +140,26 @@ CliResult RunCliBinary(const QStringList& args)
 
 CliResult RunCliBinaryUntil(const QStringList& args, const QByteArray& trigger, int signal, bool& sent)
 {
+    int count = 0;
+    const CliResult result = RunCliBinaryUntil(args, QList<QByteArray>{trigger}, signal, count);
+    sent = count == 1;
+    return result;
+}
+
+CliResult RunCliBinaryUntil(const QStringList& args, const QList<QByteArray>& triggers, int signal, int& sent)
+{
     QProcess cli;
     cli.setStandardInputFile(QProcess::nullDevice());
     cli.setReadChannel(QProcess::StandardError);
     cli.start(QStringLiteral(CLI_BINARY), args);
     QByteArray err;
-    sent = false;
+    sent = 0;
     // Each wait ends when the process writes or ends; the limit is for a hung one.
-    for (int waits = 0; !sent && cli.state() != QProcess::NotRunning && waits < 1200; ++waits) {
+    for (int waits = 0; sent < triggers.size() && cli.state() != QProcess::NotRunning && waits < 1200; ++waits) {
         cli.waitForReadyRead(100);
         err += cli.readAllStandardError();
-        if (err.contains(trigger) && cli.state() == QProcess::Running)
-            sent = ::kill(pid_t(cli.processId()), signal) == 0;
+        if (err.contains(triggers[sent]) && cli.state() == QProcess::Running && ::kill(pid_t(cli.processId()), signal) == 0)
+            ++sent;
     }
     const bool finished = cli.waitForFinished(120000);
     err += cli.readAllStandardError();

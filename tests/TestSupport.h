@@ -113,3 +113,5 @@ CliResult RunCliBinary(const QStringList& args);
 // The same, sending signal to the process when its standard error first
 // holds trigger; sent tells whether it was still running then.
 CliResult RunCliBinaryUntil(const QStringList& args, const QByteArray& trigger, int signal, bool& sent);
+// One signal at each trigger in turn; sent counts those sent.
+CliResult RunCliBinaryUntil(const QStringList& args, const QList<QByteArray>& triggers, int signal, int& sent);

@@ -318,13 +318,14 @@ TEST(EndToEndCli, UpdateWithAPackedFileAndADamagedOne)
 TEST(EndToEndCli, CtrlCDuringAnUpdateIsRefusedAndTheUpdateEnds)
 {
     QTemporaryDir dir;
-    const QByteArray image = FirmwareImage(120000, 31);
-    const QString fw = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x60000, 0x7F000, 2048), image}});
-    bool sent = false;
-    const CliResult r = RunCliBinaryUntil({"update", fw, "--yes"}, "Erase section 1 of 1", SIGINT, sent);
-    ASSERT_TRUE(sent) << r.err.toStdString();
+    const QByteArray image = FirmwareImage(240000, 31);
+    const QString fw = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x40000, 0x7F000, 2048), image}});
+    int sent = 0;
+    const CliResult r =
+        RunCliBinaryUntil({"update", fw, "--yes"}, {"Erase section 1 of 1", kUpdateGoesOn}, SIGINT, sent);
+    ASSERT_EQ(sent, 2) << r.err.toStdString();
     EXPECT_EQ(r.exit, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(QLatin1String(kUpdateGoesOn))) << r.err.toStdString();
+    EXPECT_EQ(r.err.count(QLatin1String(kUpdateGoesOn)), 2) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("Successful!\n")) << r.err.toStdString();
 
     CScriptedPrompt prompt;
@@ -332,7 +333,7 @@ TEST(EndToEndCli, CtrlCDuringAnUpdateIsRefusedAndTheUpdateEnds)
     SearchDevice(port);
     ASSERT_EQ(port.state(), UpdateMode) << prompt.texts.join('|').toStdString();
     QByteArray flashed(image.size(), 0);
-    ASSERT_TRUE(port.flash_read(0, 0x60000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
+    ASSERT_TRUE(port.flash_read(0, 0x40000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
     EXPECT_EQ(flashed, image);
 }
 
@@ -387,10 +388,12 @@ TEST(EndToEndCli, CtrlCAndSigtermCancelExportImportBackupAndRestore)
     // A restore names the slots it restored before the signal; the others
     // keep their songs (other songs of another length, so the list tells).
     EXPECT_EQ(Cli({"delete", "10", "--yes"}).exit, 0);
+    for (const char* slot : {"2", "12"})
+        ASSERT_EQ(Cli({"import", WriteSong(NativeSong(900, 4), dir.filePath("more.wav")), slot, "--yes"}).exit, 0);
     const QString full = dir.filePath("full");
     ASSERT_EQ(Cli({"backup", full}).exit, 0);
     const QStringList backedUp = UsedLines(Cli({"list"}).out);
-    ASSERT_GE(backedUp.size(), 3) << "slots 2 and 12 of the backup test and slot 9";
+    ASSERT_GE(backedUp.size(), 3) << "slots 2, 9 and 12";
     for (const QString& line : backedUp)
         ASSERT_EQ(Cli({"import", WriteSong(NativeSong(1300, 3), dir.filePath("other.wav")), line.mid(5, 3), "--yes"}).exit, 0);
     const QStringList changed = UsedLines(Cli({"list"}).out);
