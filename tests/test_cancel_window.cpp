@@ -8,6 +8,7 @@
 #include "PedalTiming.h"
 #include "ProgressEvent.h"
 #include "SongSupport.h"
+#include "WindowFixture.h"
 #include "Wave.h"
 
 #include <QElapsedTimer>
@@ -65,30 +66,18 @@ private:
     std::function<void()> m_act;
 };
 
-class CancelWindow : public ::testing::Test {
+class CancelWindow : public CSongWindowTest {
 protected:
-    void SetUp() override
+    void Opened() override
     {
-        QFile::remove(SettingsFilePath());
-        window = std::make_unique<CorvantaQT>(rig.midi);
-        list = window->findChild<QListWidget*>("m_lstSong");
-        bar = window->findChild<QProgressBar*>("progressBar");
         cancel = window->findChild<QPushButton*>("m_btnCancel");
-        ASSERT_TRUE(list && bar && cancel);
-    }
-    void TearDown() override
-    {
-        window.reset();
-        QFile::remove(SettingsFilePath());
+        ASSERT_TRUE(cancel);
     }
 
     void Import(const QString& file, bool overwrite = true)
     {
         prompt.Clear();
-        list->setCurrentRow(kRow);
-        prompt.answers.push_back(overwrite);
-        prompt.files.push_back(file);
-        window->OnDownloadSong();
+        CSongWindowTest::Import(kRow, file, overwrite);
     }
     void Export(const QString& file)
     {
@@ -115,12 +104,6 @@ protected:
         return fresh.read_song(kRow, b.data(), uint32_t(b.size()), nullptr) == SongOk ? b : Bytes{};
     }
 
-    QTemporaryDir dir;
-    CScriptedPrompt prompt;
-    CPedalRig rig{PedalFor(10002)};
-    std::unique_ptr<CorvantaQT> window;
-    QListWidget* list = nullptr;
-    QProgressBar* bar = nullptr;
     QPushButton* cancel = nullptr;
 };
 

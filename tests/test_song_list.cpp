@@ -8,6 +8,7 @@
 #include "FirmwareSupport.h"
 #include "Frame.h"
 #include "SongSupport.h"
+#include "WindowFixture.h"
 #include "SparseWav.h"
 #include "Wave.h"
 
@@ -54,26 +55,13 @@ Bytes ConvertedSong(const QString& path)
 // The song as the current format keeps it: whole write units.
 Bytes Stored(const Bytes& song) { return Reloaded(song, *find_model(10002)->song_area, CurrentFormat); }
 
-class SongList : public ::testing::Test {
+class SongList : public CSongWindowTest {
 protected:
-    void SetUp() override
+    void Opened() override
     {
-        QFile::remove(SettingsFilePath());
-        Open();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        QFile::remove(SettingsFilePath());
-    }
-    void Open()
-    {
-        window.reset();
-        window = std::make_unique<CorvantaQT>(rig.midi);
         window->show();
-        list = window->findChild<QListWidget*>("m_lstSong");
         space = window->findChild<QLabel*>("m_labelSpace");
-        ASSERT_TRUE(list && space);
+        ASSERT_TRUE(space);
     }
     QPoint RowCentre(int row) const { return list->visualItemRect(list->item(row)).center(); }
 
@@ -90,16 +78,6 @@ protected:
         QCoreApplication::processEvents();
     }
     void Drop(int row, const QString& path) { DropAt(RowCentre(row), {QUrl::fromLocalFile(path)}); }
-
-    void Import(int row, const QString& file)
-    {
-        list->setCurrentRow(row);
-        prompt.answers.push_back(true);
-        prompt.files.push_back(file);
-        window->OnDownloadSong();
-        prompt.answers.clear();
-        prompt.files.clear();
-    }
 
     // Right-clicks row and returns the menu that opened.
     QMenu* OpenMenu(int row)
@@ -128,11 +106,6 @@ protected:
         delete menu;
     }
 
-    QTemporaryDir dir;
-    CScriptedPrompt prompt;
-    CPedalRig rig{PedalFor(10002)};
-    std::unique_ptr<CorvantaQT> window;
-    QListWidget* list = nullptr;
     QLabel* space = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "CorvantaQT.h"
 #include "Frame.h"
 #include "SongSupport.h"
+#include "WindowFixture.h"
 #include "QtPrompt.h"
 #include "SongResult.h"
 #include "SongTransfer.h"
@@ -42,46 +43,9 @@ int Crossings(const uint8_t* frames, uint32_t count, int channels, int channel)
     return crossings;
 }
 
-class SongPage : public ::testing::Test {
+class SongPage : public CSongWindowTest {
 protected:
-    void SetUp() override
-    {
-        QFile::remove(SettingsFilePath());
-        Open();
-    }
-    // A new window on the pedal, as at the program's start.
-    void Open()
-    {
-        window.reset();
-        window = std::make_unique<CorvantaQT>(rig.midi);
-        list = window->findChild<QListWidget*>("m_lstSong");
-        bar = window->findChild<QProgressBar*>("progressBar");
-        ASSERT_TRUE(list && bar);
-    }
     bool Enabled(const char* button) const { return window->findChild<QWidget*>(button)->isEnabled(); }
-    void TearDown() override
-    {
-        window.reset();
-        QFile::remove(SettingsFilePath());
-    }
-
-    // Imports a file into row, answering the dialogs.
-    void Import(int row, const QString& file, bool overwrite = true)
-    {
-        list->setCurrentRow(row);
-        prompt.answers.push_back(overwrite);
-        prompt.files.push_back(file);
-        window->OnDownloadSong();
-        prompt.answers.clear();
-        prompt.files.clear();
-    }
-
-    QTemporaryDir dir;
-    CScriptedPrompt prompt;
-    CPedalRig rig{PedalFor(10002)};
-    std::unique_ptr<CorvantaQT> window;
-    QListWidget* list = nullptr;
-    QProgressBar* bar = nullptr;
 };
 
 }  // namespace

@@ -1,0 +1,59 @@
+#pragma once
+// A window offscreen on an in-process virtual pedal of model 10002, with a
+// settings file of its own, and the song page's import answered as a user
+// would answer it.
+#include "AppFiles.h"
+#include "CorvantaQT.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class CSongWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QFile::remove(SettingsFilePath());
+        Open();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        QFile::remove(SettingsFilePath());
+    }
+    // A new window on the pedal, as at the program's start.
+    void Open()
+    {
+        window.reset();
+        window = std::make_unique<CorvantaQT>(rig.midi);
+        list = window->findChild<QListWidget*>("m_lstSong");
+        bar = window->findChild<QProgressBar*>("progressBar");
+        ASSERT_TRUE(list && bar);
+        Opened();
+    }
+    // What a fixture takes from each new window.
+    virtual void Opened() {}
+    // Imports file into row, answering the overwrite question and the open dialog.
+    void Import(int row, const QString& file, bool overwrite = true)
+    {
+        list->setCurrentRow(row);
+        prompt.answers.push_back(overwrite);
+        prompt.files.push_back(file);
+        window->OnDownloadSong();
+        prompt.answers.clear();
+        prompt.files.clear();
+    }
+
+    QTemporaryDir dir;
+    CScriptedPrompt prompt;
+    CPedalRig rig{PedalFor(10002)};
+    std::unique_ptr<CorvantaQT> window;
+    QListWidget* list = nullptr;
+    QProgressBar* bar = nullptr;
+};
