@@ -61,7 +61,9 @@ void CDeviceWatcher::WatchOutputDevices()
 {
     std::unique_ptr<IMidiOut> counter;
     unsigned lastCount = 0;
-    bool listened = false;  // the listener hears the first list whatever its count
+    // The first list is a change whatever its count: the port search before
+    // it saw another list (a pedal may have been pulled out since).
+    bool first = true;
     while (SleepPeriod()) {
         std::vector<std::string> names;
         const auto listedAt = std::chrono::steady_clock::now();
@@ -76,14 +78,13 @@ void CDeviceWatcher::WatchOutputDevices()
             continue;
         }
         const unsigned count = unsigned(names.size());
-        if (m_listener && (count != lastCount || !listened)) {
+        if (count == lastCount && !first)
+            continue;
+        if (m_listener)
             m_listener(names, listedAt);
-            listened = true;
-        }
-        if (count != lastCount) {
-            qDebug("Thread detect MIDI out dev changed ....");
-            lastCount = count;
-            m_changed.store(true);
-        }
+        qDebug("Thread detect MIDI out dev changed ....");
+        lastCount = count;
+        first = false;
+        m_changed.store(true);
     }
 }

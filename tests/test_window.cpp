@@ -204,6 +204,21 @@ TEST(Window, PollFindsAPluggedPedalAndNoticesItsUnplugging)
     EXPECT_TRUE(prompt.texts.isEmpty());
 }
 
+// A pedal pulled out right after the start, before the watcher's first look
+// at the ports, is noticed too: that first look counts as a change.
+TEST(Window, APedalPulledOutRightAfterTheStartIsNoticed)
+{
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+    CVirtualPedal pedal(PedalFor(10004));
+    auto ports = std::make_unique<CInProcessPedalPorts>(midi, pedal, "USB Looper");
+    CorvantaQT window(midi);
+    ASSERT_TRUE(window.windowTitle().contains("SONDRAL"));
+    ports.reset();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle().contains("No device"); }, 5000));
+    EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, false));
+}
+
 TEST(Window, PollDoesNothingWhileAnOperationRunsAndActsAfterIt)
 {
     CScriptedPrompt prompt;
