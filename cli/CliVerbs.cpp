@@ -379,10 +379,8 @@ UpdateView CliUpdateView(CCliProgress& progress, CCancelOnSignals& handlers)
 // The version before and after, read again from the pedal.
 void PrintVersions(CUSBPort& link, int32_t before)
 {
-    const bool answered = link.read_identity();
-    const CEnglishTexts english;
-    const QString after = answered ? "V" + version_text(link.device_info().version)
-                                   : QStringLiteral("(no answer yet: the pedal may be restarting)");
+    const QString after = link.read_identity() ? "V" + version_text(link.device_info().version)
+                                                : QStringLiteral("(no answer yet: the pedal may be restarting)");
     Print(QStringLiteral("firmware: V%1 -> %2").arg(version_text(before), after));
 }
 

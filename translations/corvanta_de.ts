@@ -600,6 +600,45 @@ Firmware-Version vorher und nachher aus. Strg+C hält das Update nur vor dem ers
     </message>
 </context>
 <context>
+    <name>FirmwareFile</name>
+    <message>
+        <source>Open file failed</source>
+        <translation>Öffnen der Datei fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>File Token Error</source>
+        <translation>Dateikennung fehlerhaft</translation>
+    </message>
+    <message>
+        <source>File header checksum Error</source>
+        <translation>Prüfsummenfehler im Dateikopf</translation>
+    </message>
+    <message>
+        <source>The file declares %1 sections; at most %2 are possible</source>
+        <translation>Die Datei gibt %1 Abschnitte an; möglich sind höchstens %2</translation>
+    </message>
+    <message>
+        <source>Data%1l header checksum Error</source>
+        <translation>Prüfsummenfehler im Kopf von Data%1l</translation>
+    </message>
+    <message>
+        <source>The section records lie beyond the end of the file</source>
+        <translation>Die Abschnittseinträge liegen hinter dem Dateiende</translation>
+    </message>
+    <message>
+        <source>Section %1 lies beyond the end of the file</source>
+        <translation>Abschnitt %1 liegt hinter dem Dateiende</translation>
+    </message>
+    <message>
+        <source>Section %1 declares more data than its packed block can hold</source>
+        <translation>Abschnitt %1 gibt mehr Daten an, als sein gepackter Block fassen kann</translation>
+    </message>
+    <message>
+        <source>decode bin file failed</source>
+        <translation>Entpacken der Bin-Datei fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdate</name>
     <message>
         <source>The firmware file changed during the update</source>
@@ -676,6 +715,45 @@ Firmware-Version vorher und nachher aus. Strg+C hält das Update nur vor dem ers
         <translation>%1
 
 %2 ist bei 0x%3 fehlgeschlagen. Das Pedal startet jetzt vielleicht nicht normal: Lassen Sie es angeschlossen und führen Sie dasselbe Update noch einmal aus. Antwortet es nicht mehr, beschreibt seine Anleitung, wie man den Update-Modus aktiviert.</translation>
+    </message>
+</context>
+<context>
+    <name>FlashLayout</name>
+    <message>
+        <source>Write layout file failed</source>
+        <translation>Schreiben der Layout-Datei fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>All FLASH should be same type!</source>
+        <translation>Alle FLASH müssen vom selben Typ sein!</translation>
+    </message>
+    <message>
+        <source>FLASH start address is empty</source>
+        <translation>Startadresse des FLASH fehlt</translation>
+    </message>
+    <message>
+        <source>%1 address not follow the last flash</source>
+        <translation>%1: Adresse schließt nicht an den vorigen Flash an</translation>
+    </message>
+    <message>
+        <source>FLASH end address is empty</source>
+        <translation>Endadresse des FLASH fehlt</translation>
+    </message>
+    <message>
+        <source>%1 end address is below its start address</source>
+        <translation>%1: Endadresse liegt unter der Startadresse</translation>
+    </message>
+    <message>
+        <source>%1 sector size is 0</source>
+        <translation>%1: Sektorgröße ist 0</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 sectors</source>
+        <translation>%1 hat mehr als %2 Sektoren</translation>
+    </message>
+    <message>
+        <source>The flash ranges add up to more than 4 GiB</source>
+        <translation>Die Flash-Bereiche ergeben zusammen mehr als 4 GiB</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,45 @@ antes y después. Ctrl-C solo detiene la actualización antes de su primer borra
     </message>
 </context>
 <context>
+    <name>FirmwareFile</name>
+    <message>
+        <source>Open file failed</source>
+        <translation>Error al abrir el archivo</translation>
+    </message>
+    <message>
+        <source>File Token Error</source>
+        <translation>Identificador de archivo incorrecto</translation>
+    </message>
+    <message>
+        <source>File header checksum Error</source>
+        <translation>Error de suma de comprobación en la cabecera del archivo</translation>
+    </message>
+    <message>
+        <source>The file declares %1 sections; at most %2 are possible</source>
+        <translation>El archivo declara %1 secciones; como máximo puede haber %2</translation>
+    </message>
+    <message>
+        <source>Data%1l header checksum Error</source>
+        <translation>Error de suma de comprobación en la cabecera de Data%1l</translation>
+    </message>
+    <message>
+        <source>The section records lie beyond the end of the file</source>
+        <translation>Los registros de las secciones quedan más allá del final del archivo</translation>
+    </message>
+    <message>
+        <source>Section %1 lies beyond the end of the file</source>
+        <translation>La sección %1 queda más allá del final del archivo</translation>
+    </message>
+    <message>
+        <source>Section %1 declares more data than its packed block can hold</source>
+        <translation>La sección %1 declara más datos de los que caben en su bloque comprimido</translation>
+    </message>
+    <message>
+        <source>decode bin file failed</source>
+        <translation>Error al descomprimir el archivo bin</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdate</name>
     <message>
         <source>The firmware file changed during the update</source>
@@ -676,6 +715,45 @@ antes y después. Ctrl-C solo detiene la actualización antes de su primer borra
         <translation>%1
 
 %2 falló en 0x%3. Puede que el pedal no arranque con normalidad: déjalo conectado y vuelve a ejecutar la misma actualización. Si ya no responde, su manual explica cómo entrar en el modo de actualización.</translation>
+    </message>
+</context>
+<context>
+    <name>FlashLayout</name>
+    <message>
+        <source>Write layout file failed</source>
+        <translation>Error al escribir el archivo de mapa de memoria</translation>
+    </message>
+    <message>
+        <source>All FLASH should be same type!</source>
+        <translation>¡Todas las FLASH deben ser del mismo tipo!</translation>
+    </message>
+    <message>
+        <source>FLASH start address is empty</source>
+        <translation>Falta la dirección inicial de la FLASH</translation>
+    </message>
+    <message>
+        <source>%1 address not follow the last flash</source>
+        <translation>%1: la dirección no sigue a la flash anterior</translation>
+    </message>
+    <message>
+        <source>FLASH end address is empty</source>
+        <translation>Falta la dirección final de la FLASH</translation>
+    </message>
+    <message>
+        <source>%1 end address is below its start address</source>
+        <translation>%1: la dirección final es menor que la inicial</translation>
+    </message>
+    <message>
+        <source>%1 sector size is 0</source>
+        <translation>%1: el tamaño de sector es 0</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 sectors</source>
+        <translation>%1 tiene más de %2 sectores</translation>
+    </message>
+    <message>
+        <source>The flash ranges add up to more than 4 GiB</source>
+        <translation>Los rangos de flash suman más de 4 GiB</translation>
     </message>
 </context>
 <context>

@@ -602,6 +602,45 @@ son premier effacement.</translation>
     </message>
 </context>
 <context>
+    <name>FirmwareFile</name>
+    <message>
+        <source>Open file failed</source>
+        <translation>Échec de l&apos;ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>File Token Error</source>
+        <translation>Identifiant de fichier incorrect</translation>
+    </message>
+    <message>
+        <source>File header checksum Error</source>
+        <translation>Erreur de somme de contrôle de l&apos;en-tête du fichier</translation>
+    </message>
+    <message>
+        <source>The file declares %1 sections; at most %2 are possible</source>
+        <translation>Le fichier déclare %1 sections ; %2 au plus sont possibles</translation>
+    </message>
+    <message>
+        <source>Data%1l header checksum Error</source>
+        <translation>Erreur de somme de contrôle de l&apos;en-tête de Data%1l</translation>
+    </message>
+    <message>
+        <source>The section records lie beyond the end of the file</source>
+        <translation>Les enregistrements des sections se trouvent au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>Section %1 lies beyond the end of the file</source>
+        <translation>La section %1 se trouve au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>Section %1 declares more data than its packed block can hold</source>
+        <translation>La section %1 déclare plus de données que son bloc compressé ne peut en contenir</translation>
+    </message>
+    <message>
+        <source>decode bin file failed</source>
+        <translation>Échec de la décompression du fichier bin</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdate</name>
     <message>
         <source>The firmware file changed during the update</source>
@@ -678,6 +717,45 @@ son premier effacement.</translation>
         <translation>%1
 
 %2 a échoué à 0x%3. Il se peut que la pédale ne démarre plus normalement : laissez-la connectée et relancez la même mise à jour. Si elle ne répond plus, son manuel explique comment passer en mode de mise à jour.</translation>
+    </message>
+</context>
+<context>
+    <name>FlashLayout</name>
+    <message>
+        <source>Write layout file failed</source>
+        <translation>Échec de l&apos;écriture du fichier de plan mémoire</translation>
+    </message>
+    <message>
+        <source>All FLASH should be same type!</source>
+        <translation>Toutes les FLASH doivent être du même type !</translation>
+    </message>
+    <message>
+        <source>FLASH start address is empty</source>
+        <translation>Adresse de début de la FLASH absente</translation>
+    </message>
+    <message>
+        <source>%1 address not follow the last flash</source>
+        <translation>%1 : l&apos;adresse ne suit pas la flash précédente</translation>
+    </message>
+    <message>
+        <source>FLASH end address is empty</source>
+        <translation>Adresse de fin de la FLASH absente</translation>
+    </message>
+    <message>
+        <source>%1 end address is below its start address</source>
+        <translation>%1 : l&apos;adresse de fin est inférieure à l&apos;adresse de début</translation>
+    </message>
+    <message>
+        <source>%1 sector size is 0</source>
+        <translation>%1 : la taille de secteur vaut 0</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 sectors</source>
+        <translation>%1 compte plus de %2 secteurs</translation>
+    </message>
+    <message>
+        <source>The flash ranges add up to more than 4 GiB</source>
+        <translation>Les plages de flash dépassent 4 Gio au total</translation>
     </message>
 </context>
 <context>

@@ -599,6 +599,45 @@ Shift を押したときと同じく、もう一度の確認のあと別モデ�
     </message>
 </context>
 <context>
+    <name>FirmwareFile</name>
+    <message>
+        <source>Open file failed</source>
+        <translation>ファイルを開けませんでした</translation>
+    </message>
+    <message>
+        <source>File Token Error</source>
+        <translation>ファイル識別子のエラー</translation>
+    </message>
+    <message>
+        <source>File header checksum Error</source>
+        <translation>ファイルヘッダーのチェックサムエラー</translation>
+    </message>
+    <message>
+        <source>The file declares %1 sections; at most %2 are possible</source>
+        <translation>ファイルには %1 個のセクションが宣言されています。可能なのは最大 %2 個です</translation>
+    </message>
+    <message>
+        <source>Data%1l header checksum Error</source>
+        <translation>Data%1l のヘッダーのチェックサムエラー</translation>
+    </message>
+    <message>
+        <source>The section records lie beyond the end of the file</source>
+        <translation>セクションのレコードがファイルの末尾を超えています</translation>
+    </message>
+    <message>
+        <source>Section %1 lies beyond the end of the file</source>
+        <translation>セクション %1 がファイルの末尾を超えています</translation>
+    </message>
+    <message>
+        <source>Section %1 declares more data than its packed block can hold</source>
+        <translation>セクション %1 が、圧縮ブロックに収まる量を超えるデータを宣言しています</translation>
+    </message>
+    <message>
+        <source>decode bin file failed</source>
+        <translation>bin ファイルの展開に失敗しました</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdate</name>
     <message>
         <source>The firmware file changed during the update</source>
@@ -675,6 +714,45 @@ Shift を押したときと同じく、もう一度の確認のあと別モデ�
         <translation>%1
 
 %2が 0x%3 で失敗しました。ペダルが正常に起動しない可能性があります: 接続したまま、同じアップデートをもう一度実行してください。応答しなくなった場合は、取扱説明書でアップデートモードへの入り方を確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>FlashLayout</name>
+    <message>
+        <source>Write layout file failed</source>
+        <translation>レイアウトファイルの書き込みに失敗しました</translation>
+    </message>
+    <message>
+        <source>All FLASH should be same type!</source>
+        <translation>すべての FLASH は同じタイプである必要があります！</translation>
+    </message>
+    <message>
+        <source>FLASH start address is empty</source>
+        <translation>FLASH の開始アドレスがありません</translation>
+    </message>
+    <message>
+        <source>%1 address not follow the last flash</source>
+        <translation>%1 のアドレスが前のフラッシュに続いていません</translation>
+    </message>
+    <message>
+        <source>FLASH end address is empty</source>
+        <translation>FLASH の終了アドレスがありません</translation>
+    </message>
+    <message>
+        <source>%1 end address is below its start address</source>
+        <translation>%1 の終了アドレスが開始アドレスより小さくなっています</translation>
+    </message>
+    <message>
+        <source>%1 sector size is 0</source>
+        <translation>%1 のセクターサイズが 0 です</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 sectors</source>
+        <translation>%1 のセクターが %2 個を超えています</translation>
+    </message>
+    <message>
+        <source>The flash ranges add up to more than 4 GiB</source>
+        <translation>フラッシュ範囲の合計が 4 GiB を超えています</translation>
     </message>
 </context>
 <context>

@@ -600,6 +600,45 @@ depois. Ctrl-C só interrompe a atualização antes do primeiro apagamento.</tra
     </message>
 </context>
 <context>
+    <name>FirmwareFile</name>
+    <message>
+        <source>Open file failed</source>
+        <translation>Falha ao abrir o arquivo</translation>
+    </message>
+    <message>
+        <source>File Token Error</source>
+        <translation>Identificador de arquivo incorreto</translation>
+    </message>
+    <message>
+        <source>File header checksum Error</source>
+        <translation>Erro de checksum no cabeçalho do arquivo</translation>
+    </message>
+    <message>
+        <source>The file declares %1 sections; at most %2 are possible</source>
+        <translation>O arquivo declara %1 seções; no máximo %2 são possíveis</translation>
+    </message>
+    <message>
+        <source>Data%1l header checksum Error</source>
+        <translation>Erro de checksum no cabeçalho de Data%1l</translation>
+    </message>
+    <message>
+        <source>The section records lie beyond the end of the file</source>
+        <translation>Os registros das seções ficam além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>Section %1 lies beyond the end of the file</source>
+        <translation>A seção %1 fica além do fim do arquivo</translation>
+    </message>
+    <message>
+        <source>Section %1 declares more data than its packed block can hold</source>
+        <translation>A seção %1 declara mais dados do que cabem em seu bloco compactado</translation>
+    </message>
+    <message>
+        <source>decode bin file failed</source>
+        <translation>Falha ao descompactar o arquivo bin</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdate</name>
     <message>
         <source>The firmware file changed during the update</source>
@@ -676,6 +715,45 @@ depois. Ctrl-C só interrompe a atualização antes do primeiro apagamento.</tra
         <translation>%1
 
 %2 falhou em 0x%3. O pedal talvez não inicie normalmente agora: mantenha-o conectado e execute a mesma atualização de novo. Se ele não responder mais, o manual explica como entrar no modo de atualização.</translation>
+    </message>
+</context>
+<context>
+    <name>FlashLayout</name>
+    <message>
+        <source>Write layout file failed</source>
+        <translation>Falha ao gravar o arquivo de layout</translation>
+    </message>
+    <message>
+        <source>All FLASH should be same type!</source>
+        <translation>Todas as FLASH devem ser do mesmo tipo!</translation>
+    </message>
+    <message>
+        <source>FLASH start address is empty</source>
+        <translation>Endereço inicial da FLASH ausente</translation>
+    </message>
+    <message>
+        <source>%1 address not follow the last flash</source>
+        <translation>%1: o endereço não segue a flash anterior</translation>
+    </message>
+    <message>
+        <source>FLASH end address is empty</source>
+        <translation>Endereço final da FLASH ausente</translation>
+    </message>
+    <message>
+        <source>%1 end address is below its start address</source>
+        <translation>%1: o endereço final é menor que o inicial</translation>
+    </message>
+    <message>
+        <source>%1 sector size is 0</source>
+        <translation>%1: o tamanho do setor é 0</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 sectors</source>
+        <translation>%1 tem mais de %2 setores</translation>
+    </message>
+    <message>
+        <source>The flash ranges add up to more than 4 GiB</source>
+        <translation>Os intervalos de flash somam mais de 4 GiB</translation>
     </message>
 </context>
 <context>

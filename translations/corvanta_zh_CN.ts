@@ -596,6 +596,45 @@ and after. Ctrl-C stops the update only before its first erase.</source>
     </message>
 </context>
 <context>
+    <name>FirmwareFile</name>
+    <message>
+        <source>Open file failed</source>
+        <translation>打开文件失败</translation>
+    </message>
+    <message>
+        <source>File Token Error</source>
+        <translation>文件标识错误</translation>
+    </message>
+    <message>
+        <source>File header checksum Error</source>
+        <translation>文件头校验和错误</translation>
+    </message>
+    <message>
+        <source>The file declares %1 sections; at most %2 are possible</source>
+        <translation>文件声明了 %1 个分段；最多只能有 %2 个</translation>
+    </message>
+    <message>
+        <source>Data%1l header checksum Error</source>
+        <translation>Data%1l 文件头校验和错误</translation>
+    </message>
+    <message>
+        <source>The section records lie beyond the end of the file</source>
+        <translation>分段记录超出了文件末尾</translation>
+    </message>
+    <message>
+        <source>Section %1 lies beyond the end of the file</source>
+        <translation>分段 %1 超出了文件末尾</translation>
+    </message>
+    <message>
+        <source>Section %1 declares more data than its packed block can hold</source>
+        <translation>分段 %1 声明的数据量超过其压缩块能容纳的大小</translation>
+    </message>
+    <message>
+        <source>decode bin file failed</source>
+        <translation>解码 bin 文件失败</translation>
+    </message>
+</context>
+<context>
     <name>FirmwareUpdate</name>
     <message>
         <source>The firmware file changed during the update</source>
@@ -672,6 +711,45 @@ and after. Ctrl-C stops the update only before its first erase.</source>
         <translation>%1
 
 %2在 0x%3 处失败。踏板现在可能无法正常启动：请保持连接，并再次运行同样的升级。如果踏板不再响应，请参阅其说明书中进入升级模式的方法。</translation>
+    </message>
+</context>
+<context>
+    <name>FlashLayout</name>
+    <message>
+        <source>Write layout file failed</source>
+        <translation>写入布局文件失败</translation>
+    </message>
+    <message>
+        <source>All FLASH should be same type!</source>
+        <translation>所有 FLASH 必须为同一类型！</translation>
+    </message>
+    <message>
+        <source>FLASH start address is empty</source>
+        <translation>FLASH 起始地址为空</translation>
+    </message>
+    <message>
+        <source>%1 address not follow the last flash</source>
+        <translation>%1 的地址未接续上一个闪存</translation>
+    </message>
+    <message>
+        <source>FLASH end address is empty</source>
+        <translation>FLASH 结束地址为空</translation>
+    </message>
+    <message>
+        <source>%1 end address is below its start address</source>
+        <translation>%1 的结束地址低于起始地址</translation>
+    </message>
+    <message>
+        <source>%1 sector size is 0</source>
+        <translation>%1 的扇区大小为 0</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 sectors</source>
+        <translation>%1 的扇区超过 %2 个</translation>
+    </message>
+    <message>
+        <source>The flash ranges add up to more than 4 GiB</source>
+        <translation>闪存范围总计超过 4 GiB</translation>
     </message>
 </context>
 <context>
