@@ -1,5 +1,6 @@
 #include "CorvantaQT.h"
 
+#include "Logging.h"
 #include "Operation.h"
 #include "PortSearch.h"
 #include "ProgressEvent.h"
@@ -8,7 +9,6 @@
 #include "ui_CorvantaQT.h"
 
 #include <QCloseEvent>
-#include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -164,7 +164,6 @@ void CorvantaQT::PollConnection()
         return;
     CBusyGuard busy(*this);
     m_bOutDevChanged.store(false);
-    qDebug("timerEvent");
     if (m_pUSBPort->state() == Closed) {
         SearchDevice(*m_pUSBPort);
         if (m_pUSBPort->state() == Closed)
@@ -173,7 +172,7 @@ void CorvantaQT::PollConnection()
         UpdateButtons();
         RefreshSongs();
         LoadWebFirmwareList();
-        qDebug("CDevBaseDlg::connected=TRUE %d\n", m_pUSBPort->device_info().model_id);
+        qCDebug(lcWindow, "pedal of model %d connected", m_pUSBPort->device_info().model_id);
         return;
     }
     if (m_pUSBPort->keep_alive())
@@ -182,7 +181,7 @@ void CorvantaQT::PollConnection()
     UpdateTitle();
     UpdateButtons();
     ClearDeviceLists();
-    qDebug("CDevBaseDlg::connected=FALSE\n");
+    qCDebug(lcWindow, "pedal gone");
 }
 
 void CorvantaQT::UpdateTitle()
@@ -285,15 +284,9 @@ void CorvantaQT::customEvent(QEvent* event)
     const uint64_t t = uint64_t(progress->total);
     switch (m_nOperation) {
     case OpExport:
+    case OpImport:
         SetProgress(int(c * 100 / t));
         break;
-    case OpImport: {
-        const int value = int(c * 100 / t);
-        if (value != ui->progressBar->value())
-            qDebug("nNewPos=%d Param1=%d, param2=%d", value, int(uint32_t(c)), int(uint32_t(c >> 32)));
-        SetProgress(value);
-        break;
-    }
     case OpFirmware:
         SetProgress(int(80 + c * 20 / t));
         break;

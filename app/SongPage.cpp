@@ -8,7 +8,6 @@
 #include "SoundFile.h"
 #include "ui_CorvantaQT.h"
 
-#include <QDebug>
 #include <QSaveFile>
 
 namespace {
@@ -27,7 +26,6 @@ QString OpenFilter()
 
 void CorvantaQT::InitTreeFromMicData()
 {
-    qDebug("InitTreeFromMicData\n");
     FillSongList(0);
 }
 

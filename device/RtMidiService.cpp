@@ -1,6 +1,6 @@
 #include "MidiService.h"
 
-#include <QDebug>
+#include "Logging.h"
 #include <RtMidi.h>
 
 #include <atomic>
@@ -102,7 +102,7 @@ private:
     static void OnError(RtMidiError::Type type, const std::string& text, void* self)
     {
         if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) {
-            qDebug("MIDI: %s", text.c_str());
+            qCDebug(lcMidi, "%s", text.c_str());
             return;
         }
         static_cast<RtPort*>(self)->m_error = text;
