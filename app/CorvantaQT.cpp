@@ -44,7 +44,9 @@ CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
     connect(ui->m_btnOpen, &QPushButton::clicked, this, &CorvantaQT::OnOpenFirmwareFile);
     connect(ui->m_btnUpdate, &QPushButton::clicked, this, &CorvantaQT::OnUpdateFirmware);
     ui->propSheet->setCurrentIndex(kSongTab);
+    NameButtons();
     SetUpSongListExtras();
+    SetUpFirmwareExtras();
 
     ui->progressBar->hide();
     ui->progressBar->setRange(0, 100);
@@ -70,6 +72,17 @@ CorvantaQT::~CorvantaQT()
     m_pWatchThread.reset();
     m_songList.clear_songs();
     m_pUSBPort.reset();
+}
+
+// Screen readers name the buttons by their command: the texts are padded
+// beside their icons, and the open button has only its icon.
+void CorvantaQT::NameButtons()
+{
+    ui->m_btnUpload->setAccessibleName(tr("Export"));
+    ui->m_btnDownload->setAccessibleName(tr("Import"));
+    ui->m_btnDelete->setAccessibleName(tr("Delete"));
+    ui->m_btnUpdate->setAccessibleName(tr("Update"));
+    ui->m_btnOpen->setAccessibleName(tr("Open a firmware file"));
 }
 
 void CorvantaQT::InitConnection()
@@ -103,7 +116,9 @@ void CorvantaQT::BuildCancelRow()
     // A line of its own above the bar: the text of a refused cancel is longer.
     m_labelUnplug->setWordWrap(true);
     m_labelUnplug->setAlignment(Qt::AlignCenter);
-    m_labelUnplug->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    // Dark red on a pale ground of its own: readable over the window's dark stripes.
+    m_labelUnplug->setStyleSheet(
+        QStringLiteral("color: #8b0000; background-color: #fff4d6; font-weight: bold; padding: 4px;"));
     auto* row = new QHBoxLayout;
     ui->verticalLayout->removeWidget(ui->progressBar);
     row->addWidget(ui->progressBar, 1);
@@ -121,7 +136,10 @@ void CorvantaQT::UpdateCancelRow()
     const bool running = m_nOperation != OpIdle;
     m_btnCancel->setVisible(running && Cancellable() && !m_settled);
     m_btnCancel->setEnabled(!CancelRequested());
-    m_labelUnplug->setVisible(running && !Cancellable());
+    m_unplugWarned = running && (m_unplugWarned || !Cancellable());
+    m_labelUnplug->setVisible(m_unplugWarned);
+    // The bar takes Cancel's room at once, before a result box opens over it.
+    ui->centralWidget->layout()->activate();
     if (!m_labelUnplug->isVisible())
         m_labelUnplug->setText(QString::fromLatin1(kDoNotUnplug));
 }
@@ -187,6 +205,7 @@ void CorvantaQT::PollConnection()
 void CorvantaQT::UpdateTitle()
 {
     setWindowTitle(ConnectionStatusText(m_pUSBPort->state(), m_pUSBPort->device_info()));
+    UpdateVersionLine();
 }
 
 void CorvantaQT::UpdateButtons()
@@ -217,6 +236,7 @@ bool CorvantaQT::BeginOperation(Operation operation, const QString& phase)
         return false;
     ClearCancel();
     m_settled = false;
+    m_unplugWarned = false;
     m_meter.SetPhase(phase);
     ui->progressBar->setFormat(phase.isEmpty() ? QString::fromLatin1(kPercentFormat) : phase);
     ui->progressBar->setValue(0);
@@ -269,7 +289,7 @@ void CorvantaQT::customEvent(QEvent* event)
 {
     if (event->type() == kPhaseEventType && m_nOperation != OpIdle) {
         const auto* phase = static_cast<const CPhaseEvent*>(event);
-        m_meter.SetPhase(phase->name);
+        m_meter.NamePart(phase->name);
         if (!CancelRequested())
             ui->progressBar->setFormat(phase->name);
         return;

@@ -7,6 +7,7 @@
 #include "DeviceWatcher.h"
 #include "FirmwareFile.h"
 #include "FirmwareUpdate.h"
+#include "FirmwareVersion.h"
 #include "FlashLayout.h"
 #include "LooperSongList.h"
 #include "Operation.h"
@@ -206,8 +207,18 @@ int List(const CliRequest& request, IMidiService& midi)
     CSession session(request, midi);
     if (!session.LoadSongs())
         return kExitFailed;
-    for (uint32_t row = 0; row < session.songs.size(); ++row)
-        Print(SongListText(session.songs, row));
+    for (uint32_t row = 0; row < session.songs.size(); ++row) {
+        if (!request.longList) {
+            Print(SongListText(session.songs, row));
+            continue;
+        }
+        const SongLength length = SongLengthOf(session.songs, session.Area(), row);
+        Print(QStringLiteral("%1\t%2\t%3\t%4")
+                  .arg(row + 1)
+                  .arg(length.seconds, 0, 'f', 3)
+                  .arg(length.channels)
+                  .arg(length.bytes));
+    }
     return kExitOk;
 }
 
@@ -380,8 +391,11 @@ int Update(const CliRequest& request, IMidiService& midi)
     CSession session(request, midi);
     if (!session.Connect())
         return kExitFailed;
-    if (!Prompt().AskYesNo(QStringLiteral("Update"),
-                           QStringLiteral("Update the firmware of the pedal from '%1' ?").arg(path)))
+    // A file that does not decode is refused by the update with its reason.
+    const OfferedFirmware offered = ReadOfferedFirmware(path);
+    const DeviceInfo& info = session.link.device_info();
+    if (offered.readable && !Prompt().AskBeforeErasing(QStringLiteral("Update"),
+                                                       UpdateQuestion(info.model_id, info.version, offered.version)))
         return kExitFailed;
     WriteSetting("/Config/FirmwareDir", FolderOf(path));
     CCancelOnSignals ctrlC;
@@ -447,8 +461,10 @@ const std::vector<CliVerb>& CliVerbs()
          "the number of song slots, the song format and, for a pedal that holds songs, how much of its song\n"
          "area the songs use.",
          0, 0, false, false, Info},
-        {"list", "", "one line per song slot, as the window lists them", "Prints one line per slot with the window's list text.",
-         0, 0, false, false, List},
+        {"list", "[--long]", "one line per song slot, as the window lists them",
+         "Prints one line per slot with the window's list text.\n"
+         "  --long  for scripts: slot, length in seconds, channels and bytes, tab-separated (0 for an empty slot)",
+         0, 0, false, false, List, "--long"},
         {"export", "SLOT FILE [--format wav|flac] [--native] [--hq]", "export a song as a 48,000 Hz WAV file",
          "Exports the song of SLOT as a 48,000 Hz 24-bit WAV file, converted through 16 bits as the window does;\n"
          "an existing FILE keeps its content on failure.\n"
@@ -479,8 +495,9 @@ const std::vector<CliVerb>& CliVerbs()
          "Decodes FILE: its target model, its sections with their layouts and image sizes, or the decoder's error.",
          1, 1, false, false, FirmwareInfo},
         {"update", "FILE.dat [--yes] [--any-model]", "update the pedal's firmware from a file",
-         "Updates the pedal's firmware from FILE after a question (--yes answers it and the others). A file\n"
-         "that writes to the song flash is named in a question. --any-model lets a file for another model\n"
+         "Updates the pedal's firmware from FILE after a question that names the model, the installed and the\n"
+         "file's firmware version and that the pedal must stay plugged in (--yes answers it and the others;\n"
+         "No is the default). A file that writes to the song flash is named in a question. --any-model lets a file for another model\n"
          "through, as Shift does in the window, after a further question. Prints the firmware version before\n"
          "and after. Ctrl-C stops the update only before its first erase.",
          1, 1, true, true, Update},
