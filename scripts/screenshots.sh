@@ -58,7 +58,7 @@ sleep 2
 shot() {
     import -window root "$work/screen.png"
     convert "$work/screen.png" -background '#d8d8d8' -gravity north -splice 0x26 -fill black \
-        -pointsize 14 -annotate +0+5 "$(xdotool getwindowname "$window")" "docs/$1"
+        -font "$(fc-match -f "%{file}" sans)" -pointsize 14 -annotate +0+5 "$(xdotool getwindowname "$window")" "docs/$1"
 }
 
 xdotool mousemove 60 104 click 1   # the first song of the list
