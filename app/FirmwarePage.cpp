@@ -68,9 +68,8 @@ QString CorvantaQT::OfferedFirmwareLine() const
 // The one question before anything is erased; No keeps the pedal as it is.
 bool CorvantaQT::ConfirmUpdate(std::optional<uint32_t> offered)
 {
-    return Prompt().AskBeforeErasing(tr("Update"),
-                                     UpdateQuestion(m_pUSBPort->device_info().model_id,
-                                                                    m_pUSBPort->device_info().version, offered));
+    const DeviceInfo& info = m_pUSBPort->device_info();
+    return Prompt().AskBeforeErasing(tr("Update"), UpdateQuestion(info.model_id, info.version, offered));
 }
 
 void CorvantaQT::OnOpenFirmwareFile()
