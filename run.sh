@@ -29,4 +29,5 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 start_jack_session
 start_demo_server
+echo "The demo pedal from a terminal: CORVANTA_MIDI_API=jack JACK_DEFAULT_SERVER=$JACK_DEFAULT_SERVER $BIN/corvanta-cli list"
 "$BIN/corvanta"

@@ -1,5 +1,6 @@
 #include "CorvantaQT.h"
 
+#include "Logging.h"
 #include "Operation.h"
 #include "PortSearch.h"
 #include "ProgressEvent.h"
@@ -8,7 +9,6 @@
 #include "ui_CorvantaQT.h"
 
 #include <QCloseEvent>
-#include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -44,7 +44,9 @@ CorvantaQT::CorvantaQT(IMidiService& midi, QWidget* parent)
     connect(ui->m_btnOpen, &QPushButton::clicked, this, &CorvantaQT::OnOpenFirmwareFile);
     connect(ui->m_btnUpdate, &QPushButton::clicked, this, &CorvantaQT::OnUpdateFirmware);
     ui->propSheet->setCurrentIndex(kSongTab);
+    NameButtons();
     SetUpSongListExtras();
+    SetUpFirmwareExtras();
 
     ui->progressBar->hide();
     ui->progressBar->setRange(0, 100);
@@ -70,6 +72,17 @@ CorvantaQT::~CorvantaQT()
     m_pWatchThread.reset();
     m_songList.clear_songs();
     m_pUSBPort.reset();
+}
+
+// Screen readers name the buttons by their command: the texts are padded
+// beside their icons, and the open button has only its icon.
+void CorvantaQT::NameButtons()
+{
+    ui->m_btnUpload->setAccessibleName(tr("Export"));
+    ui->m_btnDownload->setAccessibleName(tr("Import"));
+    ui->m_btnDelete->setAccessibleName(tr("Delete"));
+    ui->m_btnUpdate->setAccessibleName(tr("Update"));
+    ui->m_btnOpen->setAccessibleName(tr("Open a firmware file"));
 }
 
 void CorvantaQT::InitConnection()
@@ -103,7 +116,9 @@ void CorvantaQT::BuildCancelRow()
     // A line of its own above the bar: the text of a refused cancel is longer.
     m_labelUnplug->setWordWrap(true);
     m_labelUnplug->setAlignment(Qt::AlignCenter);
-    m_labelUnplug->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    // Dark red on a pale ground of its own: readable over the window's dark stripes.
+    m_labelUnplug->setStyleSheet(
+        QStringLiteral("color: #8b0000; background-color: #fff4d6; font-weight: bold; padding: 4px;"));
     auto* row = new QHBoxLayout;
     ui->verticalLayout->removeWidget(ui->progressBar);
     row->addWidget(ui->progressBar, 1);
@@ -121,7 +136,10 @@ void CorvantaQT::UpdateCancelRow()
     const bool running = m_nOperation != OpIdle;
     m_btnCancel->setVisible(running && Cancellable() && !m_settled);
     m_btnCancel->setEnabled(!CancelRequested());
-    m_labelUnplug->setVisible(running && !Cancellable());
+    m_unplugWarned = running && (m_unplugWarned || !Cancellable());
+    m_labelUnplug->setVisible(m_unplugWarned);
+    // The bar takes Cancel's room at once, before a result box opens over it.
+    ui->centralWidget->layout()->activate();
     if (!m_labelUnplug->isVisible())
         m_labelUnplug->setText(tr(kDoNotUnplug));
 }
@@ -164,7 +182,6 @@ void CorvantaQT::PollConnection()
         return;
     CBusyGuard busy(*this);
     m_bOutDevChanged.store(false);
-    qDebug("timerEvent");
     if (m_pUSBPort->state() == Closed) {
         SearchDevice(*m_pUSBPort);
         if (m_pUSBPort->state() == Closed)
@@ -173,7 +190,7 @@ void CorvantaQT::PollConnection()
         UpdateButtons();
         RefreshSongs();
         LoadWebFirmwareList();
-        qDebug("CDevBaseDlg::connected=TRUE %d\n", m_pUSBPort->device_info().model_id);
+        qCDebug(lcWindow, "pedal of model %d connected", m_pUSBPort->device_info().model_id);
         return;
     }
     if (m_pUSBPort->keep_alive())
@@ -182,12 +199,13 @@ void CorvantaQT::PollConnection()
     UpdateTitle();
     UpdateButtons();
     ClearDeviceLists();
-    qDebug("CDevBaseDlg::connected=FALSE\n");
+    qCDebug(lcWindow, "pedal gone");
 }
 
 void CorvantaQT::UpdateTitle()
 {
     setWindowTitle(ConnectionStatusText(m_pUSBPort->state(), m_pUSBPort->device_info()));
+    UpdateVersionLine();
 }
 
 void CorvantaQT::UpdateButtons()
@@ -218,6 +236,7 @@ bool CorvantaQT::BeginOperation(Operation operation, const QString& phase)
         return false;
     ClearCancel();
     m_settled = false;
+    m_unplugWarned = false;
     m_meter.SetPhase(phase);
     ui->progressBar->setFormat(phase.isEmpty() ? QString::fromLatin1(kPercentFormat) : phase);
     ui->progressBar->setValue(0);
@@ -270,7 +289,7 @@ void CorvantaQT::customEvent(QEvent* event)
 {
     if (event->type() == kPhaseEventType && m_nOperation != OpIdle) {
         const auto* phase = static_cast<const CPhaseEvent*>(event);
-        m_meter.SetPhase(phase->name);
+        m_meter.NamePart(phase->name);
         if (!CancelRequested())
             ui->progressBar->setFormat(phase->name);
         return;
@@ -285,15 +304,9 @@ void CorvantaQT::customEvent(QEvent* event)
     const uint64_t t = uint64_t(progress->total);
     switch (m_nOperation) {
     case OpExport:
+    case OpImport:
         SetProgress(int(c * 100 / t));
         break;
-    case OpImport: {
-        const int value = int(c * 100 / t);
-        if (value != ui->progressBar->value())
-            qDebug("nNewPos=%d Param1=%d, param2=%d", value, int(uint32_t(c)), int(uint32_t(c >> 32)));
-        SetProgress(value);
-        break;
-    }
     case OpFirmware:
         SetProgress(int(80 + c * 20 / t));
         break;

@@ -86,6 +86,8 @@ public slots:
 
 private slots:
     void OnSelectLocalFile(bool boSel);
+    // The firmware page's line with the pedal's model and firmware and the chosen file's version.
+    void UpdateVersionLine();
     void currentRowChanged(int currentRow);
 
 private:
@@ -106,6 +108,7 @@ private:
     void LeaveBusy();
 
     void InitConnection();
+    void NameButtons();
     void BuildCancelRow();
     void ShowProgressText(int64_t current, int64_t total);
     void ApplySourceChoice();
@@ -113,6 +116,9 @@ private:
     void SetProgress(int value);
     void StartVersionCheck();
     UpdateResult UpdateFromWeb(bool shiftHeld);
+    void SetUpFirmwareExtras();
+    QString OfferedFirmwareLine() const;
+    bool ConfirmUpdate(std::optional<uint32_t> offered);
     UpdateView UpdateViewOfWindow();
     void FinishUpdate(UpdateResult result);
     void RereadPedal();
@@ -125,7 +131,10 @@ private:
     // The result code to show, or none when the file could not be opened (its message was shown).
     std::optional<int> ExportTo(const QString& path, uint32_t row);
     // The result code to show, or none when the WAV file was refused with its message.
-    std::optional<int> ImportFrom(const QString& path, uint32_t row);
+    // mix: to one channel the mean of all channels instead of the first.
+    std::optional<int> ImportFrom(const QString& path, uint32_t row, bool mix);
+    // Whether an import of path mixes its channels; none when the user cancelled.
+    std::optional<bool> ChooseMix(const QString& path);
     // The import's overwrite question for a used or damaged row; true to go on.
     bool ConfirmOverwrite(int row);
     // The import of a chosen file into row, with its progress and result.
@@ -135,6 +144,7 @@ private:
     // song commands, drops of audio files on a row and the context menu.
     void SetUpSongListExtras();
     void UpdateSpaceLabel();
+    void UpdateSongInfoLine();
     // A pedal in update mode whose catalogue is loaded.
     bool SongsUsable() const;
     bool SongRowUsable(int row) const;
@@ -143,6 +153,8 @@ private:
     int SongRowAt(const QPoint& pos) const;
     void ImportDropped(int row, const QList<QUrl>& urls);
     void ShowSongListMenu(const QPoint& pos);
+    // A key pressed on the song list; true when it was taken.
+    bool SongListKey(int key);
     void OnBackupSongs();
     void OnRestoreBackup();
 
@@ -170,6 +182,11 @@ private:
     // the window closes once the command is over.
     bool m_closePending = false;
     QLabel* m_labelSpace = nullptr;
+    QLabel* m_labelVersions = nullptr;
+    QLabel* m_labelSongInfo = nullptr;
+    // The running operation reached a stretch that must not be cut short:
+    // "Do not unplug the pedal" stays until its result has been shown.
+    bool m_unplugWarned = false;
     // A newer program version the update check found, not asked about yet.
     std::optional<float> m_pendingVersion;
 };

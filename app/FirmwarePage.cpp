@@ -2,17 +2,75 @@
 #include "AppFiles.h"
 #include "CorvantaQT.h"
 #include "FirmwareUpdate.h"
+#include "FirmwareVersion.h"
 #include "Operation.h"
 #include "Prompt.h"
 #include "WebCatalogue.h"
 #include "ui_CorvantaQT.h"
 
 #include <QFileInfo>
+#include <QLabel>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QTemporaryFile>
 
 #include <cmath>
+
+// The line that tells the pedal's model and firmware and what the chosen
+// file would bring, in the group under the source choice.
+void CorvantaQT::SetUpFirmwareExtras()
+{
+    m_labelVersions = new QLabel(ui->groupBox_2);
+    m_labelVersions->setObjectName(QStringLiteral("m_labelVersions"));
+    m_labelVersions->setGeometry(20, 96, 591, 48);
+    m_labelVersions->setWordWrap(true);
+    connect(ui->m_comNewSoftware, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &CorvantaQT::UpdateVersionLine);
+    connect(ui->m_editPath, &QLineEdit::textChanged, this, &CorvantaQT::UpdateVersionLine);
+    connect(ui->m_btnSelLocal, &QCheckBox::toggled, this, &CorvantaQT::UpdateVersionLine);
+}
+
+void CorvantaQT::UpdateVersionLine()
+{
+    if (m_pUSBPort->state() != UpdateMode) {
+        m_labelVersions->clear();
+        return;
+    }
+    const QString pedal = tr("Pedal: %1, firmware %2")
+                              .arg(ModelName(m_pUSBPort->device_info().model_id),
+                                   version_text(m_pUSBPort->device_info().version));
+    m_labelVersions->setText(pedal + QLatin1Char('\n') + OfferedFirmwareLine());
+}
+
+QString CorvantaQT::OfferedFirmwareLine() const
+{
+    const int32_t installed = m_pUSBPort->device_info().version;
+    if (!ui->m_btnSelLocal->isChecked()) {
+        const int i = ui->m_comNewSoftware->currentIndex();
+        if (i < 0)
+            return tr("Listed file: none");
+        const uint32_t listed = ParseWebVersion(ui->m_comNewSoftware->itemText(i));
+        return tr("Listed file: firmware %1, %2")
+            .arg(version_text(int32_t(listed)), ComparedWithInstalled(listed, installed));
+    }
+    const QString path = ui->m_editPath->text();
+    if (path.isEmpty())
+        return tr("File: none chosen");
+    const OfferedFirmware offered = ReadOfferedFirmware(path);
+    if (!offered.readable)
+        return tr("File: not usable (%1)").arg(offered.error_text);
+    if (!offered.version)
+        return tr("File: it does not name its firmware version");
+    return tr("File: firmware %1, %2")
+        .arg(version_text(int32_t(*offered.version)), ComparedWithInstalled(*offered.version, installed));
+}
+
+// The one question before anything is erased; No keeps the pedal as it is.
+bool CorvantaQT::ConfirmUpdate(std::optional<uint32_t> offered)
+{
+    const DeviceInfo& info = m_pUSBPort->device_info();
+    return Prompt().AskBeforeErasing(tr("Update"), UpdateQuestion(info.model_id, info.version, offered));
+}
 
 void CorvantaQT::OnOpenFirmwareFile()
 {
@@ -40,10 +98,14 @@ void CorvantaQT::OnUpdateFirmware()
             return;
         const QString name = ui->m_comNewSoftware->itemText(i);
         const uint32_t offered = ParseWebVersion(name);
-        if (offered <= uint32_t(m_pUSBPort->device_info().version) &&
-            !Prompt().AskYesNo(tr("Update"), tr("The selected firmware version less or equal to the connected device, "
-                                                "still update ?")))
+        // A version that is not newer asks its own question, and only that one.
+        if (offered <= uint32_t(m_pUSBPort->device_info().version)) {
+            if (!Prompt().AskYesNo(tr("Update"), tr("The selected firmware version less or equal to the connected device, "
+                                                    "still update ?")))
+                return;
+        } else if (!ConfirmUpdate(offered)) {
             return;
+        }
         BeginOperation(OpFirmware, tr("Download %1").arg(name));
         FinishUpdate(UpdateFromWeb(shiftHeld));
         return;
@@ -57,6 +119,10 @@ void CorvantaQT::OnUpdateFirmware()
         ShowMessage(tr("Failed!"));
         return;
     }
+    // A file that does not decode is refused by the update with its reason.
+    const OfferedFirmware offered = ReadOfferedFirmware(path);
+    if (offered.readable && !ConfirmUpdate(offered.version))
+        return;
     BeginOperation(OpFirmware, tr("Firmware update"));
     CFirmwareUpdate update(*m_pUSBPort, m_firmwareFile, UpdateViewOfWindow());
     FinishUpdate(update.UpdateFromFile(path, shiftHeld));

@@ -6,21 +6,41 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QMessageBox>
+#include <QPushButton>
 
+// Every box is centred on the window.
 void CQtPrompt::Inform(const QString& title, const QString& text)
 {
-    QMessageBox::information(nullptr, title, text, QMessageBox::Ok);
+    QMessageBox::information(m_parent, title, text, QMessageBox::Ok);
 }
 
 bool CQtPrompt::AskYesNo(const QString& title, const QString& text)
 {
-    return QMessageBox::information(nullptr, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::information(m_parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool CQtPrompt::AskQuestion(const QString& title, const QString& text)
 {
     return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
            QMessageBox::Yes;
+}
+
+bool CQtPrompt::AskBeforeErasing(const QString& title, const QString& text)
+{
+    return QMessageBox::warning(m_parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+int CQtPrompt::Choose(const QString& title, const QString& text, const QStringList& choices, int defaultChoice)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, m_parent);
+    QList<QAbstractButton*> buttons;
+    for (const QString& choice : choices)
+        buttons << box.addButton(choice, QMessageBox::AcceptRole);
+    if (defaultChoice >= 0 && defaultChoice < buttons.size())
+        box.setDefaultButton(static_cast<QPushButton*>(buttons[defaultChoice]));
+    box.exec();
+    return buttons.indexOf(box.clickedButton());
 }
 
 QString NameForChosenFilter(const QString& path, const QString& filters, const QString& chosen)
@@ -42,7 +62,9 @@ QString CQtPrompt::SaveFileName(const QString& caption, const QString& proposed,
 
 QString CQtPrompt::OpenFileName(const QString& caption, const QString& startFolder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(m_parent, caption, startFolder, filter);
+    // A filter's label without its patterns: a long list is wider than the screen.
+    return QFileDialog::getOpenFileName(m_parent, caption, startFolder, filter, nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 QString CQtPrompt::FolderName(const QString& caption, const QString& startFolder)

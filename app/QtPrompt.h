@@ -14,12 +14,14 @@ QString NameForChosenFilter(const QString& path, const QString& filters, const Q
 
 class CQtPrompt : public IPrompt {
 public:
-    // The parent of the file dialogs and the question box (information boxes have none).
+    // The parent of every box and dialog.
     void SetDialogParent(QWidget* parent) { m_parent = parent; }
 
     void Inform(const QString& title, const QString& text) override;
     bool AskYesNo(const QString& title, const QString& text) override;
     bool AskQuestion(const QString& title, const QString& text) override;
+    bool AskBeforeErasing(const QString& title, const QString& text) override;
+    int Choose(const QString& title, const QString& text, const QStringList& choices, int defaultChoice) override;
     QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) override;
     QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) override;
     QString FolderName(const QString& caption, const QString& startFolder) override;

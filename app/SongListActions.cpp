@@ -12,6 +12,7 @@
 #include "ui_CorvantaQT.h"
 
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -27,8 +28,13 @@ void CorvantaQT::SetUpSongListExtras()
     m_labelSpace->setObjectName(QStringLiteral("m_labelSpace"));
     m_labelSpace->setGeometry(310, 370, 341, 20);
     m_labelSpace->hide();
+    // Under the song list: the selected song's length, channels and size.
+    m_labelSongInfo = new QLabel(ui->song);
+    m_labelSongInfo->setObjectName(QStringLiteral("m_labelSongInfo"));
+    m_labelSongInfo->setGeometry(20, 480, 261, 20);
     ui->m_lstSong->viewport()->setAcceptDrops(true);
     ui->m_lstSong->viewport()->installEventFilter(this);
+    ui->m_lstSong->installEventFilter(this);
     ui->m_lstSong->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->m_lstSong, &QWidget::customContextMenuRequested, this, &CorvantaQT::ShowSongListMenu);
 }
@@ -40,6 +46,21 @@ void CorvantaQT::UpdateSpaceLabel()
                : QString();
     m_labelSpace->setText(text);
     m_labelSpace->setVisible(!text.isEmpty());
+}
+
+void CorvantaQT::UpdateSongInfoLine()
+{
+    if (!SongRowUsable(m_nCurSong) || !RowUsed(m_nCurSong)) {
+        m_labelSongInfo->clear();
+        return;
+    }
+    const SongLength length =
+        SongLengthOf(m_songList, *find_model(m_pUSBPort->device_info().model_id)->song_area, uint32_t(m_nCurSong));
+    m_labelSongInfo->setText(tr("Song %1: %2, %3, %4 MB")
+                                 .arg(m_nCurSong + 1, 3, 10, QLatin1Char('0'))
+                                 .arg(DurationText(int64_t(length.seconds + 0.5)),
+                                      length.channels == 1 ? tr("mono") : tr("stereo"),
+                                      QString::number(length.bytes / kBytesPerMB, 'f', 2)));
 }
 
 bool CorvantaQT::SongsUsable() const
@@ -63,6 +84,8 @@ int CorvantaQT::SongRowAt(const QPoint& pos) const
 
 bool CorvantaQT::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == ui->m_lstSong && event->type() == QEvent::KeyPress)
+        return SongListKey(static_cast<QKeyEvent*>(event)->key());
     if (watched != ui->m_lstSong->viewport())
         return QMainWindow::eventFilter(watched, event);
     switch (event->type()) {
@@ -118,6 +141,24 @@ void CorvantaQT::ImportDropped(int row, const QList<QUrl>& urls)
     ui->m_lstSong->setCurrentRow(row);
     if (ConfirmOverwrite(row))
         ImportIntoRow(path, row);
+}
+
+// ---- Keys ----
+
+// Delete does what the Delete button does, with its question; the menu key
+// opens the context menu on the current row.
+bool CorvantaQT::SongListKey(int key)
+{
+    if (key == Qt::Key_Delete && ui->m_btnDelete->isEnabled()) {
+        OnDeleteSong();
+        return true;
+    }
+    if (key == Qt::Key_Menu) {
+        QListWidgetItem* item = ui->m_lstSong->currentItem();
+        ShowSongListMenu(item ? ui->m_lstSong->visualItemRect(item).center() : QPoint(-1, -1));
+        return true;
+    }
+    return false;
 }
 
 // ---- Context menu ----
@@ -196,8 +237,8 @@ void CorvantaQT::OnRestoreBackup()
     const bool restored = RestoreSongs(folder, manifest, m_songList, this, &cancelled);
     SettleOperation();
     m_songList.load_songs(true);
+    FillSongList(m_nCurSong);
     if (!cancelled)
         ShowResult(restored ? SongOk : kCommandFailed);
-    FillSongList(m_nCurSong);
     EndOperation();
 }

@@ -1,6 +1,7 @@
 // The song page of the window: the song list and its export, import and
 // delete commands.
 #include "AppFiles.h"
+#include "AudioImport.h"
 #include "CorvantaQT.h"
 #include "Prompt.h"
 #include "SongResult.h"
@@ -8,7 +9,7 @@
 #include "SoundFile.h"
 #include "ui_CorvantaQT.h"
 
-#include <QDebug>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -18,17 +19,20 @@ const char* const kWavFilter = QT_TRANSLATE_NOOP("CorvantaQT", "Wav Files(*.wav)
 const char* const kSaveFilter = QT_TRANSLATE_NOOP("CorvantaQT", "Wav Files(*.wav);;FLAC Files(*.flac)");
 const char* const kSaveDirKey = "/Config/WavSaveDir";
 const char* const kLoadDirKey = "/Config/WavLoadDir";
-// WAV first, then every file libsndfile reads.
+// "mix" when the last import into a one-channel pedal took the mean of all channels.
+const char* const kChannelsKey = "/Config/ImportChannels";
+const char* const kMixChoice = "mix";
+// Every file the import reads, under a short label (the dialog hides the
+// patterns), then WAV alone.
 QString OpenFilter()
 {
-    return CorvantaQT::tr(kWavFilter) + QStringLiteral(";;") +
-           CorvantaQT::tr("Audio Files(%1)").arg(ReadableAudioPatterns());
+    return QStringLiteral("%1 (%2);;%3").arg(CorvantaQT::tr("Audio files"), ReadableAudioPatterns(),
+                                             CorvantaQT::tr(kWavFilter));
 }
 }  // namespace
 
 void CorvantaQT::InitTreeFromMicData()
 {
-    qDebug("InitTreeFromMicData\n");
     FillSongList(0);
 }
 
@@ -66,6 +70,7 @@ void CorvantaQT::UpdateSelection()
     ui->m_btnUpload->setEnabled(used);
     // Import needs a row too, into an empty or a used slot.
     ui->m_btnDownload->setEnabled(active && CanHoldSongs(m_pUSBPort->state(), m_pUSBPort->device_info()));
+    UpdateSongInfoLine();
 }
 
 void CorvantaQT::ShowResult(int code) { ShowMessage(SongResultText(code)); }
@@ -134,29 +139,54 @@ bool CorvantaQT::ConfirmOverwrite(int row)
     return Prompt().AskYesNo(tr("Overwrite warning"), text);
 }
 
+// A file with more channels than the pedal's one-channel songs: the first
+// channel (the command line's default) or the mean of all (its --mix), the
+// last answer proposed again. None when the user cancelled.
+std::optional<bool> CorvantaQT::ChooseMix(const QString& path)
+{
+    const int channels = AudioFileChannels(path);
+    if (find_model(m_pUSBPort->device_info().model_id)->song_area->channels != 1 || channels < 2)
+        return false;
+    const bool mixedLast = ReadSetting(kChannelsKey) == QLatin1String(kMixChoice);
+    const int choice = Prompt().Choose(
+        tr("Channels"),
+        tr("'%1' has %2 channels; the pedal's songs have one. Which should the song hold ?")
+            .arg(QFileInfo(path).fileName())
+            .arg(channels),
+        {tr("Mix of all channels"), tr("First channel")}, mixedLast ? 0 : 1);
+    if (choice < 0)
+        return std::nullopt;
+    WriteSetting(kChannelsKey, choice == 0 ? kMixChoice : "first");
+    return choice == 0;
+}
+
 void CorvantaQT::ImportIntoRow(const QString& path, int row)
 {
+    const std::optional<bool> mix = ChooseMix(path);
+    if (!mix)
+        return;
     WriteSetting(kLoadDirKey, FolderOf(path));
     BeginOperation(OpImport, tr("Import Song %1").arg(row + 1, 3, 10, QLatin1Char('0')));
     // A file that was refused has shown its message; nothing was written.
-    if (const std::optional<int> code = ImportFrom(path, uint32_t(row))) {
+    if (const std::optional<int> code = ImportFrom(path, uint32_t(row), *mix)) {
         SettleOperation();
-        ShowMessage(*code == SongCancelled ? QCoreApplication::translate("SongTransfer", kImportCancelled)
-                                           : SongResultText(*code));
         // A song too large or converted to nothing never reached the pedal;
-        // a cancelled one left the slot and the catalogue as they were.
+        // a cancelled one left the slot and the catalogue as they were. The
+        // list shows what the pedal holds before the result is told.
         if (*code != SongTooLarge && *code != kCommandFailed && *code != SongCancelled) {
             m_songList.load_songs(true);
             FillSongList(row);
         }
+        ShowMessage(*code == SongCancelled ? QCoreApplication::translate("SongTransfer", kImportCancelled)
+                                           : SongResultText(*code));
     }
     EndOperation();
 }
 
-std::optional<int> CorvantaQT::ImportFrom(const QString& path, uint32_t row)
+std::optional<int> CorvantaQT::ImportFrom(const QString& path, uint32_t row, bool mix)
 {
     return ImportSongFrom(path, m_wave, m_songList, *find_model(m_pUSBPort->device_info().model_id)->song_area, row,
-                          this);
+                          this, mix);
 }
 
 // ---- Delete ----
@@ -171,15 +201,14 @@ void CorvantaQT::OnDeleteSong()
     if (!Prompt().AskYesNo(tr("Delete"), text))
         return;
     const int code = m_songList.song(size_t(m_nCurSong))->delete_song();
+    // Reloaded after a failed delete too: the catalogue then reads what the
+    // flash holds instead of refusing every later command. The list shows
+    // it before a failure is told.
+    const int loaded = m_songList.load_songs();
+    if (loaded == SongOk)
+        FillSongList(m_nCurSong);
     if (code != SongOk)
         ShowResult(code);
-    // Reloaded after a failed delete too: the catalogue then reads what the
-    // flash holds instead of refusing every later command.
-    const int loaded = m_songList.load_songs();
-    if (loaded != SongOk) {
-        if (code == SongOk)
-            ShowResult(loaded);
-        return;
-    }
-    FillSongList(m_nCurSong);
+    else if (loaded != SongOk)
+        ShowResult(loaded);
 }

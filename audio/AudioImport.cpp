@@ -175,21 +175,38 @@ ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& s
 
 }  // namespace
 
+namespace {
+// The channels of a file the WAV reader or libsndfile reads; 0 with problem otherwise.
+int Channels(const QString& path, QString& problem)
+{
+    QFile file(path);
+    WaveHeader header;
+    if (file.open(QIODevice::ReadOnly) && ReadWaveHeader(file, header, problem) &&
+        LayoutOf(header.format, header.EffectiveTag()) != PcmLayout::None)
+        return header.format.nChannels;
+    file.close();
+    CSoundFileReader reader;
+    return reader.Open(path, problem) ? reader.info().channels : 0;
+}
+}  // namespace
+
 bool CanReadAudioFile(const QString& path)
 {
     QFile file;
     if (!OpenFileOrWarn(file, path, QIODevice::ReadOnly))
         return false;
-    WaveHeader header;
-    QString problem;
-    if (ReadWaveHeader(file, header, problem) && LayoutOf(header.format, header.EffectiveTag()) != PcmLayout::None)
-        return true;
     file.close();
-    CSoundFileReader reader;
-    if (reader.Open(path, problem))
+    QString problem;
+    if (Channels(path, problem) > 0)
         return true;
     ShowUnreadable(path, problem);
     return false;
+}
+
+int AudioFileChannels(const QString& path)
+{
+    QString problem;
+    return Channels(path, problem);
 }
 
 ImportResult ImportAudioFile(const QString& path, const ImportRequest& request, CWave& song, uint64_t* songBytes)

@@ -32,6 +32,8 @@ enum class ImportResult {
 // Whether path is an audio file the import can read (the WAV reader or
 // libsndfile opens it); false with its message shown.
 bool CanReadAudioFile(const QString& path);
+// The channels of an audio file the import can read; 0 for any other, without a message.
+int AudioFileChannels(const QString& path);
 
 // Reads path into song (24-bit integer PCM of the request's format). The
 // sizes are checked from the header before any audio is read; songBytes, when

@@ -24,8 +24,8 @@ using ProgressEvent = CEventBase;
 
 constexpr QEvent::Type kPhaseEventType = QEvent::Type(1009);
 
-// The start of a phase of an operation, e.g. "Backup Song 003": the progress
-// events that follow count its amount.
+// The next part of an operation, e.g. "Backup Song 003 (2 of 5)": the bar
+// takes its name; the progress events go on counting the whole run.
 class CPhaseEvent : public QEvent {
 public:
     explicit CPhaseEvent(QString name_) : QEvent(kPhaseEventType), name(std::move(name_)) {}
@@ -36,5 +36,5 @@ public:
 
 // Posts a progress event with normal priority; a null receiver is ignored.
 void PostProgress(QObject* receiver, int64_t current, int64_t total);
-// Posts the start of a phase counted in bytes; a null receiver is ignored.
+// Posts the start of the next part; a null receiver is ignored.
 void PostPhase(QObject* receiver, const QString& name);

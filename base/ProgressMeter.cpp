@@ -20,13 +20,14 @@ int64_t SteadyMs()
     return clock.elapsed();
 }
 
-QString Duration(int64_t seconds)
+}  // namespace
+
+QString DurationText(int64_t seconds)
 {
     const int64_t h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
     return h > 0 ? QString::asprintf("%lld:%02lld:%02lld", (long long)h, (long long)m, (long long)s)
                  : QString::asprintf("%lld:%02lld", (long long)m, (long long)s);
 }
-}  // namespace
 
 CProgressMeter::CProgressMeter(Clock clock) : m_clock(clock ? std::move(clock) : Clock(SteadyMs)) {}
 
@@ -76,5 +77,5 @@ QString CProgressMeter::TimeLeft(int64_t current, int64_t total) const
     if (elapsed < kRateAfterMs || done <= 0 || current >= total)
         return {};
     const double msPerUnit = double(elapsed) / double(done);
-    return Text::tr("%1 left").arg(Duration(int64_t(msPerUnit * double(total - current) / 1000.0 + 0.5)));
+    return Text::tr("%1 left").arg(DurationText(int64_t(msPerUnit * double(total - current) / 1000.0 + 0.5)));
 }

@@ -18,6 +18,9 @@ extern const QString kProgressSeparator;
 // A megabyte as the song list counts it.
 constexpr double kBytesPerMB = 1048576.0;
 
+// "1:05", or "1:02:05" from an hour on.
+QString DurationText(int64_t seconds);
+
 class CProgressMeter {
 public:
     // Milliseconds of a steady clock; tests give their own.
@@ -25,6 +28,9 @@ public:
     explicit CProgressMeter(Clock clock = {});
 
     void SetPhase(const QString& phase, ProgressUnit unit = ProgressUnit::Bytes);
+    // The next part of the same run, e.g. "Backup Song 003 (2 of 5)": a new
+    // name, while the amount and the rate go on.
+    void NamePart(const QString& part) { m_phase = part; }
     const QString& Phase() const { return m_phase; }
     // The text for current of total in the phase's unit.
     QString Text(int64_t current, int64_t total);

@@ -4,6 +4,7 @@
 // answers from its flags, tests a scripted one. Without an installed prompt,
 // messages go to the debug output and every question is answered "No".
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class IPrompt {
@@ -16,6 +17,18 @@ public:
     // A question box (Yes and No, Yes the default) over the main window; by
     // default the same as AskYesNo.
     virtual bool AskQuestion(const QString& title, const QString& text) { return AskYesNo(title, text); }
+    // The question before a step that cannot be undone (erasing the pedal's
+    // firmware), No the default; by default the same as AskYesNo.
+    virtual bool AskBeforeErasing(const QString& title, const QString& text) { return AskYesNo(title, text); }
+    // A choice among named buttons (and Cancel), defaultChoice the default;
+    // the index chosen, -1 for Cancel. By default a Yes/No question: Yes takes
+    // the first choice, No the second.
+    virtual int Choose(const QString& title, const QString& text, const QStringList& choices, int defaultChoice)
+    {
+        Q_UNUSED(choices);
+        Q_UNUSED(defaultChoice);
+        return AskYesNo(title, text) ? 0 : 1;
+    }
     // File dialogs; an empty result means cancelled.
     virtual QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) = 0;
     virtual QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) = 0;

@@ -111,8 +111,7 @@ void CCliProgress::Show(int percent, const QString& text)
 void CCliProgress::customEvent(QEvent* event)
 {
     if (event->type() == kPhaseEventType) {
-        const auto* phase = static_cast<const CPhaseEvent*>(event);
-        SetPhase(phase->name);
+        m_meter.NamePart(static_cast<const CPhaseEvent*>(event)->name);
         return;
     }
     if (event->type() != kProgressEventType)

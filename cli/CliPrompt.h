@@ -36,7 +36,8 @@ public:
     ~CCliProgress() override;  // ends the bar's line
 
     // The phase whose progress events follow, e.g. "Export Song 003"; a
-    // posted phase event sets it too. Its events show the meter's text.
+    // posted phase event names the next part of the same bar. Its events
+    // show the meter's text.
     void SetPhase(const QString& phase);
     // A text, e.g. "Erase section 1 of 3 — 12% — 0:41 left", stands after the bar.
     void Show(int percent, const QString& text = {});

@@ -7,6 +7,7 @@
 #include "DeviceWatcher.h"
 #include "FirmwareFile.h"
 #include "FirmwareUpdate.h"
+#include "FirmwareVersion.h"
 #include "FlashLayout.h"
 #include "LooperSongList.h"
 #include "Operation.h"
@@ -215,8 +216,18 @@ int List(const CliRequest& request, IMidiService& midi)
     if (!session.LoadSongs())
         return kExitFailed;
     const CEnglishTexts english;
-    for (uint32_t row = 0; row < session.songs.size(); ++row)
-        Print(SongListText(session.songs, row));
+    for (uint32_t row = 0; row < session.songs.size(); ++row) {
+        if (!request.longList) {
+            Print(SongListText(session.songs, row));
+            continue;
+        }
+        const SongLength length = SongLengthOf(session.songs, session.Area(), row);
+        Print(QStringLiteral("%1\t%2\t%3\t%4")
+                  .arg(row + 1)
+                  .arg(length.seconds, 0, 'f', 3)
+                  .arg(length.channels)
+                  .arg(length.bytes));
+    }
     return kExitOk;
 }
 
@@ -390,7 +401,11 @@ int Update(const CliRequest& request, IMidiService& midi)
     CSession session(request, midi);
     if (!session.Connect())
         return kExitFailed;
-    if (!Prompt().AskYesNo(Text::tr("Update"), Text::tr("Update the firmware of the pedal from '%1' ?").arg(path)))
+    // A file that does not decode is refused by the update with its reason.
+    const OfferedFirmware offered = ReadOfferedFirmware(path);
+    const DeviceInfo& info = session.link.device_info();
+    if (offered.readable && !Prompt().AskBeforeErasing(Text::tr("Update"),
+                                                       UpdateQuestion(info.model_id, info.version, offered.version)))
         return kExitFailed;
     WriteSetting("/Config/FirmwareDir", FolderOf(path));
     CCancelOnSignals ctrlC;
@@ -461,11 +476,12 @@ const std::vector<CliVerb>& CliVerbs()
              "the number of song slots, the song format and, for a pedal that holds songs, how much of its song\n"
              "area the songs use."),
          0, 0, false, false, Info},
-        {"list", "",
+        {"list", "[--long]",
          QT_TRANSLATE_NOOP("CliVerbs", "one line per song slot, as the window lists them"),
          QT_TRANSLATE_NOOP("CliVerbs",
-             "Prints one line per slot with the window's list text."),
-         0, 0, false, false, List},
+             "Prints one line per slot with the window's list text.\n"
+             "  --long  for scripts: slot, length in seconds, channels and bytes, tab-separated (0 for an empty slot)"),
+         0, 0, false, false, List, "--long"},
         {"export", "SLOT FILE [--format wav|flac] [--native] [--hq]",
          QT_TRANSLATE_NOOP("CliVerbs", "export a song as a 48,000 Hz WAV file"),
          QT_TRANSLATE_NOOP("CliVerbs",
@@ -511,10 +527,11 @@ const std::vector<CliVerb>& CliVerbs()
         {"update", "FILE.dat [--yes] [--any-model]",
          QT_TRANSLATE_NOOP("CliVerbs", "update the pedal's firmware from a file"),
          QT_TRANSLATE_NOOP("CliVerbs",
-             "Updates the pedal's firmware from FILE after a question (--yes answers it and the others). A file\n"
-             "that writes to the song flash is named in a question. --any-model lets a file for another model\n"
-             "through, as Shift does in the window, after a further question. Prints the firmware version before\n"
-             "and after. Ctrl-C stops the update only before its first erase."),
+             "Updates the pedal's firmware from FILE after a question that names the model, the installed and the\n"
+             "file's firmware version and that the pedal must stay plugged in (--yes answers it and the others;\n"
+             "No is the default). A file that writes to the song flash is named in a question. --any-model lets a\n"
+             "file for another model through, as Shift does in the window, after a further question. Prints the\n"
+             "firmware version before and after. Ctrl-C stops the update only before its first erase."),
          1, 1, true, true, Update},
         {"catalogue", "",
          QT_TRANSLATE_NOOP("CliVerbs", "the update server's firmware list for the connected model"),

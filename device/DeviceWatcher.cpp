@@ -2,7 +2,7 @@
 
 #include "USBPort.h"
 
-#include <QDebug>
+#include "Logging.h"
 
 #include <memory>
 
@@ -82,7 +82,7 @@ void CDeviceWatcher::WatchOutputDevices()
             continue;
         if (m_listener)
             m_listener(names, listedAt);
-        qDebug("Thread detect MIDI out dev changed ....");
+        qCDebug(lcLink, "The MIDI output ports changed");
         lastCount = count;
         first = false;
         m_changed.store(true);

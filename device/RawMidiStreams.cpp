@@ -5,8 +5,9 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include "Logging.h"
+
 #include <QCoreApplication>
-#include <QDebug>
 
 #include <cerrno>
 #include <cstdarg>
@@ -28,7 +29,7 @@ void LibraryMessage(const char*, int, const char*, int, const char* format, ...)
     va_start(args, format);
     std::vsnprintf(text, sizeof text, format, args);
     va_end(args);
-    qDebug("ALSA: %s", text);
+    qCDebug(lcMidi, "ALSA: %s", text);
 }
 
 void RouteLibraryMessages()
@@ -55,7 +56,7 @@ void SetKernelBuffer(snd_rawmidi_t* handle, size_t size)
         return;
     if (snd_rawmidi_params_current(handle, params) < 0 || snd_rawmidi_params_set_buffer_size(handle, params, size) < 0 ||
         snd_rawmidi_params(handle, params) < 0)
-        qDebug("MIDI: the kernel buffer of %s stays at its default size", snd_rawmidi_name(handle));
+        qCDebug(lcMidi, "the kernel buffer of %s stays at its default size", snd_rawmidi_name(handle));
     snd_rawmidi_params_free(params);
 }
 
@@ -152,7 +153,7 @@ CRawMidiInput::~CRawMidiInput()
 {
     const char stop = 1;
     if (write(m_wake[1], &stop, 1) < 0)
-        qDebug("MIDI: cannot wake the reader of %s", m_device.c_str());
+        qCDebug(lcMidi, "cannot wake the reader of %s", m_device.c_str());
     m_thread.join();
     snd_rawmidi_close(m_handle);
     close(m_wake[0]);
@@ -169,7 +170,7 @@ void CRawMidiInput::ReadUntilStopped()
         if ((revents & POLLIN) && !ReadAvailable())
             return;
         if (revents & (POLLERR | POLLHUP | POLLNVAL)) {
-            qDebug("MIDI: input %s went away", m_device.c_str());
+            qCDebug(lcMidi, "input %s went away", m_device.c_str());
             return;
         }
     }
@@ -186,7 +187,7 @@ bool CRawMidiInput::ReadAvailable()
         }
         if (n == 0 || n == -EAGAIN || n == -EINTR)
             return true;
-        qDebug("MIDI: reading %s failed: %s", m_device.c_str(), snd_strerror(int(n)));
+        qCDebug(lcMidi, "reading %s failed: %s", m_device.c_str(), snd_strerror(int(n)));
         return false;
     }
 }

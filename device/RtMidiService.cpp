@@ -1,7 +1,8 @@
 #include "MidiService.h"
 
+#include "Logging.h"
+
 #include <QCoreApplication>
-#include <QDebug>
 #include <RtMidi.h>
 
 #include <atomic>
@@ -109,7 +110,7 @@ private:
     static void OnError(RtMidiError::Type type, const std::string& text, void* self)
     {
         if (type == RtMidiError::WARNING || type == RtMidiError::DEBUG_WARNING) {
-            qDebug("MIDI: %s", text.c_str());
+            qCDebug(lcMidi, "%s", text.c_str());
             return;
         }
         static_cast<RtPort*>(self)->m_error = text;

@@ -7,8 +7,9 @@
 #include "Prompt.h"
 #include "WireCodec.h"
 
+#include "Logging.h"
+
 #include <QCoreApplication>
-#include <QDebug>
 
 #include <algorithm>
 #include <chrono>
@@ -525,7 +526,7 @@ bool CUSBPort::ReceiveUpload(uint8_t* destination, uint32_t n, uint8_t& flash_no
     if (!receive_frame(reply, kFrameBufferSize, kReadBudget, count))
         return false;
     if (count > 2 && reply[2] != frame::kRead) {
-        qDebug("get_upload_responds::Data type not 0x23!\n");
+        qCDebug(lcLink, "read reply: data type not 0x23");
         return false;
     }
     // The length field must tell the same size as the bytes received.
@@ -540,7 +541,7 @@ bool CUSBPort::ReceiveUpload(uint8_t* destination, uint32_t n, uint8_t& flash_no
     if (!frame::ChecksumHolds(reply)) {
         if (report)
             ShowChecksumError(reply);
-        qDebug("get_upload_responds::Checksum error!\n");
+        qCDebug(lcLink, "read reply: checksum error");
         return false;
     }
     flash_no = reply[6];

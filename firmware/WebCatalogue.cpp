@@ -2,7 +2,7 @@
 
 #include "AppFiles.h"
 
-#include <QDebug>
+#include "Logging.h"
 #include <QEventLoop>
 #include <QList>
 #include <QNetworkAccessManager>
@@ -47,7 +47,7 @@ void Walk(const tinyxml2::XMLElement* dir, Segments prefix, int depth, std::vect
     for (auto* file = dir->FirstChildElement("file"); file; file = file->NextSiblingElement("file")) {
         if (const char* text = file->GetText()) {
             entries.push_back(prefix + Segments{QByteArray(text)});
-            qDebug("%s", entries.back().join('/').constData());
+            qCDebug(lcFirmware, "catalogue entry %s", entries.back().join('/').constData());
         }
     }
     for (auto* sub = dir->FirstChildElement("dir"); sub; sub = sub->NextSiblingElement("dir"))

@@ -5,6 +5,7 @@
 #include "Operation.h"
 #include "ProgressEvent.h"
 #include "Prompt.h"
+#include "RunProgress.h"
 #include "SongResult.h"
 #include "SongTransfer.h"
 #include "USBPort.h"
@@ -140,6 +141,14 @@ uint32_t UsedSlots(CLooperSongList& songs)
     return used;
 }
 
+int64_t UsedBytes(CLooperSongList& songs)
+{
+    int64_t bytes = 0;
+    for (uint32_t row = 0; row < songs.size(); ++row)
+        bytes += songs.song(row)->is_used() ? songs.song(row)->get_song_size() : 0;
+    return bytes;
+}
+
 // "Backup Song 003 (2 of 5)": the bar's phase for one song of several.
 void PostSongPhase(QObject* progress, const QString& phase, uint32_t slot, uint32_t nth, uint32_t count)
 {
@@ -184,6 +193,7 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
     // leaves an earlier backup in the folder as it was.
     BackupManifest manifest{link.device_info().model_id, version_text(link.device_info().version), {}};
     const uint32_t count = UsedSlots(songs);
+    CRunProgress run(progress, UsedBytes(songs));
     for (uint32_t row = 0; row < songs.size(); ++row) {
         if (!songs.song(row)->is_used())
             continue;
@@ -194,7 +204,8 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
         if (!OpenFileOrWarn(file, dir.filePath(name + kPartialSuffix)))
             return RemovePartials(dir, manifest);
         ExportedAudio audio;
-        const int code = ExportSongTo(file, songs, *area, row, ExportFormat{area->sample_rate}, progress, &audio);
+        const int code = ExportSongTo(file, songs, *area, row, ExportFormat{area->sample_rate},
+                                      run.NextSong(songs.song(row)->get_song_size()), &audio);
         if (code == SongCancelled)
             return BackupCancelled(dir, manifest, hadBackup, cancelled);
         if (code != SongOk) {
@@ -259,10 +270,14 @@ bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooper
     bool ok = true;
     std::vector<uint32_t> restored;
     const uint32_t count = uint32_t(manifest.entries.size());
+    int64_t runBytes = 0;
+    for (const BackupEntry& e : manifest.entries)
+        runBytes += e.bytes;
+    CRunProgress run(progress, runBytes);
     for (uint32_t i = 0; i < count; ++i) {
         const BackupEntry& e = manifest.entries[i];
         PostSongPhase(progress, Text::tr("Restore Song %1 (%2 of %3)"), e.slot, i + 1, count);
-        const int code = RestoreEntry(folder, e, area, songs, progress);
+        const int code = RestoreEntry(folder, e, area, songs, run.NextSong(e.bytes));
         if (code == SongCancelled) {
             if (cancelled)
                 *cancelled = true;

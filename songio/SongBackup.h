@@ -27,7 +27,8 @@ struct BackupManifest {
 
 // Writes the backup of the connected pedal into folder; messages go through
 // the prompt. Only complete backups get a manifest. Each song starts a phase
-// "Backup Song 003 (2 of 5)" on progress. A cancel removes the partial files
+// "Backup Song 003 (2 of 5)" on progress; the progress events count the
+// bytes of the whole run. A cancel removes the partial files
 // and keeps the folder's earlier backup whole; it returns false with its
 // message and sets *cancelled.
 bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, QObject* progress,
@@ -41,7 +42,8 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
 // used slots they overwrite.
 QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs);
 // Writes the checked backup's songs into their slots; other slots keep theirs.
-// Each song starts a phase "Restore Song 003 (2 of 5)". A cancel stops
+// Each song starts a phase "Restore Song 003 (2 of 5)"; the progress events
+// count the bytes of the whole run. A cancel stops
 // before the current slot's song info: the slots restored so far keep their
 // new songs, the others theirs, and the message names the restored slots;
 // it returns false and sets *cancelled. The caller reloads the catalogue

@@ -27,6 +27,15 @@ QString SongListText(CLooperSongList& songs, uint32_t row)
     return text.arg(row + 1, 3, 10, QLatin1Char('0'));
 }
 
+SongLength SongLengthOf(CLooperSongList& songs, const SongAreaParams& area, uint32_t row)
+{
+    if (!songs.song(row)->is_used())
+        return {};
+    const uint32_t bytes = songs.song(row)->get_song_size();
+    const uint32_t frames = bytes / (area.bits_per_sample / 8 * area.channels);
+    return {double(frames) / area.sample_rate, area.channels, bytes};
+}
+
 QString DamagedSongText(CLooperSongList& songs, uint32_t row)
 {
     return QCoreApplication::translate("SongTransfer", "'%1' cannot be read: its song info fails its checksum. "

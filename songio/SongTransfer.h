@@ -22,6 +22,14 @@ constexpr int kCommandFailed = -1;
 
 // "Song 005 -- (0.13  MB)", "Song 005 -- (Empty)" or "Song 005 -- (Damaged)".
 QString SongListText(CLooperSongList& songs, uint32_t row);
+// What a slot holds, in the pedal's format; all 0 for a slot without a song.
+struct SongLength {
+    double seconds = 0;
+    uint32_t channels = 0;
+    uint32_t bytes = 0;
+};
+SongLength SongLengthOf(CLooperSongList& songs, const SongAreaParams& area, uint32_t row);
+
 // Why the song of a damaged slot cannot be exported, and what can be done.
 QString DamagedSongText(CLooperSongList& songs, uint32_t row);
 

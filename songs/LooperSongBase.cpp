@@ -6,8 +6,9 @@
 #include "SongResult.h"
 #include "USBPort.h"
 
+#include "Logging.h"
+
 #include <QCoreApplication>
-#include <QDebug>
 
 #include <algorithm>
 #include <cstring>
@@ -87,7 +88,7 @@ int CLooperSongBase::read_song_file(uint8_t* destination, uint32_t capacity, QOb
     const uint32_t count = get_block_count();
     for (uint32_t c = 0; c < count && done < length; ++c) {
         const uint16_t block = block_at(c);
-        qDebug("Read file block=%d\n", block);
+        qCDebug(lcSongs, "read block %d", block);
         for (uint32_t j = 0; j < m_params.pages_per_block; ++j) {
             const uint32_t address = PageAddress(m_params, block, PhysicalPage(m_params, c, j));
             if (!m_link->flash_read(kSongFlash, address, page.data(), m_params.page_payload))
@@ -114,7 +115,7 @@ int CLooperSongBase::WriteAudio(const BlockList& blocks, const uint8_t* data, ui
     std::vector<uint8_t> padded;
     uint32_t done = 0;
     for (uint32_t c = 0; c < blocks.size() && done < length; ++c) {
-        qDebug("Write file block=%d\n", blocks[c]);
+        qCDebug(lcSongs, "write block %d", blocks[c]);
         if (!m_link->flash_erase(kSongFlash, BlockAddress(m_params, blocks[c])))
             return SongEraseFailed;
         for (uint32_t j = 0; j < m_params.pages_per_block && done < length; ++j) {

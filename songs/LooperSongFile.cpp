@@ -4,7 +4,7 @@
 #include "SongResult.h"
 #include "USBPort.h"
 
-#include <QDebug>
+#include "Logging.h"
 
 namespace {
 constexpr uint8_t kMarker0 = 0x48;  // 'H'
@@ -30,20 +30,20 @@ int CLooperSongFile::find_fat_page(int low, int high)
 {
     // Bisection for the last page that carries the marker; page low is never read.
     while (low != high) {
-        qDebug("Find between %d ~ %d; ", low, high);
+        qCDebug(lcSongs, "FAT page search between %d and %d", low, high);
         const int mid = (low + high + 1) / 2;
         uint8_t marker[2];
         if (!m_link->flash_read(kSongFlash, InfoAddress(uint32_t(mid)), marker, 2))
             return -1;
         if (marker[0] == kMarker0 && marker[1] == kMarker1) {
-            qDebug("%d used\n", mid);
+            qCDebug(lcSongs, "FAT page %d used", mid);
             low = mid;
         } else {
-            qDebug("%d not used\n", mid);
+            qCDebug(lcSongs, "FAT page %d not used", mid);
             high = mid - 1;
         }
     }
-    qDebug("Find finished=%d\n", low);
+    qCDebug(lcSongs, "FAT page search ends at %d", low);
     return low;
 }
 
@@ -142,7 +142,7 @@ int CLooperSongFile::write_song_file(BlockList blocks, const uint8_t* data, uint
     m_block_list = std::move(blocks);
     m_current_page = page;
     m_damaged = false;
-    qDebug("File FAT Page=%d\n", page);
+    qCDebug(lcSongs, "FAT page %d written", page);
     return SongOk;
 }
 

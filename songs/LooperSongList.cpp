@@ -6,8 +6,9 @@
 #include "SongResult.h"
 #include "USBPort.h"
 
+#include "Logging.h"
+
 #include <QCoreApplication>
-#include <QDebug>
 #include <QTime>
 
 #include <random>
@@ -130,18 +131,15 @@ int CLooperSongList::find_free_blocks(uint64_t byte_count, BlockList& blocks)
     if (needed > m_params.max_song_blocks)
         return SongTooLarge;
     blocks.clear();
-    qDebug("Searched blocks:");
     const uint32_t start = m_startBlock() % m_params.data_blocks;
     auto take = [&](uint32_t from, uint32_t to) {
         for (uint32_t b = from; b < to && blocks.size() < needed; ++b) {
-            if (!m_state.used.test(b)) {
+            if (!m_state.used.test(b))
                 blocks.push_back(uint16_t(b));
-                qDebug("%d,", b);
-            }
         }
     };
     take(start, m_params.data_blocks);
     take(0, start);
-    qDebug("\n");
+    qCDebug(lcSongs, "%zu free blocks found from block %u on", blocks.size(), start);
     return blocks.size() < needed ? SongNoSpace : SongOk;
 }

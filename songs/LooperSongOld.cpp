@@ -4,7 +4,7 @@
 #include "SongResult.h"
 #include "USBPort.h"
 
-#include <QDebug>
+#include "Logging.h"
 
 #include <algorithm>
 #include <cstring>
@@ -73,10 +73,10 @@ int CLooperSongOld::find_fat_page(int, int high)
         if (!m_link->flash_read(kSongFlash, InfoAddress(uint32_t(page)), lead, 2))
             return -3;
         if (lead[0] == uint8_t(kMagic[0]) && lead[1] == uint8_t(kMagic[1])) {
-            qDebug("%d used\n", page);
+            qCDebug(lcSongs, "info page %d used", page);
             return page;
         }
-        qDebug("%d not used\n", page);
+        qCDebug(lcSongs, "info page %d not used", page);
         page -= 2;
     }
     return page;
@@ -174,7 +174,7 @@ int CLooperSongOld::write_song_file(BlockList blocks, const uint8_t* data, uint3
     if (page >= 0) {
         m_record = record;
         m_current_page = page;
-        qDebug("File FAT Page=%d\n", page);
+        qCDebug(lcSongs, "song info written at page %d", page);
     } else {
         result = SongWriteFailed;
     }
@@ -188,7 +188,7 @@ bool CLooperSongOld::write_song_file_flag()
     for (int i = 0; i < kFlagSectors; ++i) {
         const uint32_t address = kFlagFirst + uint32_t(i) * kFlagSector;
         if (!m_link->flash_erase(0, address)) {
-            qDebug("write_song_file_flag erase failed,Addr=0x%.8x", address);
+            qCDebug(lcSongs, "song file flag: erase failed at 0x%.8x", address);
             return false;
         }
     }

@@ -33,6 +33,16 @@ bool CScriptedPrompt::AskYesNo(const QString& title, const QString& text)
     return answer;
 }
 
+bool CScriptedPrompt::AskBeforeErasing(const QString&, const QString& text)
+{
+    erasing << text;
+    if (erasingAnswers.empty())
+        return true;
+    const bool answer = erasingAnswers.front();
+    erasingAnswers.pop_front();
+    return answer;
+}
+
 QString CScriptedPrompt::SaveFileName(const QString& caption, const QString& start, const QString& filter)
 {
     dialogs.push_back({caption, start, filter});

@@ -23,6 +23,8 @@ public:
 
     void Inform(const QString& title, const QString& text) override;
     bool AskYesNo(const QString& title, const QString& text) override;
+    // Recorded in erasing, answered from erasingAnswers (default Yes: the update goes on).
+    bool AskBeforeErasing(const QString& title, const QString& text) override;
     QString SaveFileName(const QString& caption, const QString& proposed, const QString& filter) override;
     QString OpenFileName(const QString& caption, const QString& startFolder, const QString& filter) override;
     // Recorded and answered as a file dialog with an empty filter.
@@ -48,6 +50,8 @@ public:
     std::deque<bool> answers;     // answers to AskYesNo
     std::deque<QString> files;    // answers to the file dialogs
     std::vector<Dialog> dialogs;  // every file dialog's arguments, in order
+    QStringList erasing;             // every question before erasing
+    std::deque<bool> erasingAnswers;  // their answers
     bool shift = false;
     std::function<void()> onBox;  // runs inside each box, as a nested event loop would
 };

@@ -70,9 +70,9 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     ASSERT_EQ(prompt.dialogs.size(), 1u);
     const QStringList openFilters = prompt.dialogs[0].filter.split(";;");
     ASSERT_EQ(openFilters.size(), 2);
-    EXPECT_EQ(openFilters[0], "Wav Files(*.wav)");
+    EXPECT_EQ(openFilters[1], "Wav Files(*.wav)");
     for (const char* pattern : {"*.flac", "*.mp3", "*.ogg", "*.aiff", "*.wav"})
-        EXPECT_TRUE(openFilters[1].startsWith("Audio Files(") && openFilters[1].contains(pattern)) << pattern;
+        EXPECT_TRUE(openFilters[0].startsWith("Audio files (") && openFilters[0].contains(pattern)) << pattern;
     EXPECT_TRUE(list->item(2)->text().startsWith("Song 003 -- (0.54  MB)")) << list->item(2)->text().toStdString();
     EXPECT_EQ(list->currentRow(), 2) << "the imported row is selected again";
     EXPECT_EQ(ReadSetting("/Config/WavLoadDir"), dir.path() + "/");
@@ -203,7 +203,7 @@ TEST_F(SongPage, ButtonsFollowTheSelectedRow)
 
 TEST_F(SongPage, FileDialogsProposeTheirNamesCaptionsAndFilters)
 {
-    const QString openFilter = "Wav Files(*.wav);;Audio Files(" + ReadableAudioPatterns() + ")";
+    const QString openFilter = "Audio files (" + ReadableAudioPatterns() + ");;Wav Files(*.wav)";
     const QString saveFilter = "Wav Files(*.wav);;FLAC Files(*.flac)";
     Import(2, SineWav(dir.filePath("a.wav"), 48000, 20000));
     ASSERT_EQ(prompt.dialogs.size(), 1u);

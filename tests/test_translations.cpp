@@ -72,8 +72,8 @@ TEST(GermanCli, PrintsGermanMessagesAndTheEnglishDataByteForByte)
     EXPECT_EQ(DataOf(s, {"info"}), info);
     testing::internal::CaptureStderr();
     EXPECT_EQ(RunCli({"delete", "99", "--yes"}, s.rig.midi), kExitFailed);
-    EXPECT_TRUE(QString::fromStdString(testing::internal::GetCapturedStderr())
-                    .endsWith("\nPlatz 99 gibt es nicht: das Pedal hat die Plätze 1 bis 30\n"));
+    EXPECT_EQ(QString::fromStdString(testing::internal::GetCapturedStderr()),
+              QStringLiteral("Platz 99 gibt es nicht: das Pedal hat die Plätze 1 bis 30\n"));
 }
 
 // The program itself finds its translations from the locale of LANG.

@@ -198,10 +198,6 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 130 abgebrochen.
         <translation>Update</translation>
     </message>
     <message>
-        <source>Update the firmware of the pedal from &apos;%1&apos; ?</source>
-        <translation>Die Firmware des Pedals mit &apos;%1&apos; aktualisieren?</translation>
-    </message>
-    <message>
         <source>Successful!</source>
         <translation>Erfolgreich!</translation>
     </message>
@@ -240,10 +236,6 @@ viel seines Song-Speichers belegt ist.</translation>
     <message>
         <source>one line per song slot, as the window lists them</source>
         <translation>eine Zeile je Song-Platz, wie das Fenster sie auflistet</translation>
-    </message>
-    <message>
-        <source>Prints one line per slot with the window&apos;s list text.</source>
-        <translation>Gibt eine Zeile je Platz mit dem Text der Song-Liste des Fensters aus.</translation>
     </message>
     <message>
         <source>export a song as a 48,000 Hz WAV file</source>
@@ -320,16 +312,6 @@ die Songs dann bitgenau auf ihre Plätze zurück. Plätze, die die Sicherung nic
         <translation>die Firmware des Pedals aus einer Datei aktualisieren</translation>
     </message>
     <message>
-        <source>Updates the pedal&apos;s firmware from FILE after a question (--yes answers it and the others). A file
-that writes to the song flash is named in a question. --any-model lets a file for another model
-through, as Shift does in the window, after a further question. Prints the firmware version before
-and after. Ctrl-C stops the update only before its first erase.</source>
-        <translation>Aktualisiert die Firmware des Pedals aus FILE nach einer Rückfrage (--yes beantwortet sie und alle
-weiteren). Eine Datei, die in den Song-Speicher schreibt, wird in einer Frage genannt. --any-model lässt
-nach einer weiteren Frage eine Datei für ein anderes Modell zu, wie Umschalt im Fenster. Gibt die
-Firmware-Version vorher und nachher aus. Strg+C hält das Update nur vor dem ersten Löschen an.</translation>
-    </message>
-    <message>
         <source>the update server&apos;s firmware list for the connected model</source>
         <translation>die Firmware-Liste des Update-Servers für das angeschlossene Modell</translation>
     </message>
@@ -340,6 +322,26 @@ Firmware-Version vorher und nachher aus. Strg+C hält das Update nur vor dem ers
     <message>
         <source>Usage: corvanta-cli [--port NAME] VERB [ARGS]   (corvanta-cli --help lists the verbs)</source>
         <translation>Aufruf: corvanta-cli [--port NAME] BEFEHL [ARGUMENTE]   (corvanta-cli --help listet die Befehle auf)</translation>
+    </message>
+    <message>
+        <source>Prints one line per slot with the window&apos;s list text.
+  --long  for scripts: slot, length in seconds, channels and bytes, tab-separated (0 for an empty slot)</source>
+        <translation>Gibt je Platz eine Zeile mit dem Text der Liste im Fenster aus.
+  --long  für Skripte: Platz, Länge in Sekunden, Kanäle und Bytes, durch Tabulatoren getrennt
+          (0 bei einem leeren Platz)</translation>
+    </message>
+    <message>
+        <source>Updates the pedal&apos;s firmware from FILE after a question that names the model, the installed and the
+file&apos;s firmware version and that the pedal must stay plugged in (--yes answers it and the others;
+No is the default). A file that writes to the song flash is named in a question. --any-model lets a
+file for another model through, as Shift does in the window, after a further question. Prints the
+firmware version before and after. Ctrl-C stops the update only before its first erase.</source>
+        <translation>Aktualisiert die Firmware des Pedals aus FILE nach einer Rückfrage, die das Modell, die installierte
+und die Firmware-Version der Datei nennt und dass das Pedal angeschlossen bleiben muss (--yes
+beantwortet sie und die anderen; Nein ist die Vorgabe). Eine Datei, die in den Song-Speicher schreibt,
+wird in einer Rückfrage genannt. --any-model lässt nach einer weiteren Rückfrage eine Datei für ein
+anderes Modell zu, wie Shift im Fenster. Gibt die Firmware-Version vorher und nachher aus. Strg+C
+hält das Update nur vor dem ersten Löschen an.</translation>
     </message>
 </context>
 <context>
@@ -473,10 +475,6 @@ Firmware-Version vorher und nachher aus. Strg+C hält das Update nur vor dem ers
         <translation>WAV-Dateien(*.wav);;FLAC-Dateien(*.flac)</translation>
     </message>
     <message>
-        <source>Audio Files(%1)</source>
-        <translation>Audiodateien(%1)</translation>
-    </message>
-    <message>
         <source>Song %1</source>
         <translation>Song %1</translation>
     </message>
@@ -507,6 +505,70 @@ Firmware-Version vorher und nachher aus. Strg+C hält das Update nur vor dem ers
     <message>
         <source>New version...</source>
         <translation>Neue Version…</translation>
+    </message>
+    <message>
+        <source>Open a firmware file</source>
+        <translation>Eine Firmware-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Pedal: %1, firmware %2</source>
+        <translation>Pedal: %1, Firmware %2</translation>
+    </message>
+    <message>
+        <source>Listed file: none</source>
+        <translation>Datei aus der Liste: keine</translation>
+    </message>
+    <message>
+        <source>Listed file: firmware %1, %2</source>
+        <translation>Datei aus der Liste: Firmware %1, %2</translation>
+    </message>
+    <message>
+        <source>File: none chosen</source>
+        <translation>Datei: keine gewählt</translation>
+    </message>
+    <message>
+        <source>File: not usable (%1)</source>
+        <translation>Datei: nicht verwendbar (%1)</translation>
+    </message>
+    <message>
+        <source>File: it does not name its firmware version</source>
+        <translation>Datei: ohne Angabe der Firmware-Version</translation>
+    </message>
+    <message>
+        <source>File: firmware %1, %2</source>
+        <translation>Datei: Firmware %1, %2</translation>
+    </message>
+    <message>
+        <source>Song %1: %2, %3, %4 MB</source>
+        <translation>Song %1: %2, %3, %4 MB</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>Audio files</source>
+        <translation>Audiodateien</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 channels; the pedal&apos;s songs have one. Which should the song hold ?</source>
+        <translation>&apos;%1&apos; hat %2 Kanäle, die Songs des Pedals haben einen. Was soll der Song enthalten?</translation>
+    </message>
+    <message>
+        <source>Mix of all channels</source>
+        <translation>Mischung aller Kanäle</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Erster Kanal</translation>
     </message>
 </context>
 <context>
@@ -715,6 +777,45 @@ Firmware-Version vorher und nachher aus. Strg+C hält das Update nur vor dem ers
         <translation>%1
 
 %2 ist bei 0x%3 fehlgeschlagen. Das Pedal startet jetzt vielleicht nicht normal: Lassen Sie es angeschlossen und führen Sie dasselbe Update noch einmal aus. Antwortet es nicht mehr, beschreibt seine Anleitung, wie man den Update-Modus aktiviert.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareVersion</name>
+    <message>
+        <source>pedal of model %1</source>
+        <translation>Pedal des Modells %1</translation>
+    </message>
+    <message>
+        <source>the pedal&apos;s own version is not known</source>
+        <translation>die Version des Pedals ist unbekannt</translation>
+    </message>
+    <message>
+        <source>newer than the pedal&apos;s</source>
+        <translation>neuer als die des Pedals</translation>
+    </message>
+    <message>
+        <source>the same as the pedal&apos;s</source>
+        <translation>dieselbe wie die des Pedals</translation>
+    </message>
+    <message>
+        <source>older than the pedal&apos;s</source>
+        <translation>älter als die des Pedals</translation>
+    </message>
+    <message>
+        <source>The pedal&apos;s firmware is erased and written anew: keep the pedal plugged in until the result is shown.</source>
+        <translation>Die Firmware des Pedals wird gelöscht und neu geschrieben: das Pedal angeschlossen lassen, bis das Ergebnis angezeigt wird.</translation>
+    </message>
+    <message>
+        <source>Update the %1 (firmware %2) from a file that does not name its version ?
+%3</source>
+        <translation>%1 (Firmware %2) mit einer Datei ohne Versionsangabe aktualisieren?
+%3</translation>
+    </message>
+    <message>
+        <source>Update the %1 from firmware %2 to %3 (%4) ?
+%5</source>
+        <translation>%1 von Firmware %2 auf %3 (%4) aktualisieren?
+%5</translation>
     </message>
 </context>
 <context>

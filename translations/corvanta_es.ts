@@ -198,10 +198,6 @@ Código de salida: 0 éxito, 1 fallo, 2 error de uso, 130 cancelado.
         <translation>Actualizar</translation>
     </message>
     <message>
-        <source>Update the firmware of the pedal from &apos;%1&apos; ?</source>
-        <translation>¿Actualizar el firmware del pedal con &apos;%1&apos;?</translation>
-    </message>
-    <message>
         <source>Successful!</source>
         <translation>¡Hecho!</translation>
     </message>
@@ -240,10 +236,6 @@ canciones, cuánto ocupan de su área de canciones.</translation>
     <message>
         <source>one line per song slot, as the window lists them</source>
         <translation>una línea por posición, como las muestra la ventana</translation>
-    </message>
-    <message>
-        <source>Prints one line per slot with the window&apos;s list text.</source>
-        <translation>Muestra una línea por posición con el texto de la lista de la ventana.</translation>
     </message>
     <message>
         <source>export a song as a 48,000 Hz WAV file</source>
@@ -320,16 +312,6 @@ escribe las canciones en sus posiciones, bit a bit. Las posiciones que la copia 
         <translation>actualiza el firmware del pedal desde un archivo</translation>
     </message>
     <message>
-        <source>Updates the pedal&apos;s firmware from FILE after a question (--yes answers it and the others). A file
-that writes to the song flash is named in a question. --any-model lets a file for another model
-through, as Shift does in the window, after a further question. Prints the firmware version before
-and after. Ctrl-C stops the update only before its first erase.</source>
-        <translation>Actualiza el firmware del pedal desde FILE tras una pregunta (--yes la responde, y también las demás).
-Un archivo que escribe en la flash de canciones se indica en una pregunta. --any-model deja pasar un
-archivo de otro modelo, como Mayús en la ventana, tras otra pregunta. Muestra la versión de firmware
-antes y después. Ctrl-C solo detiene la actualización antes de su primer borrado.</translation>
-    </message>
-    <message>
         <source>the update server&apos;s firmware list for the connected model</source>
         <translation>la lista de firmware del servidor de actualizaciones para el modelo conectado</translation>
     </message>
@@ -340,6 +322,26 @@ antes y después. Ctrl-C solo detiene la actualización antes de su primer borra
     <message>
         <source>Usage: corvanta-cli [--port NAME] VERB [ARGS]   (corvanta-cli --help lists the verbs)</source>
         <translation>Uso: corvanta-cli [--port NOMBRE] ORDEN [ARGUMENTOS]   (corvanta-cli --help lista las órdenes)</translation>
+    </message>
+    <message>
+        <source>Prints one line per slot with the window&apos;s list text.
+  --long  for scripts: slot, length in seconds, channels and bytes, tab-separated (0 for an empty slot)</source>
+        <translation>Muestra una línea por posición con el texto de la lista de la ventana.
+  --long  para scripts: posición, duración en segundos, canales y bytes, separados por tabuladores
+          (0 para una posición vacía)</translation>
+    </message>
+    <message>
+        <source>Updates the pedal&apos;s firmware from FILE after a question that names the model, the installed and the
+file&apos;s firmware version and that the pedal must stay plugged in (--yes answers it and the others;
+No is the default). A file that writes to the song flash is named in a question. --any-model lets a
+file for another model through, as Shift does in the window, after a further question. Prints the
+firmware version before and after. Ctrl-C stops the update only before its first erase.</source>
+        <translation>Actualiza el firmware del pedal desde FILE tras una pregunta que indica el modelo, la versión de
+firmware instalada y la del archivo, y que el pedal debe seguir conectado (--yes la responde, igual
+que las demás; No es la opción por defecto). Un archivo que escribe en la flash de canciones se
+indica en una pregunta. --any-model deja pasar, tras otra pregunta, un archivo para otro modelo, como
+hace Shift en la ventana. Muestra la versión de firmware antes y después. Ctrl-C solo detiene la
+actualización antes del primer borrado.</translation>
     </message>
 </context>
 <context>
@@ -473,10 +475,6 @@ antes y después. Ctrl-C solo detiene la actualización antes de su primer borra
         <translation>Archivos WAV(*.wav);;Archivos FLAC(*.flac)</translation>
     </message>
     <message>
-        <source>Audio Files(%1)</source>
-        <translation>Archivos de audio(%1)</translation>
-    </message>
-    <message>
         <source>Song %1</source>
         <translation>Canción %1</translation>
     </message>
@@ -507,6 +505,70 @@ antes y después. Ctrl-C solo detiene la actualización antes de su primer borra
     <message>
         <source>New version...</source>
         <translation>Nueva versión…</translation>
+    </message>
+    <message>
+        <source>Open a firmware file</source>
+        <translation>Abrir un archivo de firmware</translation>
+    </message>
+    <message>
+        <source>Pedal: %1, firmware %2</source>
+        <translation>Pedal: %1, firmware %2</translation>
+    </message>
+    <message>
+        <source>Listed file: none</source>
+        <translation>Archivo de la lista: ninguno</translation>
+    </message>
+    <message>
+        <source>Listed file: firmware %1, %2</source>
+        <translation>Archivo de la lista: firmware %1, %2</translation>
+    </message>
+    <message>
+        <source>File: none chosen</source>
+        <translation>Archivo: no se eligió ninguno</translation>
+    </message>
+    <message>
+        <source>File: not usable (%1)</source>
+        <translation>Archivo: no se puede usar (%1)</translation>
+    </message>
+    <message>
+        <source>File: it does not name its firmware version</source>
+        <translation>Archivo: no indica su versión de firmware</translation>
+    </message>
+    <message>
+        <source>File: firmware %1, %2</source>
+        <translation>Archivo: firmware %1, %2</translation>
+    </message>
+    <message>
+        <source>Song %1: %2, %3, %4 MB</source>
+        <translation>Canción %1: %2, %3, %4 MB</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>estéreo</translation>
+    </message>
+    <message>
+        <source>Audio files</source>
+        <translation>Archivos de audio</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 channels; the pedal&apos;s songs have one. Which should the song hold ?</source>
+        <translation>&apos;%1&apos; tiene %2 canales; las canciones del pedal tienen uno. ¿Qué debe contener la canción?</translation>
+    </message>
+    <message>
+        <source>Mix of all channels</source>
+        <translation>Mezcla de todos los canales</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Primer canal</translation>
     </message>
 </context>
 <context>
@@ -715,6 +777,45 @@ antes y después. Ctrl-C solo detiene la actualización antes de su primer borra
         <translation>%1
 
 %2 falló en 0x%3. Puede que el pedal no arranque con normalidad: déjalo conectado y vuelve a ejecutar la misma actualización. Si ya no responde, su manual explica cómo entrar en el modo de actualización.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareVersion</name>
+    <message>
+        <source>pedal of model %1</source>
+        <translation>pedal del modelo %1</translation>
+    </message>
+    <message>
+        <source>the pedal&apos;s own version is not known</source>
+        <translation>no se conoce la versión del pedal</translation>
+    </message>
+    <message>
+        <source>newer than the pedal&apos;s</source>
+        <translation>posterior a la del pedal</translation>
+    </message>
+    <message>
+        <source>the same as the pedal&apos;s</source>
+        <translation>igual a la del pedal</translation>
+    </message>
+    <message>
+        <source>older than the pedal&apos;s</source>
+        <translation>anterior a la del pedal</translation>
+    </message>
+    <message>
+        <source>The pedal&apos;s firmware is erased and written anew: keep the pedal plugged in until the result is shown.</source>
+        <translation>El firmware del pedal se borra y se vuelve a escribir: mantén el pedal conectado hasta que se muestre el resultado.</translation>
+    </message>
+    <message>
+        <source>Update the %1 (firmware %2) from a file that does not name its version ?
+%3</source>
+        <translation>¿Actualizar el %1 (firmware %2) con un archivo que no indica su versión?
+%3</translation>
+    </message>
+    <message>
+        <source>Update the %1 from firmware %2 to %3 (%4) ?
+%5</source>
+        <translation>¿Actualizar el %1 del firmware %2 al %3 (%4)?
+%5</translation>
     </message>
 </context>
 <context>

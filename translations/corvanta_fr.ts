@@ -198,10 +198,6 @@ Code de sortie : 0 succès, 1 échec, 2 erreur d&apos;utilisation, 130 annulé.
         <translation>Mise à jour</translation>
     </message>
     <message>
-        <source>Update the firmware of the pedal from &apos;%1&apos; ?</source>
-        <translation>Mettre à jour le micrologiciel de la pédale avec &apos;%1&apos; ?</translation>
-    </message>
-    <message>
         <source>Successful!</source>
         <translation>Réussi !</translation>
     </message>
@@ -240,10 +236,6 @@ des morceaux, la place qu&apos;ils occupent dans sa zone de morceaux.</translati
     <message>
         <source>one line per song slot, as the window lists them</source>
         <translation>une ligne par emplacement, comme la fenêtre les liste</translation>
-    </message>
-    <message>
-        <source>Prints one line per slot with the window&apos;s list text.</source>
-        <translation>Affiche une ligne par emplacement avec le texte de la liste de la fenêtre.</translation>
     </message>
     <message>
         <source>export a song as a 48,000 Hz WAV file</source>
@@ -321,17 +313,6 @@ sauvegarde ne nomme pas gardent leurs morceaux.</translation>
         <translation>mettre à jour le micrologiciel de la pédale depuis un fichier</translation>
     </message>
     <message>
-        <source>Updates the pedal&apos;s firmware from FILE after a question (--yes answers it and the others). A file
-that writes to the song flash is named in a question. --any-model lets a file for another model
-through, as Shift does in the window, after a further question. Prints the firmware version before
-and after. Ctrl-C stops the update only before its first erase.</source>
-        <translation>Met à jour le micrologiciel de la pédale depuis FILE après une question (--yes y répond, ainsi qu&apos;aux
-autres). Un fichier qui écrit dans la mémoire flash des morceaux est signalé par une question.
---any-model laisse passer un fichier pour un autre modèle, comme Maj dans la fenêtre, après une autre
-question. Affiche la version du micrologiciel avant et après. Ctrl-C n&apos;arrête la mise à jour qu&apos;avant
-son premier effacement.</translation>
-    </message>
-    <message>
         <source>the update server&apos;s firmware list for the connected model</source>
         <translation>la liste des micrologiciels du serveur de mise à jour pour le modèle connecté</translation>
     </message>
@@ -342,6 +323,26 @@ son premier effacement.</translation>
     <message>
         <source>Usage: corvanta-cli [--port NAME] VERB [ARGS]   (corvanta-cli --help lists the verbs)</source>
         <translation>Utilisation : corvanta-cli [--port NOM] COMMANDE [ARGUMENTS]   (corvanta-cli --help liste les commandes)</translation>
+    </message>
+    <message>
+        <source>Prints one line per slot with the window&apos;s list text.
+  --long  for scripts: slot, length in seconds, channels and bytes, tab-separated (0 for an empty slot)</source>
+        <translation>Affiche une ligne par emplacement avec le texte de la liste de la fenêtre.
+  --long  pour les scripts : emplacement, durée en secondes, canaux et octets, séparés par des
+          tabulations (0 pour un emplacement vide)</translation>
+    </message>
+    <message>
+        <source>Updates the pedal&apos;s firmware from FILE after a question that names the model, the installed and the
+file&apos;s firmware version and that the pedal must stay plugged in (--yes answers it and the others;
+No is the default). A file that writes to the song flash is named in a question. --any-model lets a
+file for another model through, as Shift does in the window, after a further question. Prints the
+firmware version before and after. Ctrl-C stops the update only before its first erase.</source>
+        <translation>Met à jour le micrologiciel de la pédale depuis FILE après une question qui indique le modèle, la
+version installée et celle du fichier, et rappelle que la pédale doit rester branchée (--yes y répond,
+ainsi qu&apos;aux autres ; Non est la réponse par défaut). Un fichier qui écrit dans la mémoire flash des
+morceaux est signalé dans une question. --any-model accepte, après une question supplémentaire, un
+fichier pour un autre modèle, comme Shift dans la fenêtre. Affiche la version du micrologiciel avant
+et après. Ctrl-C n&apos;arrête la mise à jour qu&apos;avant le premier effacement.</translation>
     </message>
 </context>
 <context>
@@ -475,10 +476,6 @@ son premier effacement.</translation>
         <translation>Fichiers WAV(*.wav);;Fichiers FLAC(*.flac)</translation>
     </message>
     <message>
-        <source>Audio Files(%1)</source>
-        <translation>Fichiers audio(%1)</translation>
-    </message>
-    <message>
         <source>Song %1</source>
         <translation>Morceau %1</translation>
     </message>
@@ -509,6 +506,70 @@ son premier effacement.</translation>
     <message>
         <source>New version...</source>
         <translation>Nouvelle version…</translation>
+    </message>
+    <message>
+        <source>Open a firmware file</source>
+        <translation>Ouvrir un fichier de micrologiciel</translation>
+    </message>
+    <message>
+        <source>Pedal: %1, firmware %2</source>
+        <translation>Pédale : %1, micrologiciel %2</translation>
+    </message>
+    <message>
+        <source>Listed file: none</source>
+        <translation>Fichier de la liste : aucun</translation>
+    </message>
+    <message>
+        <source>Listed file: firmware %1, %2</source>
+        <translation>Fichier de la liste : micrologiciel %1, %2</translation>
+    </message>
+    <message>
+        <source>File: none chosen</source>
+        <translation>Fichier : aucun choisi</translation>
+    </message>
+    <message>
+        <source>File: not usable (%1)</source>
+        <translation>Fichier : inutilisable (%1)</translation>
+    </message>
+    <message>
+        <source>File: it does not name its firmware version</source>
+        <translation>Fichier : n&apos;indique pas sa version de micrologiciel</translation>
+    </message>
+    <message>
+        <source>File: firmware %1, %2</source>
+        <translation>Fichier : micrologiciel %1, %2</translation>
+    </message>
+    <message>
+        <source>Song %1: %2, %3, %4 MB</source>
+        <translation>Morceau %1 : %2, %3, %4 Mo</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>stéréo</translation>
+    </message>
+    <message>
+        <source>Audio files</source>
+        <translation>Fichiers audio</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 channels; the pedal&apos;s songs have one. Which should the song hold ?</source>
+        <translation>&apos;%1&apos; a %2 canaux ; les morceaux de la pédale n&apos;en ont qu&apos;un. Que doit contenir le morceau ?</translation>
+    </message>
+    <message>
+        <source>Mix of all channels</source>
+        <translation>Mélange de tous les canaux</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Premier canal</translation>
     </message>
 </context>
 <context>
@@ -717,6 +778,45 @@ son premier effacement.</translation>
         <translation>%1
 
 %2 a échoué à 0x%3. Il se peut que la pédale ne démarre plus normalement : laissez-la connectée et relancez la même mise à jour. Si elle ne répond plus, son manuel explique comment passer en mode de mise à jour.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareVersion</name>
+    <message>
+        <source>pedal of model %1</source>
+        <translation>pédale du modèle %1</translation>
+    </message>
+    <message>
+        <source>the pedal&apos;s own version is not known</source>
+        <translation>la version de la pédale est inconnue</translation>
+    </message>
+    <message>
+        <source>newer than the pedal&apos;s</source>
+        <translation>plus récent que celui de la pédale</translation>
+    </message>
+    <message>
+        <source>the same as the pedal&apos;s</source>
+        <translation>le même que celui de la pédale</translation>
+    </message>
+    <message>
+        <source>older than the pedal&apos;s</source>
+        <translation>plus ancien que celui de la pédale</translation>
+    </message>
+    <message>
+        <source>The pedal&apos;s firmware is erased and written anew: keep the pedal plugged in until the result is shown.</source>
+        <translation>Le micrologiciel de la pédale est effacé puis réécrit : laissez la pédale branchée jusqu&apos;à l&apos;affichage du résultat.</translation>
+    </message>
+    <message>
+        <source>Update the %1 (firmware %2) from a file that does not name its version ?
+%3</source>
+        <translation>Mettre à jour la %1 (micrologiciel %2) avec un fichier qui n&apos;indique pas sa version ?
+%3</translation>
+    </message>
+    <message>
+        <source>Update the %1 from firmware %2 to %3 (%4) ?
+%5</source>
+        <translation>Mettre à jour la %1 du micrologiciel %2 au %3 (%4) ?
+%5</translation>
     </message>
 </context>
 <context>

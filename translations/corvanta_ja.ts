@@ -198,10 +198,6 @@ export、import、backup、restore の実行中に Ctrl-C または SIGTERM を�
         <translation>アップデート</translation>
     </message>
     <message>
-        <source>Update the firmware of the pedal from &apos;%1&apos; ?</source>
-        <translation>&apos;%1&apos; でペダルのファームウェアをアップデートしますか？</translation>
-    </message>
-    <message>
         <source>Successful!</source>
         <translation>成功しました！</translation>
     </message>
@@ -239,10 +235,6 @@ area the songs use.</source>
     <message>
         <source>one line per song slot, as the window lists them</source>
         <translation>ソングのスロットごとに 1 行 (ウィンドウの一覧と同じ)</translation>
-    </message>
-    <message>
-        <source>Prints one line per slot with the window&apos;s list text.</source>
-        <translation>ウィンドウの一覧と同じテキストで、スロットごとに 1 行を表示します。</translation>
     </message>
     <message>
         <source>export a song as a 48,000 Hz WAV file</source>
@@ -319,16 +311,6 @@ the songs back into their slots, bit for bit. Slots the backup does not name kee
         <translation>ファイルからペダルのファームウェアをアップデート</translation>
     </message>
     <message>
-        <source>Updates the pedal&apos;s firmware from FILE after a question (--yes answers it and the others). A file
-that writes to the song flash is named in a question. --any-model lets a file for another model
-through, as Shift does in the window, after a further question. Prints the firmware version before
-and after. Ctrl-C stops the update only before its first erase.</source>
-        <translation>確認のあと FILE からペダルのファームウェアをアップデートします (--yes でこの確認とほかの確認に答えます)。
-ソング用フラッシュに書き込むファイルは、質問でその旨を示します。--any-model を付けると、ウィンドウで
-Shift を押したときと同じく、もう一度の確認のあと別モデル用のファイルも使えます。アップデートの前後の
-ファームウェアのバージョンを表示します。Ctrl-C でアップデートを止められるのは最初の消去の前だけです。</translation>
-    </message>
-    <message>
         <source>the update server&apos;s firmware list for the connected model</source>
         <translation>接続中のモデル向けの、アップデートサーバーのファームウェア一覧</translation>
     </message>
@@ -339,6 +321,27 @@ Shift を押したときと同じく、もう一度の確認のあと別モデ�
     <message>
         <source>Usage: corvanta-cli [--port NAME] VERB [ARGS]   (corvanta-cli --help lists the verbs)</source>
         <translation>使い方: corvanta-cli [--port 名前] コマンド [引数]   (corvanta-cli --help でコマンドを一覧表示)</translation>
+    </message>
+    <message>
+        <source>Prints one line per slot with the window&apos;s list text.
+  --long  for scripts: slot, length in seconds, channels and bytes, tab-separated (0 for an empty slot)</source>
+        <translation>スロットごとに、ウィンドウの一覧と同じテキストを 1 行ずつ表示します。
+  --long  スクリプト向け: スロット、秒単位の長さ、チャンネル数、バイト数をタブ区切りで表示
+          (空のスロットは 0)</translation>
+    </message>
+    <message>
+        <source>Updates the pedal&apos;s firmware from FILE after a question that names the model, the installed and the
+file&apos;s firmware version and that the pedal must stay plugged in (--yes answers it and the others;
+No is the default). A file that writes to the song flash is named in a question. --any-model lets a
+file for another model through, as Shift does in the window, after a further question. Prints the
+firmware version before and after. Ctrl-C stops the update only before its first erase.</source>
+        <translation>モデル、インストール済みのファームウェアとファイルのファームウェアのバージョン、ペダルを
+接続したままにする必要があることを示す確認のあと、FILE からペダルのファームウェアを
+アップデートします (--yes でこの確認とほかの確認に答えます。既定は「いいえ」)。ソング用
+フラッシュに書き込むファイルは確認で示されます。--any-model を付けると、ウィンドウで Shift を
+押したときと同じく、さらに確認したうえでほかのモデル用のファイルも使えます。アップデートの
+前後にファームウェアのバージョンを表示します。Ctrl-C でアップデートを止められるのは最初の
+消去の前だけです。</translation>
     </message>
 </context>
 <context>
@@ -472,10 +475,6 @@ Shift を押したときと同じく、もう一度の確認のあと別モデ�
         <translation>WAV ファイル(*.wav);;FLAC ファイル(*.flac)</translation>
     </message>
     <message>
-        <source>Audio Files(%1)</source>
-        <translation>オーディオファイル(%1)</translation>
-    </message>
-    <message>
         <source>Song %1</source>
         <translation>ソング %1</translation>
     </message>
@@ -506,6 +505,70 @@ Shift を押したときと同じく、もう一度の確認のあと別モデ�
     <message>
         <source>New version...</source>
         <translation>新しいバージョン…</translation>
+    </message>
+    <message>
+        <source>Open a firmware file</source>
+        <translation>ファームウェアファイルを開く</translation>
+    </message>
+    <message>
+        <source>Pedal: %1, firmware %2</source>
+        <translation>ペダル: %1、ファームウェア %2</translation>
+    </message>
+    <message>
+        <source>Listed file: none</source>
+        <translation>一覧のファイル: なし</translation>
+    </message>
+    <message>
+        <source>Listed file: firmware %1, %2</source>
+        <translation>一覧のファイル: ファームウェア %1、%2</translation>
+    </message>
+    <message>
+        <source>File: none chosen</source>
+        <translation>ファイル: 未選択</translation>
+    </message>
+    <message>
+        <source>File: not usable (%1)</source>
+        <translation>ファイル: 使用できません (%1)</translation>
+    </message>
+    <message>
+        <source>File: it does not name its firmware version</source>
+        <translation>ファイル: ファームウェアのバージョンが記載されていません</translation>
+    </message>
+    <message>
+        <source>File: firmware %1, %2</source>
+        <translation>ファイル: ファームウェア %1、%2</translation>
+    </message>
+    <message>
+        <source>Song %1: %2, %3, %4 MB</source>
+        <translation>ソング %1: %2、%3、%4 MB</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>モノラル</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>ステレオ</translation>
+    </message>
+    <message>
+        <source>Audio files</source>
+        <translation>オーディオファイル</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 channels; the pedal&apos;s songs have one. Which should the song hold ?</source>
+        <translation>&apos;%1&apos; には %2 チャンネルありますが、ペダルのソングは 1 チャンネルです。ソングに何を入れますか？</translation>
+    </message>
+    <message>
+        <source>Mix of all channels</source>
+        <translation>全チャンネルをミックス</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>最初のチャンネル</translation>
     </message>
 </context>
 <context>
@@ -714,6 +777,45 @@ Shift を押したときと同じく、もう一度の確認のあと別モデ�
         <translation>%1
 
 %2が 0x%3 で失敗しました。ペダルが正常に起動しない可能性があります: 接続したまま、同じアップデートをもう一度実行してください。応答しなくなった場合は、取扱説明書でアップデートモードへの入り方を確認してください。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareVersion</name>
+    <message>
+        <source>pedal of model %1</source>
+        <translation>モデル %1 のペダル</translation>
+    </message>
+    <message>
+        <source>the pedal&apos;s own version is not known</source>
+        <translation>ペダルのバージョンは不明です</translation>
+    </message>
+    <message>
+        <source>newer than the pedal&apos;s</source>
+        <translation>ペダルのバージョンより新しい</translation>
+    </message>
+    <message>
+        <source>the same as the pedal&apos;s</source>
+        <translation>ペダルのバージョンと同じ</translation>
+    </message>
+    <message>
+        <source>older than the pedal&apos;s</source>
+        <translation>ペダルのバージョンより古い</translation>
+    </message>
+    <message>
+        <source>The pedal&apos;s firmware is erased and written anew: keep the pedal plugged in until the result is shown.</source>
+        <translation>ペダルのファームウェアを消去して書き直します。結果が表示されるまでペダルを接続したままにしてください。</translation>
+    </message>
+    <message>
+        <source>Update the %1 (firmware %2) from a file that does not name its version ?
+%3</source>
+        <translation>バージョンが記載されていないファイルで %1 (ファームウェア %2) をアップデートしますか？
+%3</translation>
+    </message>
+    <message>
+        <source>Update the %1 from firmware %2 to %3 (%4) ?
+%5</source>
+        <translation>%1 をファームウェア %2 から %3 (%4) にアップデートしますか？
+%5</translation>
     </message>
 </context>
 <context>

@@ -198,10 +198,6 @@ Código de saída: 0 sucesso, 1 falha, 2 erro de uso, 130 cancelado.
         <translation>Atualizar</translation>
     </message>
     <message>
-        <source>Update the firmware of the pedal from &apos;%1&apos; ?</source>
-        <translation>Atualizar o firmware do pedal com &apos;%1&apos;?</translation>
-    </message>
-    <message>
         <source>Successful!</source>
         <translation>Concluído!</translation>
     </message>
@@ -240,10 +236,6 @@ quanto da área de músicas elas ocupam.</translation>
     <message>
         <source>one line per song slot, as the window lists them</source>
         <translation>uma linha por posição, como a janela as lista</translation>
-    </message>
-    <message>
-        <source>Prints one line per slot with the window&apos;s list text.</source>
-        <translation>Mostra uma linha por posição com o texto da lista da janela.</translation>
     </message>
     <message>
         <source>export a song as a 48,000 Hz WAV file</source>
@@ -320,16 +312,6 @@ grava as músicas de volta em suas posições, bit a bit. As posições que o ba
         <translation>atualiza o firmware do pedal a partir de um arquivo</translation>
     </message>
     <message>
-        <source>Updates the pedal&apos;s firmware from FILE after a question (--yes answers it and the others). A file
-that writes to the song flash is named in a question. --any-model lets a file for another model
-through, as Shift does in the window, after a further question. Prints the firmware version before
-and after. Ctrl-C stops the update only before its first erase.</source>
-        <translation>Atualiza o firmware do pedal a partir de FILE após uma pergunta (--yes responde a ela e às demais).
-Um arquivo que grava na flash de músicas é indicado numa pergunta. --any-model aceita um arquivo de
-outro modelo, como o Shift na janela, após mais uma pergunta. Mostra a versão do firmware antes e
-depois. Ctrl-C só interrompe a atualização antes do primeiro apagamento.</translation>
-    </message>
-    <message>
         <source>the update server&apos;s firmware list for the connected model</source>
         <translation>a lista de firmware do servidor de atualização para o modelo conectado</translation>
     </message>
@@ -340,6 +322,26 @@ depois. Ctrl-C só interrompe a atualização antes do primeiro apagamento.</tra
     <message>
         <source>Usage: corvanta-cli [--port NAME] VERB [ARGS]   (corvanta-cli --help lists the verbs)</source>
         <translation>Uso: corvanta-cli [--port NOME] COMANDO [ARGUMENTOS]   (corvanta-cli --help lista os comandos)</translation>
+    </message>
+    <message>
+        <source>Prints one line per slot with the window&apos;s list text.
+  --long  for scripts: slot, length in seconds, channels and bytes, tab-separated (0 for an empty slot)</source>
+        <translation>Mostra uma linha por posição com o texto da lista da janela.
+  --long  para scripts: posição, duração em segundos, canais e bytes, separados por tabulação
+          (0 para uma posição vazia)</translation>
+    </message>
+    <message>
+        <source>Updates the pedal&apos;s firmware from FILE after a question that names the model, the installed and the
+file&apos;s firmware version and that the pedal must stay plugged in (--yes answers it and the others;
+No is the default). A file that writes to the song flash is named in a question. --any-model lets a
+file for another model through, as Shift does in the window, after a further question. Prints the
+firmware version before and after. Ctrl-C stops the update only before its first erase.</source>
+        <translation>Atualiza o firmware do pedal a partir de FILE após uma pergunta que informa o modelo, a versão de
+firmware instalada e a do arquivo, e que o pedal deve continuar conectado (--yes a responde, assim
+como as demais; Não é o padrão). Um arquivo que grava na flash de músicas é indicado numa pergunta.
+--any-model aceita, após mais uma pergunta, um arquivo para outro modelo, como o Shift faz na janela.
+Mostra a versão do firmware antes e depois. Ctrl-C só interrompe a atualização antes do primeiro
+apagamento.</translation>
     </message>
 </context>
 <context>
@@ -473,10 +475,6 @@ depois. Ctrl-C só interrompe a atualização antes do primeiro apagamento.</tra
         <translation>Arquivos WAV(*.wav);;Arquivos FLAC(*.flac)</translation>
     </message>
     <message>
-        <source>Audio Files(%1)</source>
-        <translation>Arquivos de áudio(%1)</translation>
-    </message>
-    <message>
         <source>Song %1</source>
         <translation>Música %1</translation>
     </message>
@@ -507,6 +505,70 @@ depois. Ctrl-C só interrompe a atualização antes do primeiro apagamento.</tra
     <message>
         <source>New version...</source>
         <translation>Nova versão…</translation>
+    </message>
+    <message>
+        <source>Open a firmware file</source>
+        <translation>Abrir um arquivo de firmware</translation>
+    </message>
+    <message>
+        <source>Pedal: %1, firmware %2</source>
+        <translation>Pedal: %1, firmware %2</translation>
+    </message>
+    <message>
+        <source>Listed file: none</source>
+        <translation>Arquivo da lista: nenhum</translation>
+    </message>
+    <message>
+        <source>Listed file: firmware %1, %2</source>
+        <translation>Arquivo da lista: firmware %1, %2</translation>
+    </message>
+    <message>
+        <source>File: none chosen</source>
+        <translation>Arquivo: nenhum escolhido</translation>
+    </message>
+    <message>
+        <source>File: not usable (%1)</source>
+        <translation>Arquivo: não utilizável (%1)</translation>
+    </message>
+    <message>
+        <source>File: it does not name its firmware version</source>
+        <translation>Arquivo: não informa sua versão de firmware</translation>
+    </message>
+    <message>
+        <source>File: firmware %1, %2</source>
+        <translation>Arquivo: firmware %1, %2</translation>
+    </message>
+    <message>
+        <source>Song %1: %2, %3, %4 MB</source>
+        <translation>Música %1: %2, %3, %4 MB</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>estéreo</translation>
+    </message>
+    <message>
+        <source>Audio files</source>
+        <translation>Arquivos de áudio</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 channels; the pedal&apos;s songs have one. Which should the song hold ?</source>
+        <translation>&apos;%1&apos; tem %2 canais; as músicas do pedal têm um. O que a música deve conter?</translation>
+    </message>
+    <message>
+        <source>Mix of all channels</source>
+        <translation>Mixagem de todos os canais</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>Primeiro canal</translation>
     </message>
 </context>
 <context>
@@ -715,6 +777,45 @@ depois. Ctrl-C só interrompe a atualização antes do primeiro apagamento.</tra
         <translation>%1
 
 %2 falhou em 0x%3. O pedal talvez não inicie normalmente agora: mantenha-o conectado e execute a mesma atualização de novo. Se ele não responder mais, o manual explica como entrar no modo de atualização.</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareVersion</name>
+    <message>
+        <source>pedal of model %1</source>
+        <translation>pedal do modelo %1</translation>
+    </message>
+    <message>
+        <source>the pedal&apos;s own version is not known</source>
+        <translation>a versão do pedal é desconhecida</translation>
+    </message>
+    <message>
+        <source>newer than the pedal&apos;s</source>
+        <translation>posterior à do pedal</translation>
+    </message>
+    <message>
+        <source>the same as the pedal&apos;s</source>
+        <translation>igual à do pedal</translation>
+    </message>
+    <message>
+        <source>older than the pedal&apos;s</source>
+        <translation>anterior à do pedal</translation>
+    </message>
+    <message>
+        <source>The pedal&apos;s firmware is erased and written anew: keep the pedal plugged in until the result is shown.</source>
+        <translation>O firmware do pedal é apagado e gravado de novo: mantenha o pedal conectado até que o resultado seja exibido.</translation>
+    </message>
+    <message>
+        <source>Update the %1 (firmware %2) from a file that does not name its version ?
+%3</source>
+        <translation>Atualizar o %1 (firmware %2) com um arquivo que não informa sua versão?
+%3</translation>
+    </message>
+    <message>
+        <source>Update the %1 from firmware %2 to %3 (%4) ?
+%5</source>
+        <translation>Atualizar o %1 do firmware %2 para o %3 (%4)?
+%5</translation>
     </message>
 </context>
 <context>

@@ -198,10 +198,6 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 cancelled.
         <translation>升级</translation>
     </message>
     <message>
-        <source>Update the firmware of the pedal from &apos;%1&apos; ?</source>
-        <translation>要用“%1”升级踏板的固件吗？</translation>
-    </message>
-    <message>
         <source>Successful!</source>
         <translation>成功！</translation>
     </message>
@@ -239,10 +235,6 @@ area the songs use.</source>
     <message>
         <source>one line per song slot, as the window lists them</source>
         <translation>每个歌曲存储位一行，与窗口中的列表相同</translation>
-    </message>
-    <message>
-        <source>Prints one line per slot with the window&apos;s list text.</source>
-        <translation>按窗口列表的文字，每个存储位输出一行。</translation>
     </message>
     <message>
         <source>export a song as a 48,000 Hz WAV file</source>
@@ -317,15 +309,6 @@ the songs back into their slots, bit for bit. Slots the backup does not name kee
         <translation>用文件升级踏板的固件</translation>
     </message>
     <message>
-        <source>Updates the pedal&apos;s firmware from FILE after a question (--yes answers it and the others). A file
-that writes to the song flash is named in a question. --any-model lets a file for another model
-through, as Shift does in the window, after a further question. Prints the firmware version before
-and after. Ctrl-C stops the update only before its first erase.</source>
-        <translation>经确认后用 FILE 升级踏板的固件（--yes 回答此确认及其他所有确认）。会写入歌曲闪存的文件会在询问中
-注明。--any-model 在再次确认后允许使用其他型号的文件，作用与在窗口中按住 Shift 相同。升级前后都会
-输出固件版本。Ctrl-C 只能在第一次擦除之前停止升级。</translation>
-    </message>
-    <message>
         <source>the update server&apos;s firmware list for the connected model</source>
         <translation>升级服务器上适用于已连接型号的固件列表</translation>
     </message>
@@ -336,6 +319,24 @@ and after. Ctrl-C stops the update only before its first erase.</source>
     <message>
         <source>Usage: corvanta-cli [--port NAME] VERB [ARGS]   (corvanta-cli --help lists the verbs)</source>
         <translation>用法：corvanta-cli [--port 名称] 命令 [参数]   （corvanta-cli --help 列出所有命令）</translation>
+    </message>
+    <message>
+        <source>Prints one line per slot with the window&apos;s list text.
+  --long  for scripts: slot, length in seconds, channels and bytes, tab-separated (0 for an empty slot)</source>
+        <translation>每个存储位输出一行，内容与窗口列表中的文字相同。
+  --long  供脚本使用：存储位、以秒为单位的时长、声道数和字节数，以制表符分隔
+          （空存储位为 0）</translation>
+    </message>
+    <message>
+        <source>Updates the pedal&apos;s firmware from FILE after a question that names the model, the installed and the
+file&apos;s firmware version and that the pedal must stay plugged in (--yes answers it and the others;
+No is the default). A file that writes to the song flash is named in a question. --any-model lets a
+file for another model through, as Shift does in the window, after a further question. Prints the
+firmware version before and after. Ctrl-C stops the update only before its first erase.</source>
+        <translation>经确认后用 FILE 升级踏板的固件；确认信息会列出型号、已安装的和文件中的固件版本，
+并提示必须保持踏板连接（--yes 回答此项及其他确认；默认回答为“否”）。会写入歌曲闪存的
+文件会在确认中指出。--any-model 允许在再次确认后使用适用于其他型号的文件，与在窗口中
+按住 Shift 相同。升级前后会输出固件版本。Ctrl-C 只能在首次擦除之前停止升级。</translation>
     </message>
 </context>
 <context>
@@ -469,10 +470,6 @@ and after. Ctrl-C stops the update only before its first erase.</source>
         <translation>WAV 文件(*.wav);;FLAC 文件(*.flac)</translation>
     </message>
     <message>
-        <source>Audio Files(%1)</source>
-        <translation>音频文件(%1)</translation>
-    </message>
-    <message>
         <source>Song %1</source>
         <translation>歌曲 %1</translation>
     </message>
@@ -503,6 +500,70 @@ and after. Ctrl-C stops the update only before its first erase.</source>
     <message>
         <source>New version...</source>
         <translation>新版本…</translation>
+    </message>
+    <message>
+        <source>Open a firmware file</source>
+        <translation>打开固件文件</translation>
+    </message>
+    <message>
+        <source>Pedal: %1, firmware %2</source>
+        <translation>踏板：%1，固件 %2</translation>
+    </message>
+    <message>
+        <source>Listed file: none</source>
+        <translation>列表中的文件：无</translation>
+    </message>
+    <message>
+        <source>Listed file: firmware %1, %2</source>
+        <translation>列表中的文件：固件 %1，%2</translation>
+    </message>
+    <message>
+        <source>File: none chosen</source>
+        <translation>文件：未选择</translation>
+    </message>
+    <message>
+        <source>File: not usable (%1)</source>
+        <translation>文件：无法使用（%1）</translation>
+    </message>
+    <message>
+        <source>File: it does not name its firmware version</source>
+        <translation>文件：未注明固件版本</translation>
+    </message>
+    <message>
+        <source>File: firmware %1, %2</source>
+        <translation>文件：固件 %1，%2</translation>
+    </message>
+    <message>
+        <source>Song %1: %2, %3, %4 MB</source>
+        <translation>歌曲 %1：%2，%3，%4 MB</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <source>Audio files</source>
+        <translation>音频文件</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 channels; the pedal&apos;s songs have one. Which should the song hold ?</source>
+        <translation>&apos;%1&apos; 有 %2 个声道，而踏板的歌曲只有一个声道。歌曲应使用哪种？</translation>
+    </message>
+    <message>
+        <source>Mix of all channels</source>
+        <translation>混合所有声道</translation>
+    </message>
+    <message>
+        <source>First channel</source>
+        <translation>第一个声道</translation>
     </message>
 </context>
 <context>
@@ -711,6 +772,45 @@ and after. Ctrl-C stops the update only before its first erase.</source>
         <translation>%1
 
 %2在 0x%3 处失败。踏板现在可能无法正常启动：请保持连接，并再次运行同样的升级。如果踏板不再响应，请参阅其说明书中进入升级模式的方法。</translation>
+    </message>
+</context>
+<context>
+    <name>FirmwareVersion</name>
+    <message>
+        <source>pedal of model %1</source>
+        <translation>型号 %1 的踏板</translation>
+    </message>
+    <message>
+        <source>the pedal&apos;s own version is not known</source>
+        <translation>踏板当前版本未知</translation>
+    </message>
+    <message>
+        <source>newer than the pedal&apos;s</source>
+        <translation>比踏板上的版本新</translation>
+    </message>
+    <message>
+        <source>the same as the pedal&apos;s</source>
+        <translation>与踏板上的版本相同</translation>
+    </message>
+    <message>
+        <source>older than the pedal&apos;s</source>
+        <translation>比踏板上的版本旧</translation>
+    </message>
+    <message>
+        <source>The pedal&apos;s firmware is erased and written anew: keep the pedal plugged in until the result is shown.</source>
+        <translation>踏板的固件将被擦除并重新写入：在显示结果之前，请保持踏板连接。</translation>
+    </message>
+    <message>
+        <source>Update the %1 (firmware %2) from a file that does not name its version ?
+%3</source>
+        <translation>要使用未注明版本的文件升级 %1（固件 %2）吗？
+%3</translation>
+    </message>
+    <message>
+        <source>Update the %1 from firmware %2 to %3 (%4) ?
+%5</source>
+        <translation>要将 %1 从固件 %2 升级到 %3（%4）吗？
+%5</translation>
     </message>
 </context>
 <context>

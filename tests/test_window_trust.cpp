@@ -1,0 +1,236 @@
+// What the window tells a musician before, during and after a command, and
+// that its terminal stays quiet.
+#include "Cli.h"
+#include "FirmwareSupport.h"
+#include "Frame.h"
+#include "ProgressEvent.h"
+#include "SongSupport.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLoggingCategory>
+#include <QMenu>
+#include <QTest>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+// Debug and information lines, counted as the default handler prints them.
+int g_terminalLines = 0;
+void CountLines(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    g_terminalLines += type == QtDebugMsg || type == QtInfoMsg ? text.count('\n') + 1 : 0;
+}
+
+double Luminance(QRgb c)
+{
+    auto linear = [](int v) { return v <= 10 ? v / 255.0 / 12.92 : std::pow((v / 255.0 + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+// The contrast of a label's text against what is behind it, as the window
+// paints them: each pixel with and without the text.
+double PaintedTextContrast(QWidget& window, QLabel& label)
+{
+    const QRect area(label.mapTo(&window, QPoint()), label.size());
+    const QImage with = window.grab(area).toImage();
+    const QString sheet = label.styleSheet();
+    label.setStyleSheet(sheet + "color: transparent;");
+    const QImage without = window.grab(area).toImage();
+    label.setStyleSheet(sheet);
+    double best = 0;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            const double a = Luminance(with.pixel(x, y)), b = Luminance(without.pixel(x, y));
+            best = std::max(best, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+        }
+    }
+    return best;
+}
+
+// The progress events that reach the window: done never goes back and the
+// total is the run's.
+class CProgressTap : public QObject {
+public:
+    explicit CProgressTap(QWidget& window) { window.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == kProgressEventType) {
+            const auto* p = static_cast<const CEventBase*>(event);
+            backwards += p->current < done;
+            done = p->current;
+            totals.insert(p->total);
+        }
+        return false;
+    }
+    int64_t done = 0;
+    int backwards = 0;
+    std::set<int64_t> totals;
+};
+
+class WindowTrust : public CSongWindowTest {
+protected:
+    void Opened() override
+    {
+        window->show();
+        space = window->findChild<QLabel*>("m_labelSpace");
+    }
+    // The list row and the space line, as the window shows them.
+    QString Shown(int row) { return list->item(row)->text() + " / " + space->text(); }
+    // An entry of the song list's menu on row, opened with the menu key.
+    void RunMenu(int row, const QString& entry)
+    {
+        list->setCurrentRow(row);
+        QTest::keyClick(list, Qt::Key_Menu);
+        QMenu* menu = window->findChild<QMenu*>("songListMenu");
+        for (QAction* action : menu->actions())
+            if (action->text() == entry)
+                action->trigger();
+        delete menu;
+        QCoreApplication::processEvents();
+    }
+    // A local firmware file that writes the information block with version.
+    void LocalFirmware(int32_t version)
+    {
+        window->findChild<QCheckBox*>("m_btnSelLocal")->setChecked(true);
+        window->findChild<QLineEdit*>("m_editPath")
+            ->setText(PackFirmware(dir.path(), QString("fw%1.dat").arg(version),
+                                   {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(version)}}));
+    }
+    // The largest 24-bit sample of a song, read back from the pedal's flash.
+    int Peak(int row)
+    {
+        std::vector<uint8_t> song(window->SongList().song(size_t(row))->get_song_size());
+        window->SongList().read_song(uint32_t(row), song.data(), uint32_t(song.size()), nullptr);
+        int peak = 0;
+        for (size_t i = 0; i + 3 <= song.size(); i += 3)
+            peak = std::max(peak, std::abs(int32_t(frame::GetLE(&song[i], 3) << 8) >> 8));
+        return peak;
+    }
+
+    QLabel* space = nullptr;
+};
+
+}  // namespace
+
+TEST_F(WindowTrust, TheTerminalStaysQuietUnlessTheRulesAskForDebugLines)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(CountLines);
+    for (const char* rules : {"", "corvanta.*=true"}) {
+        QLoggingCategory::setFilterRules(rules);
+        g_terminalLines = 0;
+        Import(0, SineWav(dir.filePath("a.wav"), 48000, 48000));
+        prompt.files.push_back(dir.filePath("out.wav"));
+        window->OnUploadSong();
+        LocalFirmware(0x010204);
+        window->OnUpdateFirmware();
+        EXPECT_TRUE(*rules ? g_terminalLines > 0 : g_terminalLines == 0) << rules << ": " << g_terminalLines;
+    }
+    QLoggingCategory::setFilterRules(QString());
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(prompt.texts.filter("Successful").size(), 6) << prompt.texts.join('|').toStdString();
+}
+
+// Import, backup, delete with the Delete key and restore: the list and the
+// space line are new when the result box opens, and a backup's or restore's
+// bar counts over all its songs.
+TEST_F(WindowTrust, ResultsComeAfterTheListShowsThemAndARunHasOneBar)
+{
+    QStringList atBox;
+    prompt.onBox = [&] { atBox << Shown(1); };
+    const QString empty = Shown(1), emptyRow = list->item(1)->text();
+    for (int row : {1, 2, 3}) {
+        Import(row, SineWav(dir.filePath(QString("%1.wav").arg(row)), 48000, 48000 * row));
+        EXPECT_EQ(atBox.last(), Shown(1));
+    }
+    const QString full = Shown(1);
+    EXPECT_NE(full, empty);
+    int64_t runBytes = 0;
+    for (int row : {1, 2, 3})
+        runBytes += window->SongList().song(row)->get_song_size();
+    for (const char* entry : {"Backup all songs…", "Restore backup…"}) {
+        if (QString(entry).startsWith("Restore")) {
+            list->setCurrentRow(1);
+            prompt.answers = {true};
+            QTest::keyClick(list, Qt::Key_Delete);  // as the Delete button, with its question
+            ASSERT_EQ(list->item(1)->text(), emptyRow);
+        }
+        CProgressTap tap(*window);
+        prompt.files.push_back(dir.filePath("backup"));
+        prompt.answers = {true};
+        RunMenu(0, entry);
+        ASSERT_EQ(prompt.texts.last(), "Successful !");
+        EXPECT_EQ(atBox.last(), full) << entry;
+        EXPECT_EQ(tap.totals, std::set<int64_t>{runBytes}) << entry;
+        EXPECT_EQ(tap.backwards, 0) << entry;
+        EXPECT_GT(tap.done, runBytes * 9 / 10) << entry;
+    }
+}
+
+TEST_F(WindowTrust, UpdateNamesBothVersionsNoErasesNothingAndTheWarningIsReadable)
+{
+    auto* versions = window->findChild<QLabel*>("m_labelVersions");
+    const char* const plugged =
+        "The pedal's firmware is erased and written anew: keep the pedal plugged in until the result is shown.";
+    rig.pedal.SetRecording(true);
+    const std::pair<int32_t, const char*> cases[] = {
+        {0x010204, "newer than the pedal's"}, {0x010203, "the same as the pedal's"}, {0x010109, "older than the pedal's"}};
+    for (const auto& [version, compared] : cases) {
+        LocalFirmware(version);
+        const QString file = version_text(version);
+        EXPECT_EQ(versions->text(), QString("Pedal: KORVEL, firmware 1.2.3\nFile: firmware %1, %2").arg(file, compared));
+        prompt.erasing.clear();
+        prompt.erasingAnswers = {false};
+        window->OnUpdateFirmware();
+        EXPECT_EQ(prompt.erasing, QStringList(QString("Update the KORVEL from firmware 1.2.3 to %1 (%2) ?\n%3")
+                                                  .arg(file, compared, plugged)));
+    }
+    EXPECT_TRUE(prompt.texts.isEmpty()) << "No is answered without a word";
+    EXPECT_EQ(CountSent(rig.pedal, frame::kErase) + CountSent(rig.pedal, frame::kWrite), 0u);
+
+    auto* warning = window->findChild<QLabel*>("m_labelUnplug");
+    double contrast = 0;
+    QObject::connect(bar, &QProgressBar::valueChanged, [&] {
+        if (warning->isVisible() && contrast == 0)
+            contrast = PaintedTextContrast(*window, *warning);
+    });
+    bool warnedAtResult = false;
+    prompt.onBox = [&] { warnedAtResult = warning->isVisible(); };
+    window->OnUpdateFirmware();
+    ASSERT_EQ(prompt.texts, QStringList({"Successful!"}));
+    EXPECT_GE(contrast, 4.5);
+    EXPECT_TRUE(warnedAtResult) << "the warning stays until the result";
+    EXPECT_FALSE(warning->isVisible());
+}
+
+TEST_F(WindowTrust, AStereoFileIntoAOneChannelPedalTakesTheChosenChannels)
+{
+    // A sine on the left, silence on the right: the mix is half as loud.
+    const QString file = SineWav(dir.filePath("left.wav"), 46875, 46875, {440, 0});
+    Import(0, file, false);  // the channel question answered No: the first channel
+    Import(1, file, true);   // Yes: the mix
+    EXPECT_EQ(prompt.texts.filter("'left.wav' has 2 channels; the pedal's songs have one. Which should the song hold ?")
+                  .size(),
+              2);
+    EXPECT_EQ(ReadSetting("/Config/ImportChannels"), "mix");
+    EXPECT_NEAR(Peak(0), 12000 * 256, 12000 * 256 / 50);
+    EXPECT_NEAR(double(Peak(1)) / Peak(0), 0.5, 0.01);
+}
+
+TEST_F(WindowTrust, ASongsLengthShowsUnderTheListAndInListLong)
+{
+    Import(1, SineWav(dir.filePath("two.wav"), 46875, 94080));  // 282,240 bytes on the pedal
+    auto* line = window->findChild<QLabel*>("m_labelSongInfo");
+    list->setCurrentRow(1);
+    EXPECT_EQ(line->text(), "Song 002: 0:02, mono, 0.27 MB");
+    list->setCurrentRow(0);
+    EXPECT_TRUE(line->text().isEmpty());
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(RunCli({"list", "--long"}, rig.midi), kExitOk);
+    const QStringList lines = QString::fromStdString(testing::internal::GetCapturedStdout()).split('\n');
+    EXPECT_EQ(lines.mid(0, 2), QStringList({"1\t0.000\t0\t0", "2\t2.007\t1\t282240"}));
+}
