@@ -312,43 +312,6 @@ TEST(SongInfo, ADeleteCutShortNeverBringsItsSongBack)
     EXPECT_EQ(s.ReadSong(0), Reloaded(next, a, CurrentFormat));
 }
 
-TEST(SongInfo, OnlyOneStepBackFromASongInfoCutShort)
-{
-    for (int32_t model : {10002, 10006}) {
-        SCOPED_TRACE(model);
-        CScriptedPrompt prompt;
-        CSongRig s(model);
-        ASSERT_EQ(s.songs.load_songs(), SongOk);
-        const SongAreaParams& a = s.Area();
-        const bool old = FormatOf(model) == OldFormat;
-        const uint32_t size = old ? CLooperSongOld::kRecordSize : CLooperSongFile::RecordSize(a);
-        const uint32_t first = old ? 2 : 0, step = old ? 2 : 1;
-        std::vector<Bytes> songs;
-        for (uint32_t i = 0; i < 3; ++i) {
-            songs.push_back(SongAudio(a.page_payload + 1000 * i, i + 1));
-            ASSERT_EQ(s.songs.write_song(0, songs[i].data(), uint32_t(songs[i].size()), nullptr), SongOk);
-        }
-        auto cut = [&](uint32_t page) {  // the bytes after the first 100 still erased
-            const Bytes erased(size - 100, 0xFF);
-            s.rig.pedal.Flash(1).Overwrite(PageAddress(a, a.data_blocks, page) + 100, erased.data(), erased.size());
-        };
-        cut(first + 2 * step);
-        ASSERT_EQ(s.Reload(), SongOk);
-        EXPECT_EQ(s.ReadSong(0), Reloaded(songs[1], a, FormatOf(model))) << "one step back";
-        cut(first + step);
-        EXPECT_EQ(s.Reload(), SongOk) << "not two";
-        EXPECT_FALSE(s.songs.song(0)->is_used());
-        EXPECT_EQ(s.songs.song(0)->is_damaged(), !old) << "a FAT page that fails its checksum is damaged";
-        EXPECT_TRUE(prompt.texts.isEmpty());
-        const Bytes next = SongAudio(3000, 9);
-        ASSERT_EQ(s.songs.write_song(0, next.data(), 3000, nullptr), SongOk);
-        EXPECT_EQ(s.RawFlash(PageAddress(a, a.data_blocks, first + 3 * step), 1)[0], old ? 'l' : 0x48)
-            << "the next write goes after the cut page";
-        ASSERT_EQ(s.Reload(), SongOk);
-        EXPECT_EQ(s.ReadSong(0), Reloaded(next, a, FormatOf(model)));
-    }
-}
-
 // ---- The catalogue ----
 
 TEST(SongCatalogue, OverwriteAllocatesDisjointBlocks)
