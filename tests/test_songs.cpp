@@ -409,8 +409,8 @@ TEST(SongFaults, FailedLoadRefusesWritesAndDeletesUntilALoadSucceeds)
     const Bytes song = SongAudio(5000, 1);
     ASSERT_EQ(s.songs.load_songs(), SongOk);
     ASSERT_EQ(s.songs.write_song(3, song.data(), 5000, nullptr), SongOk);
-    s.rig.pedal.AddFault({FaultKind::WrongAddress, 0, 3, frame::kRead});
-    s.rig.pedal.AddFault({FaultKind::WrongAddress, 0, 4, frame::kRead});  // and its second try
+    for (uint32_t at = 3; at <= 6; ++at)  // the third read and every try of it
+        s.rig.pedal.AddFault({FaultKind::WrongAddress, 0, at, frame::kRead});
     ASSERT_EQ(s.songs.load_songs(), SongReadFailed);
     EXPECT_EQ(s.songs.write_song(5, song.data(), 5000, nullptr), SongReadFailed);
     EXPECT_EQ(s.songs.song(0)->delete_song(), SongReadFailed);
