@@ -3,8 +3,6 @@
 #include "ProgressEvent.h"
 #include "Terminal.h"
 
-#include <QTextStream>
-
 #include <cstdio>
 
 CCliPrompt::CCliPrompt(bool assumeYes, bool anyModel)
@@ -36,8 +34,12 @@ bool CCliPrompt::AskYesNo(const QString&, const QString& text)
     }
     std::fprintf(stderr, "%s [y/N] ", question.constData());
     std::fflush(stderr);
-    QTextStream in(stdin);
-    const QString answer = in.readLine().trimmed().toLower();
+    std::string line;
+    if (!ReadAnswerLine(line)) {
+        std::fputs("no\n", stderr);
+        return false;
+    }
+    const QString answer = QString::fromLocal8Bit(line.c_str()).trimmed().toLower();
     return answer == "y" || answer == "yes";
 }
 
@@ -74,18 +76,19 @@ void CCliProgress::SetPhase(const QString& phase)
 
 void CCliProgress::Show(int percent, const QString& text)
 {
-    if (percent == m_shown && (text == m_text || !m_terminal))
+    if (!m_terminal) {
+        // One line for each change of what it says.
+        const QString line = text.isEmpty() ? QStringLiteral("%1%").arg(percent) : text;
+        if (line != m_text)
+            std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        m_text = line;
+        return;
+    }
+    if (percent == m_shown && text == m_text)
         return;
     m_shown = percent;
     m_text = text;
     const QByteArray shown = text.toLocal8Bit();
-    if (!m_terminal) {
-        if (text.isEmpty())
-            std::fprintf(stderr, "%d%%\n", percent);
-        else
-            std::fprintf(stderr, "%s\n", shown.constData());
-        return;
-    }
     constexpr int kWidth = 40;
     const int filled = percent * kWidth / 100;
     // With a text the percentage is in it; the rest of a longer line is cleared.
