@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <cstring>
@@ -135,8 +136,9 @@ ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r,
     return Finished(song, r, sink, h.frames);
 }
 
-// Everything else, through libsndfile at full resolution.
-ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& song, uint64_t* songBytes)
+// Everything else, through libsndfile at full resolution. A pipe tells no
+// length of its own.
+ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& song, uint64_t* songBytes, bool pipe)
 {
     CSoundFileReader reader;
     QString problem;
@@ -147,7 +149,10 @@ ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& s
     const SF_INFO& info = reader.info();
     if (RateRefused(path, uint64_t(info.samplerate)))
         return ImportResult::Refused;
-    const uint64_t frames = uint64_t(std::max<sf_count_t>(info.frames, 0));
+    // A stream whose length libsndfile cannot tell is decoded up to the
+    // largest song and its size checked once it is known.
+    const bool unknownLength = pipe || info.frames == SF_COUNT_MAX;
+    const uint64_t frames = unknownLength ? 0 : uint64_t(std::max<sf_count_t>(info.frames, 0));
     const uint32_t rate = uint32_t(info.samplerate);
     if (const auto refused = SizeRefusal(SongFrames(frames, rate, r.rate), r, songBytes))
         return *refused;
@@ -170,6 +175,10 @@ ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& s
     }
     if (!converter.Finish(sink))
         return Stopped(sink);
+    if (unknownLength) {
+        if (const auto refused = SizeRefusal(sink.frames(), r, songBytes))
+            return *refused;
+    }
     return Finished(song, r, sink, read);
 }
 
@@ -211,6 +220,9 @@ int AudioFileChannels(const QString& path)
 
 ImportResult ImportAudioFile(const QString& path, const ImportRequest& request, CWave& song, uint64_t* songBytes)
 {
+    // A pipe (a FIFO, a process substitution) can be read only once.
+    if (QFileInfo::exists(path) && !QFileInfo(path).isFile() && !QFileInfo(path).isDir())
+        return ImportDecoded(path, request, song, songBytes, true);
     QFile file;
     if (!OpenFileOrWarn(file, path, QIODevice::ReadOnly))
         return ImportResult::Refused;
@@ -222,5 +234,5 @@ ImportResult ImportAudioFile(const QString& path, const ImportRequest& request, 
     if (wav && !mixing)
         return ImportWav(file, header, request, song, songBytes);
     file.close();
-    return ImportDecoded(path, request, song, songBytes);
+    return ImportDecoded(path, request, song, songBytes, false);
 }

@@ -4,7 +4,6 @@
 #include "Terminal.h"
 
 #include <QCoreApplication>
-#include <QTextStream>
 
 #include <cstdio>
 
@@ -49,8 +48,12 @@ bool CCliPrompt::AskYesNo(const QString&, const QString& text)
     }
     PrintError(Text::tr("%1 [y/N] ").arg(text));
     std::fflush(stderr);
-    QTextStream in(stdin);
-    return IsYes(in.readLine().trimmed().toLower());
+    std::string line;
+    if (!ReadAnswerLine(line)) {
+        PrintError(Text::tr("no\n"));
+        return false;
+    }
+    return IsYes(QString::fromLocal8Bit(line.c_str()).trimmed().toLower());
 }
 
 bool CCliPrompt::OpenUrl(const QUrl& url)
@@ -86,18 +89,19 @@ void CCliProgress::SetPhase(const QString& phase)
 
 void CCliProgress::Show(int percent, const QString& text)
 {
-    if (percent == m_shown && (text == m_text || !m_terminal))
+    if (!m_terminal) {
+        // One line for each change of what it says.
+        const QString line = text.isEmpty() ? QStringLiteral("%1%").arg(percent) : text;
+        if (line != m_text)
+            std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+        m_text = line;
+        return;
+    }
+    if (percent == m_shown && text == m_text)
         return;
     m_shown = percent;
     m_text = text;
     const QByteArray shown = text.toLocal8Bit();
-    if (!m_terminal) {
-        if (text.isEmpty())
-            std::fprintf(stderr, "%d%%\n", percent);
-        else
-            std::fprintf(stderr, "%s\n", shown.constData());
-        return;
-    }
     constexpr int kWidth = 40;
     const int filled = percent * kWidth / 100;
     // With a text the percentage is in it; the rest of a longer line is cleared.

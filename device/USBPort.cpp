@@ -29,16 +29,32 @@ constexpr size_t kStatusReplySize = 8;
 constexpr size_t kChecksumReplySize = 18;
 constexpr size_t kRawReplySize = 4;
 
-constexpr int kIdentifyConnectBudget = 200;
-constexpr int kIdentifyKeepAliveBudget = 50;
-constexpr int kLateIdentifyBudget = 1000;
 constexpr int kHandshakeConnectBudget = 100;
 constexpr int kHandshakeKeepAliveBudget = 50;
 constexpr int kRegisterBudget = 1000;
-constexpr int kEraseBudget = 30000;
-constexpr int kWriteBudget = 50000;
-constexpr int kReadBudget = 5000;
 constexpr int kChecksumBudget = 30000;
+constexpr int kReadBudget = 5000;
+
+// A reply lost on the way (a loaded computer, a MIDI service that drops
+// events) is asked for again: tries in all, each but the last waiting wait_ms,
+// the last last_ms, so that together they stay within the exchange's budget.
+// A refusal or a reply that fails its checks is an answer and is not asked
+// again, except for reads and checksum queries, which change nothing.
+struct Retry {
+    int tries;
+    int wait_ms;
+    int last_ms;
+    int WaitOf(int attempt) const { return attempt + 1 < tries ? wait_ms : last_ms; }
+    bool Last(int attempt) const { return attempt + 1 >= tries; }
+};
+constexpr Retry kIdentifyConnectRetry{3, 200, 800};   // 1.2 s
+constexpr Retry kIdentifyKeepAliveRetry{3, 50, 50};   // 150 ms
+constexpr Retry kReadRetry{4, 1000, 2000};            // 5 s, the read budget
+constexpr Retry kChecksumRetry{3, 2000, 26000};       // 30 s, the checksum budget
+// An erase is asked again only when its reply is surely lost: a second erase
+// still running when the next command goes would answer for it.
+constexpr Retry kEraseRetry{3, 5000, 20000};          // 30 s, the erase budget
+constexpr Retry kWriteRetry{3, 2000, 46000};          // 50 s, the write budget
 
 constexpr milliseconds kQuietTime(100);
 // How long a responsive wait sleeps before the event loop runs.
@@ -186,7 +202,7 @@ void CUSBPort::ports_lost() { m_pair.m_ring.Interrupt(); }
 bool CUSBPort::keep_alive()
 {
     if (m_state == UpdateMode)
-        return identify(kIdentifyKeepAliveBudget);
+        return AskIdentify(false) == Identify::Ok;
     if (m_state == PlayMode)
         return handshake(kHandshakeKeepAliveBudget);
     return false;
@@ -214,6 +230,34 @@ bool CUSBPort::send_frame(const uint8_t* f, size_t length, size_t* sent)
     if (sent)
         *sent = length;
     return true;
+}
+
+// The first try of an exchange is sent as any frame; a later one is sent
+// without flushing the ring, so that a late answer to an earlier try is
+// still taken.
+bool CUSBPort::SendOrAgain(const uint8_t* f, size_t length, int attempt)
+{
+    if (attempt == 0)
+        return send_frame(f, length);
+    if (m_state == Closed || m_pair.m_ring.Interrupted())
+        return false;
+    if (m_pair.m_ring.Overflowed())  // the dropped message is gone: start afresh
+        m_pair.m_ring.Flush();
+    if (!m_pair.SendSysEx(f, length)) {
+        m_lastError = m_pair.LastError();
+        return false;
+    }
+    return true;
+}
+
+// An exchange asked more than once may still get answers to its other
+// tries: the next send waits for the line to go quiet.
+template <class Result>
+Result CUSBPort::Answered(Result result, int attempt)
+{
+    if (attempt > 0)
+        m_replyPending = true;
+    return result;
 }
 
 // Discards what arrives until nothing has come for kQuietTime (at most
@@ -340,14 +384,22 @@ CUSBPort::Identify CUSBPort::ReceiveIdentify(int budget_ms)
 }
 
 // A loaded computer, or a MIDI service that bridges the device, may pass the
-// answer on after the budget: at connection it is awaited a while longer
-// (not asked for again) before the pedal counts as silent.
-CUSBPort::Identify CUSBPort::ProbeIdentifyAtConnection()
+// answer on late or lose it: at connection the last try waits longer before
+// the pedal counts as silent.
+CUSBPort::Identify CUSBPort::ProbeIdentifyAtConnection() { return AskIdentify(true); }
+
+// An identify whose answer is lost is asked again; an answer of any try counts.
+CUSBPort::Identify CUSBPort::AskIdentify(bool connecting)
 {
-    if (!send_frame(kIdentifyRequest, sizeof kIdentifyRequest))
-        return Identify::NoAnswer;
-    const Identify answer = ReceiveIdentify(kIdentifyConnectBudget);
-    return answer == Identify::NoAnswer ? ReceiveIdentify(kLateIdentifyBudget) : answer;
+    const Retry& retry = connecting ? kIdentifyConnectRetry : kIdentifyKeepAliveRetry;
+    for (int attempt = 0; attempt < retry.tries; ++attempt) {
+        if (!SendOrAgain(kIdentifyRequest, sizeof kIdentifyRequest, attempt))
+            return Identify::NoAnswer;
+        const Identify answer = ReceiveIdentify(retry.WaitOf(attempt));
+        if (answer != Identify::NoAnswer || m_pair.m_ring.Interrupted())
+            return Answered(answer, attempt);
+    }
+    return Identify::NoAnswer;
 }
 
 bool CUSBPort::identify(int budget_ms) { return ProbeIdentify(budget_ms) == Identify::Ok; }
@@ -394,25 +446,37 @@ bool CUSBPort::send_update_switch() { return send_frame(kUpdateSwitch, sizeof kU
 
 // ---- Flash operations ----
 
-bool CUSBPort::GetStatusResponds(int budget_ms)
+// Lost: no whole reply came (nothing, or a message cut before its end).
+CUSBPort::Status CUSBPort::GetStatusResponds(int budget_ms)
 {
     uint8_t* reply = m_receive.get();
     size_t count = 0;
-    if (!receive_frame(reply, kFrameBufferSize, budget_ms, count))
-        return false;
+    const bool received = receive_frame(reply, kFrameBufferSize, budget_ms, count);
+    if (m_replyPending)
+        return m_pair.m_ring.Interrupted() ? Status::Failed : Status::Lost;
+    if (!received)
+        return Status::Failed;
     if (count != kStatusReplySize) {
         ShowMessage(Text::tr("读取回复码长度错误,需要%1字节,收到%2字节").arg(kStatusReplySize).arg(count));
-        return false;
+        return Status::Failed;
     }
-    return reply[2] == frame::kStatus && reply[6] == 0x00;
+    return reply[2] == frame::kStatus && reply[6] == 0x00 ? Status::Done : Status::Failed;
 }
 
+// Erasing twice is harmless: an erase whose reply is lost is asked again.
 bool CUSBPort::flash_erase(uint8_t flash_no, uint32_t address)
 {
     uint8_t* f = m_transmit.get();
     PutTarget(f, flash_no, address);
     const size_t length = frame::Finish(f, frame::kErase, 5);
-    return send_frame(f, length) && GetStatusResponds(kEraseBudget);
+    for (int attempt = 0; attempt < kEraseRetry.tries; ++attempt) {
+        if (!SendOrAgain(f, length, attempt))
+            return false;
+        const Status status = GetStatusResponds(kEraseRetry.WaitOf(attempt));
+        if (status != Status::Lost)
+            return Answered(status == Status::Done, attempt);
+    }
+    return false;
 }
 
 bool CUSBPort::flash_write(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t length,
@@ -422,12 +486,7 @@ bool CUSBPort::flash_write(uint8_t flash_no, uint32_t address, const uint8_t* da
     uint32_t remaining = length;
     for (uint32_t done = 0; done < chunks; ++done) {
         const uint32_t n = remaining < kWriteChunk ? remaining : kWriteChunk;
-        uint8_t* f = m_transmit.get();
-        uint8_t* p = PutTarget(f, flash_no, address);
-        frame::PutLE(p, n, 3);
-        std::memcpy(p + 3, data, n);
-        const size_t frameLength = frame::Finish(f, frame::kWrite, 8 + n);
-        if (!send_frame(f, frameLength) || !GetStatusResponds(kWriteBudget))
+        if (!WriteChunk(flash_no, address, data, n))
             return false;
         address += n;
         data += n;
@@ -436,6 +495,44 @@ bool CUSBPort::flash_write(uint8_t flash_no, uint32_t address, const uint8_t* da
         KeepResponsive();
     }
     return true;
+}
+
+// A chunk whose reply is lost is never simply sent again (a page of the song
+// flash is programmed once): what the range reads back tells whether the
+// pedal wrote it (done), never got it (erased: written again) or failed.
+bool CUSBPort::WriteChunk(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t n)
+{
+    for (int attempt = 0; attempt < kWriteRetry.tries; ++attempt) {
+        uint8_t* f = m_transmit.get();
+        uint8_t* p = PutTarget(f, flash_no, address);
+        frame::PutLE(p, n, 3);
+        std::memcpy(p + 3, data, n);
+        const size_t frameLength = frame::Finish(f, frame::kWrite, 8 + n);
+        if (!send_frame(f, frameLength))
+            return false;
+        const Status status = GetStatusResponds(kWriteRetry.WaitOf(attempt));
+        if (status != Status::Lost)
+            return status == Status::Done;
+        switch (ReadBack(flash_no, address, data, n)) {
+        case Range::AsWritten:
+            return true;
+        case Range::Erased:
+            continue;
+        case Range::Other:
+            return false;
+        }
+    }
+    return false;
+}
+
+CUSBPort::Range CUSBPort::ReadBack(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t n)
+{
+    std::vector<uint8_t> back(n);
+    if (!flash_read(flash_no, address, back.data(), n))
+        return Range::Other;
+    if (std::equal(back.begin(), back.end(), data))
+        return Range::AsWritten;
+    return std::all_of(back.begin(), back.end(), [](uint8_t b) { return b == 0xFF; }) ? Range::Erased : Range::Other;
 }
 
 int CUSBPort::flash_write_verify(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t length,
@@ -457,16 +554,27 @@ int CUSBPort::flash_verify(uint8_t flash_no, uint32_t address, const uint8_t* da
     uint16_t sum;
     // Only the sum counts: a pedal may echo the flash, address and length
     // of the query in a form of its own.
-    if (!send_frame(f, frameLength) || !get_checksum_responds(echoedFlash, echoedAddress, echoedLength, sum))
-        return 4;
-    return sum == expected ? 1 : 3;
+    for (int attempt = 0; attempt < kChecksumRetry.tries; ++attempt) {
+        if (!SendOrAgain(f, frameLength, attempt))
+            return 4;
+        if (ReceiveChecksum(kChecksumRetry.WaitOf(attempt), echoedFlash, echoedAddress, echoedLength, sum))
+            return Answered(sum == expected ? 1 : 3, attempt);
+        if (m_pair.m_ring.Interrupted())
+            return 4;
+    }
+    return 4;
 }
 
 bool CUSBPort::get_checksum_responds(uint8_t& flash_no, uint32_t& address, uint32_t& length, uint16_t& sum)
 {
+    return ReceiveChecksum(kChecksumBudget, flash_no, address, length, sum);
+}
+
+bool CUSBPort::ReceiveChecksum(int budget_ms, uint8_t& flash_no, uint32_t& address, uint32_t& length, uint16_t& sum)
+{
     uint8_t* reply = m_receive.get();
     size_t count = 0;
-    if (!receive_frame(reply, kFrameBufferSize, kChecksumBudget, count) || count != kChecksumReplySize ||
+    if (!receive_frame(reply, kFrameBufferSize, budget_ms, count) || count != kChecksumReplySize ||
         reply[2] != frame::kChecksum || frame::Length(reply) != kChecksumReplySize - frame::kOverhead)
         return false;
     if (!frame::ChecksumHolds(reply)) {
@@ -485,10 +593,7 @@ bool CUSBPort::flash_read(uint8_t flash_no, uint32_t address, uint8_t* destinati
     uint32_t remaining = length;
     while (remaining > 0) {
         const uint32_t n = remaining < kReadChunk ? remaining : kReadChunk;
-        // A read changes nothing on the pedal: a chunk whose reply is lost or
-        // damaged is asked for once more, and only the last try reports.
-        if (!ReadChunk(flash_no, address, destination, n, false) &&
-            (m_pair.m_ring.Interrupted() || !ReadChunk(flash_no, address, destination, n, true))) {
+        if (!ReadChunk(flash_no, address, destination, n)) {
             WriteLog(LogFilePath(), "CUSBConnect::flash_read failed");
             return false;
         }
@@ -499,31 +604,41 @@ bool CUSBPort::flash_read(uint8_t flash_no, uint32_t address, uint8_t* destinati
     return true;
 }
 
-bool CUSBPort::ReadChunk(uint8_t flash_no, uint32_t address, uint8_t* destination, uint32_t n, bool report)
+// A read changes nothing on the pedal: a chunk whose reply is lost or
+// fails its checks is asked for again, and only the last try reports.
+bool CUSBPort::ReadChunk(uint8_t flash_no, uint32_t address, uint8_t* destination, uint32_t n)
 {
     uint8_t* f = m_transmit.get();
     frame::PutLE(PutTarget(f, flash_no, address), n, 3);
     const size_t frameLength = frame::Finish(f, frame::kRead, 8);
-    uint8_t echoedFlash = 0;
-    uint32_t echoedAddress = 0, echoedLength = 0;
-    return send_frame(f, frameLength) &&
-           ReceiveUpload(destination, n, echoedFlash, echoedAddress, echoedLength, report) &&
-           echoedFlash == flash_no && echoedAddress == address && echoedLength == n;
+    for (int attempt = 0; attempt < kReadRetry.tries; ++attempt) {
+        uint8_t echoedFlash = 0;
+        uint32_t echoedAddress = 0, echoedLength = 0;
+        if (!SendOrAgain(f, frameLength, attempt))
+            return false;
+        if (ReceiveUpload(destination, n, kReadRetry.WaitOf(attempt), echoedFlash, echoedAddress, echoedLength,
+                          kReadRetry.Last(attempt)) &&
+            echoedFlash == flash_no && echoedAddress == address && echoedLength == n)
+            return Answered(true, attempt);
+        if (m_pair.m_ring.Interrupted())
+            return false;
+    }
+    return false;
 }
 
 bool CUSBPort::get_upload_responds(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address,
                                    uint32_t& length)
 {
-    return ReceiveUpload(destination, n, flash_no, address, length, true);
+    return ReceiveUpload(destination, n, kReadBudget, flash_no, address, length, true);
 }
 
-bool CUSBPort::ReceiveUpload(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address,
+bool CUSBPort::ReceiveUpload(uint8_t* destination, uint32_t n, int budget_ms, uint8_t& flash_no, uint32_t& address,
                              uint32_t& length, bool report)
 {
     uint8_t* reply = m_receive.get();
     const size_t expected = size_t(n) + 15;
     size_t count = 0;
-    if (!receive_frame(reply, kFrameBufferSize, kReadBudget, count))
+    if (!receive_frame(reply, kFrameBufferSize, budget_ms, count))
         return false;
     if (count > 2 && reply[2] != frame::kRead) {
         qCDebug(lcLink, "read reply: data type not 0x23");

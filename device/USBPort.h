@@ -84,20 +84,32 @@ public:
 
 private:
     enum class Identify { Ok, NoAnswer, Echo, Bad };
+    // A status reply: done, refused or failing its checks, or lost on the way.
+    enum class Status { Done, Failed, Lost };
+    // What a write's range holds when its reply was lost.
+    enum class Range { AsWritten, Erased, Other };
 
     void EnterMode(LinkState state);
     void WatchOutput(const std::string& name);
     Identify ProbeIdentify(int budget_ms);
     Identify ProbeIdentifyAtConnection();
+    // At connection, or as the keep-alive probe.
+    Identify AskIdentify(bool connecting);
+    bool SendOrAgain(const uint8_t* frame, size_t length, int attempt);
+    template <class Result>
+    Result Answered(Result result, int attempt);
     void ReadInfoBlock();
     Identify ReceiveIdentify(int budget_ms);
     bool ExchangeRaw(const uint8_t (&command)[4], int budget_ms, uint8_t (&reply)[4]);
     int32_t ReadRegisterWord(uint8_t base);
-    bool GetStatusResponds(int budget_ms);
-    bool ReadChunk(uint8_t flash_no, uint32_t address, uint8_t* destination, uint32_t n, bool report);
+    Status GetStatusResponds(int budget_ms);
+    bool WriteChunk(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t n);
+    Range ReadBack(uint8_t flash_no, uint32_t address, const uint8_t* data, uint32_t n);
+    bool ReadChunk(uint8_t flash_no, uint32_t address, uint8_t* destination, uint32_t n);
     // get_upload_responds; report false keeps the boxes of failed checks back.
-    bool ReceiveUpload(uint8_t* destination, uint32_t n, uint8_t& flash_no, uint32_t& address, uint32_t& length,
-                       bool report);
+    bool ReceiveUpload(uint8_t* destination, uint32_t n, int budget_ms, uint8_t& flash_no, uint32_t& address,
+                       uint32_t& length, bool report);
+    bool ReceiveChecksum(int budget_ms, uint8_t& flash_no, uint32_t& address, uint32_t& length, uint16_t& sum);
     void WaitForQuiet();
     std::chrono::steady_clock::duration RunEventLoop();
 

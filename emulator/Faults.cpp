@@ -8,11 +8,11 @@ struct KindName {
     FaultKind kind;
 };
 const KindName kKinds[] = {
-    {"drop", FaultKind::Drop},           {"refuse", FaultKind::Refuse},        {"checksum", FaultKind::BadChecksum},
-    {"type", FaultKind::BadType},        {"short", FaultKind::Short},          {"address", FaultKind::WrongAddress},
-    {"length", FaultKind::WrongLength},  {"lie", FaultKind::LieLength},        {"realtime", FaultKind::RealTime},
-    {"oversize", FaultKind::Oversize},   {"delay", FaultKind::Delay},          {"power", FaultKind::Power},
-    {"torn", FaultKind::Torn},           {"flip", FaultKind::BitFlip},
+    {"drop", FaultKind::Drop},           {"lose", FaultKind::Lose},            {"refuse", FaultKind::Refuse},
+    {"checksum", FaultKind::BadChecksum}, {"type", FaultKind::BadType},        {"short", FaultKind::Short},
+    {"address", FaultKind::WrongAddress}, {"length", FaultKind::WrongLength},  {"lie", FaultKind::LieLength},
+    {"realtime", FaultKind::RealTime},   {"oversize", FaultKind::Oversize},   {"delay", FaultKind::Delay},
+    {"power", FaultKind::Power},         {"torn", FaultKind::Torn},           {"flip", FaultKind::BitFlip},
 };
 }  // namespace
 
@@ -46,6 +46,7 @@ QString FaultSyntaxHelp()
         "those with command CODE (0x11 identify, 0x21 erase, 0x22 write, 0x23 read, 0x24 checksum;\n"
         "in play mode the second byte of the raw command). Kinds:\n"
         "  drop           execute, send no reply       refuse     reply with a refused status\n"
+        "  lose           the command never arrives: not executed, no reply\n"
         "  checksum       corrupt the reply checksum   type       change the reply type byte\n"
         "  short[:K]      cut the reply to K bytes     address    echo a wrong address\n"
         "  length         echo a wrong data length     lie        wrong payload length field\n"

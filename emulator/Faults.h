@@ -7,6 +7,7 @@
 
 enum class FaultKind {
     Drop,         // execute, send no reply
+    Lose,         // the command is lost on the way: not executed, no reply
     Refuse,       // do not execute, reply with a refused status
     BadChecksum,  // corrupt the reply's checksum byte
     BadType,      // change the reply's type byte
@@ -30,7 +31,7 @@ struct FaultRule {
 };
 
 // "KIND[:PARAM]@N[/CODE]", for example "drop@3", "delay:300@2/0x23",
-// "torn:100@5/0x22". Kinds: drop refuse checksum type short address length
+// "torn:100@5/0x22". Kinds: drop lose refuse checksum type short address length
 // lie realtime oversize delay power torn flip.
 std::optional<FaultRule> ParseFault(const QString& text);
 

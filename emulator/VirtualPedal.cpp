@@ -163,6 +163,8 @@ void CVirtualPedal::Handle(const uint8_t* message, size_t n)
         RefuseUnpowered();
         return;
     }
+    if (fault && fault->kind == FaultKind::Lose)
+        return;
     if (!packed && fault && fault->kind == FaultKind::Refuse)
         return;  // raw commands have no refusal: the pedal stays silent
     Reply reply;

@@ -139,5 +139,14 @@ std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongL
     // A cancel that came during the conversion's last block: nothing is sent.
     if (CancelRequested())
         return SongCancelled;
+    // The pedal stores whole write units: less would be an empty song.
+    const uint32_t unitFrames = area.write_unit / (area.bits_per_sample / 8 * area.channels);
+    if (wave.frame_count() < unitFrames) {
+        ShowMessage(QStringLiteral("Audio file '%1' is too short: it gives the song %2 of the %3 frames a song needs at least")
+                        .arg(path)
+                        .arg(wave.frame_count())
+                        .arg(unitFrames));
+        return std::nullopt;
+    }
     return songs.write_song(row, wave.samples(), uint32_t(wave.data_size()), progress);
 }

@@ -160,6 +160,12 @@ int CLooperSongBase::CommitSongInfo(uint32_t page, uint32_t step, const uint8_t*
     }
     if (!m_link->flash_write(kSongFlash, InfoAddress(page), record, size, nullptr))
         return -SongWriteFailed;
+    // A page that does not read back as written (a worn cell), or cannot
+    // be read back, fails the write; the next one steps over it.
+    std::vector<uint8_t> back(size);
+    if (!m_link->flash_read(kSongFlash, InfoAddress(page), back.data(), size) ||
+        !std::equal(back.begin(), back.end(), record))
+        return -SongWriteFailed;
     return int(page);
 }
 

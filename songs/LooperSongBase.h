@@ -64,6 +64,7 @@ protected:
     // programmed once: at page, or at the first page after it (in steps of
     // step) whose pages are still erased, stepping over a write cut short.
     // Past the block's last page it erases the info block and uses page 0.
+    // The record is read back: a page that differs fails the write.
     // Returns the page, or minus a result code.
     int CommitSongInfo(uint32_t page, uint32_t step, const uint8_t* record, uint32_t size);
     // True when n bytes from address on the song flash are all erased.

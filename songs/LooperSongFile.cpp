@@ -28,18 +28,21 @@ void CLooperSongFile::mark_song_blocks(UsedBlockMap& map) const
 
 int CLooperSongFile::find_fat_page(int low, int high)
 {
-    // Bisection for the last page that carries the marker; page low is never read.
+    // Bisection for the last page that is programmed: the writer steps over
+    // every page that is not erased, so the programmed pages of an info
+    // block run unbroken from page 0, whatever a cut write or a worn cell
+    // left in them. Page low is never read.
     while (low != high) {
         qCDebug(lcSongs, "FAT page search between %d and %d", low, high);
         const int mid = (low + high + 1) / 2;
-        uint8_t marker[2];
-        if (!m_link->flash_read(kSongFlash, InfoAddress(uint32_t(mid)), marker, 2))
+        uint8_t lead[2];
+        if (!m_link->flash_read(kSongFlash, InfoAddress(uint32_t(mid)), lead, 2))
             return -1;
-        if (marker[0] == kMarker0 && marker[1] == kMarker1) {
-            qCDebug(lcSongs, "FAT page %d used", mid);
+        if (lead[0] != 0xFF || lead[1] != 0xFF) {
+            qCDebug(lcSongs, "FAT page %d programmed", mid);
             low = mid;
         } else {
-            qCDebug(lcSongs, "FAT page %d not used", mid);
+            qCDebug(lcSongs, "FAT page %d erased", mid);
             high = mid - 1;
         }
     }
@@ -55,43 +58,44 @@ int CLooperSongFile::load_song_info(UsedBlockMap& map)
         return SongReadFailed;
     if (first[0] == 0xFF && first[1] == 0xFF)
         return SongOk;
-    const int page = find_fat_page(0, int(m_params.pages_per_block) - 1);
-    if (page < 0)
+    const int last = find_fat_page(0, int(m_params.pages_per_block) - 1);
+    if (last < 0)
         return SongReadFailed;
-    // The next write appends after this page, also when it is broken, so
-    // that a new FAT page always lands where the next load finds it.
-    m_current_page = page;
-    std::vector<uint8_t> body;
-    int code = ReadFatBody(uint32_t(page), body);
-    // A last page whose checksum fails is a write cut short; the page before
-    // it is current when it holds, as a new song never takes the blocks of
-    // the song it replaces. Only one step back: older songs' blocks may
-    // have been reused.
-    if (code == SongChecksumError && page > 0)
-        code = ReadFatBody(uint32_t(page - 1), body);
+    // Pages after the last whole FAT page are writes that never completed
+    // (a cut, a worn cell): each failed, so the song of the page before them
+    // stayed current while they were written and its blocks were never
+    // handed out. The next write goes after the last programmed page.
+    std::vector<uint8_t> record;
+    int code = SongChecksumError;
+    int page = last;
+    for (; page >= 0 && code == SongChecksumError; --page)
+        code = ReadFatPage(uint32_t(page), record);
+    m_current_page = code == SongOk ? page + 1 : last;
     m_damaged = code == SongChecksumError;
     if (code != SongOk)
         return code;
-    const uint64_t length = uint64_t(frame::GetLE(&body[1], 4)) * m_params.write_unit;
-    if (!TakeBlockList(body, length))
+    const uint64_t length = uint64_t(frame::GetLE(&record[3], 4)) * m_params.write_unit;
+    if (!TakeBlockList(record, length))
         return SongOk;  // a broken chain: the slot is empty
     AddSongBlocks(map);
     return SongOk;
 }
 
-// Reads the FAT page at page without its marker and checks its checksum.
-int CLooperSongFile::ReadFatBody(uint32_t page, std::vector<uint8_t>& body)
+// Reads the FAT page at page: whole when it carries the marker and its checksum holds.
+int CLooperSongFile::ReadFatPage(uint32_t page, std::vector<uint8_t>& record)
 {
-    body.resize(RecordSize(m_params) - kMarkerSize);
-    if (!m_link->flash_read(kSongFlash, InfoAddress(page) + kMarkerSize, body.data(), uint32_t(body.size())))
+    record.resize(RecordSize(m_params));
+    if (!m_link->flash_read(kSongFlash, InfoAddress(page), record.data(), uint32_t(record.size())))
         return SongReadFailed;
-    const uint32_t summed = uint32_t(body.size()) - 2;
-    return frame::Sum16(body.data(), summed) == frame::GetLE(&body[summed], 2) ? SongOk : SongChecksumError;
+    const uint32_t summed = uint32_t(record.size()) - 2;
+    const bool whole = record[0] == kMarker0 && record[1] == kMarker1 &&
+                       frame::Sum16(&record[kMarkerSize], summed - kMarkerSize) == frame::GetLE(&record[summed], 2);
+    return whole ? SongOk : SongChecksumError;
 }
 
-// Takes length and block list from a FAT page body when they make a song of
+// Takes length and block list from a FAT page when they make a song of
 // this area; otherwise shows the broken-chain box and leaves the slot empty.
-bool CLooperSongFile::TakeBlockList(const std::vector<uint8_t>& body, uint64_t length)
+bool CLooperSongFile::TakeBlockList(const std::vector<uint8_t>& record, uint64_t length)
 {
     const uint64_t count = BlocksFor(m_params, length);
     if (count > m_params.max_song_blocks) {
@@ -100,7 +104,7 @@ bool CLooperSongFile::TakeBlockList(const std::vector<uint8_t>& body, uint64_t l
     }
     m_block_list.resize(m_params.max_song_blocks);
     for (uint32_t i = 0; i < m_params.max_song_blocks; ++i)
-        m_block_list[i] = uint16_t(frame::GetLE(&body[5 + 2 * i], 2));
+        m_block_list[i] = uint16_t(frame::GetLE(&record[7 + 2 * i], 2));
     const int bad = FirstBadBlock(uint32_t(count));
     if (bad >= 0) {
         ShowBrokenChain(bad, kMaxBlockNumbers);

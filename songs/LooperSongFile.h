@@ -1,8 +1,8 @@
 #pragma once
 // The current song format: the slot's info block is an append-only log of
 // FAT pages (marker "HD", flag, unit count, block list, checksum); the last
-// page that carries the marker is the current one, or the page before it
-// when the last one is a write cut short.
+// whole page (marker and checksum) at or before the last programmed page is
+// the current one.
 #include "LooperSongBase.h"
 
 class CLooperSongFile : public CLooperSongBase {
@@ -27,9 +27,9 @@ protected:
     uint16_t block_at(uint32_t index) const override { return m_block_list[index]; }
 
 private:
-    int ReadFatBody(uint32_t page, std::vector<uint8_t>& body);
+    int ReadFatPage(uint32_t page, std::vector<uint8_t>& record);
     int FirstFatPage() const;
-    bool TakeBlockList(const std::vector<uint8_t>& body, uint64_t length);
+    bool TakeBlockList(const std::vector<uint8_t>& record, uint64_t length);
 
     int m_current_page = -1;
     bool m_damaged = false;

@@ -85,26 +85,29 @@ int CLooperSongOld::find_fat_page(int, int high)
 int CLooperSongOld::load_song_info(UsedBlockMap& map)
 {
     clear_song_info();
-    const int found = find_fat_page(0, int(m_params.pages_per_block) - 2);
-    if (found == -3)
+    int page = find_fat_page(0, int(m_params.pages_per_block) - 2);
+    if (page == -3)
         return SongReadFailed;
-    const uint32_t page = uint32_t(std::max(found, 0));
-    if (!ReadRecord(page, m_record)) {
-        clear_song_info();
-        return SongReadFailed;
-    }
-    m_current_page = int(page);
-    // A record whose trailer is still erased was cut short: the record two
-    // pages below it is current when its trailer is whole. Only one step
-    // back: older songs' blocks may have been reused.
-    if (TrailerErased(m_record)) {
-        Record below{};
-        if (page >= 2 && !ReadRecord(page - 2, below)) {
+    const int top = std::max(page, 0);
+    // A record whose trailer is still erased was cut short. Each such write
+    // failed, so the record below it stayed current while it was written and
+    // its blocks were never handed out: the scan goes on down to the first
+    // record that is not cut.
+    Record record{};
+    while (true) {
+        if (page == -3 || !ReadRecord(uint32_t(std::max(page, 0)), record)) {
             clear_song_info();
             return SongReadFailed;
         }
-        m_record = TrailerWhole(below) ? below : Record{};
+        if (!TrailerErased(record))
+            break;
+        record = Record{};
+        if (page <= 0)
+            break;
+        page = find_fat_page(0, page - 2);
     }
+    m_record = record;
+    m_current_page = top;
     if (!RecordValid())
         return SongOk;
     if (!PositionInRange()) {
@@ -129,11 +132,6 @@ bool CLooperSongOld::ReadRecord(uint32_t page, Record& record)
 bool CLooperSongOld::TrailerErased(const Record& record)
 {
     return std::all_of(record.begin() + kTrailerOffset, record.end(), [](uint8_t b) { return b == 0xFF; });
-}
-
-bool CLooperSongOld::TrailerWhole(const Record& record)
-{
-    return std::memcmp(&record[kTrailerOffset], kMagic, sizeof kMagic) == 0 && record[kRecordSize - 1] == 0xFF;
 }
 
 CLooperSongOld::Record CLooperSongOld::BuildRecord(const SongAreaParams& a, const BlockList& blocks, uint32_t length)

@@ -1,7 +1,7 @@
 #pragma once
 // The old song format: 2,624-byte records ("looper" magic, last unit
 // position, 1,300-entry block list) at even pages of the info block, found
-// by a downward scan (stepping back two pages from a record cut short);
+// by a downward scan (stepping down over records cut short);
 // audio pages written with verification; a song-file flag on flash 0 after
 // every write.
 #include "LooperSongBase.h"
@@ -31,10 +31,8 @@ protected:
 
 private:
     bool ReadRecord(uint32_t page, Record& record);
-    // The trailer bytes of a record cut short are still erased; those of a
-    // whole record read as written.
+    // The trailer bytes of a record cut short are still erased.
     static bool TrailerErased(const Record& record);
-    static bool TrailerWhole(const Record& record);
     bool RecordValid() const;
     bool PositionInRange() const;
     bool write_song_file_flag();

@@ -321,9 +321,10 @@ QByteArray FileBytes(const QString& path)
 
 }  // namespace
 
-// A lost read reply is asked for again and the export goes on; when the
-// same chunk is lost twice the export fails as a failed read does.
-TEST_F(Cli, ExportSurvivesOneLostReplyButNotTwoInARow)
+// A lost read reply is asked for again and the export goes on, also when
+// it is lost twice in a row; when all four tries of a chunk are lost the
+// export fails as a failed read does.
+TEST_F(Cli, ExportSurvivesTwoLostRepliesInARowButNotFour)
 {
     ASSERT_EQ(s.songs.write_song(2, SongAudio(30000).data(), 30000, nullptr), SongOk);
     const QString out = dir.filePath("out.wav");
@@ -336,14 +337,15 @@ TEST_F(Cli, ExportSurvivesOneLostReplyButNotTwoInARow)
         return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
     };
     s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead, frame::kRead});
+    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead + 1, frame::kRead});
     auto result = RunForMessages({"export", "3", out});
     EXPECT_EQ(result.first, kExitOk);
     EXPECT_TRUE(endsWith(result.second, "\nSuccessful !\n")) << result.second;
     EXPECT_EQ(FileBytes(out), clean);
 
     s.rig.pedal.ClearFaults();
-    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead, frame::kRead});
-    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead + 1, frame::kRead});
+    for (uint32_t at = lastRead; at < lastRead + 4; ++at)
+        s.rig.pedal.AddFault({FaultKind::Drop, 0, at, frame::kRead});
     result = RunForMessages({"export", "3", out});
     EXPECT_EQ(result.first, kExitFailed);
     EXPECT_TRUE(endsWith(result.second, "\nRead data failed!\n")) << result.second;

@@ -223,8 +223,8 @@ TEST(Connection, FailedInformationReadNeverKeepsAnEarlierPedalsIdentity)
     CPedalRig rig(PedalFor(10002));
     ASSERT_TRUE(rig.Connect());
     ASSERT_EQ(rig.port.device_info().model_id, 10002);
-    rig.pedal.AddFault({FaultKind::WrongAddress, 0, 1, frame::kRead});
-    rig.pedal.AddFault({FaultKind::WrongAddress, 0, 2, frame::kRead});  // the read's second try
+    for (uint32_t at = 1; at <= 4; ++at)  // every try of the read
+        rig.pedal.AddFault({FaultKind::WrongAddress, 0, at, frame::kRead});
     ASSERT_TRUE(rig.Connect());
     EXPECT_EQ(rig.port.device_info().model_id, -1);
     EXPECT_EQ(rig.port.device_info().version, -1);

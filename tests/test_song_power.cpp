@@ -77,9 +77,9 @@ protected:
     }
 
     // A further song written after the cut reads back whole.
-    void ExpectNextWriteLands(CSongRig& s)
+    void ExpectNextWriteLands(CSongRig& s, uint32_t seed = 4)
     {
-        const Bytes third = SongAudio(3 * s.Area().page_payload + 5, 4);
+        const Bytes third = SongAudio(3 * s.Area().page_payload + 5, seed);
         ASSERT_EQ(s.songs.write_song(0, third.data(), uint32_t(third.size()), nullptr), SongOk);
         ASSERT_EQ(s.Reload(), SongOk);
         EXPECT_EQ(s.ReadSong(0), Reloaded(third, s.Area(), FormatOf()));
@@ -176,6 +176,44 @@ INSTANTIATE_TEST_SUITE_P(Formats, SongPowerLoss,
                          [](const ::testing::TestParamInfo<PowerCase>& info) {
                              return std::string(find_model(info.param.model)->name) +
                                     (info.param.wrap ? "Wrap" : "");
+                         });
+
+// The info page of a write cut after one or two bytes, or written with a
+// worn marker bit, at an odd and an even page: the write fails, the slot
+// keeps its previous song, and two more writes land where the load finds
+// them, each read back after a reload.
+class SongInfoPageFault : public SongPowerLoss {};
+
+TEST_P(SongInfoPageFault, FailsKeepsThePreviousSongAndIsSteppedOver)
+{
+    CScriptedPrompt prompt;
+    for (const FaultRule fault : {FaultRule{FaultKind::Torn, 1}, FaultRule{FaultKind::Torn, 2},
+                                  FaultRule{FaultKind::BitFlip}}) {
+        for (bool evenPage : {false, true}) {
+            SCOPED_TRACE(testing::Message() << (fault.kind == FaultKind::Torn ? "cut after " : "worn bit ")
+                                            << fault.param << (evenPage ? " even" : " odd"));
+            auto s = Prepare();
+            if (evenPage) {
+                ASSERT_EQ(s->songs.write_song(0, previous.data(), uint32_t(previous.size()), nullptr), SongOk);
+            }
+            const Bytes song = SongAudio(3 * s->Area().page_payload + 5, 5);
+            s->rig.pedal.SetRefuseWhenUnpowered(true);
+            s->rig.pedal.AddFault({fault.kind, fault.param, 5, frame::kWrite});  // after the song's 4 pages
+            EXPECT_NE(s->songs.write_song(0, song.data(), uint32_t(song.size()), nullptr), SongOk);
+            const Outcome o = Check(*s);
+            EXPECT_EQ(o.load, SongOk);
+            EXPECT_TRUE(o.previous);
+            ExpectNextWriteLands(*s, 6);
+            ExpectNextWriteLands(*s, 7);
+            EXPECT_EQ(s->rig.pedal.NandViolations(), 0u);
+        }
+    }
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, SongInfoPageFault, ::testing::Values(PowerCase{10002, false}, PowerCase{10003, false}),
+                         [](const ::testing::TestParamInfo<PowerCase>& info) {
+                             return std::string(find_model(info.param.model)->name);
                          });
 
 }  // namespace

@@ -115,9 +115,9 @@ TEST(Window, LoadsTheSongCatalogueAndReportsAFailedLoad)
     CScriptedPrompt prompt;
     CPedalRig rig(PedalFor(10002));
     // The information block read is the first read; the catalogue's are
-    // next, and a failed chunk is asked for twice.
-    rig.pedal.AddFault({FaultKind::WrongAddress, 0, 2, frame::kRead});
-    rig.pedal.AddFault({FaultKind::WrongAddress, 0, 3, frame::kRead});
+    // next, and a failed chunk is asked for four times.
+    for (uint32_t at = 2; at <= 5; ++at)
+        rig.pedal.AddFault({FaultKind::WrongAddress, 0, at, frame::kRead});
     CorvantaQT window(rig.midi);
     ASSERT_EQ(prompt.texts.size(), 1);
     EXPECT_EQ(prompt.texts[0], "Load song info failed !");
