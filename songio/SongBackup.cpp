@@ -10,20 +10,14 @@
 #include "USBPort.h"
 #include "Wave.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSaveFile>
 #include <QStringList>
 
 #include <set>
 
 namespace {
-constexpr qint64 kMaxManifest = 1 << 20;
-const char* const kManifestFormat = "corvanta-backup 1";
 
 const SongAreaParams* AreaOf(CUSBPort& link)
 {
@@ -43,55 +37,37 @@ bool Fail(const QString& text)
 
 const QString kPartialSuffix = QStringLiteral(".partial");
 
-// Removes the partial files of a run that failed; returns false.
-bool RemovePartials(const QDir& dir, const BackupManifest& m)
+// Removes the files of a run that failed, partial or already in place:
+// none of them is a file the earlier manifest names.
+bool RemoveNewFiles(const QDir& dir, const QStringList& written)
 {
-    for (const BackupEntry& e : m.entries)
-        QFile::remove(dir.filePath(e.file + kPartialSuffix));
+    for (const QString& name : written) {
+        QFile::remove(dir.filePath(name + kPartialSuffix));
+        QFile::remove(dir.filePath(name));
+    }
     return false;
 }
 
-// Moves every partial file over its final name.
-bool PutInPlace(const QDir& dir, const BackupManifest& m)
+// Moves every partial file to its final name, which no manifest names: a
+// file there is left over from a run that stopped.
+bool PutInPlace(const QDir& dir, const QStringList& written)
 {
-    for (const BackupEntry& e : m.entries) {
-        const QString final = dir.filePath(e.file);
+    for (const QString& name : written) {
+        const QString final = dir.filePath(name);
         if ((QFile::exists(final) && !QFile::remove(final)) || !QFile::rename(final + kPartialSuffix, final))
             return false;
     }
     return true;
 }
 
-QString BackupFileName(uint32_t slot) { return QString::asprintf("song-%03u.wav", slot); }
-
-QByteArray ManifestJson(const BackupManifest& m)
+// Once the new manifest is in place: the earlier backup's files it no longer names.
+void RemoveUnnamed(const QDir& dir, const BackupManifest& earlier, const BackupManifest& now)
 {
-    QJsonArray entries;
-    for (const BackupEntry& e : m.entries)
-        entries.append(QJsonObject{{"slot", int(e.slot)}, {"file", e.file}, {"bytes", double(e.bytes)},
-                                 {"sha256", e.sha256}});
-    const QJsonObject root{{"format", kManifestFormat}, {"model_id", m.model_id}, {"firmware", m.firmware},
-                           {"slots", entries}};
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-bool ParseManifest(const QByteArray& json, BackupManifest& m)
-{
-    QJsonParseError error{};
-    const QJsonObject root = QJsonDocument::fromJson(json, &error).object();
-    if (error.error != QJsonParseError::NoError || root.value("format").toString() != kManifestFormat)
-        return false;
-    m.model_id = root.value("model_id").toInt(-1);
-    m.firmware = root.value("firmware").toString();
-    for (const QJsonValue& v : root.value("slots").toArray()) {
-        const QJsonObject o = v.toObject();
-        // Lengths beyond any song's read as -1 and fail the check of the file.
-        const double bytes = o.value("bytes").toDouble(-1);
-        m.entries.push_back({uint32_t(o.value("slot").toInt(0)), o.value("file").toString(),
-                             bytes >= 0 && bytes <= double(INT32_MAX) ? qint64(bytes) : -1,
-                             o.value("sha256").toString()});
+    for (const BackupEntry& e : earlier.entries) {
+        const BackupEntry* kept = now.Entry(e.slot);
+        if (IsBackupFileName(e.file, e.slot) && !(kept && kept->file == e.file))
+            QFile::remove(dir.filePath(e.file));
     }
-    return true;
 }
 
 // The audio of a backup file, refused with its message unless it is exactly
@@ -143,11 +119,11 @@ void PostSongPhase(QObject* progress, const char* verb, uint32_t slot, uint32_t 
 
 // A cancelled backup removes its partial files; the folder's earlier
 // backup, when it had one, was not touched.
-bool BackupCancelled(const QDir& dir, const BackupManifest& m, bool hadBackup, bool* cancelled)
+bool BackupCancelled(const QDir& dir, const QStringList& written, bool hadBackup, bool* cancelled)
 {
     if (cancelled)
         *cancelled = true;
-    RemovePartials(dir, m);
+    RemoveNewFiles(dir, written);
     ShowMessage(hadBackup ? QStringLiteral("Backup cancelled; the earlier backup in '%1' is unchanged").arg(dir.path())
                           : QStringLiteral("Backup cancelled; no backup was written to '%1'").arg(dir.path()));
     return false;
@@ -175,39 +151,44 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
     if (!QDir().mkpath(folder))
         return Fail(QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
     const bool hadBackup = dir.exists(kManifestName);
-    // The songs go to partial files first, so a failed or cancelled run
-    // leaves an earlier backup in the folder as it was.
+    BackupManifest earlier;
+    ReadManifest(dir, earlier);
+    // The songs go to partial files under names the earlier manifest does
+    // not use, so a failed or cancelled run leaves an earlier backup whole.
     BackupManifest manifest{link.device_info().model_id, version_text(link.device_info().version), {}};
+    QStringList written;
     const uint32_t count = UsedSlots(songs);
     for (uint32_t row = 0; row < songs.size(); ++row) {
         if (!songs.song(row)->is_used())
             continue;
         PostSongPhase(progress, "Backup", row + 1, uint32_t(manifest.entries.size()) + 1, count);
-        const QString name = BackupFileName(row + 1);
+        const QString name = NextBackupFileName(earlier, row + 1);
+        written << name;
         QSaveFile file;
         if (!OpenFileOrWarn(file, dir.filePath(name + kPartialSuffix)))
-            return RemovePartials(dir, manifest);
+            return RemoveNewFiles(dir, written);
         ExportedAudio audio;
         const int code = ExportSongTo(file, songs, *area, row, ExportFormat{area->sample_rate}, progress, &audio);
         if (code == SongCancelled)
-            return BackupCancelled(dir, manifest, hadBackup, cancelled);
+            return BackupCancelled(dir, written, hadBackup, cancelled);
         if (code != SongOk) {
             ShowMessage(QStringLiteral("Song %1: %2").arg(row + 1).arg(SongResultText(code)));
-            return RemovePartials(dir, manifest);
+            return RemoveNewFiles(dir, written);
         }
-        manifest.entries.push_back({row + 1, name, audio.bytes, audio.sha256.toHex()});
+        manifest.entries.push_back({row + 1, name, audio.bytes, audio.sha256.toHex(), {}});
     }
     // The last moment to stop: putting the files in place is quick and is
     // not cut short.
     if (CancelRequested())
-        return BackupCancelled(dir, manifest, hadBackup, cancelled);
-    // An earlier manifest would vouch for files this run replaces: it goes first.
-    if ((dir.exists(kManifestName) && !QFile::remove(dir.filePath(kManifestName))) || !PutInPlace(dir, manifest)) {
-        ShowMessage(QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
-        return RemovePartials(dir, manifest);
+        return BackupCancelled(dir, written, hadBackup, cancelled);
+    if (!PutInPlace(dir, written) || !CommitManifest(dir, manifest)) {
+        RemoveNewFiles(dir, written);
+        return Fail(hadBackup ? QStringLiteral("Cannot write the backup folder '%1'; the earlier backup in it is unchanged")
+                                    .arg(folder)
+                              : QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
     }
-    const QByteArray json = ManifestJson(manifest);
-    return WriteWholeFile(dir.filePath(kManifestName), json.constData(), json.size());
+    RemoveUnnamed(dir, earlier, manifest);
+    return true;
 }
 
 bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, BackupManifest& manifest)
@@ -215,8 +196,7 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
     const SongAreaParams* area = AreaOf(link);
     if (!area)
         return false;
-    QFile file(QDir(folder).filePath(kManifestName));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxManifest || !ParseManifest(file.readAll(), manifest))
+    if (!ReadManifest(QDir(folder), manifest))
         return Fail(QStringLiteral("'%1' holds no complete backup (its %2 is missing or unreadable)")
                         .arg(folder, kManifestName));
     if (manifest.model_id != link.device_info().model_id)
@@ -226,7 +206,7 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
     std::set<uint32_t> seen;
     for (const BackupEntry& e : manifest.entries) {
         // Each slot once, from the file named after it: no name can point outside the backup.
-        if (e.slot < 1 || e.slot > songs.size() || !seen.insert(e.slot).second || e.file != BackupFileName(e.slot))
+        if (e.slot < 1 || e.slot > songs.size() || !seen.insert(e.slot).second || !IsBackupFileName(e.file, e.slot))
             return Fail(QStringLiteral("The backup's entry for slot %1 is not valid").arg(e.slot));
         CWave wave;
         if (LoadEntry(folder, e, *area, wave) != SongOk)

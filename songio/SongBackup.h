@@ -1,33 +1,21 @@
 #pragma once
 // Lossless backup of every used slot and its restore. A backup folder holds
-// one WAV file per used slot in the pedal's own format ("song-005.wav") and
-// "manifest.json", written last: a folder without it is no complete backup.
-#include <QString>
+// one WAV file per used slot in the pedal's own format ("song-005.wav" or
+// "song-005-b.wav") and "manifest.json", written last: a folder without it
+// is no complete backup.
+#include "BackupManifest.h"
 
-#include <vector>
+#include <QString>
 
 class CLooperSongList;
 class CUSBPort;
 class QObject;
 
-constexpr const char* kManifestName = "manifest.json";
-
-struct BackupEntry {
-    uint32_t slot;  // 1-based, as the list shows it
-    QString file;   // name inside the backup folder
-    qint64 bytes;   // length of the audio
-    QString sha256;  // hex SHA-256 of the audio
-};
-
-struct BackupManifest {
-    int32_t model_id = -1;
-    QString firmware;
-    std::vector<BackupEntry> entries;
-};
-
 // Writes the backup of the connected pedal into folder; messages go through
-// the prompt. Only complete backups get a manifest. Each song starts a phase
-// "Backup Song 003 (2 of 5)" on progress. A cancel removes the partial files
+// the prompt. Only complete backups get a manifest; an earlier backup in
+// the folder stays whole until the new manifest has replaced its own, and
+// whole when anything fails before. Each song starts a phase "Backup Song
+// 003 (2 of 5)" on progress. A cancel removes the partial files
 // and keeps the folder's earlier backup whole; it returns false with its
 // message and sets *cancelled.
 bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, QObject* progress,
