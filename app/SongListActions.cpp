@@ -191,13 +191,12 @@ void CorvantaQT::OnRestoreBackup()
         !Prompt().AskYesNo(QStringLiteral("Restore"), RestoreQuestion(folder, manifest, m_songList)))
         return;
     BeginOperation(OpImport, QStringLiteral("Restore"));
-    // A cancel has named the slots it restored.
-    bool cancelled = false;
-    const bool restored = RestoreSongs(folder, manifest, m_songList, this, &cancelled);
+    // A failure or a cancel has named the slots restored.
+    const bool restored = RestoreSongs(folder, manifest, m_songList, this);
     SettleOperation();
     m_songList.load_songs(true);
-    if (!cancelled)
-        ShowResult(restored ? SongOk : kCommandFailed);
+    if (restored)
+        ShowResult(SongOk);
     FillSongList(m_nCurSong);
     EndOperation();
 }

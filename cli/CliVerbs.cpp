@@ -307,8 +307,9 @@ int Restore(const CliRequest& request, IMidiService& midi)
     const CCancelOnSignals ctrlC;
     CCliProgress progress;
     bool cancelled = false;
+    // A failure or a cancel has named the slots restored.
     if (!RestoreSongs(folder, manifest, session.songs, &progress, &cancelled))
-        return cancelled ? kExitCancelled : ShowSongResult(kCommandFailed);
+        return cancelled ? kExitCancelled : kExitFailed;
     return ShowSongResult(SongOk);
 }
 

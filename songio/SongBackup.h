@@ -30,9 +30,10 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
 QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs);
 // Writes the checked backup's songs into their slots; other slots keep theirs.
 // Each song starts a phase "Restore Song 003 (2 of 5)". A cancel stops
-// before the current slot's song info: the slots restored so far keep their
-// new songs, the others theirs, and the message names the restored slots;
-// it returns false and sets *cancelled. The caller reloads the catalogue
-// afterwards: a failed write leaves it waiting for a load.
+// before the current slot's song info, a failure at once; either shows one
+// message naming the slots restored (and the slot that failed) and returns
+// false, a cancel also sets *cancelled. Nothing is read or written after a
+// failure. The caller reloads the catalogue afterwards: a failed write
+// leaves it waiting for a load.
 bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress,
                   bool* cancelled = nullptr);

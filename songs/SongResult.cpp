@@ -10,8 +10,9 @@ QString SongResultText(int code)
     case SongDeviceUnsupported:
         return QStringLiteral("Device not support !");
     case SongReadFailed:
-    case SongWriteFailed:
         return QStringLiteral("Read data failed!");
+    case SongWriteFailed:
+        return QStringLiteral("Write data failed!");
     case SongChecksumError:
         return QStringLiteral("Checksum error!");
     case SongNoSpace:

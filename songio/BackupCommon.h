@@ -1,0 +1,17 @@
+#pragma once
+// Steps the backup and the restore share.
+#include <QString>
+
+#include <cstdint>
+
+class CUSBPort;
+class QObject;
+struct SongAreaParams;
+
+// The song area of the connected pedal; none, with its message, for a
+// pedal that holds no songs.
+const SongAreaParams* BackupAreaOf(CUSBPort& link);
+// Shows text; false.
+bool FailWith(const QString& text);
+// "Backup Song 003 (2 of 5)": the bar's phase for one song of several.
+void PostSongPhase(QObject* progress, const char* verb, uint32_t slot, uint32_t nth, uint32_t count);
