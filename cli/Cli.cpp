@@ -37,7 +37,8 @@ QString OptionNotTaken(const CliRequest& request, const CliVerb& verb)
     const std::pair<bool, const char*> given[] = {{!request.format.isEmpty(), "--format"},
                                                   {request.native, "--native"},
                                                   {request.hq, "--hq"},
-                                                  {request.mix, "--mix"}};
+                                                  {request.mix, "--mix"},
+                                                  {request.full, "--full"}};
     for (const auto& [set, name] : given) {
         if (set && !taken.contains(QLatin1String(name)))
             return QLatin1String(name);
@@ -65,6 +66,8 @@ int RunCli(const QStringList& arguments, IMidiService& midi)
             request.hq = true;
         else if (a == "--mix")
             request.mix = true;
+        else if (a == "--full")
+            request.full = true;
         else if (a == "--format") {
             if (++i == arguments.size() || (arguments[i] != "wav" && arguments[i] != "flac"))
                 return CliUsageError("--format needs wav or flac");

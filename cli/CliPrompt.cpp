@@ -100,7 +100,9 @@ void CCliProgress::customEvent(QEvent* event)
 {
     if (event->type() == kPhaseEventType) {
         const auto* phase = static_cast<const CPhaseEvent*>(event);
-        SetPhase(phase->name);
+        SetPhase(phase->note ? QString() : phase->name);
+        if (phase->note)
+            std::fprintf(stderr, "%s\n", phase->name.toLocal8Bit().constData());
         return;
     }
     if (event->type() != kProgressEventType)

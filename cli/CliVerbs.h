@@ -15,6 +15,7 @@ struct CliRequest {
     bool native = false;     // --native (export)
     bool hq = false;         // --hq (export)
     bool mix = false;        // --mix (import)
+    bool full = false;       // --full (backup, restore)
     QStringList positional;  // the verb's arguments
 };
 

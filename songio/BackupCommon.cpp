@@ -27,3 +27,5 @@ void PostSongPhase(QObject* progress, const char* verb, uint32_t slot, uint32_t 
     PostPhase(progress, QString::asprintf("%s Song %03u (%u of %u)", verb, slot, nth, count));
 }
 
+
+uint32_t StorageFormatOf(int32_t model_id) { return find_model(model_id)->storage_format; }

@@ -15,3 +15,5 @@ const SongAreaParams* BackupAreaOf(CUSBPort& link);
 bool FailWith(const QString& text);
 // "Backup Song 003 (2 of 5)": the bar's phase for one song of several.
 void PostSongPhase(QObject* progress, const char* verb, uint32_t slot, uint32_t nth, uint32_t count);
+// The song storage format of a model.
+uint32_t StorageFormatOf(int32_t model_id);

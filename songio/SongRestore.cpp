@@ -3,7 +3,9 @@
 #include "BackupCommon.h"
 #include "LooperSongList.h"
 #include "Operation.h"
+#include "ProgressEvent.h"
 #include "Prompt.h"
+#include "SongFingerprint.h"
 #include "SongResult.h"
 #include "SongTransfer.h"
 #include "USBPort.h"
@@ -79,6 +81,12 @@ QString StoppedText(const std::vector<uint32_t>& restored, uint32_t failedSlot, 
         .arg(SongResultText(code))
         .arg(restored.empty() ? QStringLiteral("no slot was restored") : RestoredText(restored));
 }
+// The pedal's slot holds the very song the entry was backed up from.
+bool AlreadyThere(const CLooperSongBase& song, const BackupEntry& e, const SongAreaParams& area, int32_t model)
+{
+    return song.is_used() && !e.fingerprint.isEmpty() &&
+           SongFingerprint(song, area, StorageFormatOf(model)) == e.fingerprint;
+}
 }  // namespace
 
 bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, BackupManifest& manifest)
@@ -117,13 +125,17 @@ QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, C
 }
 
 bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress,
-                  bool* cancelled)
+                  bool* cancelled, bool full)
 {
     const SongAreaParams area = *find_model(manifest.model_id)->song_area;
     std::vector<uint32_t> restored;
     const uint32_t count = uint32_t(manifest.entries.size());
     for (uint32_t i = 0; i < count; ++i) {
         const BackupEntry& e = manifest.entries[i];
+        if (!full && AlreadyThere(*songs.song(e.slot - 1), e, area, manifest.model_id)) {
+            PostNote(progress, QString::asprintf("Song %03u already there", e.slot));
+            continue;
+        }
         PostSongPhase(progress, "Restore", e.slot, i + 1, count);
         const int code = RestoreEntry(folder, e, area, songs, progress);
         if (code == SongOk) {
@@ -137,5 +149,9 @@ bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooper
         ShowMessage(StoppedText(restored, e.slot, code));
         return false;
     }
+    PostNote(progress, QStringLiteral("Restore done: %1 written, %2 already there")
+                           .arg(restored.size())
+                           .arg(count - restored.size()));
+    KeepResponsive();
     return true;
 }
