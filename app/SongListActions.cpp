@@ -232,13 +232,13 @@ void CorvantaQT::OnRestoreBackup()
         !Prompt().AskYesNo(tr("Restore"), RestoreQuestion(folder, manifest, m_songList)))
         return;
     BeginOperation(OpImport, tr("Restore"));
-    // A cancel has named the slots it restored.
-    bool cancelled = false;
-    const bool restored = RestoreSongs(folder, manifest, m_songList, this, &cancelled);
+    // A failure or a cancel has named the slots restored.
+    const bool restored = RestoreSongs(folder, manifest, m_songList, this);
     SettleOperation();
+    // The list shows what the pedal holds before the result is told.
     m_songList.load_songs(true);
     FillSongList(m_nCurSong);
-    if (!cancelled)
-        ShowResult(restored ? SongOk : kCommandFailed);
+    if (restored)
+        ShowResult(SongOk);
     EndOperation();
 }

@@ -211,7 +211,7 @@ bool CWave::read_from(QIODevice& device)
 bool CWave::write_to(QIODevice& device) const
 {
     const uint64_t dataSize = data_size();
-    if (dataSize > UINT32_MAX - 46)
+    if (dataSize > UINT32_MAX - kHeaderBytes)
         return false;
     uint8_t record[WaveFormat::kSize];
     m_format.ToBytes(record);

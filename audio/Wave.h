@@ -63,6 +63,9 @@ public:
 
 class CWave {
 public:
+    // What write_to writes before the samples.
+    static constexpr uint64_t kHeaderBytes = 46;
+
     CWave();
     CWave(CWave&&) = default;
     CWave& operator=(CWave&&) = default;

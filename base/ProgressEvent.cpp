@@ -17,3 +17,9 @@ void PostPhase(QObject* receiver, const QString& name)
     if (receiver)
         QCoreApplication::postEvent(receiver, new CPhaseEvent(name), Qt::NormalEventPriority);
 }
+
+void PostNote(QObject* receiver, const QString& text)
+{
+    if (receiver)
+        QCoreApplication::postEvent(receiver, new CPhaseEvent(text, true), Qt::NormalEventPriority);
+}

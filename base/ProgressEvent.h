@@ -28,13 +28,20 @@ constexpr QEvent::Type kPhaseEventType = QEvent::Type(1009);
 // takes its name; the progress events go on counting the whole run.
 class CPhaseEvent : public QEvent {
 public:
-    explicit CPhaseEvent(QString name_) : QEvent(kPhaseEventType), name(std::move(name_)) {}
+    explicit CPhaseEvent(QString name_, bool note_ = false)
+        : QEvent(kPhaseEventType), name(std::move(name_)), note(note_)
+    {
+    }
     ~CPhaseEvent() override;
 
     QString name;
+    // A line of its own that no amount follows, e.g. "Song 004 unchanged".
+    bool note;
 };
 
 // Posts a progress event with normal priority; a null receiver is ignored.
 void PostProgress(QObject* receiver, int64_t current, int64_t total);
 // Posts the start of the next part; a null receiver is ignored.
 void PostPhase(QObject* receiver, const QString& name);
+// Posts a note, e.g. "Song 004 unchanged"; a null receiver is ignored.
+void PostNote(QObject* receiver, const QString& text);

@@ -1,7 +1,7 @@
 // Benchmarks under the virtual pedal's realistic timing (USB full-speed MIDI
 // link, NAND song flash, microcontroller flash), in-process: a 60-second
-// song of the 30-slot model imported and exported, a backup of three slots
-// and a 1 MiB firmware update. Each reports its wall time next to the ideal
+// song of the 30-slot model imported and exported, a backup of three slots,
+// backups that find songs unchanged and a 1 MiB firmware update. Each reports its wall time next to the ideal
 // time of the same exchanges on the modelled link (the sum over every
 // exchange of command and reply on the wire, from their frame sizes, rate
 // and per-message latency, plus the flash operation's time), and the CPU
@@ -124,6 +124,38 @@ void BM_BackupThreeSlots(benchmark::State& state)
     Measure(state, rig, [&] { return BackupSongs(rig.link, rig.songs, dir.filePath("backup"), nullptr); });
 }
 
+// Backups into one folder: the first reads every song, the second finds
+// them unchanged, the third reads the one song changed in between. Args:
+// slots filled, seconds per song.
+void BM_BackupAgainUnchangedAndChanged(benchmark::State& state)
+{
+    TimedRig rig;
+    QTemporaryDir dir;
+    const uint32_t used = uint32_t(state.range(0)), bytes = uint32_t(state.range(1)) * 46875 * 3;
+    bool filled = rig.Ready();
+    for (uint32_t slot = 0; filled && slot < used; ++slot)
+        filled = rig.songs.write_song(slot, Song(bytes, slot).data(), bytes, nullptr) == SongOk;
+    if (!filled || rig.songs.load_songs() != SongOk)
+        return state.SkipWithError("the songs could not be put on the pedal");
+    auto timed = [&] {
+        const auto start = std::chrono::steady_clock::now();
+        const bool ok = BackupSongs(rig.link, rig.songs, dir.filePath("backup"), nullptr);
+        return ok ? std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() : -1.0;
+    };
+    for (auto _ : state) {
+        const double first = timed(), unchanged = timed();
+        const bool changed = rig.songs.write_song(used / 2, Song(bytes, 99).data(), bytes, nullptr) == SongOk &&
+                             rig.songs.load_songs() == SongOk;
+        const double again = changed ? timed() : -1.0;
+        if (first < 0 || unchanged < 0 || again < 0)
+            return state.SkipWithError("a backup failed");
+        state.SetIterationTime(first + unchanged + again);
+        state.counters["first_s"] = first;
+        state.counters["unchanged_s"] = unchanged;
+        state.counters["one_changed_s"] = again;
+    }
+}
+
 // A 1 MiB image for flash 0, packed by corvanta-fwpack.
 QString PackFirmware(const QTemporaryDir& dir)
 {
@@ -163,4 +195,10 @@ void BM_FirmwareUpdate1MiB(benchmark::State& state)
 BENCHMARK(BM_ImportSong60s)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_ExportSong60s)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK(BM_BackupThreeSlots)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_BackupAgainUnchangedAndChanged)
+    ->Args({3, 4})
+    ->Args({30, 1})
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 BENCHMARK(BM_FirmwareUpdate1MiB)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);

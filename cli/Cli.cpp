@@ -54,7 +54,8 @@ QString OptionNotTaken(const CliRequest& request, const CliVerb& verb)
                                                   {request.native, "--native"},
                                                   {request.hq, "--hq"},
                                                   {request.mix, "--mix"},
-                                                  {request.longList, "--long"}};
+                                                  {request.longList, "--long"},
+                                                  {request.full, "--full"}};
     for (const auto& [set, name] : given) {
         if (set && !taken.contains(QLatin1String(name)))
             return QLatin1String(name);
@@ -84,6 +85,8 @@ int RunCli(const QStringList& arguments, IMidiService& midi)
             request.mix = true;
         else if (a == "--long")
             request.longList = true;
+        else if (a == "--full")
+            request.full = true;
         else if (a == "--format") {
             if (++i == arguments.size() || (arguments[i] != "wav" && arguments[i] != "flac"))
                 return CliUsageError(Text::tr("--format needs wav or flac"));

@@ -115,7 +115,13 @@ void CCliProgress::Show(int percent, const QString& text)
 void CCliProgress::customEvent(QEvent* event)
 {
     if (event->type() == kPhaseEventType) {
-        m_meter.NamePart(static_cast<const CPhaseEvent*>(event)->name);
+        const auto* phase = static_cast<const CPhaseEvent*>(event);
+        if (!phase->note) {
+            m_meter.NamePart(phase->name);
+            return;
+        }
+        EndLine();
+        std::fprintf(stderr, "%s\n", phase->name.toLocal8Bit().constData());
         return;
     }
     if (event->type() != kProgressEventType)

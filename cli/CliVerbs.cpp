@@ -310,7 +310,7 @@ int Backup(const CliRequest& request, IMidiService& midi)
     const CCancelOnSignals ctrlC;
     CCliProgress progress;
     bool cancelled = false;
-    if (!BackupSongs(session.link, session.songs, request.positional[0], &progress, &cancelled))
+    if (!BackupSongs(session.link, session.songs, request.positional[0], &progress, &cancelled, request.full))
         return cancelled ? kExitCancelled : kExitFailed;
     return ShowSongResult(SongOk);
 }
@@ -327,8 +327,9 @@ int Restore(const CliRequest& request, IMidiService& midi)
     const CCancelOnSignals ctrlC;
     CCliProgress progress;
     bool cancelled = false;
-    if (!RestoreSongs(folder, manifest, session.songs, &progress, &cancelled))
-        return cancelled ? kExitCancelled : ShowSongResult(kCommandFailed);
+    // A failure or a cancel has named the slots restored.
+    if (!RestoreSongs(folder, manifest, session.songs, &progress, &cancelled, request.full))
+        return cancelled ? kExitCancelled : kExitFailed;
     return ShowSongResult(SongOk);
 }
 
@@ -505,19 +506,26 @@ const std::vector<CliVerb>& CliVerbs()
              "Deletes the song of SLOT after a question; --yes answers it. Without --yes and without a terminal on\n"
              "standard input the song is kept."),
          1, 1, true, false, Delete},
-        {"backup", "DIR",
+        {"backup", "DIR [--full]",
          QT_TRANSLATE_NOOP("CliVerbs", "every used slot as a WAV in the pedal's own format, plus a manifest"),
          QT_TRANSLATE_NOOP("CliVerbs",
-             "Writes every used slot into DIR as song-NNN.wav in the pedal's own format (its rate, 24-bit, its\n"
-             "channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),\n"
-             "the manifest last: a folder without it is no complete backup."),
-         1, 1, false, false, Backup},
-        {"restore", "DIR [--yes]",
+             "Writes every used slot into DIR as song-NNN.wav (or song-NNN-b.wav) in the pedal's own format (its\n"
+             "rate, 24-bit, its channels) and manifest.json (model, firmware, per slot the file, its length, the\n"
+             "SHA-256 of the audio and the song's fingerprint), the manifest last: a folder without it is no\n"
+             "complete backup. Over an earlier backup of the pedal, a song whose fingerprint (its song info and\n"
+             "its first, middle and last audio page) and file are unchanged is kept without reading it; slots\n"
+             "now empty leave the backup. The earlier backup stays whole until the new manifest replaces it.\n"
+             "  --full  read every song; a change only between the pages the fingerprint reads is seen then"),
+         1, 1, false, false, Backup, "--full"},
+        {"restore", "DIR [--yes] [--full]",
          QT_TRANSLATE_NOOP("CliVerbs", "write a backup's songs back into their slots"),
          QT_TRANSLATE_NOOP("CliVerbs",
              "Checks DIR's manifest against the pedal (model id) and every file against the manifest, then writes\n"
-             "the songs back into their slots, bit for bit. Slots the backup does not name keep their songs."),
-         1, 1, true, false, Restore},
+             "the songs back into their slots, bit for bit. Slots the backup does not name keep their songs; a slot\n"
+             "whose fingerprint equals the backup's already holds the song and is not written. It stops at the\n"
+             "first failure, naming the slots restored and the slot that failed.\n"
+             "  --full  write every slot of the backup"),
+         1, 1, true, false, Restore, "--full"},
         {"firmware-info", "FILE.dat",
          QT_TRANSLATE_NOOP("CliVerbs", "decode a firmware file without a pedal"),
          QT_TRANSLATE_NOOP("CliVerbs",

@@ -16,6 +16,7 @@ struct CliRequest {
     bool hq = false;         // --hq (export)
     bool mix = false;        // --mix (import)
     bool longList = false;   // --long (list)
+    bool full = false;       // --full (backup, restore)
     QStringList positional;  // the verb's arguments
 };
 

@@ -44,3 +44,10 @@ QObject* CRunProgress::NextSong(int64_t songBytes)
     m_before += songBytes;
     return m_relays.back().get();
 }
+
+void CRunProgress::SkipSong(int64_t songBytes)
+{
+    m_before += songBytes;
+    // Posted behind the earlier songs' events, so the bar never goes back.
+    PostProgress(m_target, m_before, m_runBytes);
+}

@@ -21,6 +21,8 @@ public:
 
     // The receiver of the next song's progress, a song of songBytes; null without a target.
     QObject* NextSong(int64_t songBytes);
+    // A song of songBytes the run leaves alone: the bar moves over it.
+    void SkipSong(int64_t songBytes);
 
 private:
     QObject* m_target;

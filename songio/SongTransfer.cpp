@@ -142,7 +142,7 @@ std::optional<int> ImportSongFrom(const QString& path, CWave& wave, CLooperSongL
     // The pedal stores whole write units: less would be an empty song.
     const uint32_t unitFrames = area.write_unit / (area.bits_per_sample / 8 * area.channels);
     if (wave.frame_count() < unitFrames) {
-        ShowMessage(QStringLiteral("Audio file '%1' is too short: it gives the song %2 of the %3 frames a song needs at least")
+        ShowMessage(QCoreApplication::translate("SongTransfer", "Audio file '%1' is too short: it gives the song %2 of the %3 frames a song needs at least")
                         .arg(path)
                         .arg(wave.frame_count())
                         .arg(unitFrames));

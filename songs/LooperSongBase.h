@@ -50,6 +50,10 @@ public:
     // Sets the bits of this song's blocks without clearing the others.
     void AddSongBlocks(UsedBlockMap& map) const;
     int info_block() const { return m_info_block; }
+    // The loaded song's block list entry and the link: for readers beside
+    // the formats (a song's fingerprint).
+    uint16_t song_block(uint32_t index) const { return block_at(index); }
+    CUSBPort* link() const { return m_link; }
 
 protected:
     // Block list entry index of the loaded song.

@@ -12,8 +12,9 @@ QString SongResultText(int code)
     case SongDeviceUnsupported:
         return QCoreApplication::translate("SongResult", "Device not support !");
     case SongReadFailed:
-    case SongWriteFailed:
         return QCoreApplication::translate("SongResult", "Read data failed!");
+    case SongWriteFailed:
+        return QCoreApplication::translate("SongResult", "Write data failed!");
     case SongChecksumError:
         return QCoreApplication::translate("SongResult", "Checksum error!");
     case SongNoSpace:

@@ -142,6 +142,12 @@ Exit-Status: 0 Erfolg, 1 Fehler, 2 falscher Aufruf, 130 abgebrochen.
         <source>%1 [y/N] </source>
         <translation>%1 [j/N] </translation>
     </message>
+    <message>
+        <source>no
+</source>
+        <translation>nein
+</translation>
+    </message>
 </context>
 <context>
     <name>CliVerbs</name>
@@ -282,22 +288,8 @@ der Standardeingabe bleibt der Song erhalten.</translation>
         <translation>jeden belegten Platz als WAV im Format des Pedals, dazu ein Manifest</translation>
     </message>
     <message>
-        <source>Writes every used slot into DIR as song-NNN.wav in the pedal&apos;s own format (its rate, 24-bit, its
-channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),
-the manifest last: a folder without it is no complete backup.</source>
-        <translation>Schreibt jeden belegten Platz als song-NNN.wav im Format des Pedals (seine Abtastrate, 24 Bit, seine
-Kanäle) nach DIR, dazu manifest.json (Modell, Firmware, je Platz die Datei, ihre Länge und die SHA-256 des
-Audios), das Manifest zuletzt: ein Ordner ohne Manifest ist keine vollständige Sicherung.</translation>
-    </message>
-    <message>
         <source>write a backup&apos;s songs back into their slots</source>
         <translation>die Songs einer Sicherung auf ihre Plätze zurückschreiben</translation>
-    </message>
-    <message>
-        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
-the songs back into their slots, bit for bit. Slots the backup does not name keep their songs.</source>
-        <translation>Prüft das Manifest in DIR gegen das Pedal (Modellnummer) und jede Datei gegen das Manifest und schreibt
-die Songs dann bitgenau auf ihre Plätze zurück. Plätze, die die Sicherung nicht nennt, behalten ihre Songs.</translation>
     </message>
     <message>
         <source>decode a firmware file without a pedal</source>
@@ -342,6 +334,37 @@ beantwortet sie und die anderen; Nein ist die Vorgabe). Eine Datei, die in den S
 wird in einer Rückfrage genannt. --any-model lässt nach einer weiteren Rückfrage eine Datei für ein
 anderes Modell zu, wie Shift im Fenster. Gibt die Firmware-Version vorher und nachher aus. Strg+C
 hält das Update nur vor dem ersten Löschen an.</translation>
+    </message>
+    <message>
+        <source>Writes every used slot into DIR as song-NNN.wav (or song-NNN-b.wav) in the pedal&apos;s own format (its
+rate, 24-bit, its channels) and manifest.json (model, firmware, per slot the file, its length, the
+SHA-256 of the audio and the song&apos;s fingerprint), the manifest last: a folder without it is no
+complete backup. Over an earlier backup of the pedal, a song whose fingerprint (its song info and
+its first, middle and last audio page) and file are unchanged is kept without reading it; slots
+now empty leave the backup. The earlier backup stays whole until the new manifest replaces it.
+  --full  read every song; a change only between the pages the fingerprint reads is seen then</source>
+        <translation>Schreibt jeden belegten Platz als song-NNN.wav (oder song-NNN-b.wav) im Format des Pedals (seine
+Abtastrate, 24 Bit, seine Kanäle) nach DIR und dazu manifest.json (Modell, Firmware, je Platz die
+Datei, ihre Länge, der SHA-256 des Audios und der Fingerabdruck des Songs), das Manifest zuletzt: ein
+Ordner ohne Manifest ist keine vollständige Sicherung. Über einer früheren Sicherung des Pedals wird
+ein Song, dessen Fingerabdruck (seine Song-Information und seine erste, mittlere und letzte Audioseite)
+und Datei unverändert sind, behalten, ohne ihn zu lesen; jetzt leere Plätze fallen aus der Sicherung
+heraus. Die frühere Sicherung bleibt vollständig erhalten, bis das neue Manifest sie ersetzt.
+  --full  jeden Song lesen; nur dann wird eine Änderung erkannt, die allein zwischen den Seiten liegt,
+          die der Fingerabdruck liest</translation>
+    </message>
+    <message>
+        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
+the songs back into their slots, bit for bit. Slots the backup does not name keep their songs; a slot
+whose fingerprint equals the backup&apos;s already holds the song and is not written. It stops at the
+first failure, naming the slots restored and the slot that failed.
+  --full  write every slot of the backup</source>
+        <translation>Prüft das Manifest in DIR gegen das Pedal (Modellnummer) und jede Datei gegen das Manifest und schreibt
+dann die Songs Bit für Bit auf ihre Plätze zurück. Plätze, die die Sicherung nicht nennt, behalten ihre
+Songs; ein Platz, dessen Fingerabdruck dem der Sicherung gleicht, enthält den Song bereits und wird
+nicht geschrieben. Beim ersten Fehler wird angehalten und die wiederhergestellten Plätze sowie der
+fehlgeschlagene Platz werden genannt.
+  --full  jeden Platz der Sicherung schreiben</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1050,38 @@ hält das Update nur vor dem ersten Löschen an.</translation>
         <source>Restore Song %1 (%2 of %3)</source>
         <translation>Song %1 wiederherstellen (%2 von %3)</translation>
     </message>
+    <message>
+        <source>Song %1 unchanged</source>
+        <translation>Song %1 unverändert</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup folder &apos;%1&apos;; the earlier backup in it is unchanged</source>
+        <translation>In den Sicherungsordner &apos;%1&apos; lässt sich nicht schreiben; die frühere Sicherung darin ist unverändert</translation>
+    </message>
+    <message>
+        <source>Backup done: %1 read, %2 unchanged</source>
+        <translation>Sicherung fertig: %1 gelesen, %2 unverändert</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): no slot was restored; the slots after it were not written</source>
+        <translation>Wiederherstellung bei Platz %1 fehlgeschlagen (%2): kein Platz wurde wiederhergestellt; die Plätze danach wurden nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slot %3 was restored; the slots after it were not written</source>
+        <translation>Wiederherstellung bei Platz %1 fehlgeschlagen (%2): Platz %3 wurde wiederhergestellt; die Plätze danach wurden nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slots %3 were restored; the slots after it were not written</source>
+        <translation>Wiederherstellung bei Platz %1 fehlgeschlagen (%2): die Plätze %3 wurden wiederhergestellt; die Plätze danach wurden nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>Song %1 already there</source>
+        <translation>Song %1 bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>Restore done: %1 written, %2 already there</source>
+        <translation>Wiederherstellung fertig: %1 geschrieben, %2 bereits vorhanden</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>
@@ -1078,6 +1133,10 @@ hält das Update nur vor dem ersten Löschen an.</translation>
         <source>Failed !</source>
         <translation>Fehlgeschlagen!</translation>
     </message>
+    <message>
+        <source>Write data failed!</source>
+        <translation>Schreiben der Daten fehlgeschlagen!</translation>
+    </message>
 </context>
 <context>
     <name>SongSpace</name>
@@ -1115,6 +1174,10 @@ hält das Update nur vor dem ersten Löschen an.</translation>
     <message>
         <source>Import cancelled</source>
         <translation>Import abgebrochen</translation>
+    </message>
+    <message>
+        <source>Audio file &apos;%1&apos; is too short: it gives the song %2 of the %3 frames a song needs at least</source>
+        <translation>Die Audiodatei &apos;%1&apos; ist zu kurz: sie liefert dem Song %2 Frames, ein Song braucht aber mindestens %3</translation>
     </message>
 </context>
 <context>

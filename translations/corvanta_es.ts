@@ -142,6 +142,12 @@ Código de salida: 0 éxito, 1 fallo, 2 error de uso, 130 cancelado.
         <source>%1 [y/N] </source>
         <translation>%1 [s/N] </translation>
     </message>
+    <message>
+        <source>no
+</source>
+        <translation>no
+</translation>
+    </message>
 </context>
 <context>
     <name>CliVerbs</name>
@@ -282,22 +288,8 @@ entrada estándar, la canción se conserva.</translation>
         <translation>cada posición ocupada como WAV en el formato del pedal, más un manifiesto</translation>
     </message>
     <message>
-        <source>Writes every used slot into DIR as song-NNN.wav in the pedal&apos;s own format (its rate, 24-bit, its
-channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),
-the manifest last: a folder without it is no complete backup.</source>
-        <translation>Escribe cada posición ocupada en DIR como song-NNN.wav en el formato propio del pedal (su frecuencia,
-24 bits, sus canales) y manifest.json (modelo, firmware y, por posición, el archivo, su longitud y el
-SHA-256 del audio), el manifiesto al final: una carpeta sin él no es una copia de seguridad completa.</translation>
-    </message>
-    <message>
         <source>write a backup&apos;s songs back into their slots</source>
         <translation>vuelve a escribir las canciones de una copia de seguridad en sus posiciones</translation>
-    </message>
-    <message>
-        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
-the songs back into their slots, bit for bit. Slots the backup does not name keep their songs.</source>
-        <translation>Comprueba el manifiesto de DIR con el pedal (número de modelo) y cada archivo con el manifiesto, y luego
-escribe las canciones en sus posiciones, bit a bit. Las posiciones que la copia no nombra conservan sus canciones.</translation>
     </message>
     <message>
         <source>decode a firmware file without a pedal</source>
@@ -342,6 +334,37 @@ que las demás; No es la opción por defecto). Un archivo que escribe en la flas
 indica en una pregunta. --any-model deja pasar, tras otra pregunta, un archivo para otro modelo, como
 hace Shift en la ventana. Muestra la versión de firmware antes y después. Ctrl-C solo detiene la
 actualización antes del primer borrado.</translation>
+    </message>
+    <message>
+        <source>Writes every used slot into DIR as song-NNN.wav (or song-NNN-b.wav) in the pedal&apos;s own format (its
+rate, 24-bit, its channels) and manifest.json (model, firmware, per slot the file, its length, the
+SHA-256 of the audio and the song&apos;s fingerprint), the manifest last: a folder without it is no
+complete backup. Over an earlier backup of the pedal, a song whose fingerprint (its song info and
+its first, middle and last audio page) and file are unchanged is kept without reading it; slots
+now empty leave the backup. The earlier backup stays whole until the new manifest replaces it.
+  --full  read every song; a change only between the pages the fingerprint reads is seen then</source>
+        <translation>Escribe cada posición ocupada en DIR como song-NNN.wav (o song-NNN-b.wav) en el formato propio del
+pedal (su frecuencia, 24 bits, sus canales) y manifest.json (modelo, firmware y, por posición, el
+archivo, su duración, el SHA-256 del audio y la huella de la canción), con el manifiesto al final: una
+carpeta sin él no es una copia de seguridad completa. Sobre una copia anterior del pedal, una canción
+cuya huella (su información de canción y sus páginas de audio primera, central y última) y cuyo archivo
+no han cambiado se conserva sin leerla; las posiciones que ahora están vacías salen de la copia. La
+copia anterior sigue íntegra hasta que el nuevo manifiesto la sustituye.
+  --full  leer todas las canciones; solo así se detecta un cambio que esté únicamente entre las páginas
+          que lee la huella</translation>
+    </message>
+    <message>
+        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
+the songs back into their slots, bit for bit. Slots the backup does not name keep their songs; a slot
+whose fingerprint equals the backup&apos;s already holds the song and is not written. It stops at the
+first failure, naming the slots restored and the slot that failed.
+  --full  write every slot of the backup</source>
+        <translation>Comprueba el manifiesto de DIR frente al pedal (número de modelo) y cada archivo frente al manifiesto,
+y luego vuelve a escribir las canciones en sus posiciones, bit a bit. Las posiciones que la copia de
+seguridad no nombra conservan sus canciones; una posición cuya huella coincide con la de la copia ya
+contiene la canción y no se escribe. Se detiene en el primer fallo e indica las posiciones restauradas
+y la posición que falló.
+  --full  escribir todas las posiciones de la copia</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1050,38 @@ actualización antes del primer borrado.</translation>
         <source>Restore Song %1 (%2 of %3)</source>
         <translation>Restaurando canción %1 (%2 de %3)</translation>
     </message>
+    <message>
+        <source>Song %1 unchanged</source>
+        <translation>Canción %1 sin cambios</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup folder &apos;%1&apos;; the earlier backup in it is unchanged</source>
+        <translation>No se puede escribir en la carpeta de la copia de seguridad &apos;%1&apos;; la copia anterior que contiene sigue intacta</translation>
+    </message>
+    <message>
+        <source>Backup done: %1 read, %2 unchanged</source>
+        <translation>Copia de seguridad terminada: %1 leídas, %2 sin cambios</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): no slot was restored; the slots after it were not written</source>
+        <translation>La restauración falló en la posición %1 (%2): no se restauró ninguna posición; las posiciones siguientes no se escribieron</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slot %3 was restored; the slots after it were not written</source>
+        <translation>La restauración falló en la posición %1 (%2): se restauró la posición %3; las posiciones siguientes no se escribieron</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slots %3 were restored; the slots after it were not written</source>
+        <translation>La restauración falló en la posición %1 (%2): se restauraron las posiciones %3; las posiciones siguientes no se escribieron</translation>
+    </message>
+    <message>
+        <source>Song %1 already there</source>
+        <translation>Canción %1 ya presente</translation>
+    </message>
+    <message>
+        <source>Restore done: %1 written, %2 already there</source>
+        <translation>Restauración terminada: %1 escritas, %2 ya presentes</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>
@@ -1078,6 +1133,10 @@ actualización antes del primer borrado.</translation>
         <source>Failed !</source>
         <translation>¡Error!</translation>
     </message>
+    <message>
+        <source>Write data failed!</source>
+        <translation>¡Error al escribir los datos!</translation>
+    </message>
 </context>
 <context>
     <name>SongSpace</name>
@@ -1115,6 +1174,10 @@ actualización antes del primer borrado.</translation>
     <message>
         <source>Import cancelled</source>
         <translation>Importación cancelada</translation>
+    </message>
+    <message>
+        <source>Audio file &apos;%1&apos; is too short: it gives the song %2 of the %3 frames a song needs at least</source>
+        <translation>El archivo de audio &apos;%1&apos; es demasiado corto: da a la canción %2 frames y una canción necesita al menos %3</translation>
     </message>
 </context>
 <context>

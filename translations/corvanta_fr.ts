@@ -142,6 +142,12 @@ Code de sortie : 0 succès, 1 échec, 2 erreur d&apos;utilisation, 130 annulé.
         <source>%1 [y/N] </source>
         <translation>%1 [o/N] </translation>
     </message>
+    <message>
+        <source>no
+</source>
+        <translation>non
+</translation>
+    </message>
 </context>
 <context>
     <name>CliVerbs</name>
@@ -282,23 +288,8 @@ l&apos;entrée standard, le morceau est conservé.</translation>
         <translation>chaque emplacement occupé en WAV au format de la pédale, plus un manifeste</translation>
     </message>
     <message>
-        <source>Writes every used slot into DIR as song-NNN.wav in the pedal&apos;s own format (its rate, 24-bit, its
-channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),
-the manifest last: a folder without it is no complete backup.</source>
-        <translation>Écrit chaque emplacement occupé dans DIR en song-NNN.wav au format propre de la pédale (sa fréquence,
-24 bits, ses canaux) et manifest.json (modèle, micrologiciel, et pour chaque emplacement le fichier, sa
-longueur et le SHA-256 de l&apos;audio), le manifeste en dernier : un dossier sans lui n&apos;est pas une sauvegarde complète.</translation>
-    </message>
-    <message>
         <source>write a backup&apos;s songs back into their slots</source>
         <translation>réécrire les morceaux d&apos;une sauvegarde dans leurs emplacements</translation>
-    </message>
-    <message>
-        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
-the songs back into their slots, bit for bit. Slots the backup does not name keep their songs.</source>
-        <translation>Vérifie le manifeste de DIR par rapport à la pédale (numéro de modèle) et chaque fichier par rapport au
-manifeste, puis réécrit les morceaux dans leurs emplacements, bit pour bit. Les emplacements que la
-sauvegarde ne nomme pas gardent leurs morceaux.</translation>
     </message>
     <message>
         <source>decode a firmware file without a pedal</source>
@@ -343,6 +334,38 @@ ainsi qu&apos;aux autres ; Non est la réponse par défaut). Un fichier qui écr
 morceaux est signalé dans une question. --any-model accepte, après une question supplémentaire, un
 fichier pour un autre modèle, comme Shift dans la fenêtre. Affiche la version du micrologiciel avant
 et après. Ctrl-C n&apos;arrête la mise à jour qu&apos;avant le premier effacement.</translation>
+    </message>
+    <message>
+        <source>Writes every used slot into DIR as song-NNN.wav (or song-NNN-b.wav) in the pedal&apos;s own format (its
+rate, 24-bit, its channels) and manifest.json (model, firmware, per slot the file, its length, the
+SHA-256 of the audio and the song&apos;s fingerprint), the manifest last: a folder without it is no
+complete backup. Over an earlier backup of the pedal, a song whose fingerprint (its song info and
+its first, middle and last audio page) and file are unchanged is kept without reading it; slots
+now empty leave the backup. The earlier backup stays whole until the new manifest replaces it.
+  --full  read every song; a change only between the pages the fingerprint reads is seen then</source>
+        <translation>Écrit chaque emplacement occupé dans DIR sous la forme song-NNN.wav (ou song-NNN-b.wav) au format
+propre de la pédale (sa fréquence, 24 bits, ses canaux) ainsi que manifest.json (modèle, micrologiciel
+et, par emplacement, le fichier, sa durée, le SHA-256 de l&apos;audio et l&apos;empreinte du morceau), le
+manifeste en dernier : un dossier sans manifeste n&apos;est pas une sauvegarde complète. Sur une sauvegarde
+précédente de la pédale, un morceau dont l&apos;empreinte (ses infos de morceau et ses première, médiane et
+dernière pages audio) et le fichier sont inchangés est conservé sans être lu ; les emplacements
+désormais vides quittent la sauvegarde. La sauvegarde précédente reste entière jusqu&apos;à ce que le
+nouveau manifeste la remplace.
+  --full  lire chaque morceau ; seul ce mode détecte une modification située uniquement entre les pages
+          que lit l&apos;empreinte</translation>
+    </message>
+    <message>
+        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
+the songs back into their slots, bit for bit. Slots the backup does not name keep their songs; a slot
+whose fingerprint equals the backup&apos;s already holds the song and is not written. It stops at the
+first failure, naming the slots restored and the slot that failed.
+  --full  write every slot of the backup</source>
+        <translation>Vérifie le manifeste de DIR par rapport à la pédale (numéro de modèle) et chaque fichier par rapport au
+manifeste, puis réécrit les morceaux dans leurs emplacements, bit pour bit. Les emplacements que la
+sauvegarde ne mentionne pas gardent leurs morceaux ; un emplacement dont l&apos;empreinte est identique à
+celle de la sauvegarde contient déjà le morceau et n&apos;est pas écrit. S&apos;arrête au premier échec en
+indiquant les emplacements restaurés et l&apos;emplacement en échec.
+  --full  écrire chaque emplacement de la sauvegarde</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1051,38 @@ et après. Ctrl-C n&apos;arrête la mise à jour qu&apos;avant le premier efface
         <source>Restore Song %1 (%2 of %3)</source>
         <translation>Restauration du morceau %1 (%2 sur %3)</translation>
     </message>
+    <message>
+        <source>Song %1 unchanged</source>
+        <translation>Morceau %1 inchangé</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup folder &apos;%1&apos;; the earlier backup in it is unchanged</source>
+        <translation>Impossible d&apos;écrire dans le dossier de sauvegarde &apos;%1&apos; ; la sauvegarde précédente qu&apos;il contient est intacte</translation>
+    </message>
+    <message>
+        <source>Backup done: %1 read, %2 unchanged</source>
+        <translation>Sauvegarde terminée : %1 lus, %2 inchangés</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): no slot was restored; the slots after it were not written</source>
+        <translation>Échec de la restauration à l&apos;emplacement %1 (%2) : aucun emplacement n&apos;a été restauré ; les emplacements suivants n&apos;ont pas été écrits</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slot %3 was restored; the slots after it were not written</source>
+        <translation>Échec de la restauration à l&apos;emplacement %1 (%2) : l&apos;emplacement %3 a été restauré ; les emplacements suivants n&apos;ont pas été écrits</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slots %3 were restored; the slots after it were not written</source>
+        <translation>Échec de la restauration à l&apos;emplacement %1 (%2) : les emplacements %3 ont été restaurés ; les emplacements suivants n&apos;ont pas été écrits</translation>
+    </message>
+    <message>
+        <source>Song %1 already there</source>
+        <translation>Morceau %1 déjà présent</translation>
+    </message>
+    <message>
+        <source>Restore done: %1 written, %2 already there</source>
+        <translation>Restauration terminée : %1 écrits, %2 déjà présents</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>
@@ -1079,6 +1134,10 @@ et après. Ctrl-C n&apos;arrête la mise à jour qu&apos;avant le premier efface
         <source>Failed !</source>
         <translation>Échec !</translation>
     </message>
+    <message>
+        <source>Write data failed!</source>
+        <translation>Échec de l&apos;écriture des données !</translation>
+    </message>
 </context>
 <context>
     <name>SongSpace</name>
@@ -1116,6 +1175,10 @@ et après. Ctrl-C n&apos;arrête la mise à jour qu&apos;avant le premier efface
     <message>
         <source>Import cancelled</source>
         <translation>Import annulé</translation>
+    </message>
+    <message>
+        <source>Audio file &apos;%1&apos; is too short: it gives the song %2 of the %3 frames a song needs at least</source>
+        <translation>Le fichier audio &apos;%1&apos; est trop court : il donne au morceau %2 trames, alors qu&apos;un morceau en demande au moins %3</translation>
     </message>
 </context>
 <context>

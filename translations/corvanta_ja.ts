@@ -142,6 +142,12 @@ export、import、backup、restore の実行中に Ctrl-C または SIGTERM を�
         <source>%1 [y/N] </source>
         <translation>%1 [y/N] </translation>
     </message>
+    <message>
+        <source>no
+</source>
+        <translation>いいえ
+</translation>
+    </message>
 </context>
 <context>
     <name>CliVerbs</name>
@@ -281,22 +287,8 @@ standard input the song is kept.</source>
         <translation>使用中の全スロットをペダル本来の形式の WAV で保存し、マニフェストを付ける</translation>
     </message>
     <message>
-        <source>Writes every used slot into DIR as song-NNN.wav in the pedal&apos;s own format (its rate, 24-bit, its
-channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),
-the manifest last: a folder without it is no complete backup.</source>
-        <translation>使用中の各スロットを、ペダル本来の形式 (そのサンプリングレート、24 ビット、そのチャンネル数) の
-song-NNN.wav として DIR に書き込み、manifest.json (モデル、ファームウェア、スロットごとのファイル、
-その長さとオーディオの SHA-256) を最後に書き込みます。マニフェストのないフォルダーは完全なバックアップではありません。</translation>
-    </message>
-    <message>
         <source>write a backup&apos;s songs back into their slots</source>
         <translation>バックアップのソングを元のスロットに書き戻す</translation>
-    </message>
-    <message>
-        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
-the songs back into their slots, bit for bit. Slots the backup does not name keep their songs.</source>
-        <translation>DIR のマニフェストをペダル (モデル番号) と照合し、各ファイルをマニフェストと照合してから、ソングを
-元のスロットにビット単位で書き戻します。バックアップに含まれないスロットのソングはそのまま残ります。</translation>
     </message>
     <message>
         <source>decode a firmware file without a pedal</source>
@@ -342,6 +334,35 @@ firmware version before and after. Ctrl-C stops the update only before its first
 押したときと同じく、さらに確認したうえでほかのモデル用のファイルも使えます。アップデートの
 前後にファームウェアのバージョンを表示します。Ctrl-C でアップデートを止められるのは最初の
 消去の前だけです。</translation>
+    </message>
+    <message>
+        <source>Writes every used slot into DIR as song-NNN.wav (or song-NNN-b.wav) in the pedal&apos;s own format (its
+rate, 24-bit, its channels) and manifest.json (model, firmware, per slot the file, its length, the
+SHA-256 of the audio and the song&apos;s fingerprint), the manifest last: a folder without it is no
+complete backup. Over an earlier backup of the pedal, a song whose fingerprint (its song info and
+its first, middle and last audio page) and file are unchanged is kept without reading it; slots
+now empty leave the backup. The earlier backup stays whole until the new manifest replaces it.
+  --full  read every song; a change only between the pages the fingerprint reads is seen then</source>
+        <translation>使用中の各スロットを、ペダル本来の形式 (ペダルのサンプルレート、24 ビット、ペダルのチャンネル数) の
+song-NNN.wav (または song-NNN-b.wav) として DIR に書き込み、最後に manifest.json (モデル、
+ファームウェア、スロットごとのファイル、その長さ、オーディオの SHA-256、ソングのフィンガープリント) を
+書き込みます。マニフェストのないフォルダーは完全なバックアップではありません。このペダルの以前の
+バックアップに重ねる場合、フィンガープリント (ソング情報と、オーディオの最初・中間・最後のページ) と
+ファイルが変わっていないソングは、読み込まずにそのまま残します。現在空のスロットはバックアップから外れ
+ます。以前のバックアップは、新しいマニフェストに置き換わるまで完全なまま残ります。
+  --full  すべてのソングを読み込む。フィンガープリントが読むページの間だけの変更はこのとき検出される</translation>
+    </message>
+    <message>
+        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
+the songs back into their slots, bit for bit. Slots the backup does not name keep their songs; a slot
+whose fingerprint equals the backup&apos;s already holds the song and is not written. It stops at the
+first failure, naming the slots restored and the slot that failed.
+  --full  write every slot of the backup</source>
+        <translation>DIR のマニフェストをペダル (モデル ID) と、各ファイルをマニフェストと照合してから、ソングを元のスロット
+にビット単位でそのまま書き戻します。バックアップに含まれないスロットは元のソングを保ちます。
+フィンガープリントがバックアップと一致するスロットはすでにそのソングを保持しているため、書き込みませ
+ん。最初の失敗で停止し、復元したスロットと失敗したスロットを示します。
+  --full  バックアップのすべてのスロットを書き込む</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1048,38 @@ firmware version before and after. Ctrl-C stops the update only before its first
         <source>Restore Song %1 (%2 of %3)</source>
         <translation>ソング %1 を復元 (%3 件中 %2 件目)</translation>
     </message>
+    <message>
+        <source>Song %1 unchanged</source>
+        <translation>ソング %1 は変更なし</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup folder &apos;%1&apos;; the earlier backup in it is unchanged</source>
+        <translation>バックアップ先のフォルダー &apos;%1&apos; に書き込めません。フォルダー内の以前のバックアップは変更されていません</translation>
+    </message>
+    <message>
+        <source>Backup done: %1 read, %2 unchanged</source>
+        <translation>バックアップ完了: %1 曲を読み込み、%2 曲は変更なし</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): no slot was restored; the slots after it were not written</source>
+        <translation>スロット %1 で復元に失敗しました (%2): 復元したスロットはありません。以降のスロットは書き込まれていません</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slot %3 was restored; the slots after it were not written</source>
+        <translation>スロット %1 で復元に失敗しました (%2): スロット %3 を復元しました。以降のスロットは書き込まれていません</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slots %3 were restored; the slots after it were not written</source>
+        <translation>スロット %1 で復元に失敗しました (%2): スロット %3 を復元しました。以降のスロットは書き込まれていません</translation>
+    </message>
+    <message>
+        <source>Song %1 already there</source>
+        <translation>ソング %1 はすでに存在します</translation>
+    </message>
+    <message>
+        <source>Restore done: %1 written, %2 already there</source>
+        <translation>復元完了: %1 曲を書き込み、%2 曲はすでに存在</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>
@@ -1078,6 +1131,10 @@ firmware version before and after. Ctrl-C stops the update only before its first
         <source>Failed !</source>
         <translation>失敗しました！</translation>
     </message>
+    <message>
+        <source>Write data failed!</source>
+        <translation>データの書き込みに失敗しました！</translation>
+    </message>
 </context>
 <context>
     <name>SongSpace</name>
@@ -1115,6 +1172,10 @@ firmware version before and after. Ctrl-C stops the update only before its first
     <message>
         <source>Import cancelled</source>
         <translation>インポートをキャンセルしました</translation>
+    </message>
+    <message>
+        <source>Audio file &apos;%1&apos; is too short: it gives the song %2 of the %3 frames a song needs at least</source>
+        <translation>オーディオファイル &apos;%1&apos; が短すぎます: ソングには少なくとも %3 フレームが必要ですが、%2 フレームしかありません</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,12 @@ Código de saída: 0 sucesso, 1 falha, 2 erro de uso, 130 cancelado.
         <source>%1 [y/N] </source>
         <translation>%1 [s/N] </translation>
     </message>
+    <message>
+        <source>no
+</source>
+        <translation>não
+</translation>
+    </message>
 </context>
 <context>
     <name>CliVerbs</name>
@@ -282,22 +288,8 @@ padrão, a música é mantida.</translation>
         <translation>cada posição ocupada como WAV no formato do pedal, mais um manifesto</translation>
     </message>
     <message>
-        <source>Writes every used slot into DIR as song-NNN.wav in the pedal&apos;s own format (its rate, 24-bit, its
-channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),
-the manifest last: a folder without it is no complete backup.</source>
-        <translation>Grava cada posição ocupada em DIR como song-NNN.wav no formato próprio do pedal (sua taxa, 24 bits,
-seus canais) e manifest.json (modelo, firmware e, por posição, o arquivo, seu tamanho e o SHA-256 do
-áudio), o manifesto por último: uma pasta sem ele não é um backup completo.</translation>
-    </message>
-    <message>
         <source>write a backup&apos;s songs back into their slots</source>
         <translation>grava as músicas de um backup de volta em suas posições</translation>
-    </message>
-    <message>
-        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
-the songs back into their slots, bit for bit. Slots the backup does not name keep their songs.</source>
-        <translation>Confere o manifesto de DIR com o pedal (número do modelo) e cada arquivo com o manifesto, e então
-grava as músicas de volta em suas posições, bit a bit. As posições que o backup não cita mantêm suas músicas.</translation>
     </message>
     <message>
         <source>decode a firmware file without a pedal</source>
@@ -342,6 +334,36 @@ como as demais; Não é o padrão). Um arquivo que grava na flash de músicas é
 --any-model aceita, após mais uma pergunta, um arquivo para outro modelo, como o Shift faz na janela.
 Mostra a versão do firmware antes e depois. Ctrl-C só interrompe a atualização antes do primeiro
 apagamento.</translation>
+    </message>
+    <message>
+        <source>Writes every used slot into DIR as song-NNN.wav (or song-NNN-b.wav) in the pedal&apos;s own format (its
+rate, 24-bit, its channels) and manifest.json (model, firmware, per slot the file, its length, the
+SHA-256 of the audio and the song&apos;s fingerprint), the manifest last: a folder without it is no
+complete backup. Over an earlier backup of the pedal, a song whose fingerprint (its song info and
+its first, middle and last audio page) and file are unchanged is kept without reading it; slots
+now empty leave the backup. The earlier backup stays whole until the new manifest replaces it.
+  --full  read every song; a change only between the pages the fingerprint reads is seen then</source>
+        <translation>Grava cada posição ocupada em DIR como song-NNN.wav (ou song-NNN-b.wav) no formato próprio do pedal
+(sua taxa, 24 bits, seus canais) e manifest.json (modelo, firmware e, por posição, o arquivo, sua
+duração, o SHA-256 do áudio e a impressão digital da música), com o manifesto por último: uma pasta sem
+ele não é um backup completo. Sobre um backup anterior do pedal, uma música cuja impressão digital
+(suas informações de música e a primeira, a do meio e a última página de áudio) e cujo arquivo não
+mudaram é mantida sem ser lida; as posições agora vazias saem do backup. O backup anterior permanece
+inteiro até que o novo manifesto o substitua.
+  --full  ler todas as músicas; só assim se detecta uma alteração que esteja apenas entre as páginas
+          que a impressão digital lê</translation>
+    </message>
+    <message>
+        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
+the songs back into their slots, bit for bit. Slots the backup does not name keep their songs; a slot
+whose fingerprint equals the backup&apos;s already holds the song and is not written. It stops at the
+first failure, naming the slots restored and the slot that failed.
+  --full  write every slot of the backup</source>
+        <translation>Confere o manifesto de DIR com o pedal (número do modelo) e cada arquivo com o manifesto e, em seguida,
+grava as músicas de volta em suas posições, bit a bit. As posições que o backup não menciona mantêm
+suas músicas; uma posição cuja impressão digital é igual à do backup já contém a música e não é
+gravada. Para na primeira falha, indicando as posições restauradas e a posição que falhou.
+  --full  gravar todas as posições do backup</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1049,38 @@ apagamento.</translation>
         <source>Restore Song %1 (%2 of %3)</source>
         <translation>Restaurando música %1 (%2 de %3)</translation>
     </message>
+    <message>
+        <source>Song %1 unchanged</source>
+        <translation>Música %1 inalterada</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup folder &apos;%1&apos;; the earlier backup in it is unchanged</source>
+        <translation>Não é possível gravar na pasta de backup &apos;%1&apos;; o backup anterior nela continua intacto</translation>
+    </message>
+    <message>
+        <source>Backup done: %1 read, %2 unchanged</source>
+        <translation>Backup concluído: %1 lidas, %2 inalteradas</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): no slot was restored; the slots after it were not written</source>
+        <translation>A restauração falhou na posição %1 (%2): nenhuma posição foi restaurada; as posições seguintes não foram gravadas</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slot %3 was restored; the slots after it were not written</source>
+        <translation>A restauração falhou na posição %1 (%2): a posição %3 foi restaurada; as posições seguintes não foram gravadas</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slots %3 were restored; the slots after it were not written</source>
+        <translation>A restauração falhou na posição %1 (%2): as posições %3 foram restauradas; as posições seguintes não foram gravadas</translation>
+    </message>
+    <message>
+        <source>Song %1 already there</source>
+        <translation>Música %1 já presente</translation>
+    </message>
+    <message>
+        <source>Restore done: %1 written, %2 already there</source>
+        <translation>Restauração concluída: %1 gravadas, %2 já presentes</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>
@@ -1078,6 +1132,10 @@ apagamento.</translation>
         <source>Failed !</source>
         <translation>Falhou!</translation>
     </message>
+    <message>
+        <source>Write data failed!</source>
+        <translation>Falha ao gravar os dados!</translation>
+    </message>
 </context>
 <context>
     <name>SongSpace</name>
@@ -1115,6 +1173,10 @@ apagamento.</translation>
     <message>
         <source>Import cancelled</source>
         <translation>Importação cancelada</translation>
+    </message>
+    <message>
+        <source>Audio file &apos;%1&apos; is too short: it gives the song %2 of the %3 frames a song needs at least</source>
+        <translation>O arquivo de áudio &apos;%1&apos; é curto demais: dá à música %2 frames, e uma música precisa de pelo menos %3</translation>
     </message>
 </context>
 <context>

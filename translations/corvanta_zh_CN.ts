@@ -142,6 +142,12 @@ Exit status: 0 success, 1 failure, 2 usage error, 130 cancelled.
         <source>%1 [y/N] </source>
         <translation>%1 [y/N] </translation>
     </message>
+    <message>
+        <source>no
+</source>
+        <translation>否
+</translation>
+    </message>
 </context>
 <context>
     <name>CliVerbs</name>
@@ -279,22 +285,8 @@ standard input the song is kept.</source>
         <translation>将每个已使用的存储位以踏板原始格式保存为 WAV，并附带清单</translation>
     </message>
     <message>
-        <source>Writes every used slot into DIR as song-NNN.wav in the pedal&apos;s own format (its rate, 24-bit, its
-channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),
-the manifest last: a folder without it is no complete backup.</source>
-        <translation>将每个已使用的存储位以踏板自身的格式（其采样率、24 位、其声道数）写入 DIR，文件名为 song-NNN.wav，
-并最后写入 manifest.json（型号、固件，以及每个存储位的文件、长度和音频的 SHA-256）：
-没有清单的文件夹不是完整的备份。</translation>
-    </message>
-    <message>
         <source>write a backup&apos;s songs back into their slots</source>
         <translation>将备份中的歌曲写回各自的存储位</translation>
-    </message>
-    <message>
-        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
-the songs back into their slots, bit for bit. Slots the backup does not name keep their songs.</source>
-        <translation>先核对 DIR 中的清单与踏板（型号编号）是否一致、每个文件与清单是否一致，然后将歌曲逐位写回各自的存储位。
-备份中未列出的存储位保留原来的歌曲。</translation>
     </message>
     <message>
         <source>decode a firmware file without a pedal</source>
@@ -337,6 +329,32 @@ firmware version before and after. Ctrl-C stops the update only before its first
 并提示必须保持踏板连接（--yes 回答此项及其他确认；默认回答为“否”）。会写入歌曲闪存的
 文件会在确认中指出。--any-model 允许在再次确认后使用适用于其他型号的文件，与在窗口中
 按住 Shift 相同。升级前后会输出固件版本。Ctrl-C 只能在首次擦除之前停止升级。</translation>
+    </message>
+    <message>
+        <source>Writes every used slot into DIR as song-NNN.wav (or song-NNN-b.wav) in the pedal&apos;s own format (its
+rate, 24-bit, its channels) and manifest.json (model, firmware, per slot the file, its length, the
+SHA-256 of the audio and the song&apos;s fingerprint), the manifest last: a folder without it is no
+complete backup. Over an earlier backup of the pedal, a song whose fingerprint (its song info and
+its first, middle and last audio page) and file are unchanged is kept without reading it; slots
+now empty leave the backup. The earlier backup stays whole until the new manifest replaces it.
+  --full  read every song; a change only between the pages the fingerprint reads is seen then</source>
+        <translation>将每个已使用的存储位以踏板原始格式（其采样率、24 位、其声道数）写入 DIR，文件名为 song-NNN.wav（或
+song-NNN-b.wav），最后写入 manifest.json（型号、固件，以及每个存储位的文件、时长、音频的 SHA-256 和歌曲
+指纹）：没有清单的文件夹不是完整的备份。在此踏板之前的备份上再次备份时，指纹（歌曲信息以及音频的第一
+页、中间页和最后一页）和文件都未改变的歌曲会直接保留而不读取；现已为空的存储位会从备份中移除。在新清单
+替换旧清单之前，之前的备份始终保持完整。
+  --full  读取每首歌曲；只有这样才能发现仅位于指纹所读取页面之间的改动</translation>
+    </message>
+    <message>
+        <source>Checks DIR&apos;s manifest against the pedal (model id) and every file against the manifest, then writes
+the songs back into their slots, bit for bit. Slots the backup does not name keep their songs; a slot
+whose fingerprint equals the backup&apos;s already holds the song and is not written. It stops at the
+first failure, naming the slots restored and the slot that failed.
+  --full  write every slot of the backup</source>
+        <translation>先根据踏板（型号编号）检查 DIR 中的清单，再根据清单检查每个文件，然后将歌曲逐位写回各自的存储位。备份中
+未列出的存储位保留原来的歌曲；指纹与备份相同的存储位已存有该歌曲，不会写入。遇到第一个错误即停止，并列
+出已恢复的存储位和失败的存储位。
+  --full  写入备份中的每个存储位</translation>
     </message>
 </context>
 <context>
@@ -1022,6 +1040,38 @@ firmware version before and after. Ctrl-C stops the update only before its first
         <source>Restore Song %1 (%2 of %3)</source>
         <translation>恢复歌曲 %1（第 %2 首，共 %3 首）</translation>
     </message>
+    <message>
+        <source>Song %1 unchanged</source>
+        <translation>歌曲 %1 未改变</translation>
+    </message>
+    <message>
+        <source>Cannot write the backup folder &apos;%1&apos;; the earlier backup in it is unchanged</source>
+        <translation>无法写入备份文件夹“%1”；其中之前的备份保持不变</translation>
+    </message>
+    <message>
+        <source>Backup done: %1 read, %2 unchanged</source>
+        <translation>备份完成：读取 %1 首，%2 首未改变</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): no slot was restored; the slots after it were not written</source>
+        <translation>在存储位 %1 恢复失败（%2）：没有恢复任何存储位；之后的存储位均未写入</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slot %3 was restored; the slots after it were not written</source>
+        <translation>在存储位 %1 恢复失败（%2）：已恢复存储位 %3；之后的存储位均未写入</translation>
+    </message>
+    <message>
+        <source>Restore failed at slot %1 (%2): slots %3 were restored; the slots after it were not written</source>
+        <translation>在存储位 %1 恢复失败（%2）：已恢复存储位 %3；之后的存储位均未写入</translation>
+    </message>
+    <message>
+        <source>Song %1 already there</source>
+        <translation>歌曲 %1 已存在</translation>
+    </message>
+    <message>
+        <source>Restore done: %1 written, %2 already there</source>
+        <translation>恢复完成：写入 %1 首，%2 首已存在</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>
@@ -1073,6 +1123,10 @@ firmware version before and after. Ctrl-C stops the update only before its first
         <source>Failed !</source>
         <translation>失败！</translation>
     </message>
+    <message>
+        <source>Write data failed!</source>
+        <translation>写入数据失败！</translation>
+    </message>
 </context>
 <context>
     <name>SongSpace</name>
@@ -1110,6 +1164,10 @@ firmware version before and after. Ctrl-C stops the update only before its first
     <message>
         <source>Import cancelled</source>
         <translation>导入已取消</translation>
+    </message>
+    <message>
+        <source>Audio file &apos;%1&apos; is too short: it gives the song %2 of the %3 frames a song needs at least</source>
+        <translation>音频文件“%1”太短：只能为歌曲提供 %2 帧，而一首歌曲至少需要 %3 帧</translation>
     </message>
 </context>
 <context>
