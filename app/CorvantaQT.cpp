@@ -4,6 +4,7 @@
 #include "PortSearch.h"
 #include "ProgressEvent.h"
 #include "Prompt.h"
+#include "SharedPedal.h"
 #include "WebCatalogue.h"
 #include "ui_CorvantaQT.h"
 
@@ -76,7 +77,7 @@ void CorvantaQT::InitConnection()
 {
     CBusyGuard busy(*this);
     m_bOutDevChanged.store(false);
-    SearchDevice(*m_pUSBPort);
+    SearchPedal();
     UpdateTitle();
     UpdateButtons();
     if (m_pUSBPort->state() == Closed) {
@@ -166,7 +167,7 @@ void CorvantaQT::PollConnection()
     m_bOutDevChanged.store(false);
     qDebug("timerEvent");
     if (m_pUSBPort->state() == Closed) {
-        SearchDevice(*m_pUSBPort);
+        SearchPedal();
         if (m_pUSBPort->state() == Closed)
             return;
         UpdateTitle();
@@ -183,6 +184,22 @@ void CorvantaQT::PollConnection()
     UpdateButtons();
     ClearDeviceLists();
     qDebug("CDevBaseDlg::connected=FALSE\n");
+}
+
+void CorvantaQT::SearchPedal()
+{
+    const QStringList obstacles = SearchDevice(*m_pUSBPort).obstacles;
+    if (!obstacles.isEmpty() && obstacles != m_shownObstacles)
+        ShowMessage(obstacles.join('\n'));
+    m_shownObstacles = obstacles;
+}
+
+bool CorvantaQT::WritesRefused()
+{
+    const std::optional<QString> refusal = WriteRefusal(*m_pUSBPort);
+    if (refusal)
+        ShowMessage(*refusal);
+    return bool(refusal);
 }
 
 void CorvantaQT::UpdateTitle()

@@ -115,7 +115,7 @@ void CorvantaQT::OnDownloadSong()
     if (Busy())
         return;
     CBusyGuard busy(*this);
-    if (!ConfirmOverwrite(m_nCurSong))
+    if (WritesRefused() || !ConfirmOverwrite(m_nCurSong))
         return;
     const QString path = Prompt().OpenFileName(kWavCaption, ReadSetting(kLoadDirKey), OpenFilter());
     if (path.isEmpty())
@@ -163,6 +163,8 @@ void CorvantaQT::OnDeleteSong()
     if (Busy() || !(RowUsed(m_nCurSong) || RowDamaged(m_nCurSong)))
         return;
     CBusyGuard busy(*this);
+    if (WritesRefused())
+        return;
     const QString text =
         QStringLiteral("Continue to delete song '%1' ?").arg(ui->m_lstSong->item(m_nCurSong)->text());
     if (!Prompt().AskYesNo(QStringLiteral("Delete"), text))

@@ -12,6 +12,7 @@
 #include "Operation.h"
 #include "PortSearch.h"
 #include "Prompt.h"
+#include "SharedPedal.h"
 #include "SongBackup.h"
 #include "SongResult.h"
 #include "SongSpace.h"
@@ -72,22 +73,36 @@ public:
     {
     }
 
-    // The pedal in update mode, found by the port search or by --port.
+    // The pedal in update mode, found by the port search or by --port. A
+    // search that found none names the ports it could not open.
     bool Connect()
     {
+        SearchOutcome outcome;
         if (m_request.port.isEmpty())
-            SearchDevice(link);
+            outcome = SearchDevice(link);
         else if (!ConnectNamedPair())
             return false;
         if (link.state() == UpdateMode)
             return true;
-        ShowMessage(ConnectionStatusText(link.state(), link.device_info()));
+        ShowMessage(outcome.obstacles.isEmpty() ? ConnectionStatusText(link.state(), link.device_info())
+                                                : outcome.obstacles.join('\n'));
         return false;
     }
-    // Connect, and the catalogue of a pedal that holds songs.
-    bool LoadSongs()
+    // Connect, for a command that changes the pedal's flash: refused before
+    // anything is changed when the path cannot carry its writes.
+    bool ConnectForWrites()
     {
         if (!Connect())
+            return false;
+        const std::optional<QString> refusal = WriteRefusal(link);
+        if (refusal)
+            ShowMessage(*refusal);
+        return !refusal;
+    }
+    // Connect (for writes when asked), and the catalogue of a pedal that holds songs.
+    bool LoadSongs(bool forWrites = false)
+    {
+        if (!(forWrites ? ConnectForWrites() : Connect()))
             return false;
         if (!CanHoldSongs(link.state(), link.device_info())) {
             ShowMessage(SongResultText(SongDeviceUnsupported));
@@ -247,7 +262,7 @@ int Import(const CliRequest& request, IMidiService& midi)
     if (!slot)
         return kExitUsage;
     CSession session(request, midi);
-    if (!session.LoadSongs())
+    if (!session.LoadSongs(true))
         return kExitFailed;
     const std::optional<uint32_t> row = session.Row(*slot);
     if (!row)
@@ -273,7 +288,7 @@ int Delete(const CliRequest& request, IMidiService& midi)
     if (!slot)
         return kExitUsage;
     CSession session(request, midi);
-    if (!session.LoadSongs())
+    if (!session.LoadSongs(true))
         return kExitFailed;
     const std::optional<uint32_t> row = session.UsedRow(*slot, true);
     if (!row || !Prompt().AskYesNo(QStringLiteral("Delete"), QStringLiteral("Continue to delete song '%1' ?")
@@ -300,7 +315,7 @@ int Restore(const CliRequest& request, IMidiService& midi)
     const QString folder = request.positional[0];
     CSession session(request, midi);
     BackupManifest manifest;
-    if (!session.LoadSongs() || !ReadBackup(folder, session.link, session.songs, manifest))
+    if (!session.LoadSongs(true) || !ReadBackup(folder, session.link, session.songs, manifest))
         return kExitFailed;
     if (!Prompt().AskYesNo(QStringLiteral("Restore"), RestoreQuestion(folder, manifest, session.songs)))
         return kExitFailed;
@@ -378,7 +393,7 @@ int Update(const CliRequest& request, IMidiService& midi)
 {
     const QString path = request.positional[0];
     CSession session(request, midi);
-    if (!session.Connect())
+    if (!session.ConnectForWrites())
         return kExitFailed;
     if (!Prompt().AskYesNo(QStringLiteral("Update"),
                            QStringLiteral("Update the firmware of the pedal from '%1' ?").arg(path)))

@@ -1,10 +1,13 @@
 #include "RawMidiStreams.h"
 
+#include "MidiSystem.h"
+
 #include <alsa/asoundlib.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <cerrno>
@@ -35,9 +38,14 @@ void RouteLibraryMessages()
 std::string OpenFailure(const std::string& device, int error)
 {
     if (error == -EBUSY)
-        return "MIDI device " + device + " is in use by another program";
+        return QCoreApplication::translate("Midi", "MIDI device %1 is in use by %2")
+            .arg(QString::fromStdString(device),
+                 QString::fromStdString(JoinNames(RawMidiHolders(device), "another program")))
+            .toStdString();
     if (error == -EACCES || error == -EPERM)
-        return "no permission to open MIDI device " + device;
+        return QCoreApplication::translate("Midi", "no permission to open MIDI device %1: %2")
+            .arg(QString::fromStdString(device), DeviceAccessAdvice(device))
+            .toStdString();
     return "cannot open MIDI device " + device + ": " + snd_strerror(error);
 }
 
