@@ -5,6 +5,7 @@
 #include "Cli.h"
 #include "CliPrompt.h"
 #include "DeviceWatcher.h"
+#include "Doctor.h"
 #include "FirmwareFile.h"
 #include "FirmwareUpdate.h"
 #include "FlashLayout.h"
@@ -499,6 +500,13 @@ const std::vector<CliVerb>& CliVerbs()
          "through, as Shift does in the window, after a further question. Prints the firmware version before\n"
          "and after. Ctrl-C stops the update only before its first erase.",
          1, 1, true, true, Update},
+        {"doctor", "", "what the program sees of the MIDI paths and the pedal, for a bug report",
+         "Reports the MIDI paths (raw MIDI, the ALSA sequencer, JACK) with their ports, the sequencer's buffer\n"
+         "towards hardware and whether the pedal's frames fit it, every raw MIDI device with the program holding\n"
+         "it and its sequencer subscribers, device nodes this user may not open, and the pedal: found or not,\n"
+         "which path it is reached by and why, and what to do. Exit status 0 when a pedal is usable for every\n"
+         "command, 1 otherwise.",
+         0, 0, false, false, Doctor},
         {"catalogue", "", "the update server's firmware list for the connected model",
          "Prints the update server's firmware entries for the connected model: name, tab, URL.", 0, 0, false,
          false, Catalogue},

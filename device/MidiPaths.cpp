@@ -1,6 +1,6 @@
 #include "MidiPaths.h"
 
-#include <QDir>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <functional>
@@ -154,32 +154,44 @@ public:
     }
 };
 
-// JACK2 keeps its server sockets in /dev/shm; PipeWire's JACK is asked for
-// by name.
-bool JackServerMayRun()
+// JACK2 keeps the socket of server NAME for user UID at
+// /dev/shm/jack_NAME_UID_0; JACK_DEFAULT_SERVER names the server, else "default".
+bool JackServerRuns()
 {
-    return std::getenv("JACK_DEFAULT_SERVER") ||
-           !QDir("/dev/shm").entryList({"jack*"}, QDir::AllEntries | QDir::System).isEmpty();
+    const char* name = std::getenv("JACK_DEFAULT_SERVER");
+    const std::string socket = "/dev/shm/jack_" + std::string(name && *name ? name : "default") + "_" +
+                               std::to_string(getuid()) + "_0";
+    return access(socket.c_str(), F_OK) == 0;
 }
 
-// JACK, asked only while a server may run: libjack complains on the
-// terminal about every client that finds none.
-class CJackWhenRunning : public IMidiService {
+bool SequencerOpens() { return access("/dev/snd/seq", R_OK | W_OK) == 0; }
+
+// A path asked only while it can be there: RtMidi and libjack complain on
+// the terminal about every object that finds no sequencer or no server.
+class CPathWhen : public IMidiService {
 public:
+    CPathWhen(bool (*available)(), std::unique_ptr<IMidiService> service)
+        : m_available(available), m_service(std::move(service))
+    {
+    }
     std::unique_ptr<IMidiIn> createInput(const std::string& client, unsigned queueLimit) override
     {
-        return Jack().createInput(client, queueLimit);
+        return Service().createInput(client, queueLimit);
     }
-    std::unique_ptr<IMidiOut> createOutput(const std::string& client) override { return Jack().createOutput(client); }
+    std::unique_ptr<IMidiOut> createOutput(const std::string& client) override
+    {
+        return Service().createOutput(client);
+    }
 
 private:
-    IMidiService& Jack()
+    IMidiService& Service()
     {
-        if (!JackServerMayRun())
-            throw MidiError("no JACK server");
-        return *m_jack;
+        if (!m_available())
+            throw MidiError("not available");
+        return *m_service;
     }
-    const std::unique_ptr<IMidiService> m_jack = CreateRtMidiService("jack");
+    bool (*const m_available)();
+    const std::unique_ptr<IMidiService> m_service;
 };
 
 }  // namespace
@@ -202,8 +214,8 @@ std::unique_ptr<CMidiPaths> CreateSystemMidiPaths()
 {
     std::vector<MidiPathService> paths;
     paths.push_back({MidiPathKind::RawMidi, CreateRawMidiService()});
-    paths.push_back({MidiPathKind::Sequencer, CreateRtMidiService("alsa")});
-    paths.push_back({MidiPathKind::Jack, std::make_unique<CJackWhenRunning>()});
+    paths.push_back({MidiPathKind::Sequencer, std::make_unique<CPathWhen>(SequencerOpens, CreateRtMidiService("alsa"))});
+    paths.push_back({MidiPathKind::Jack, std::make_unique<CPathWhen>(JackServerRuns, CreateRtMidiService("jack"))});
     return std::make_unique<CMidiPaths>(std::move(paths));
 }
 

@@ -28,8 +28,9 @@ private:
     std::vector<MidiPathService> m_paths;
 };
 
-// The paths of this system: raw MIDI, the sequencer, and JACK while a JACK
-// server may run (so that an absent one prints no complaints).
+// The paths of this system: raw MIDI, the sequencer while /dev/snd/seq can
+// be opened, and JACK while the JACK server runs (so that an absent one
+// prints no complaints).
 std::unique_ptr<CMidiPaths> CreateSystemMidiPaths();
 
 // The text of a path kind in reports: "raw MIDI", "ALSA sequencer", "JACK".
