@@ -4,6 +4,7 @@
 
 #include <grp.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -129,7 +130,10 @@ std::vector<std::string> RawMidiHolders(const std::string& device, const std::st
     const std::string info = FileText(procRoot + "/asound/card" + m[1].str() + "/midi" + m[2].str());
     std::vector<std::string> holders;
     for (std::sregex_iterator it(info.begin(), info.end(), owner), end; it != end; ++it) {
-        const std::string name = ProgramName(std::stoi((*it)[1]), procRoot);
+        const int pid = std::stoi((*it)[1]);
+        if (pid == getpid())
+            continue;
+        const std::string name = ProgramName(pid, procRoot);
         if (std::find(holders.begin(), holders.end(), name) == holders.end())
             holders.push_back(name);
     }

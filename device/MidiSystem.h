@@ -25,8 +25,8 @@ QString SequencerBufferFix();
 // "aseqdump (PID 812)"; "PID 812" when the name cannot be read.
 std::string ProgramName(int pid, const std::string& procRoot = "/proc");
 
-// The programs holding raw MIDI device "hw:C,D[,S]" (the owner PIDs of
-// /proc/asound/cardC/midiD), by name; empty when none or unknown.
+// The other programs holding raw MIDI device "hw:C,D[,S]" (the owner PIDs
+// of /proc/asound/cardC/midiD but this one), by name; empty when none or unknown.
 std::vector<std::string> RawMidiHolders(const std::string& device, const std::string& procRoot = "/proc");
 
 // The other sequencer clients subscribed to the hardware port of that name
