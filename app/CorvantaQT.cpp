@@ -5,6 +5,7 @@
 #include "PortSearch.h"
 #include "ProgressEvent.h"
 #include "Prompt.h"
+#include "SharedPedal.h"
 #include "WebCatalogue.h"
 #include "ui_CorvantaQT.h"
 
@@ -89,7 +90,7 @@ void CorvantaQT::InitConnection()
 {
     CBusyGuard busy(*this);
     m_bOutDevChanged.store(false);
-    SearchDevice(*m_pUSBPort);
+    SearchPedal();
     UpdateTitle();
     UpdateButtons();
     if (m_pUSBPort->state() == Closed) {
@@ -183,7 +184,7 @@ void CorvantaQT::PollConnection()
     CBusyGuard busy(*this);
     m_bOutDevChanged.store(false);
     if (m_pUSBPort->state() == Closed) {
-        SearchDevice(*m_pUSBPort);
+        SearchPedal();
         if (m_pUSBPort->state() == Closed)
             return;
         UpdateTitle();
@@ -200,6 +201,22 @@ void CorvantaQT::PollConnection()
     UpdateButtons();
     ClearDeviceLists();
     qCDebug(lcWindow, "pedal gone");
+}
+
+void CorvantaQT::SearchPedal()
+{
+    const QStringList obstacles = SearchDevice(*m_pUSBPort).obstacles;
+    if (!obstacles.isEmpty() && obstacles != m_shownObstacles)
+        ShowMessage(obstacles.join('\n'));
+    m_shownObstacles = obstacles;
+}
+
+bool CorvantaQT::WritesRefused()
+{
+    const std::optional<QString> refusal = WriteRefusal(*m_pUSBPort);
+    if (refusal)
+        ShowMessage(*refusal);
+    return bool(refusal);
 }
 
 void CorvantaQT::UpdateTitle()

@@ -137,6 +137,11 @@ private:
     std::optional<bool> ChooseMix(const QString& path);
     // The import's overwrite question for a used or damaged row; true to go on.
     bool ConfirmOverwrite(int row);
+    // Shows why the pedal's flash cannot be changed through its path, and
+    // says so; false when the path carries every frame.
+    bool WritesRefused();
+    // The port search; ports it could not open are named once in a box.
+    void SearchPedal();
     // The import of a chosen file into row, with its progress and result.
     void ImportIntoRow(const QString& path, int row);
 
@@ -161,6 +166,7 @@ private:
     std::unique_ptr<Ui::CorvantaQTClass> ui;
     std::unique_ptr<CUSBPort> m_pUSBPort;
     IMidiService& m_midi;
+    QStringList m_shownObstacles;
     QNetworkAccessManager* m_pNetManager = nullptr;
     std::vector<QString> web_firmware_paths;
     CFirmwareFile m_firmwareFile;

@@ -90,6 +90,8 @@ void CorvantaQT::OnUpdateFirmware()
     if (Busy())
         return;
     CBusyGuard busy(*this);
+    if (WritesRefused())
+        return;
     // Shift is read when the button is clicked.
     const bool shiftHeld = Prompt().ShiftHeld();
     if (!ui->m_btnSelLocal->isChecked()) {

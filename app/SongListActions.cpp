@@ -139,7 +139,7 @@ void CorvantaQT::ImportDropped(int row, const QList<QUrl>& urls)
     if (!CanReadAudioFile(path))
         return;
     ui->m_lstSong->setCurrentRow(row);
-    if (ConfirmOverwrite(row))
+    if (!WritesRefused() && ConfirmOverwrite(row))
         ImportIntoRow(path, row);
 }
 
@@ -223,6 +223,8 @@ void CorvantaQT::OnRestoreBackup()
     if (Busy())
         return;
     CBusyGuard busy(*this);
+    if (WritesRefused())
+        return;
     const QString folder = Prompt().FolderName(tr("Restore backup"), ReadSetting(kBackupDirKey));
     if (folder.isEmpty())
         return;

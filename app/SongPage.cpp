@@ -122,7 +122,7 @@ void CorvantaQT::OnDownloadSong()
     if (Busy())
         return;
     CBusyGuard busy(*this);
-    if (!ConfirmOverwrite(m_nCurSong))
+    if (WritesRefused() || !ConfirmOverwrite(m_nCurSong))
         return;
     const QString path = Prompt().OpenFileName(tr(kWavCaption), ReadSetting(kLoadDirKey), OpenFilter());
     if (path.isEmpty())
@@ -196,6 +196,8 @@ void CorvantaQT::OnDeleteSong()
     if (Busy() || !(RowUsed(m_nCurSong) || RowDamaged(m_nCurSong)))
         return;
     CBusyGuard busy(*this);
+    if (WritesRefused())
+        return;
     const QString text =
         tr("Continue to delete song '%1' ?").arg(ui->m_lstSong->item(m_nCurSong)->text());
     if (!Prompt().AskYesNo(tr("Delete"), text))

@@ -5,6 +5,7 @@
 #include "Cli.h"
 #include "CliPrompt.h"
 #include "DeviceWatcher.h"
+#include "Doctor.h"
 #include "FirmwareFile.h"
 #include "FirmwareUpdate.h"
 #include "FirmwareVersion.h"
@@ -13,6 +14,7 @@
 #include "Operation.h"
 #include "PortSearch.h"
 #include "Prompt.h"
+#include "SharedPedal.h"
 #include "SongBackup.h"
 #include "SongResult.h"
 #include "SongSpace.h"
@@ -80,22 +82,36 @@ public:
     {
     }
 
-    // The pedal in update mode, found by the port search or by --port.
+    // The pedal in update mode, found by the port search or by --port. A
+    // search that found none names the ports it could not open.
     bool Connect()
     {
+        SearchOutcome outcome;
         if (m_request.port.isEmpty())
-            SearchDevice(link);
+            outcome = SearchDevice(link);
         else if (!ConnectNamedPair())
             return false;
         if (link.state() == UpdateMode)
             return true;
-        ShowMessage(ConnectionStatusText(link.state(), link.device_info()));
+        ShowMessage(outcome.obstacles.isEmpty() ? ConnectionStatusText(link.state(), link.device_info())
+                                                : outcome.obstacles.join('\n'));
         return false;
     }
-    // Connect, and the catalogue of a pedal that holds songs.
-    bool LoadSongs()
+    // Connect, for a command that changes the pedal's flash: refused before
+    // anything is changed when the path cannot carry its writes.
+    bool ConnectForWrites()
     {
         if (!Connect())
+            return false;
+        const std::optional<QString> refusal = WriteRefusal(link);
+        if (refusal)
+            ShowMessage(*refusal);
+        return !refusal;
+    }
+    // Connect (for writes when asked), and the catalogue of a pedal that holds songs.
+    bool LoadSongs(bool forWrites = false)
+    {
+        if (!(forWrites ? ConnectForWrites() : Connect()))
             return false;
         if (!CanHoldSongs(link.state(), link.device_info())) {
             ShowMessage(SongResultText(SongDeviceUnsupported));
@@ -267,7 +283,7 @@ int Import(const CliRequest& request, IMidiService& midi)
     if (!slot)
         return kExitUsage;
     CSession session(request, midi);
-    if (!session.LoadSongs())
+    if (!session.LoadSongs(true))
         return kExitFailed;
     const std::optional<uint32_t> row = session.Row(*slot);
     if (!row)
@@ -293,7 +309,7 @@ int Delete(const CliRequest& request, IMidiService& midi)
     if (!slot)
         return kExitUsage;
     CSession session(request, midi);
-    if (!session.LoadSongs())
+    if (!session.LoadSongs(true))
         return kExitFailed;
     const std::optional<uint32_t> row = session.UsedRow(*slot, true);
     if (!row || !Prompt().AskYesNo(Text::tr("Delete"),
@@ -320,7 +336,7 @@ int Restore(const CliRequest& request, IMidiService& midi)
     const QString folder = request.positional[0];
     CSession session(request, midi);
     BackupManifest manifest;
-    if (!session.LoadSongs() || !ReadBackup(folder, session.link, session.songs, manifest))
+    if (!session.LoadSongs(true) || !ReadBackup(folder, session.link, session.songs, manifest))
         return kExitFailed;
     if (!Prompt().AskYesNo(Text::tr("Restore"), RestoreQuestion(folder, manifest, session.songs)))
         return kExitFailed;
@@ -400,7 +416,7 @@ int Update(const CliRequest& request, IMidiService& midi)
 {
     const QString path = request.positional[0];
     CSession session(request, midi);
-    if (!session.Connect())
+    if (!session.ConnectForWrites())
         return kExitFailed;
     // A file that does not decode is refused by the update with its reason.
     const OfferedFirmware offered = ReadOfferedFirmware(path);
@@ -541,6 +557,15 @@ const std::vector<CliVerb>& CliVerbs()
              "file for another model through, as Shift does in the window, after a further question. Prints the\n"
              "firmware version before and after. Ctrl-C stops the update only before its first erase."),
          1, 1, true, true, Update},
+        {"doctor", "",
+         QT_TRANSLATE_NOOP("CliVerbs", "what the program sees of the MIDI paths and the pedal, for a bug report"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Reports the MIDI paths (raw MIDI, the ALSA sequencer, JACK) with their ports, the sequencer's buffer\n"
+             "towards hardware and whether the pedal's frames fit it, every raw MIDI device with the program holding\n"
+             "it and its sequencer subscribers, device nodes this user may not open, and the pedal: found or not,\n"
+             "which path it is reached by and why, and what to do. Exit status 0 when a pedal is usable for every\n"
+             "command, 1 otherwise."),
+         0, 0, false, false, Doctor},
         {"catalogue", "",
          QT_TRANSLATE_NOOP("CliVerbs", "the update server's firmware list for the connected model"),
          QT_TRANSLATE_NOOP("CliVerbs",

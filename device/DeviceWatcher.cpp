@@ -7,25 +7,26 @@
 #include <memory>
 
 namespace {
-// Output ports not of this program: on JACK the program's own input port is
-// an output port too, and it comes and goes with every connection attempt.
-std::vector<std::string> ForeignPorts(IMidiOut& counter)
+// The ids of the output ports not of this program: on JACK the program's
+// own input port is an output port too, and it comes and goes with every
+// connection attempt.
+std::vector<std::string> ForeignPorts(IMidiOut& lister)
 {
-    std::vector<std::string> names;
-    const unsigned total = counter.getPortCount();
+    std::vector<std::string> ids;
+    const unsigned total = lister.getPortCount();
     for (unsigned i = 0; i < total; ++i) {
-        std::string name = counter.getPortName(i);
+        const std::string name = lister.getPortName(i);
         if (name.rfind("RtMidi Input Client", 0) != 0 && name.rfind("RtMidi Output Client", 0) != 0)
-            names.push_back(std::move(name));
+            ids.push_back(lister.getPortId(i));
     }
-    return names;
+    return ids;
 }
 }  // namespace
 
 CDeviceWatcher::PortsListener CDeviceWatcher::EndWaitsOf(CUSBPort& link)
 {
-    return [&link](const std::vector<std::string>& names, std::chrono::steady_clock::time_point listedAt) {
-        link.notice_output_ports(names, listedAt);
+    return [&link](const std::vector<std::string>& ids, std::chrono::steady_clock::time_point listedAt) {
+        link.notice_output_ports(ids, listedAt);
     };
 }
 
@@ -59,31 +60,30 @@ bool CDeviceWatcher::SleepPeriod()
 
 void CDeviceWatcher::WatchOutputDevices()
 {
-    std::unique_ptr<IMidiOut> counter;
-    unsigned lastCount = 0;
-    // The first list is a change whatever its count: the port search before
+    std::unique_ptr<IMidiOut> lister;
+    std::vector<std::string> lastIds;
+    // The first list is a change whatever it holds: the port search before
     // it saw another list (a pedal may have been pulled out since).
     bool first = true;
     while (SleepPeriod()) {
-        std::vector<std::string> names;
+        std::vector<std::string> ids;
         const auto listedAt = std::chrono::steady_clock::now();
         try {
             // Created here, and again after a failure, so a MIDI service that
             // starts later is still watched.
-            if (!counter)
-                counter = m_midi.createOutput("RtMidi Output Client");
-            names = ForeignPorts(*counter);
+            if (!lister)
+                lister = m_midi.createOutput("RtMidi Output Client");
+            ids = ForeignPorts(*lister);
         } catch (const MidiError&) {
-            counter.reset();
+            lister.reset();
             continue;
         }
-        const unsigned count = unsigned(names.size());
-        if (count == lastCount && !first)
+        if (ids == lastIds && !first)
             continue;
         if (m_listener)
-            m_listener(names, listedAt);
+            m_listener(ids, listedAt);
         qCDebug(lcLink, "The MIDI output ports changed");
-        lastCount = count;
+        lastIds = std::move(ids);
         first = false;
         m_changed.store(true);
     }

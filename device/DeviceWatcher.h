@@ -1,8 +1,10 @@
 #pragma once
-// The device watcher thread: counts MIDI output ports every 200 ms and raises
-// the flag when the count changes. It uses an output object of its own.
-// Whenever the count changes it also hands the ports' names to a listener
-// on its thread (the device link, which so learns that its pedal is gone).
+// The device watcher thread: lists the MIDI output ports every 200 ms and
+// raises the flag when the list changes: a port came or went, or one was
+// plugged in again under the same name (the ports' ids differ). It uses an
+// output object of its own. Whenever the list changes it also hands the
+// ports' ids to a listener on its thread (the device link, which so learns
+// that its pedal is gone).
 #include "MidiService.h"
 
 #include <atomic>
@@ -16,8 +18,8 @@ class CUSBPort;
 
 class CDeviceWatcher {
 public:
-    // The names and when their listing began.
-    using PortsListener = std::function<void(const std::vector<std::string>& outputNames,
+    // The ids and when their listing began.
+    using PortsListener = std::function<void(const std::vector<std::string>& outputIds,
                                              std::chrono::steady_clock::time_point listedAt)>;
     // Tells the link when its pedal's ports are gone, so a waiting exchange ends.
     static PortsListener EndWaitsOf(CUSBPort& link);

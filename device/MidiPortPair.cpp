@@ -48,6 +48,7 @@ bool CMidiPortPair::OpenOutput(unsigned index)
         else
             m_out = m_service.createOutput(kOutputClient);
         m_outputName = m_out->getPortName(index);
+        m_outputId = m_out->getPortId(index);
         m_out->openPort(index, kOutputPort);
     });
 }
@@ -89,6 +90,10 @@ void CMidiPortPair::CloseInput()
 }
 
 bool CMidiPortPair::IsOutputOpen() const { return m_out && m_out->isPortOpen(); }
+
+size_t CMidiPortPair::MessageLimit() { return IsOutputOpen() ? m_out->messageLimit() : 0; }
+
+bool CMidiPortPair::Carries(size_t frameLength) { return PackedSize(frameLength) + 2 <= MessageLimit(); }
 
 bool CMidiPortPair::SendSysEx(const uint8_t* frame, size_t length)
 {

@@ -29,8 +29,13 @@ public:
     bool SendSysEx(const uint8_t* frame, size_t length);
 
     std::string LastError() const { return m_error; }
-    // The name of the output port as the service listed it at the last open.
+    // The name and id of the output port as the service listed it at the last open.
     std::string OutputName() const { return m_outputName; }
+    std::string OutputId() const { return m_outputId; }
+    // The longest message the open output carries whole (0 when none is open),
+    // and whether that takes a frame of this length.
+    size_t MessageLimit();
+    bool Carries(size_t frameLength);
     IMidiService& Service() { return m_service; }
 
     // The input callback: appends the message's bytes to the ring.
@@ -51,4 +56,5 @@ private:
     std::unique_ptr<IMidiIn> m_in;
     std::string m_error;
     std::string m_outputName;
+    std::string m_outputId;
 };

@@ -1,24 +1,14 @@
-// Which MIDI service carries the bytes: hardware through ALSA raw MIDI,
-// bridged devices and the demo through JACK, RtMidi's ALSA sequencer only
-// when asked for.
-#include "MidiService.h"
+// Which MIDI service carries the bytes: every path at once unless
+// CORVANTA_MIDI_API pins one.
+#include "MidiPaths.h"
 
 #include <cstdlib>
 #include <mutex>
 
 namespace {
 
-bool HasOutputPorts(IMidiService& service)
-{
-    try {
-        return service.createOutput("RtMidi Output Client")->getPortCount() > 0;
-    } catch (const MidiError&) {
-        return false;
-    }
-}
-
 // Chooses at the first port object, so that a run that needs no MIDI
-// probes nothing (an absent JACK server prints its complaints).
+// probes nothing.
 class CChosenOnFirstUse : public IMidiService {
 public:
     std::unique_ptr<IMidiIn> createInput(const std::string& client, unsigned queueLimit) override
@@ -49,13 +39,7 @@ std::unique_ptr<IMidiService> ChooseMidiService(const std::string& setting)
         return CreateRawMidiService();
     if (!setting.empty())
         return CreateRtMidiService(setting);
-    auto raw = CreateRawMidiService();
-    if (HasOutputPorts(*raw))
-        return raw;
-    auto jack = CreateRtMidiService("jack");
-    if (HasOutputPorts(*jack))
-        return jack;
-    return raw;
+    return CreateSystemMidiPaths();
 }
 
 IMidiService& SystemMidi()

@@ -8,6 +8,7 @@
 // Failures are thrown as MidiError; CMidiPortPair catches them.
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -22,6 +23,9 @@ struct MidiRefused : MidiError {
     using MidiError::MidiError;
 };
 
+// How a port is reached.
+enum class MidiPathKind { RawMidi, Sequencer, Jack, InProcess };
+
 // Called on the service's input thread for every incoming message.
 using MidiCallback = void (*)(double timeStamp, const uint8_t* bytes, size_t count, void* userData);
 // Called on any thread when the port an input has open goes away.
@@ -32,6 +36,10 @@ public:
     virtual ~IMidiPort() = default;
     virtual unsigned getPortCount() = 0;
     virtual std::string getPortName(unsigned index) = 0;
+    // The port as one plugging of a device: a device pulled out and plugged
+    // back gets another id under the same name where the service can tell.
+    virtual std::string getPortId(unsigned index) { return getPortName(index); }
+    virtual MidiPathKind getPortPath(unsigned) { return MidiPathKind::InProcess; }
     virtual void openPort(unsigned index, const std::string& portName) = 0;
     virtual void closePort() = 0;
     virtual bool isPortOpen() const = 0;
@@ -49,6 +57,8 @@ public:
 class IMidiOut : public IMidiPort {
 public:
     virtual void sendMessage(const uint8_t* bytes, size_t count) = 0;
+    // The longest message the open port carries whole.
+    virtual size_t messageLimit() { return std::numeric_limits<size_t>::max(); }
 };
 
 class IMidiService {
@@ -58,9 +68,6 @@ public:
     virtual std::unique_ptr<IMidiOut> createOutput(const std::string& clientName) = 0;
 };
 
-// The ALSA sequencer cuts longer messages (the kernel's per-port buffer).
-constexpr size_t kSequencerMessageLimit = 4096;
-
 // ALSA raw MIDI: every raw MIDI subdevice of every card, named by its
 // subdevice name.
 std::unique_ptr<IMidiService> CreateRawMidiService();
@@ -68,13 +75,14 @@ std::unique_ptr<IMidiService> CreateRawMidiService();
 // RtMidi with the API of that name ("jack", "alsa"); an empty name tries
 // RtMidi's compiled APIs in RtMidi's order and takes the first that can be
 // created, preferring one that has ports. Through the ALSA sequencer,
-// messages longer than kSequencerMessageLimit are refused (MidiRefused).
+// messages longer than snd-seq-midi's buffer are refused (MidiRefused).
 std::unique_ptr<IMidiService> CreateRtMidiService(const std::string& api);
 
 // The service for a value of CORVANTA_MIDI_API: "alsa-raw", or an RtMidi API
-// name such as "alsa" (the sequencer) or "jack". Empty: raw MIDI when it has
-// ports, else JACK when it has ports, else raw MIDI (hardware plugged in
-// later). An unknown name gives a service whose every creation throws.
+// name such as "alsa" (the sequencer) or "jack". Empty: every path at once
+// (CMidiPaths: raw MIDI, the sequencer, JACK when a server may run), looked
+// at afresh by every listing. An unknown name gives a service whose every
+// creation throws.
 std::unique_ptr<IMidiService> ChooseMidiService(const std::string& setting);
 
 // The service of this run, chosen once from CORVANTA_MIDI_API.

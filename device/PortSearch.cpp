@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <regex>
+#include <set>
 
 namespace {
 
@@ -35,6 +36,21 @@ void CloseIfPlayMode(CUSBPort& port)
     }
 }
 
+struct NamedPort {
+    std::string name;
+    MidiPathKind path;
+};
+
+// The ports of one direction, read once: every read of a port lists them all.
+std::vector<NamedPort> Listed(IMidiPort& ports)
+{
+    std::vector<NamedPort> listed;
+    const unsigned count = ports.getPortCount();
+    for (unsigned i = 0; i < count; ++i)
+        listed.push_back({ports.getPortName(i), ports.getPortPath(i)});
+    return listed;
+}
+
 }  // namespace
 
 bool PortNamesPair(const std::string& input, const std::string& output)
@@ -45,18 +61,23 @@ bool PortNamesPair(const std::string& input, const std::string& output)
     return input == output || WithoutBridgeMarkers(input) == WithoutBridgeMarkers(output);
 }
 
+std::string SequencerPortBaseName(const std::string& name)
+{
+    static const std::regex listed(R"(^[^:]*:(.*) \d+:\d+$)");
+    std::smatch m;
+    return std::regex_match(name, m, listed) ? m[1].str() : name;
+}
+
 std::vector<PortPair> ListPortPairs(IMidiService& midi)
 {
     std::vector<PortPair> pairs;
     auto inputs = midi.createInput("RtMidi Input Client", 100);
     auto outputs = midi.createOutput("RtMidi Output Client");
-    const unsigned nIn = inputs->getPortCount();
-    const unsigned nOut = outputs->getPortCount();
-    for (unsigned i = 0; i < nIn; ++i) {
-        const std::string inName = inputs->getPortName(i);
-        for (unsigned o = 0; o < nOut; ++o) {
-            if (PortNamesPair(inName, outputs->getPortName(o)))
-                pairs.push_back({inName, (uint32_t(o) << 16) | i});
+    const std::vector<NamedPort> ins = Listed(*inputs), outs = Listed(*outputs);
+    for (unsigned i = 0; i < ins.size(); ++i) {
+        for (unsigned o = 0; o < outs.size(); ++o) {
+            if (ins[i].path == outs[o].path && PortNamesPair(ins[i].name, outs[o].name))
+                pairs.push_back({ins[i].name, (uint32_t(o) << 16) | i, ins[i].path});
         }
     }
     return pairs;
@@ -70,23 +91,39 @@ bool ConnectPair(CUSBPort& port, uint32_t ports)
     return true;
 }
 
-void SearchDevice(CUSBPort& port)
+SearchOutcome SearchDevice(CUSBPort& port)
 {
-    std::optional<uint32_t> lastConnected;
+    SearchOutcome outcome;
+    std::optional<uint32_t> readOnly;
+    // Raw MIDI devices that opened and did not answer: no pedal behind them.
+    std::set<std::string> silentRaw;
     try {
         std::optional<uint32_t> answeredInput;
         for (const PortPair& pair : ListPortPairs(port.port_pair().Service())) {
             // An input's later outputs are tried only while none answered.
-            if (answeredInput == (pair.ports & 0xFFFF) || !ConnectPair(port, pair.ports))
+            if (answeredInput == (pair.ports & 0xFFFF) ||
+                (pair.path == MidiPathKind::Sequencer && silentRaw.count(SequencerPortBaseName(pair.name))))
                 continue;
+            if (!ConnectPair(port, pair.ports)) {
+                if (port.last_open_failed())
+                    outcome.obstacles << QString::fromStdString(port.last_error());
+                else if (pair.path == MidiPathKind::RawMidi)
+                    silentRaw.insert(pair.name);
+                continue;
+            }
             answeredInput = pair.ports & 0xFFFF;
+            if (port.state() == UpdateMode && port.carries_writes())
+                return {};
             if (port.state() == UpdateMode)
-                lastConnected = pair.ports;
+                readOnly = pair.ports;
         }
     } catch (const MidiError& e) {
         ShowMessage(QString::fromStdString(e.what()));
     }
     // Opening a later pair closed the pedal's link; reconnect the pedal.
-    if (port.state() == Closed && lastConnected)
-        ConnectPair(port, *lastConnected);
+    if (port.state() == Closed && readOnly)
+        ConnectPair(port, *readOnly);
+    if (port.state() != Closed)
+        outcome.obstacles.clear();
+    return outcome;
 }

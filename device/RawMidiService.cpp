@@ -1,6 +1,9 @@
 #include "MidiService.h"
 
+#include "MidiSystem.h"
 #include "RawMidiStreams.h"
+
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 
@@ -15,6 +18,17 @@ struct Text {
 std::string NameAt(const std::vector<RawMidiPort>& ports, unsigned index)
 {
     return index < ports.size() ? ports[index].name : std::string();
+}
+
+// Name, device and the inode of its device node: the node is made again
+// whenever the device is plugged in.
+std::string IdAt(const std::vector<RawMidiPort>& ports, unsigned index)
+{
+    if (index >= ports.size())
+        return {};
+    struct stat node {};
+    stat(RawMidiNode(ports[index].device).c_str(), &node);
+    return ports[index].name + "@" + ports[index].device + "#" + std::to_string(node.st_ino);
 }
 
 // The device of a port by the index of a fresh enumeration, as RtMidi opens.
@@ -45,6 +59,8 @@ class RawIn : public IMidiIn {
 public:
     unsigned getPortCount() override { return unsigned(ListRawMidiPorts(RawMidiDirection::Input).size()); }
     std::string getPortName(unsigned index) override { return NameAt(ListRawMidiPorts(RawMidiDirection::Input), index); }
+    std::string getPortId(unsigned index) override { return IdAt(ListRawMidiPorts(RawMidiDirection::Input), index); }
+    MidiPathKind getPortPath(unsigned) override { return MidiPathKind::RawMidi; }
     void openPort(unsigned index, const std::string&) override
     {
         if (m_stream)
@@ -85,6 +101,8 @@ public:
     {
         return NameAt(ListRawMidiPorts(RawMidiDirection::Output), index);
     }
+    std::string getPortId(unsigned index) override { return IdAt(ListRawMidiPorts(RawMidiDirection::Output), index); }
+    MidiPathKind getPortPath(unsigned) override { return MidiPathKind::RawMidi; }
     void openPort(unsigned index, const std::string&) override
     {
         if (m_stream)

@@ -1,5 +1,7 @@
 #include "RawMidiStreams.h"
 
+#include "MidiSystem.h"
+
 #include <alsa/asoundlib.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -42,9 +44,12 @@ std::string OpenFailure(const std::string& device, int error)
 {
     const QString name = QString::fromStdString(device);
     if (error == -EBUSY)
-        return Text::tr("MIDI device %1 is in use by another program").arg(name).toStdString();
+        return Text::tr("MIDI device %1 is in use by %2")
+            .arg(name, QString::fromStdString(JoinNames(RawMidiHolders(device),
+                                                        Text::tr("another program").toStdString())))
+            .toStdString();
     if (error == -EACCES || error == -EPERM)
-        return Text::tr("no permission to open MIDI device %1").arg(name).toStdString();
+        return Text::tr("no permission to open MIDI device %1: %2").arg(name, DeviceAccessAdvice(device)).toStdString();
     return Text::tr("cannot open MIDI device %1: %2").arg(name, snd_strerror(error)).toStdString();
 }
 

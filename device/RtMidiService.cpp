@@ -1,6 +1,7 @@
 #include "MidiService.h"
 
 #include "Logging.h"
+#include "MidiSystem.h"
 
 #include <QCoreApplication>
 #include <RtMidi.h>
@@ -78,6 +79,10 @@ public:
     void openPort(unsigned index, const std::string& name) override { Call([&] { m_rt->openPort(index, name); }); }
     void closePort() override { Call([&] { m_rt->closePort(); }); }
     bool isPortOpen() const override { return m_rt->isPortOpen(); }
+    MidiPathKind getPortPath(unsigned) override
+    {
+        return m_rt->getCurrentApi() == RtMidi::UNIX_JACK ? MidiPathKind::Jack : MidiPathKind::Sequencer;
+    }
 
 protected:
     template <class F>
@@ -152,14 +157,19 @@ public:
     void sendMessage(const uint8_t* bytes, size_t count) override
     {
         // The sequencer would cut the message and report it sent.
-        if (count > kSequencerMessageLimit && m_rt->getCurrentApi() == RtMidi::LINUX_ALSA)
+        const size_t limit = messageLimit();
+        if (count > limit)
             throw MidiRefused(Text::tr("A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 "
-                                       "bytes), so it was not sent. Reach the pedal through raw MIDI: "
-                                       "CORVANTA_MIDI_API=alsa-raw")
+                                       "bytes), so it was not sent. %3")
                                   .arg(count)
-                                  .arg(kSequencerMessageLimit)
+                                  .arg(limit)
+                                  .arg(SequencerBufferFix())
                                   .toStdString());
         Call([&] { m_rt->sendMessage(bytes, count); });
+    }
+    size_t messageLimit() override
+    {
+        return m_rt->getCurrentApi() == RtMidi::LINUX_ALSA ? SequencerBufferSize() : IMidiOut::messageLimit();
     }
 };
 

@@ -107,14 +107,16 @@ bool CUSBPort::open(uint32_t ports, int mode)
 {
     if (mode < 0 || mode > 2)
         return false;
+    m_openFailed = false;
     if (m_pair.OpenOutput(ports >> 16) && m_pair.OpenInput(ports & 0xFFFF)) {
         m_ports = ports;
-        WatchOutput(m_pair.OutputName());
+        WatchOutput(m_pair.OutputId());
         m_pair.m_ring.ResetInterrupt();
         EnterMode(UpdateMode);
         return true;
     }
     m_lastError = m_pair.LastError();
+    m_openFailed = true;
     m_pair.CloseOutput();
     m_pair.CloseInput();
     m_state = Closed;
@@ -187,13 +189,13 @@ void CUSBPort::WatchOutput(const std::string& name)
     m_watchedSince = Clock::now();
 }
 
-void CUSBPort::notice_output_ports(const std::vector<std::string>& names, Clock::time_point listedAt)
+void CUSBPort::notice_output_ports(const std::vector<std::string>& ids, Clock::time_point listedAt)
 {
     std::lock_guard<std::mutex> lock(m_watchMutex);
     // A list begun before the open may predate the port.
     if (m_watchedOutput.empty() || listedAt < m_watchedSince)
         return;
-    if (std::find(names.begin(), names.end(), m_watchedOutput) == names.end())
+    if (std::find(ids.begin(), ids.end(), m_watchedOutput) == ids.end())
         ports_lost();
 }
 

@@ -26,6 +26,9 @@ public:
     static constexpr uint32_t kReadChunk = 1009;
     static constexpr uint32_t kInfoBlockAddress = 0x2180;
     static constexpr size_t kFrameBufferSize = 65536;
+    // A write frame of a whole chunk: header, code, length, flash, address,
+    // size, data, checksum.
+    static constexpr size_t kLargestFrame = 15 + kWriteChunk;
 
     explicit CUSBPort(IMidiService& midi);
     virtual ~CUSBPort();
@@ -36,6 +39,11 @@ public:
     bool open(uint32_t ports, int mode);
     // The ports of the last successful open.
     uint32_t open_ports() const { return m_ports; }
+    // The last open failed (the ports could not be opened, as opposed to a
+    // device that did not answer); last_error says why.
+    bool last_open_failed() const { return m_openFailed; }
+    // The open path carries the pedal's largest frame whole.
+    bool carries_writes() { return m_pair.Carries(kLargestFrame); }
     void close_link();
     bool connect_device(uint32_t ports);
     // Reads the identity of the pedal on the open link again, as a
@@ -64,10 +72,11 @@ public:
     bool send_frame(const uint8_t* frame, size_t length, size_t* sent = nullptr);
     bool receive_frame(uint8_t* destination, size_t max_length, int budget_ms, size_t& received);
 
-    // Any thread: the output ports of the MIDI service as the device watcher
-    // listed them, beginning at listedAt. When the port the link opened
-    // before that is not among them, the pedal is gone (ports_lost).
-    void notice_output_ports(const std::vector<std::string>& names, std::chrono::steady_clock::time_point listedAt);
+    // Any thread: the ids of the output ports of the MIDI service as the
+    // device watcher listed them, beginning at listedAt. When the port the
+    // link opened before that is not among them, the pedal is gone
+    // (ports_lost), also when it came back under the same name.
+    void notice_output_ports(const std::vector<std::string>& ids, std::chrono::steady_clock::time_point listedAt);
     // Any thread: the pedal's ports are gone. The exchange under way ends at
     // once as if no reply came, and every later one fails until the next open.
     void ports_lost();
@@ -116,6 +125,7 @@ private:
     CMidiPortPair m_pair;
     LinkState m_state = Closed;
     uint32_t m_ports = 0;
+    bool m_openFailed = false;
     std::string m_lastError;
     CCriticalSection m_section;
     std::unique_ptr<uint8_t[]> m_receive;

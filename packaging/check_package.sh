@@ -49,4 +49,7 @@ for lib in libqt5widgets5 libqt5network5 librtmidi libsoxr0 libtinyxml2 zlib1g; 
 done
 dpkg-deb -x "$deb" "$SCRATCH/root"
 check_tree "$SCRATCH/root/usr"
+grep -q "^options snd-seq-midi output_buffer_size=65536$" "$SCRATCH/root/etc/modprobe.d/corvanta.conf" ||
+    fail "the package has no /etc/modprobe.d/corvanta.conf"
+dpkg-deb --info "$deb" conffiles | grep -qx /etc/modprobe.d/corvanta.conf || fail "corvanta.conf is no conffile"
 echo "package $(basename "$deb") checked"

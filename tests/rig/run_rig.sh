@@ -51,6 +51,18 @@ fetch_kernel() {
     rm -rf "$download"
 }
 
+# aseqdump of alsa-utils, a MIDI program that subscribes to the pedal's
+# sequencer port as desktop programs do; fetched and kept like the kernel.
+fetch_aseqdump() {
+    [ -x "$CACHE/extra/aseqdump" ] && return 0
+    local download="$work/alsa-utils"
+    mkdir -p "$download" "$CACHE/extra"
+    (cd "$download" && apt-get download -qq alsa-utils 2>/dev/null) || fail "apt-get download of alsa-utils failed"
+    dpkg-deb -x "$download"/alsa-utils_*.deb "$download/x" || fail "cannot extract alsa-utils"
+    cp "$download/x/usr/bin/aseqdump" "$CACHE/extra/"
+    rm -rf "$download"
+}
+
 # Copies a file with the shared libraries it needs to the same paths in root.
 add_with_libraries() {
     local file=$1 root=$2
@@ -74,9 +86,10 @@ build_initramfs() {
     echo $MODULES > "$root/rig/modules"
     echo "Rig Pedal" > "$root/rig/product"
     echo "$TEST_BINARY" > "$root/rig/test-binary"
-    for file in "$TEST_BINARY" "$@"; do
+    for file in "$TEST_BINARY" "$@" "$CACHE/extra/aseqdump"; do
         add_with_libraries "$file" "$root"
     done
+    ln -s "$CACHE/extra/aseqdump" "$root/bin/aseqdump"
     mkdir -p "$root/usr/share"
     cp -r /usr/share/alsa "$root/usr/share/"
     sox -n -r 48000 -b 24 -c 1 "$root/rig/song.wav" synth "$SONG_SECONDS" sine 220-880 vol 0.5
@@ -86,6 +99,7 @@ build_initramfs() {
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fetch_kernel
+fetch_aseqdump
 build_initramfs "$work/root" "$@"
 
 start=$(date +%s)

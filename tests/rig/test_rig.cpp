@@ -7,6 +7,7 @@
 // import stored in slot 5.
 #include "DeviceWatcher.h"
 #include "FirmwareSupport.h"
+#include "MidiSystem.h"
 #include "PortSearch.h"
 #include "RawMidiStreams.h"
 #include "TestSupport.h"
@@ -19,8 +20,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -120,6 +125,89 @@ double RmsDifference(const CWave& a, const CWave& b)
     return std::sqrt(sum / std::max(n, 1u));
 }
 
+// The host side's raw MIDI device of the pedal (snd-usb-audio).
+std::string HostDevice()
+{
+    for (const RawMidiPort& port : ListRawMidiPorts(RawMidiDirection::Output))
+        if (port.name.rfind(kPedalName, 0) == 0)
+            return port.device;
+    return {};
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The time of the last write to a flash image (the pedal writes through at
+// every erase and write) and its size: the images are too large to compare.
+std::string WriteStamp(const QString& path)
+{
+    struct stat info {};
+    stat(path.toLocal8Bit().constData(), &info);
+    return std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec) + "/" +
+           std::to_string(info.st_size);
+}
+
+// A line the report of a rig run takes its figures from.
+void Measured(const char* what, double value, const char* unit)
+{
+    std::printf("rig-measure: %s %.2f %s\n", what, value, unit);
+}
+
+// alsa-utils' aseqdump subscribed to the pedal's sequencer port, as any MIDI
+// program on a desktop is: the kernel's sequencer client then holds the raw
+// MIDI device.
+class CSubscribedMonitor {
+public:
+    CSubscribedMonitor()
+    {
+        m_process.setStandardOutputFile(QProcess::nullDevice());
+        m_process.start("aseqdump", {"-p", kPedalName});
+        EXPECT_TRUE(Eventually([] { return !RawMidiHolders(HostDevice()).empty(); }, 20000))
+            << "aseqdump holds the pedal: " << m_process.readAllStandardError().toStdString();
+    }
+    ~CSubscribedMonitor()
+    {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+
+private:
+    QProcess m_process;
+};
+
+// snd-seq-midi loaded again, with the parameters given.
+void ReloadSequencerMidi(const QStringList& parameters)
+{
+    ASSERT_EQ(QProcess::execute("rmmod", {"snd_seq_midi"}), 0);
+    ASSERT_EQ(QProcess::execute("insmod", QStringList{"/rig/modules.d/snd-seq-midi.ko"} + parameters), 0);
+}
+
+// The command line as user 1000, group 1000.
+class CNonRootProcess : public QProcess {
+protected:
+    void setupChildProcess() override
+    {
+        if (setgid(1000) != 0 || setuid(1000) != 0)
+            _exit(99);
+    }
+};
+
+CliResult RunCliAsNonRoot(const QStringList& args, const QString& folder)
+{
+    CNonRootProcess cli;
+    cli.setWorkingDirectory(folder);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", folder);
+    cli.setProcessEnvironment(env);
+    cli.setStandardInputFile(QProcess::nullDevice());
+    cli.start(QStringLiteral(CLI_BINARY), args);
+    cli.waitForFinished(60000);
+    return {cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardOutput()),
+            QString::fromLocal8Bit(cli.readAllStandardError())};
+}
+
 }  // namespace
 
 TEST_F(UsbRig, ConnectsWithStatusAndModelThroughRawMidi)
@@ -135,12 +223,16 @@ TEST_F(UsbRig, ConnectsWithStatusAndModelThroughRawMidi)
 TEST_F(UsbRig, ImportsASoxWaveAndExportsItBack)
 {
     QTemporaryDir dir;
+    auto start = std::chrono::steady_clock::now();
     const CliResult import = RunCliBinary({"import", Env("RIG_SONG"), "5", "--yes"});
     ASSERT_EQ(import.exit, 0) << import.err.toStdString();
     EXPECT_TRUE(import.err.contains("Successful !"));
+    Measured("raw MIDI import", SecondsSince(start), "s");
     const QString exported = dir.filePath("back.wav");
+    start = std::chrono::steady_clock::now();
     const CliResult r = RunCliBinary({"export", "5", exported});
     ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    Measured("raw MIDI export", SecondsSince(start), "s");
 
     CWave original, back;
     ASSERT_TRUE(original.load(Env("RIG_SONG")));
@@ -188,22 +280,90 @@ TEST_F(UsbRig, FirmwareUpdateFromAPackedFileReadsBack)
     EXPECT_EQ(flashed, image);
 }
 
-TEST_F(UsbRig, TheSequencerRefusesFramesItWouldCut)
+// Another program subscribed to the pedal's port, snd-seq-midi's buffer at
+// its default: the pedal is read through the shared sequencer, writes are
+// refused before anything changes, naming the holder.
+TEST_F(UsbRig, SharedThroughTheSequencerWithTheDefaultBuffer)
 {
     const QString before = RunCliBinary({"list"}).out;
-    QProcess cli;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("CORVANTA_MIDI_API", "alsa");
-    cli.setProcessEnvironment(env);
-    cli.setStandardInputFile(QProcess::nullDevice());
-    cli.start(QStringLiteral(CLI_BINARY), {"import", Env("RIG_SONG"), "9", "--yes"});
-    ASSERT_TRUE(cli.waitForFinished(60000));
-    const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
-    EXPECT_EQ(cli.exitCode(), 1);
-    EXPECT_TRUE(err.contains("cannot cross the ALSA sequencer (at most 4096 bytes), so it was not sent. Reach the "
-                             "pedal through raw MIDI: CORVANTA_MIDI_API=alsa-raw"))
-        << err.toStdString();
+    const std::string flashBefore = WriteStamp(FlashDir().filePath("flash1.bin"));
+    CSubscribedMonitor aseqdump;
+    const CliResult info = RunCliBinary({"info"});
+    EXPECT_EQ(info.exit, 0) << info.err.toStdString();
+    EXPECT_EQ(RunCliBinary({"list"}).out, before);
+    QTemporaryDir dir;
+    const CliResult exported = RunCliBinary({"export", "5", dir.filePath("shared.wav")});
+    EXPECT_EQ(exported.exit, 0) << exported.err.toStdString();
+
+    const auto start = std::chrono::steady_clock::now();
+    const CliResult import = RunCliBinary({"import", Env("RIG_SONG"), "9", "--yes"});
+    EXPECT_LT(SecondsSince(start), 30.0);
+    EXPECT_EQ(import.exit, 1);
+    EXPECT_EQ(import.err.count('\n'), 1) << "one message: " << import.err.toStdString();
+    EXPECT_TRUE(import.err.contains("shared through the ALSA sequencer with aseqdump (PID")) << import.err.toStdString();
+    EXPECT_TRUE(import.err.contains("output_buffer_size=65536")) << import.err.toStdString();
+    const CliResult doctor = RunCliBinary({"doctor"});
+    EXPECT_EQ(doctor.exit, 1);
+    EXPECT_TRUE(doctor.out.contains(QStringLiteral("\"%1 MIDI 1\": held by aseqdump (PID").arg(kPedalName)))
+        << doctor.out.toStdString();
     EXPECT_EQ(RunCliBinary({"list"}).out, before) << "nothing was written";
+    EXPECT_EQ(WriteStamp(FlashDir().filePath("flash1.bin")), flashBefore) << "the song flash was not touched";
+}
+
+// The same with the buffer the package's modprobe.d file sets: everything
+// works while the other program stays subscribed.
+TEST_F(UsbRig, SharedThroughTheSequencerWithA64KiBBuffer)
+{
+    ReloadSequencerMidi({"output_buffer_size=65536"});
+    ASSERT_EQ(SequencerBufferSize(), 65536u);
+    CSubscribedMonitor aseqdump;
+    QTemporaryDir dir;
+    auto start = std::chrono::steady_clock::now();
+    const CliResult import = RunCliBinary({"import", Env("RIG_SONG"), "7", "--yes"});
+    ASSERT_EQ(import.exit, 0) << import.err.toStdString();
+    Measured("shared sequencer import", SecondsSince(start), "s");
+    start = std::chrono::steady_clock::now();
+    const CliResult exported = RunCliBinary({"export", "7", dir.filePath("back.wav")});
+    ASSERT_EQ(exported.exit, 0) << exported.err.toStdString();
+    Measured("shared sequencer export", SecondsSince(start), "s");
+    CWave original, back;
+    ASSERT_TRUE(original.load(Env("RIG_SONG")));
+    ASSERT_TRUE(back.load(dir.filePath("back.wav")));
+    EXPECT_LT(RmsDifference(original, back), 0.01);
+
+    const QByteArray image = FirmwareImage(30000, 7);
+    const QString file = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x50000, 0x58000, 2048), image}});
+    const CliResult update = RunCliBinary({"update", file, "--yes"});
+    ASSERT_EQ(update.exit, 0) << update.err.toStdString();
+    EXPECT_EQ(RunCliBinary({"doctor"}).exit, 0);
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    SearchDevice(port);
+    ASSERT_EQ(port.state(), UpdateMode);
+    EXPECT_EQ(port.port_pair().MessageLimit(), 65536u) << "read back through the shared sequencer";
+    QByteArray flashed(image.size(), 0);
+    ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
+    EXPECT_EQ(flashed, image);
+}
+
+TEST_F(UsbRig, ADeviceTheUserMayNotOpenIsNamedWithHowToGetAccess)
+{
+    const std::string node = RawMidiNode(HostDevice());
+    ASSERT_EQ(chmod(node.c_str(), 0600), 0);
+    chmod("/dev/snd/seq", 0600);
+    for (const QString& control : QDir("/dev/snd").entryList({"controlC*"}, QDir::System))
+        chmod(("/dev/snd/" + control).toLocal8Bit().constData(), 0666);
+    QTemporaryDir home;
+    chmod(home.path().toLocal8Bit().constData(), 0777);
+    const CliResult info = RunCliAsNonRoot({"info"}, home.path());
+    EXPECT_EQ(info.exit, 1);
+    // Without /etc/group in the machine the advice is to ask for access.
+    EXPECT_TRUE(info.err.contains(QStringLiteral("\"%1 MIDI 1\": no permission to open MIDI device %2: ")
+                                      .arg(kPedalName, QString::fromStdString(HostDevice()))))
+        << info.err.toStdString();
+    EXPECT_TRUE(info.err.contains(QString::fromStdString(node))) << info.err.toStdString();
+    chmod(node.c_str(), 0666);
+    chmod("/dev/snd/seq", 0666);
 }
 
 TEST_F(UsbRig, UnplugDuringAnExportFailsSoonAndThePollFindsThePedalAgain)
@@ -244,5 +404,65 @@ TEST_F(UsbRig, UnplugDuringAnExportFailsSoonAndThePollFindsThePedalAgain)
             return port.state() == UpdateMode;
         },
         20000));
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
+
+// The pedal plugged in after the search started, then pulled out and
+// plugged back within 100 ms: found, and the link sees the new device.
+TEST_F(UsbRig, PluggedInAfterTheSearchStartedAndReplugged)
+{
+    Pedal().reset();
+    WriteUdc("");
+    ASSERT_TRUE(Eventually([] { return HostDevice().empty(); }, 20000));
+    std::atomic<bool> changed{false};
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    CDeviceWatcher watcher(SystemMidi(), changed, CDeviceWatcher::EndWaitsOf(port));
+    SearchDevice(port);
+    ASSERT_EQ(port.state(), Closed);
+
+    auto bound = std::chrono::steady_clock::now();
+    WriteUdc(Env("RIG_UDC_NAME"));
+    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+    ASSERT_TRUE(Eventually([] { return RunCliBinary({"list"}).exit == 0; }, 30000));
+    Measured("gadget bound to list output, raw MIDI", SecondsSince(bound), "s");
+    ASSERT_TRUE(Eventually(
+        [&] {
+            SearchDevice(port);
+            return port.state() == UpdateMode;
+        },
+        20000));
+
+    Pedal().reset();
+    const std::string before = port.port_pair().OutputId();
+    changed.store(false);
+    const auto pulled = std::chrono::steady_clock::now();
+    WriteUdc("");
+    WriteUdc(Env("RIG_UDC_NAME"));
+    EXPECT_LT(SecondsSince(pulled), 0.1);
+    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+    EXPECT_TRUE(Eventually([&] { return changed.exchange(false); }, 20000)) << "the watcher saw the replug";
+    EXPECT_FALSE(port.keep_alive()) << "the old link is on a device that went";
+    port.close_link();
+    EXPECT_TRUE(Eventually(
+        [&] {
+            SearchDevice(port);
+            return port.state() == UpdateMode;
+        },
+        20000));
+    EXPECT_NE(port.port_pair().OutputId(), before) << "re-identified as a new plugging";
+    port.close_link();
+
+    Pedal().reset();
+    WriteUdc("");
+    ASSERT_TRUE(Eventually([] { return HostDevice().empty(); }, 20000));
+    bound = std::chrono::steady_clock::now();
+    WriteUdc(Env("RIG_UDC_NAME"));
+    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+    ASSERT_TRUE(Eventually([] { return !HostDevice().empty(); }, 20000));
+    CSubscribedMonitor aseqdump;
+    const CliResult shared = RunCliBinary({"list"});
+    EXPECT_EQ(shared.exit, 0) << shared.err.toStdString();
+    Measured("gadget bound to list output, shared sequencer", SecondsSince(bound), "s");
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
 }
