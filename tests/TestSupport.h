@@ -7,6 +7,7 @@
 #include "USBPort.h"
 #include "VirtualPedal.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 #include <deque>
@@ -93,8 +94,20 @@ private:
     std::unique_ptr<CInProcessMidi::Destination> m_destination;
 };
 
-// Frames of one command code among the messages a recording pedal received
-// in update mode, from the from-th message on.
+// The frames a recording pedal received in update mode, unpacked, from the
+// from-th message on.
+std::vector<std::vector<uint8_t>> SentFrames(const CVirtualPedal& pedal, size_t from = 0);
+// A flash command among them: erase, write or read, with its fields.
+struct SentCommand {
+    uint8_t flash;
+    uint32_t address, length;  // length: 0 for an erase
+    bool operator==(const SentCommand& o) const { return flash == o.flash && address == o.address && length == o.length; }
+};
+std::vector<SentCommand> SentCommands(const CVirtualPedal& pedal, uint8_t code, size_t from = 0);
+// What the pedal's flash holds at address.
+QByteArray FlashBytes(CVirtualPedal& pedal, int flash, uint32_t address, int n);
+
+// Frames of one command code among them.
 size_t CountSent(const CVirtualPedal& pedal, uint8_t code, size_t from = 0);
 
 // Waits, without a fixed sleep, until the condition holds or a generous
