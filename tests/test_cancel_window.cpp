@@ -28,12 +28,6 @@ namespace {
 
 constexpr int kRow = 2;
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
 // Runs act once, inside the window's event loop, at the first progress
 // event for which when(current, total) holds.
 class CProgressTap : public QObject {
@@ -87,12 +81,10 @@ protected:
         window->OnUploadSong();
     }
     // The slot's info block as the pedal's flash holds it.
-    Bytes InfoBlock()
+    QByteArray InfoBlock()
     {
         const SongAreaParams& a = *find_model(10002)->song_area;
-        Bytes b(a.block_size);
-        rig.pedal.Flash(1).Read(uint64_t(a.data_blocks + kRow) * a.block_size, b.data(), b.size());
-        return b;
+        return FlashBytes(rig.pedal, 1, BlockAddress(a, a.data_blocks + kRow), int(a.block_size));
     }
     // The slot's song through a catalogue loaded afresh from the flash.
     Bytes FreshSong()
@@ -152,7 +144,7 @@ TEST_F(CancelWindow, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
             EXPECT_EQ(prompt.texts, QStringList({"", "Export cancelled"}));
             EXPECT_EQ(QFile::exists(out), hadFile);
             if (hadFile) {
-                EXPECT_EQ(FileBytes(out), earlier);
+                EXPECT_EQ(ReadTestFile(out), earlier);
             }
             EXPECT_TRUE(QDir(dir.path()).entryList({"out.wav.*"}, QDir::Files | QDir::Hidden).isEmpty())
                 << "no temporary file is left";
@@ -177,7 +169,8 @@ TEST_F(CancelWindow, ImportStopsBeforeTheSongInfoAndTheSlotKeepsItsSong)
 {
     Import(SineWav(dir.filePath("a.wav"), 44100, 44100));
     ASSERT_EQ(prompt.texts.last(), "Successful !");
-    const Bytes info = InfoBlock(), song = FreshSong();
+    const QByteArray info = InfoBlock();
+    const Bytes song = FreshSong();
     ASSERT_FALSE(song.empty());
     const QString b = SineWav(dir.filePath("b.wav"), 44100, 4 * 44100, {660});  // three blocks
     const int64_t block = 64 * kPage;

@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -55,6 +56,21 @@ Bytes ConvertedSong(const QString& path)
 // The song as the current format keeps it: whole write units.
 Bytes Stored(const Bytes& song) { return Reloaded(song, *find_model(10002)->song_area, CurrentFormat); }
 
+// Drops urls at a point of the list and lets the window act on it; true
+// when the drop was taken.
+bool DropOn(QListWidget* list, const QPoint& at, const QList<QUrl>& urls)
+{
+    QMimeData mime;
+    mime.setUrls(urls);
+    // Qt hands a drop only to a widget that took the drag's entry.
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &drop);
+    QCoreApplication::processEvents();
+    return drop.isAccepted();
+}
+
 class SongList : public CSongWindowTest {
 protected:
     void Opened() override
@@ -65,18 +81,7 @@ protected:
     }
     QPoint RowCentre(int row) const { return list->visualItemRect(list->item(row)).center(); }
 
-    // Drops urls at a point of the list and lets the window act on it.
-    void DropAt(const QPoint& at, const QList<QUrl>& urls)
-    {
-        QMimeData mime;
-        mime.setUrls(urls);
-        // Qt hands a drop only to a widget that took the drag's entry.
-        QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &enter);
-        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(list->viewport(), &drop);
-        QCoreApplication::processEvents();
-    }
+    void DropAt(const QPoint& at, const QList<QUrl>& urls) { DropOn(list, at, urls); }
     void Drop(int row, const QString& path) { DropAt(RowCentre(row), {QUrl::fromLocalFile(path)}); }
 
     // Right-clicks row and returns the menu that opened.
@@ -184,14 +189,7 @@ TEST(SongListOld, ADropBelowTheRowsDoesNothing)
     const QPoint below(10, list->viewport()->height() - 5);
     ASSERT_EQ(list->indexAt(below).row(), -1);
     const uint32_t commands = rig.pedal.CommandCount();
-    QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(SineWav(dir.filePath("a.wav"), 48000, 20000))});
-    QDragEnterEvent enter(below, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &enter);
-    QDropEvent drop(below, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(list->viewport(), &drop);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(drop.isAccepted());
+    EXPECT_FALSE(DropOn(list, below, {QUrl::fromLocalFile(SineWav(dir.filePath("a.wav"), 48000, 20000))}));
     EXPECT_TRUE(prompt.texts.isEmpty());
     EXPECT_EQ(rig.pedal.CommandCount(), commands);
     EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Empty)");
@@ -273,8 +271,13 @@ TEST_F(SongList, TheMenuOffersTheRowsCommandsAndABackupThatRestores)
 
 TEST_F(SongList, TheSpaceLineFollowsImportsAndDeletes)
 {
-    EXPECT_EQ(space->geometry(), QRect(310, 370, 341, 20));
+    // On the song page, clear of the list and of every button.
     EXPECT_EQ(space->parentWidget()->objectName(), "song");
+    const auto inWindow = [&](QWidget* w) { return QRect(w->mapTo(window.get(), QPoint()), w->size()); };
+    EXPECT_TRUE(inWindow(space->parentWidget()).contains(inWindow(space)));
+    for (QWidget* other : window->findChildren<QPushButton*>())
+        EXPECT_FALSE(other->isVisible() && inWindow(other).intersects(inWindow(space))) << other->objectName().toStdString();
+    EXPECT_FALSE(inWindow(list).intersects(inWindow(space)));
     EXPECT_EQ(space->text(), "Used 0.0 MB of 484.8 MB");  // 1,970 blocks of 64 × 4,032 bytes
     EXPECT_TRUE(space->isVisible());
     Import(3, SineWav(dir.filePath("a.wav"), 44100, 4 * 44100));  // three blocks
@@ -310,15 +313,14 @@ TEST_F(SongList, AnImportLargerThanTheFreeBlocksIsRefusedFirst)
     EXPECT_EQ(rig.pedal.CommandCount(), commands) << "nothing sent";
     EXPECT_EQ(space->text(), "Used 472.5 MB of 484.8 MB");
 
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(RunCli({"info"}, rig.midi), kExitOk);
-    const QString info = QString::fromStdString(testing::internal::GetCapturedStdout());
-    EXPECT_TRUE(info.endsWith("space:    Used 472.5 MB of 484.8 MB\n")) << info.toStdString();
+    const CliRun info = RunCliCaptured({"info"}, rig.midi);
+    EXPECT_EQ(info.exit, kExitOk);
+    EXPECT_TRUE(QString::fromStdString(info.out).endsWith("space:    Used 472.5 MB of 484.8 MB\n")) << info.out;
     rig.pedal.SetRecording(true);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(RunCli({"import", big, "1"}, rig.midi), kExitFailed);
-    const QString err = QString::fromStdString(testing::internal::GetCapturedStderr());
-    EXPECT_TRUE(err.endsWith("\n'big.wav' needs 16.1 MB, the pedal has 12.3 MB free\n")) << err.toStdString();
+    const CliRun import = RunCliCaptured({"import", big, "1"}, rig.midi);
+    EXPECT_EQ(import.exit, kExitFailed);
+    EXPECT_TRUE(QString::fromStdString(import.err).endsWith("\n'big.wav' needs 16.1 MB, the pedal has 12.3 MB free\n"))
+        << import.err;
     EXPECT_EQ(CountSent(rig.pedal, frame::kErase) + CountSent(rig.pedal, frame::kWrite), 0u)
         << "the command line only reads the song info";
 }

@@ -1,6 +1,7 @@
 // The song page, offscreen, with the scripted answerer and the virtual pedal.
 #include "AppFiles.h"
 #include "CorvantaQT.h"
+#include "FirmwareSupport.h"
 #include "Frame.h"
 #include "SongSupport.h"
 #include "WindowFixture.h"
@@ -21,27 +22,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
+#include <csignal>
+#include <sys/resource.h>
 #include <thread>
-#include <unistd.h>
 
 namespace {
-
-// Sign changes of one channel of 24-bit frames past a small threshold (the
-// ringing of a resampled edge stays below it): twice the periods of its tone.
-int Crossings(const uint8_t* frames, uint32_t count, int channels, int channel)
-{
-    constexpr int32_t kThreshold = 1 << 16;
-    int crossings = 0, sign = 0;
-    for (uint32_t i = 0; i < count; ++i) {
-        const uint8_t* p = frames + (i * channels + channel) * 3;
-        const int32_t v = int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8;
-        const int now = v > kThreshold ? 1 : v < -kThreshold ? -1 : sign;
-        crossings += sign != 0 && now != sign;
-        sign = now;
-    }
-    return crossings;
-}
 
 class SongPage : public CSongWindowTest {
 protected:
@@ -50,16 +35,6 @@ protected:
 
 }  // namespace
 
-TEST_F(SongPage, ListsEverySlotAndSelectsTheFirst)
-{
-    ASSERT_EQ(list->count(), 30);
-    EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Empty)");
-    EXPECT_EQ(list->item(29)->text(), "Song 030 -- (Empty)");
-    EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_FALSE(window->findChild<QWidget*>("m_btnUpload")->isEnabled()) << "an empty slot has nothing to export";
-    EXPECT_TRUE(window->findChild<QWidget*>("m_btnDownload")->isEnabled());
-}
-
 TEST_F(SongPage, ImportExportAndDeleteASong)
 {
     const QString in = SineWav(dir.filePath("in.wav"), 44100, 4 * 44100);  // three blocks on the pedal
@@ -67,24 +42,16 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     QObject::connect(bar, &QProgressBar::valueChanged, [&](int v) { progress.push_back(v); });
     Import(2, in);
     EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"})) << "no overwrite question for an empty slot";
-    ASSERT_EQ(prompt.dialogs.size(), 1u);
-    const QStringList openFilters = prompt.dialogs[0].filter.split(";;");
-    ASSERT_EQ(openFilters.size(), 2);
-    EXPECT_EQ(openFilters[0], "Wav Files(*.wav)");
-    for (const char* pattern : {"*.flac", "*.mp3", "*.ogg", "*.aiff", "*.wav"})
-        EXPECT_TRUE(openFilters[1].startsWith("Audio Files(") && openFilters[1].contains(pattern)) << pattern;
     EXPECT_TRUE(list->item(2)->text().startsWith("Song 003 -- (0.54  MB)")) << list->item(2)->text().toStdString();
     EXPECT_EQ(list->currentRow(), 2) << "the imported row is selected again";
     EXPECT_EQ(ReadSetting("/Config/WavLoadDir"), dir.path() + "/");
     EXPECT_TRUE(bar->isHidden());
     EXPECT_EQ(window->CurrentOperation(), OpIdle);
-    // One step per written block of 64 × 4032 bytes, of the song's length.
+    // One step per written block: the song takes three.
     const uint32_t size = window->SongList().song(2)->get_song_size();
     progress.erase(std::remove(progress.begin(), progress.end(), 0), progress.end());
-    ASSERT_EQ(progress.size(), 3u);
-    EXPECT_NEAR(progress[0], 258048.0 * 100 / size, 1.0);
-    EXPECT_NEAR(progress[1], 2 * 258048.0 * 100 / size, 1.0);
-    EXPECT_EQ(progress[2], 100);
+    EXPECT_EQ(progress.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()) && progress.back() == 100) << "forward to the end";
 
     const uint32_t songFrames = size / 3;
     const QString out = dir.filePath("out.wav");
@@ -93,18 +60,11 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     progress.clear();
     window->OnUploadSong();
     EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
-    ASSERT_EQ(prompt.dialogs.size(), 1u);
-    EXPECT_EQ(prompt.dialogs[0].filter, "Wav Files(*.wav);;FLAC Files(*.flac)");
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), dir.path() + "/");
-    // One step per page read, none for the page that completes the song.
-    std::vector<int> expected;
-    for (uint64_t done = 4032; done < size; done += 4032) {
-        const int value = int(done * 100 / size);
-        if (value > 0 && (expected.empty() || expected.back() != value))
-            expected.push_back(value);
-    }
+    // Steps along the pages read.
     progress.erase(std::remove(progress.begin(), progress.end(), 0), progress.end());
-    EXPECT_EQ(progress, expected);
+    EXPECT_GT(progress.size(), 50u);
+    EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end())) << "the bar moves forward";
     CWave exported;
     ASSERT_TRUE(exported.load(out));
     EXPECT_EQ(exported.format(), CWave::TargetFormat(1, 48000));
@@ -150,34 +110,18 @@ TEST_F(SongPage, RefusedFilesSendNothingAndKeepTheSong)
     Import(1, SineWav(dir.filePath("a.wav"), 48000, 20000));
     const uint32_t commands = rig.pedal.CommandCount();
     const QString label = list->item(1)->text();
-    QFile bad(dir.filePath("bad.wav"));
-    bad.open(QIODevice::WriteOnly);
-    bad.write("not a wave file at all");
-    bad.close();
+    const QString bad = WriteTestFile(dir.filePath("bad.wav"), "not a wave file at all");
     // 1 MB at 1 Hz would be 23 billion frames at the pedal's rate.
-    CWave slow;
-    slow.set_format(1, 1, 16);
-    slow.set_samples(std::unique_ptr<uint8_t[]>(new uint8_t[1000000]()), 500000);
-    QFile slowFile(dir.filePath("slow.wav"));
-    slowFile.open(QIODevice::WriteOnly);
-    slow.write_to(slowFile);
-    slowFile.close();
-    // Twenty minutes of silence: too long for any slot.
-    CWave tooLong;
-    tooLong.set_format(1, 8000, 16);
-    tooLong.set_samples(std::unique_ptr<uint8_t[]>(new uint8_t[19200000]()), 9600000);
-    QFile longFile(dir.filePath("long.wav"));
-    longFile.open(QIODevice::WriteOnly);
-    tooLong.write_to(longFile);
-    longFile.close();
+    const QString slow = SineWav(dir.filePath("slow.wav"), 1, 500000);
+    // Twenty minutes: too long for any slot.
+    const QString tooLong = SineWav(dir.filePath("long.wav"), 8000, 9600000);
     struct Case {
         QString file;
         QString message;
     };
-    for (const Case& c :
-         {Case{bad.fileName(), "Audio file '" + bad.fileName() + "' cannot be read: Format not recognised."},
-          Case{slowFile.fileName(), "Audio file '" + slowFile.fileName() + "' has a sample rate of 1 Hz"},
-          Case{longFile.fileName(), "File too large!"}}) {
+    for (const Case& c : {Case{bad, "Audio file '" + bad + "' cannot be read: Format not recognised."},
+                          Case{slow, "Audio file '" + slow + "' has a sample rate of 1 Hz"},
+                          Case{tooLong, "File too large!"}}) {
         prompt.Clear();
         Import(1, c.file);
         ASSERT_EQ(prompt.texts.size(), 3) << prompt.texts.join('|').toStdString();
@@ -203,16 +147,22 @@ TEST_F(SongPage, ButtonsFollowTheSelectedRow)
 
 TEST_F(SongPage, FileDialogsProposeTheirNamesCaptionsAndFilters)
 {
-    const QString openFilter = "Wav Files(*.wav);;Audio Files(" + ReadableAudioPatterns() + ")";
     const QString saveFilter = "Wav Files(*.wav);;FLAC Files(*.flac)";
     Import(2, SineWav(dir.filePath("a.wav"), 48000, 20000));
     ASSERT_EQ(prompt.dialogs.size(), 1u);
-    EXPECT_EQ(prompt.dialogs[0], (CScriptedPrompt::Dialog{"Open wav file", "", openFilter}));
+    EXPECT_EQ(prompt.dialogs[0].caption, "Open wav file");
+    EXPECT_EQ(prompt.dialogs[0].start, "");
+    const QString openFilter = prompt.dialogs[0].filter;
+    EXPECT_TRUE(openFilter.startsWith("Wav Files(*.wav);;Audio Files(")) << openFilter.toStdString();
+    for (const char* pattern : {"*.flac", "*.mp3", "*.ogg", "*.aiff", "*.wav"})
+        EXPECT_TRUE(openFilter.section(";;", 1).contains(pattern)) << pattern;
     prompt.Clear();
     list->setCurrentRow(2);
     window->OnUploadSong();  // cancelled
     prompt.files.push_back(dir.filePath("out.wav"));
     window->OnUploadSong();
+    EXPECT_EQ(prompt.texts.mid(1), QStringList({"", "Successful !"}));
+    EXPECT_TRUE(CWave().load(dir.filePath("out.wav")));
     Import(2, SineWav(dir.filePath("b.wav"), 48000, 20000));
     const QString folder = dir.path() + "/";
     ASSERT_EQ(prompt.dialogs.size(), 3u);
@@ -278,30 +228,23 @@ TEST_F(SongPage, AFailedDeleteReloadsSoTheNextImportWorks)
     EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
 }
 
+// The disk fills up during the export (a file size limit stands for it).
 TEST_F(SongPage, ExportThatCannotBeWrittenFailsAndKeepsTheEarlierFile)
 {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "mounting a small file system needs root";
     Import(0, SineWav(dir.filePath("a.wav"), 48000, 200000));  // about 600 KB of song
-    QTemporaryDir small;
-    ASSERT_EQ(QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", small.path()}), 0);
-    const QString out = small.filePath("song.wav");
-    {
-        QFile earlier(out);
-        earlier.open(QIODevice::WriteOnly);
-        earlier.write("earlier content");
-    }
+    const QString out = WriteTestFile(dir.filePath("song.wav"), "earlier content");
     prompt.Clear();
     prompt.files.push_back(out);
     list->setCurrentRow(0);
+    rlimit limit;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small = {256 << 10, limit.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     window->OnUploadSong();
-    QFile earlier(out);
-    earlier.open(QIODevice::ReadOnly);
-    const QByteArray kept = earlier.readAll();
-    earlier.close();
-    QProcess::execute("umount", {small.path()});
+    setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(prompt.texts, QStringList({"", "Failed !"}));
-    EXPECT_EQ(kept, "earlier content");
+    EXPECT_EQ(ReadTestFile(out), "earlier content");
 }
 
 // The window's one busy state holds while a command's question is open: no
@@ -311,14 +254,15 @@ TEST_F(SongPage, PollWaitsWhileACommandsQuestionIsOpen)
     Import(0, SineWav(dir.filePath("a.wav"), 48000, 20000));
     uint32_t commandsDuringBox = 1;
     int boxesDuringBox = -1;
-    bool closedDuringBox = true;
+    bool closedDuringBox = true, ticked = false;
+    CPollTicks ticks(window.get());
     std::unique_ptr<CInProcessMidi::Destination> extra;
     prompt.onBox = [&] {
         prompt.onBox = nullptr;
         const uint32_t before = rig.pedal.CommandCount();
         const int boxes = prompt.texts.size();
         extra = rig.midi.AddDestination("Synth", [](const CDeliveryQueue::Message&) {});
-        QTest::qWait(1600);  // the watcher raises the flag, the poll ticks
+        ticked = ticks.WaitFor(2);  // the watcher raises the flag, the poll ticks
         window->OnDeleteSong();
         window->OnDownloadSong();
         window->OnUploadSong();
@@ -330,6 +274,7 @@ TEST_F(SongPage, PollWaitsWhileACommandsQuestionIsOpen)
     list->setCurrentRow(0);
     prompt.answers.push_back(false);
     window->OnDeleteSong();
+    EXPECT_TRUE(ticked);
     EXPECT_EQ(commandsDuringBox, 0u) << "no keep-alive while the question is open";
     EXPECT_EQ(boxesDuringBox, 0) << "no second command's dialog";
     EXPECT_FALSE(closedDuringBox);
@@ -337,16 +282,6 @@ TEST_F(SongPage, PollWaitsWhileACommandsQuestionIsOpen)
     const uint32_t after = rig.pedal.CommandCount();
     EXPECT_TRUE(QTest::qWaitFor([&] { return rig.pedal.CommandCount() > after; }, 3000))
         << "the raised flag is handled after the command";
-}
-
-TEST(SongPageOld, AnOldFormatModelShowsOneRow)
-{
-    CScriptedPrompt prompt;
-    CPedalRig rig(PedalFor(10006));
-    CorvantaQT window(rig.midi);
-    auto* list = window.findChild<QListWidget*>("m_lstSong");
-    ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Empty)");
 }
 
 // The pedal is pulled out while the import waits for a write's status reply:
@@ -392,17 +327,15 @@ TEST(SongPageStereo, ChannelsKeepTheirTonesThroughImportAndFlacExport)
     ASSERT_EQ(window.SongList().read_song(0, song.data(), size, nullptr), SongOk);
     const uint32_t frames = size / 6;
     EXPECT_NEAR(frames, 93750, 100);
-    EXPECT_NEAR(Crossings(song.data(), frames, 2, 0), 1760, 10) << "left: 440 Hz";
-    EXPECT_NEAR(Crossings(song.data(), frames, 2, 1), 4000, 10) << "right: 1,000 Hz";
+    EXPECT_NEAR(Crossings(song.data(), frames, 2, 0, 1 << 16), 1760, 10) << "left: 440 Hz";
+    EXPECT_NEAR(Crossings(song.data(), frames, 2, 1, 1 << 16), 4000, 10) << "right: 1,000 Hz";
 
     prompt.Clear();
     const QString flac = dir.filePath("out.flac");
     prompt.files.push_back(flac);
     window.OnUploadSong();
     ASSERT_EQ(prompt.texts, QStringList({"", "Successful !"}));
-    QFile file(flac);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.read(4), "fLaC");
+    EXPECT_EQ(ReadTestFile(flac).left(4), "fLaC");
     const QString decoded = dir.filePath("decoded.wav");
     ASSERT_EQ(QProcess::execute("sox", {flac, "-b", "24", decoded}), 0);
     CWave back;
@@ -410,8 +343,8 @@ TEST(SongPageStereo, ChannelsKeepTheirTonesThroughImportAndFlacExport)
     EXPECT_EQ(back.format().nSamplesPerSec, 48000u);
     EXPECT_EQ(back.format().nChannels, 2);
     EXPECT_NEAR(back.frame_count(), frames * 48000.0 / 46875, 3);
-    EXPECT_NEAR(Crossings(back.samples(), back.frame_count(), 2, 0), 1760, 10);
-    EXPECT_NEAR(Crossings(back.samples(), back.frame_count(), 2, 1), 4000, 10);
+    EXPECT_NEAR(Crossings(back.samples(), back.frame_count(), 2, 0, 1 << 16), 1760, 10);
+    EXPECT_NEAR(Crossings(back.samples(), back.frame_count(), 2, 1, 1 << 16), 4000, 10);
     int lowBytesSet = 0;
     for (uint32_t i = 0; i < back.frame_count(); ++i)
         lowBytesSet += back.samples()[i * 6] != 0;
