@@ -10,6 +10,8 @@
 
 #include <vector>
 
+#include <gtest/gtest.h>
+
 using Bytes = std::vector<uint8_t>;
 
 // The song as it reads back after a reload: the current format stores whole
@@ -65,4 +67,12 @@ public:
     int32_t model;
     CPedalRig rig;
     CLooperSongList songs{&rig.port};
+};
+
+// A song rig whose catalogue is loaded, as the program loads it at connection.
+struct CLoadedSongRig : CSongRig {
+    explicit CLoadedSongRig(int32_t model_id, uint32_t startBlock = 100) : CSongRig(model_id, startBlock)
+    {
+        EXPECT_EQ(songs.load_songs(), SongOk);
+    }
 };

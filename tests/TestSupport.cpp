@@ -94,6 +94,15 @@ CSilentPorts::CSilentPorts(CInProcessMidi& midi, const std::string& name)
 {
 }
 
+std::vector<uint8_t> PackedMessage(const std::vector<uint8_t>& frame)
+{
+    std::vector<uint8_t> m(PackedSize(frame.size()) + 2);
+    m.front() = 0xF0;
+    Pack7(frame.data(), frame.size(), m.data() + 1);
+    m.back() = 0xF7;
+    return m;
+}
+
 std::vector<std::vector<uint8_t>> SentFrames(const CVirtualPedal& pedal, size_t from)
 {
     const auto received = pedal.Received();
@@ -128,6 +137,14 @@ size_t CountSent(const CVirtualPedal& pedal, uint8_t code, size_t from)
 {
     const auto frames = SentFrames(pedal, from);
     return size_t(std::count_if(frames.begin(), frames.end(), [code](const auto& f) { return f.size() > 2 && f[2] == code; }));
+}
+
+std::thread UnplugAfterWrites(CPedalRig& rig, size_t count, size_t from)
+{
+    return std::thread([&rig, count, from] {
+        Eventually([&] { return CountSent(rig.pedal, frame::kWrite, from) >= count; }, 30000);
+        rig.ports->Unplug();
+    });
 }
 
 bool Eventually(const std::function<bool()>& condition, int limit_ms)
