@@ -33,10 +33,7 @@ public:
         Bytes f(payload.size() + 7);
         std::copy(payload.begin(), payload.end(), f.begin() + 6);
         frame::Finish(f.data(), code, uint32_t(payload.size()));
-        Bytes m(PackedSize(f.size()) + 2);
-        m.front() = 0xF0;
-        Pack7(f.data(), f.size(), m.data() + 1);
-        m.back() = 0xF7;
+        const Bytes m = PackedMessage(f);
         m_pedal.Handle(m.data(), m.size());
     }
     void Write(uint32_t address, const Bytes& data, uint8_t flash_no = 1)

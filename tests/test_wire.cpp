@@ -22,6 +22,16 @@ Bytes Packed(const Bytes& in)
     return out;
 }
 
+// Every byte the ring holds, popped.
+Bytes Drain(CByteRing& ring)
+{
+    Bytes read;
+    uint8_t b;
+    while (ring.Pop(b))
+        read.push_back(b);
+    return read;
+}
+
 Bytes RandomBytes(size_t n, unsigned seed)
 {
     std::mt19937 rng(seed);
@@ -89,9 +99,7 @@ TEST(ByteRing, AppendWrapsAtTheEndOfTheArray)
     CByteRing ring;
     const Bytes fill(51195, 0x55);
     ASSERT_TRUE(ring.Append(fill.data(), fill.size()));
-    uint8_t b;
-    while (ring.Pop(b)) {
-    }
+    Drain(ring);
     ASSERT_EQ(ring.ReadPosition(), 51195u);
 
     const Bytes ten = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
@@ -99,10 +107,7 @@ TEST(ByteRing, AppendWrapsAtTheEndOfTheArray)
     EXPECT_EQ(ring.WritePosition(), 5u);
     EXPECT_EQ(Bytes(ring.Data() + 51195, ring.Data() + 51200), (Bytes{1, 2, 3, 4, 5}));
     EXPECT_EQ(Bytes(ring.Data(), ring.Data() + 5), (Bytes{6, 7, 8, 9, 10}));
-    Bytes read;
-    while (ring.Pop(b))
-        read.push_back(b);
-    EXPECT_EQ(read, ten);
+    EXPECT_EQ(Drain(ring), ten);
 }
 
 TEST(ByteRing, AppendEndingExactlyAtCapacityWrapsToZero)
@@ -127,11 +132,7 @@ TEST(ByteRing, MessageThatDoesNotFitIsDroppedWholeAndFlagged)
     const Bytes big(30, 0xBB);
     EXPECT_FALSE(ring.Append(big.data(), big.size()));
     EXPECT_TRUE(ring.Overflowed());
-    Bytes read;
-    uint8_t b;
-    while (ring.Pop(b))
-        read.push_back(b);
-    EXPECT_EQ(read, unread) << "unread bytes must never be overwritten";
+    EXPECT_EQ(Drain(ring), unread) << "unread bytes must never be overwritten";
     ring.Flush();
     EXPECT_FALSE(ring.Overflowed());
     EXPECT_TRUE(ring.Append(big.data(), big.size()));
@@ -144,11 +145,7 @@ TEST(ByteRing, PiecesOfOneMessageLieContiguously)
     ring.Append(a.data(), a.size());
     ring.Append(b2.data(), b2.size());
     ring.Append(c.data(), c.size());
-    Bytes read;
-    uint8_t b;
-    while (ring.Pop(b))
-        read.push_back(b);
-    EXPECT_EQ(read, (Bytes{0xF0, 1, 2, 3, 4, 5, 0xF7}));
+    EXPECT_EQ(Drain(ring), (Bytes{0xF0, 1, 2, 3, 4, 5, 0xF7}));
 }
 
 // A producer thread and the consumer move a long numbered stream through a
