@@ -352,10 +352,7 @@ TEST_F(Cli, UnplugDuringAnImportFailsAtOnce)
     pedal.ClearFaults();
     pedal.AddFault({FaultKind::Drop, 0, 3, frame::kWrite});
     const size_t from = pedal.Received().size();
-    std::thread puller([&] {
-        Eventually([&] { return CountSent(pedal, frame::kWrite, from) >= 3; }, 30000);
-        s.rig.ports->Unplug();
-    });
+    std::thread puller = UnplugAfterWrites(s.rig, 3, from);
     const auto start = steady_clock::now();
     const auto result = RunForMessages({"import", in, "4", "--yes"});
     puller.join();

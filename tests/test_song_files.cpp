@@ -173,8 +173,7 @@ class ImportTool : public ::testing::TestWithParam<ToolCase> {};
 TEST_P(ImportTool, TheSongOnThePedalHasTheLengthAndTheToneOfEachChannel)
 {
     const ToolCase& c = GetParam();
-    CSongRig s(c.model);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(c.model);
     const QString file = c.make();
     const CliRun run = RunCliCaptured({"import", file, "1", "--yes"}, s.rig.midi);
     EXPECT_TRUE(QString::fromStdString(run.err).contains("Successful !\n")) << run.err;
@@ -194,8 +193,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ImportTool, ::testing::ValuesIn(ToolCases()));
 
 TEST(ImportMix, OneChannelIsTheFirstOrWithMixTheMeanOfAll)
 {
-    CSongRig s(10002);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002);
     // The right channel is the left inverted: their mean is silence.
     const QString file = Ffmpeg("inverted.flac", {"440", "-440"});
     ASSERT_EQ(RunCli({"import", file, "1", "--yes"}, s.rig.midi), kExitOk);
@@ -229,7 +227,6 @@ qint64 BytesRead()
 
 class ImportRefusal : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(s.songs.load_songs(), SongOk); }
     // Imports into slot 1 with the program's own song command.
     std::optional<int> Import(const QString& path)
     {
@@ -238,7 +235,7 @@ protected:
     }
 
     CScriptedPrompt prompt;
-    CSongRig s{10002};
+    CLoadedSongRig s{10002};
 };
 
 }  // namespace
@@ -312,8 +309,7 @@ TEST(SongSpace, CountsTheUsedDataBlocksOfEitherFormat)
     for (const Case& c : {Case{10002, "Used 0.0 MB of 484.8 MB", "Used 0.7 MB of 484.8 MB"},
                           Case{10006, "Used 0.0 MB of 494.5 MB", "Used 0.7 MB of 494.5 MB"}}) {
         SCOPED_TRACE(c.model);
-        CSongRig s(c.model);
-        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        CLoadedSongRig s(c.model);
         EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), c.empty);
         const size_t length = size_t(BlockBytes(s.Area()) * 5 / 2);  // three blocks
         ASSERT_EQ(s.songs.write_song(0, SongAudio(length).data(), uint32_t(length), nullptr), SongOk);
@@ -341,8 +337,7 @@ TEST_F(ImportRefusal, MessagesNameTheFileInItsOwnCharactersWhateverTheLocaleCode
 
 TEST(ExportCli, NativeHqAndFlacWriteTheSongAsAsked)
 {
-    CSongRig s(10006);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10006);
     ASSERT_EQ(RunCli({"import", ToneWav("in.wav", 44100, 24, {440, 1000}, 1.5), "1", "--yes"}, s.rig.midi), kExitOk);
     const Bytes song = SongOnPedal(s, 0);
     const auto exported = [&](const QString& name, const QStringList& options) {
@@ -382,8 +377,7 @@ TEST(ExportCli, NativeHqAndFlacWriteTheSongAsAsked)
 
 TEST(ExportCli, AResamplerFailureFailsTheExportAndTheImport)
 {
-    CSongRig s(10002);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002);
     ASSERT_EQ(RunCli({"import", ToneWav("before.wav", 44100, 16, {440}, 0.5), "1", "--yes"}, s.rig.midi), kExitOk);
     const QString out = Written("earlier.wav", "earlier content");
     CSoxrFailure failure;

@@ -39,8 +39,7 @@ class SongRoundTrip : public ::testing::TestWithParam<int32_t> {};
 TEST_P(SongRoundTrip, EveryBoundaryLengthReadsBackByTheFormatsRules)
 {
     CScriptedPrompt prompt;
-    CSongRig s(GetParam());
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(GetParam());
     const SongAreaParams& a = s.Area();
     const uint32_t block = a.pages_per_block * a.page_payload;
     uint32_t seed = 1;
@@ -60,8 +59,7 @@ TEST_P(SongRoundTrip, EveryBoundaryLengthReadsBackByTheFormatsRules)
 TEST_P(SongRoundTrip, LargestSongFillsTheWholeBlockList)
 {
     CScriptedPrompt prompt;
-    CSongRig s(GetParam(), 0);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(GetParam(), 0);
     const SongAreaParams& a = s.Area();
     const uint32_t largest = a.max_song_blocks * a.pages_per_block * a.page_payload;
     const Bytes song = SongAudio(largest, 9);
@@ -75,8 +73,7 @@ TEST_P(SongRoundTrip, LargestSongFillsTheWholeBlockList)
 TEST_P(SongRoundTrip, SongsShorterThanOneUnitAreRefusedAndTheSongStays)
 {
     CScriptedPrompt prompt;
-    CSongRig s(GetParam());
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(GetParam());
     const SongAreaParams& a = s.Area();
     const Bytes song = SongAudio(a.write_unit * 3, 5);
     ASSERT_EQ(s.songs.write_song(0, song.data(), uint32_t(song.size()), nullptr), SongOk);
@@ -100,8 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Areas, SongRoundTrip, ::testing::Values(10002, 10003, 1
 TEST(SongLayout, CurrentFormatPiecesAndFatPageBytes)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10002, 100);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002, 100);
     const uint32_t payload = 4032;
     const Bytes song = SongAudio(65 * payload + 1, 3);
     ASSERT_EQ(s.songs.write_song(2, song.data(), uint32_t(song.size()), nullptr), SongOk);
@@ -136,8 +132,7 @@ TEST(SongLayout, CurrentFormatPiecesAndFatPageBytes)
 TEST(SongLayout, OldFormatRecordAndSongFileFlag)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10003, 7);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10003, 7);
     // The flag's region and the sector after it hold data: the erases show.
     const Bytes dirty(0x8800, 0x5A);
     s.rig.pedal.Flash(0).Program(0x10000, dirty.data(), dirty.size());
@@ -221,8 +216,7 @@ TEST(SongInfo, FullInfoBlocksWrapToPageZero)
         EXPECT_EQ(s.ReadSong(0), Reloaded(song, s.Area(), CurrentFormat));
     }
     {
-        CSongRig s(10006);
-        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        CLoadedSongRig s(10006);
         const Bytes song = SongAudio(400, 4);
         for (int write = 0; write < 31; ++write)  // pages 2, 4, ..., 62
             ASSERT_EQ(s.songs.write_song(0, song.data(), 400, nullptr), SongOk) << write;
@@ -253,8 +247,7 @@ TEST(SongInfo, EachSongInfoIsOneWriteFrameAtItsPage)
     CScriptedPrompt prompt;
     for (int32_t model : {10002, 10003, 10006}) {
         SCOPED_TRACE(model);
-        CSongRig s(model);
-        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        CLoadedSongRig s(model);
         s.rig.pedal.SetRecording(true);
         const Bytes song = SongAudio(5000, 1);
         for (int i = 0; i < 2; ++i)
@@ -273,8 +266,7 @@ TEST(SongInfo, EachSongInfoIsOneWriteFrameAtItsPage)
 TEST(SongInfo, ADeleteCutShortNeverBringsItsSongBack)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10002);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002);
     const SongAreaParams& a = s.Area();
     const Bytes old = SongAudio(3000, 1), next = SongAudio(5000, 2);
     for (int i = 0; i < 40; ++i)  // FAT pages 0 to 39
@@ -296,8 +288,7 @@ TEST(SongInfo, OnlyOneStepBackFromASongInfoCutShort)
     for (int32_t model : {10002, 10006}) {
         SCOPED_TRACE(model);
         CScriptedPrompt prompt;
-        CSongRig s(model);
-        ASSERT_EQ(s.songs.load_songs(), SongOk);
+        CLoadedSongRig s(model);
         const SongAreaParams& a = s.Area();
         const bool old = FormatOf(model) == OldFormat;
         const uint32_t size = old ? CLooperSongOld::kRecordSize : CLooperSongFile::RecordSize(a);
@@ -333,8 +324,7 @@ TEST(SongInfo, OnlyOneStepBackFromASongInfoCutShort)
 TEST(SongCatalogue, OverwriteAllocatesDisjointBlocks)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10002, 500);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002, 500);
     const Bytes first = SongAudio(3 * 258048, 1);
     ASSERT_EQ(s.songs.write_song(4, first.data(), uint32_t(first.size()), nullptr), SongOk);
     const Bytes second = SongAudio(2 * 258048, 2);
@@ -349,8 +339,7 @@ TEST(SongCatalogue, OverwriteAllocatesDisjointBlocks)
 TEST(SongCatalogue, FreeBlockSearchWrapsOnceToBlockZero)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10002, 1969);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002, 1969);
     BlockList blocks;
     EXPECT_EQ(s.songs.find_free_blocks(3 * 258048, blocks), SongOk);
     EXPECT_EQ(blocks, (BlockList{1969, 0, 1}));
@@ -362,8 +351,7 @@ TEST(SongCatalogue, FreeBlockSearchWrapsOnceToBlockZero)
 TEST(SongCatalogue, ThirtyWritesAndDeletesWithoutAReload)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10002, 0);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002, 0);
     std::vector<Bytes> expected(30);
     for (uint32_t slot = 0; slot < 30; ++slot) {
         expected[slot] = SongAudio(192 * (slot * 97 + 50) + slot, slot + 10);
@@ -384,8 +372,7 @@ TEST(SongCatalogue, ThirtyWritesAndDeletesWithoutAReload)
 TEST(SongCatalogue, LabelsAndSlotLimits)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10002);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002);
     const Bytes song = SongAudio(1048576, 1);
     ASSERT_EQ(s.songs.write_song(0, song.data(), 1048576, nullptr), SongOk);
     EXPECT_EQ(s.songs.song_label(0), "Song 001 -- (1.00  MB)");
@@ -398,8 +385,7 @@ TEST(SongCatalogue, LabelsAndSlotLimits)
 TEST(SongCatalogue, LoadWithTheLinkClosedOrAnUnsupportedModel)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10002);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002);
     s.rig.port.close_link();
     EXPECT_EQ(s.songs.load_songs(), SongDeviceClosed);
     const Bytes song = SongAudio(1000, 1);
@@ -448,8 +434,7 @@ TEST_P(SongWriteFault, GivesItsCodeAndKeepsThePreviousSong)
 {
     const WriteFaultCase& c = GetParam();
     CScriptedPrompt prompt;
-    CSongRig s(c.model, 10);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(c.model, 10);
     const Bytes previous = SongAudio(300000, 1);
     ASSERT_EQ(s.songs.write_song(0, previous.data(), uint32_t(previous.size()), nullptr), SongOk);
     const Bytes next = SongAudio(300000, 2);
@@ -479,8 +464,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(SongFaults, FailedSongFileFlagGivesElevenButTheSongIsInPlace)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10004);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10004);
     const Bytes song = SongAudio(10000, 3);
     // The flag's erases are the only erases of flash 0 addresses; refuse the 5th of them.
     s.rig.pedal.AddFault({FaultKind::Refuse, 0, 6, frame::kErase});
@@ -493,8 +477,7 @@ TEST(SongFaults, FailedSongFileFlagGivesElevenButTheSongIsInPlace)
 TEST(SongFaults, CorruptedFatPageMarksItsSlotDamagedTheOthersLoadAndAWriteRepairsIt)
 {
     CScriptedPrompt prompt;
-    CSongRig s(10002);
-    ASSERT_EQ(s.songs.load_songs(), SongOk);
+    CLoadedSongRig s(10002);
     const Bytes a = SongAudio(1920, 1), b = SongAudio(3840, 2);
     ASSERT_EQ(s.songs.write_song(0, a.data(), 1920, nullptr), SongOk);
     ASSERT_EQ(s.songs.write_song(1, b.data(), 3840, nullptr), SongOk);
