@@ -294,10 +294,7 @@ TEST_F(SongPage, UnplugDuringAnImportFailsAtOnce)
     rig.midi.SetNoticesLostPorts(false);  // as RtMidi: only the watcher can tell
     rig.pedal.AddFault({FaultKind::Drop, 0, 3, frame::kWrite});
     rig.pedal.SetRecording(true);
-    std::thread puller([&] {
-        Eventually([&] { return CountSent(rig.pedal, frame::kWrite) >= 3; }, 30000);
-        rig.ports->Unplug();
-    });
+    std::thread puller = UnplugAfterWrites(rig, 3);
     const auto start = steady_clock::now();
     Import(2, in);
     puller.join();
