@@ -24,7 +24,7 @@ const char* const kStyleSheet =
 constexpr int kSongTab = 0;
 constexpr int kFirmwareTab = 1;
 const char* const kPercentFormat = "%p%";
-const char* const kDoNotUnplug = "Do not unplug the pedal";
+const char* const kDoNotUnplug = QT_TRANSLATE_NOOP("CorvantaQT", "Do not unplug the pedal");
 
 // The tab an operation disables: the page it does not belong to.
 int OtherTab(int32_t operation) { return operation == OpFirmware ? kSongTab : kFirmwareTab; }
@@ -95,10 +95,10 @@ void CorvantaQT::InitConnection()
 // hidden while nothing runs.
 void CorvantaQT::BuildCancelRow()
 {
-    m_btnCancel = new QPushButton(QStringLiteral("Cancel"), ui->centralWidget);
+    m_btnCancel = new QPushButton(tr("Cancel"), ui->centralWidget);
     m_btnCancel->setObjectName(QStringLiteral("m_btnCancel"));
-    m_btnCancel->setToolTip(QStringLiteral("Stop the running operation (Esc)"));
-    m_labelUnplug = new QLabel(QString::fromLatin1(kDoNotUnplug), ui->centralWidget);
+    m_btnCancel->setToolTip(tr("Stop the running operation (Esc)"));
+    m_labelUnplug = new QLabel(tr(kDoNotUnplug), ui->centralWidget);
     m_labelUnplug->setObjectName(QStringLiteral("m_labelUnplug"));
     // A line of its own above the bar: the text of a refused cancel is longer.
     m_labelUnplug->setWordWrap(true);
@@ -123,7 +123,7 @@ void CorvantaQT::UpdateCancelRow()
     m_btnCancel->setEnabled(!CancelRequested());
     m_labelUnplug->setVisible(running && !Cancellable());
     if (!m_labelUnplug->isVisible())
-        m_labelUnplug->setText(QString::fromLatin1(kDoNotUnplug));
+        m_labelUnplug->setText(tr(kDoNotUnplug));
 }
 
 // A stretch that cannot be stopped says so above the bar, without a box in
@@ -133,13 +133,13 @@ void CorvantaQT::OnCancelOperation()
     if (m_nOperation == OpIdle || m_settled)
         return;
     if (!Cancellable()) {
-        m_labelUnplug->setText(QString::fromLatin1(kUpdateGoesOn));
+        m_labelUnplug->setText(QCoreApplication::translate("UpdateProgress", kUpdateGoesOn));
         return;
     }
     if (CancelRequested())
         return;
     RequestCancel();
-    ui->progressBar->setFormat(QStringLiteral("Cancelling\u2026"));
+    ui->progressBar->setFormat(tr("Cancelling…"));
     UpdateCancelRow();
     CMyHttp::Instance().Cancel();
 }
@@ -206,7 +206,7 @@ void CorvantaQT::RefreshSongs()
     if (!CanHoldSongs(m_pUSBPort->state(), m_pUSBPort->device_info()))
         return;
     if (m_songList.load_songs() != 0) {
-        ShowMessage("Load song info failed !");
+        ShowMessage(tr("Load song info failed !"));
         return;
     }
     InitTreeFromMicData();

@@ -19,8 +19,8 @@ void CorvantaQT::OnOpenFirmwareFile()
     if (Busy())
         return;
     CBusyGuard busy(*this);
-    const QString path = Prompt().OpenFileName(QStringLiteral("Open firmware file"),
-                                               ReadSetting("/Config/FirmwareDir"), QStringLiteral("DAT Files(*.dat)"));
+    const QString path =
+        Prompt().OpenFileName(tr("Open firmware file"), ReadSetting("/Config/FirmwareDir"), tr("DAT Files(*.dat)"));
     if (path.isEmpty())
         return;
     WriteSetting("/Config/FirmwareDir", FolderOf(path));
@@ -41,24 +41,23 @@ void CorvantaQT::OnUpdateFirmware()
         const QString name = ui->m_comNewSoftware->itemText(i);
         const uint32_t offered = ParseWebVersion(name);
         if (offered <= uint32_t(m_pUSBPort->device_info().version) &&
-            !Prompt().AskYesNo(QStringLiteral("Update"),
-                               QStringLiteral("The selected firmware version less or equal to the connected device, "
-                                              "still update ?")))
+            !Prompt().AskYesNo(tr("Update"), tr("The selected firmware version less or equal to the connected device, "
+                                                "still update ?")))
             return;
-        BeginOperation(OpFirmware, QStringLiteral("Download %1").arg(name));
+        BeginOperation(OpFirmware, tr("Download %1").arg(name));
         FinishUpdate(UpdateFromWeb(shiftHeld));
         return;
     }
     const QString path = ui->m_editPath->text();
     if (path.isEmpty()) {
-        ShowMessage("No update file selected !");
+        ShowMessage(tr("No update file selected !"));
         return;
     }
     if (m_pUSBPort->state() != UpdateMode) {
-        ShowMessage("Failed!");
+        ShowMessage(tr("Failed!"));
         return;
     }
-    BeginOperation(OpFirmware, QStringLiteral("Firmware update"));
+    BeginOperation(OpFirmware, tr("Firmware update"));
     CFirmwareUpdate update(*m_pUSBPort, m_firmwareFile, UpdateViewOfWindow());
     FinishUpdate(update.UpdateFromFile(path, shiftHeld));
 }
@@ -87,11 +86,11 @@ void CorvantaQT::FinishUpdate(UpdateResult result)
     // A download ended by closing the window is not reported.
     if (!m_closePending) {
         if (result == UpdateResult::Ok)
-            ShowMessage("Successful!");
+            ShowMessage(tr("Successful!"));
         else if (result == UpdateResult::Failed)
-            ShowMessage("Failed!");
+            ShowMessage(tr("Failed!"));
         else
-            ShowMessage("Firmware update cancelled");
+            ShowMessage(tr("Firmware update cancelled"));
     }
     EndOperation();
     if (result == UpdateResult::Ok && m_pUSBPort->state() == UpdateMode)
@@ -124,12 +123,12 @@ UpdateResult CorvantaQT::UpdateFromWeb(bool shiftHeld)
         if (CancelRequested())
             return UpdateResult::Cancelled;
         if (!m_closePending)
-            ShowMessage("Download firmware failed !");
+            ShowMessage(tr("Download firmware failed !"));
         return UpdateResult::Failed;
     }
     QTemporaryFile file(AppDir() + QStringLiteral("~webfirmware-XXXXXX.dat"));
     if (!file.open() || file.write(body) != body.size() || !file.flush()) {
-        ShowMessage(QStringLiteral("Open file '%1' failed, it may be occupied by other process")
+        ShowMessage(tr("Open file '%1' failed, it may be occupied by other process")
                         .arg(QFileInfo(file.fileName()).fileName()));
         return UpdateResult::Failed;
     }
@@ -152,7 +151,7 @@ void CorvantaQT::LoadWebFirmwareList()
     bool ok = false;
     const std::vector<CatalogueEntry> entries = ParseCatalogue(body, model->id, ok);
     if (!ok) {
-        ShowMessage("Open web firmware info failed !");
+        ShowMessage(tr("Open web firmware info failed !"));
         return;
     }
     // The names and their paths are rebuilt together, index for index.

@@ -104,11 +104,11 @@ void CorvantaQT::ImportDropped(int row, const QList<QUrl>& urls)
         return;
     CBusyGuard busy(*this);
     if (urls.size() != 1) {
-        ShowMessage(QStringLiteral("Drop one audio file at a time: %1 were dropped").arg(urls.size()));
+        ShowMessage(tr("Drop one audio file at a time: %1 were dropped").arg(urls.size()));
         return;
     }
     if (!urls[0].isLocalFile()) {
-        ShowMessage(QStringLiteral("'%1' is not a file on this computer: only local files can be imported")
+        ShowMessage(tr("'%1' is not a file on this computer: only local files can be imported")
                         .arg(urls[0].toDisplayString()));
         return;
     }
@@ -148,12 +148,12 @@ void CorvantaQT::ShowSongListMenu(const QPoint& pos)
             QMetaObject::invokeMethod(this, run, Qt::QueuedConnection);
         });
     };
-    add(QStringLiteral("Export"), row >= 0 && ui->m_btnUpload->isEnabled(), &CorvantaQT::OnUploadSong);
-    add(QStringLiteral("Import"), row >= 0 && ui->m_btnDownload->isEnabled(), &CorvantaQT::OnDownloadSong);
-    add(QStringLiteral("Delete"), row >= 0 && ui->m_btnDelete->isEnabled(), &CorvantaQT::OnDeleteSong);
+    add(tr("Export"), row >= 0 && ui->m_btnUpload->isEnabled(), &CorvantaQT::OnUploadSong);
+    add(tr("Import"), row >= 0 && ui->m_btnDownload->isEnabled(), &CorvantaQT::OnDownloadSong);
+    add(tr("Delete"), row >= 0 && ui->m_btnDelete->isEnabled(), &CorvantaQT::OnDeleteSong);
     menu->addSeparator();
-    add(QStringLiteral("Backup all songs…"), SongsUsable(), &CorvantaQT::OnBackupSongs);
-    add(QStringLiteral("Restore backup…"), SongsUsable(), &CorvantaQT::OnRestoreBackup);
+    add(tr("Backup all songs…"), SongsUsable(), &CorvantaQT::OnBackupSongs);
+    add(tr("Restore backup…"), SongsUsable(), &CorvantaQT::OnRestoreBackup);
     menu->popup(ui->m_lstSong->viewport()->mapToGlobal(pos));
 }
 
@@ -164,11 +164,11 @@ void CorvantaQT::OnBackupSongs()
     if (Busy())
         return;
     CBusyGuard busy(*this);
-    const QString folder = Prompt().FolderName(QStringLiteral("Backup all songs"), ReadSetting(kBackupDirKey));
+    const QString folder = Prompt().FolderName(tr("Backup all songs"), ReadSetting(kBackupDirKey));
     if (folder.isEmpty())
         return;
     WriteSetting(kBackupDirKey, folder);
-    BeginOperation(OpExport, QStringLiteral("Backup"));
+    BeginOperation(OpExport, tr("Backup"));
     // A failure or a cancel has shown its own message.
     const bool written = BackupSongs(*m_pUSBPort, m_songList, folder, this);
     SettleOperation();
@@ -182,15 +182,15 @@ void CorvantaQT::OnRestoreBackup()
     if (Busy())
         return;
     CBusyGuard busy(*this);
-    const QString folder = Prompt().FolderName(QStringLiteral("Restore backup"), ReadSetting(kBackupDirKey));
+    const QString folder = Prompt().FolderName(tr("Restore backup"), ReadSetting(kBackupDirKey));
     if (folder.isEmpty())
         return;
     WriteSetting(kBackupDirKey, folder);
     BackupManifest manifest;
     if (!ReadBackup(folder, *m_pUSBPort, m_songList, manifest) ||
-        !Prompt().AskYesNo(QStringLiteral("Restore"), RestoreQuestion(folder, manifest, m_songList)))
+        !Prompt().AskYesNo(tr("Restore"), RestoreQuestion(folder, manifest, m_songList)))
         return;
-    BeginOperation(OpImport, QStringLiteral("Restore"));
+    BeginOperation(OpImport, tr("Restore"));
     // A cancel has named the slots it restored.
     bool cancelled = false;
     const bool restored = RestoreSongs(folder, manifest, m_songList, this, &cancelled);

@@ -12,16 +12,17 @@
 #include <QSaveFile>
 
 namespace {
-const char* const kWavCaption = "Open wav file";
-const char* const kWavFilter = "Wav Files(*.wav)";
+const char* const kWavCaption = QT_TRANSLATE_NOOP("CorvantaQT", "Open wav file");
+const char* const kWavFilter = QT_TRANSLATE_NOOP("CorvantaQT", "Wav Files(*.wav)");
 // The save dialog's second choice: FLAC at full resolution.
-const char* const kSaveFilter = "Wav Files(*.wav);;FLAC Files(*.flac)";
+const char* const kSaveFilter = QT_TRANSLATE_NOOP("CorvantaQT", "Wav Files(*.wav);;FLAC Files(*.flac)");
 const char* const kSaveDirKey = "/Config/WavSaveDir";
 const char* const kLoadDirKey = "/Config/WavLoadDir";
 // WAV first, then every file libsndfile reads.
 QString OpenFilter()
 {
-    return QStringLiteral("%1;;Audio Files(%2)").arg(kWavFilter, ReadableAudioPatterns());
+    return CorvantaQT::tr(kWavFilter) + QStringLiteral(";;") +
+           CorvantaQT::tr("Audio Files(%1)").arg(ReadableAudioPatterns());
 }
 }  // namespace
 
@@ -82,14 +83,15 @@ void CorvantaQT::OnUploadSong()
     if (!RowUsed(m_nCurSong))
         return;
     CBusyGuard busy(*this);
-    const QString number = QString::asprintf("./Song %.3d", m_nCurSong + 1);
+    const QString number = "./" + tr("Song %1").arg(m_nCurSong + 1, 3, 10, QLatin1Char('0'));
     const QString proposed = ReadSetting(kSaveDirKey) + number;
-    const QString path = Prompt().SaveFileName(kWavCaption, proposed, kSaveFilter);
+    const QString path = Prompt().SaveFileName(tr(kWavCaption), proposed, tr(kSaveFilter));
     if (path.isEmpty())
         return;
     if (const std::optional<int> code = ExportTo(path, uint32_t(m_nCurSong))) {
         SettleOperation();
-        ShowMessage(*code == SongCancelled ? QString(kExportCancelled) : SongResultText(*code));
+        ShowMessage(*code == SongCancelled ? QCoreApplication::translate("SongTransfer", kExportCancelled)
+                                           : SongResultText(*code));
     }
     EndOperation();
 }
@@ -103,7 +105,7 @@ std::optional<int> CorvantaQT::ExportTo(const QString& path, uint32_t row)
     if (!OpenFileOrWarn(file, path))
         return std::nullopt;
     WriteSetting(kSaveDirKey, FolderOf(path));
-    BeginOperation(OpExport, QString::asprintf("Export Song %.3u", row + 1));
+    BeginOperation(OpExport, tr("Export Song %1").arg(row + 1, 3, 10, QLatin1Char('0')));
     return ExportSongTo(file, m_songList, *find_model(m_pUSBPort->device_info().model_id)->song_area, row,
                         ExportFormatForName(path), this);
 }
@@ -117,7 +119,7 @@ void CorvantaQT::OnDownloadSong()
     CBusyGuard busy(*this);
     if (!ConfirmOverwrite(m_nCurSong))
         return;
-    const QString path = Prompt().OpenFileName(kWavCaption, ReadSetting(kLoadDirKey), OpenFilter());
+    const QString path = Prompt().OpenFileName(tr(kWavCaption), ReadSetting(kLoadDirKey), OpenFilter());
     if (path.isEmpty())
         return;
     ImportIntoRow(path, m_nCurSong);
@@ -128,18 +130,19 @@ bool CorvantaQT::ConfirmOverwrite(int row)
     if (!RowUsed(row) && !RowDamaged(row))
         return true;
     const QString text =
-        QStringLiteral("'%1' already exist, continue to overwrite the song?").arg(ui->m_lstSong->item(row)->text());
-    return Prompt().AskYesNo(QStringLiteral("Overwrite warning"), text);
+        tr("'%1' already exist, continue to overwrite the song?").arg(ui->m_lstSong->item(row)->text());
+    return Prompt().AskYesNo(tr("Overwrite warning"), text);
 }
 
 void CorvantaQT::ImportIntoRow(const QString& path, int row)
 {
     WriteSetting(kLoadDirKey, FolderOf(path));
-    BeginOperation(OpImport, QString::asprintf("Import Song %.3d", row + 1));
+    BeginOperation(OpImport, tr("Import Song %1").arg(row + 1, 3, 10, QLatin1Char('0')));
     // A file that was refused has shown its message; nothing was written.
     if (const std::optional<int> code = ImportFrom(path, uint32_t(row))) {
         SettleOperation();
-        ShowMessage(*code == SongCancelled ? QString(kImportCancelled) : SongResultText(*code));
+        ShowMessage(*code == SongCancelled ? QCoreApplication::translate("SongTransfer", kImportCancelled)
+                                           : SongResultText(*code));
         // A song too large or converted to nothing never reached the pedal;
         // a cancelled one left the slot and the catalogue as they were.
         if (*code != SongTooLarge && *code != kCommandFailed && *code != SongCancelled) {
@@ -164,8 +167,8 @@ void CorvantaQT::OnDeleteSong()
         return;
     CBusyGuard busy(*this);
     const QString text =
-        QStringLiteral("Continue to delete song '%1' ?").arg(ui->m_lstSong->item(m_nCurSong)->text());
-    if (!Prompt().AskYesNo(QStringLiteral("Delete"), text))
+        tr("Continue to delete song '%1' ?").arg(ui->m_lstSong->item(m_nCurSong)->text());
+    if (!Prompt().AskYesNo(tr("Delete"), text))
         return;
     const int code = m_songList.song(size_t(m_nCurSong))->delete_song();
     if (code != SongOk)

@@ -20,7 +20,7 @@ void CorvantaQT::AskPendingVersionQuestion()
     // No poll and no command start while the question is open.
     CBusyGuard busy(*this);
     const QString text =
-        QString::asprintf("A new version(V%.2f) is available, would you like to download ?", server);
-    if (Prompt().AskQuestion(QStringLiteral("New version..."), text))
+        tr("A new version(V%1) is available, would you like to download ?").arg(double(server), 0, 'f', 2);
+    if (Prompt().AskQuestion(tr("New version..."), text))
         Prompt().OpenUrl(QUrl(UpdateServerBase() + "/Corvanta/Corvanta.exe"));
 }

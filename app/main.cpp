@@ -1,6 +1,7 @@
 // corvanta: the desktop companion of the looper pedals.
 #include "CorvantaQT.h"
 #include "QtPrompt.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("GB18030"));
+    const CTranslations translations;
     CQtPrompt prompt;
     InstallPrompt(&prompt);
     auto* window = new CorvantaQT();

@@ -7,6 +7,7 @@
 #include "SoundFile.h"
 #include "Wave.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -15,6 +16,10 @@
 #include <vector>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AudioImport)
+};
 
 constexpr int64_t kBlockFrames = 65536;
 // A decoder may end a little short of the length its header estimates (an
@@ -25,7 +30,7 @@ bool RateRefused(const QString& path, uint64_t rate)
 {
     if (rate <= kMaxConvertRate && IsConvertibleRate(uint32_t(rate)))
         return false;
-    ShowMessage(QStringLiteral("Audio file '%1' has a sample rate of %2 Hz: only 1,000 to 768,000 Hz can be imported")
+    ShowMessage(Text::tr("Audio file '%1' has a sample rate of %2 Hz: only 1,000 to 768,000 Hz can be imported")
                     .arg(path)
                     .arg(rate));
     return true;
@@ -33,7 +38,7 @@ bool RateRefused(const QString& path, uint64_t rate)
 
 void ShowUnreadable(const QString& path, const QString& reason)
 {
-    ShowMessage(QStringLiteral("Audio file '%1' cannot be read: %2").arg(path, reason));
+    ShowMessage(Text::tr("Audio file '%1' cannot be read: %2").arg(path, reason));
 }
 
 // Frames of the song made of frames at fromRate, rounded up as before.
@@ -61,7 +66,7 @@ std::optional<ImportResult> SizeRefusal(uint64_t frames, const ImportRequest& r,
 }
 
 // What a file that shrank or failed under the reader says.
-const char* const kCutShort = "it could not be read to its end";
+const char* const kCutShort = QT_TRANSLATE_NOOP("AudioImport", "it could not be read to its end");
 
 ImportResult Finished(CWave& song, const ImportRequest& r, CFrameSink& sink, uint64_t sourceFrames)
 {
@@ -93,7 +98,7 @@ ImportResult TakeExact(QFile& file, const WaveHeader& h, CWave& song)
             return ImportResult::Cancelled;
         const qint64 n = qint64(std::min(block, bytes - at));
         if (file.read(reinterpret_cast<char*>(samples.get() + at), n) != n) {
-            ShowUnreadable(file.fileName(), kCutShort);
+            ShowUnreadable(file.fileName(), Text::tr(kCutShort));
             return ImportResult::Refused;
         }
     }
@@ -119,7 +124,7 @@ ImportResult ImportWav(QFile& file, const WaveHeader& h, const ImportRequest& r,
     for (uint64_t at = 0; at < h.frames; at += kBlockFrames) {
         const size_t n = size_t(std::min<uint64_t>(kBlockFrames, h.frames - at));
         if (file.read(reinterpret_cast<char*>(block.data()), qint64(n * align)) != qint64(n * align)) {
-            ShowUnreadable(file.fileName(), kCutShort);
+            ShowUnreadable(file.fileName(), Text::tr(kCutShort));
             return ImportResult::Refused;
         }
         if (!converter.Feed(block.data(), n, sink))
@@ -158,7 +163,7 @@ ImportResult ImportDecoded(const QString& path, const ImportRequest& r, CWave& s
     }
     problem = reader.ReadProblem();
     if (problem.isEmpty() && double(read) < double(frames) * kShortestRead)
-        problem = QStringLiteral("it ends after %1 of its %2 frames").arg(read).arg(frames);
+        problem = Text::tr("it ends after %1 of its %2 frames").arg(read).arg(frames);
     if (!problem.isEmpty()) {
         ShowUnreadable(path, problem);
         return ImportResult::Refused;

@@ -5,6 +5,7 @@
 #include "Operation.h"
 #include "Prompt.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDevice>
 
@@ -13,6 +14,10 @@
 #include <cstring>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Wave)
+};
 
 constexpr uint32_t kFormatChunkRead = 26;  // up to the extensible sub-format tag
 
@@ -136,13 +141,13 @@ bool ReadWaveHeader(QIODevice& device, WaveHeader& header, QString& problem)
 {
     char id[8];
     if (!ReadExact(device, id, 4) || std::memcmp(id, "RIFF", 4) != 0) {
-        problem = QStringLiteral("RIFF not found");
+        problem = Text::tr("RIFF not found");
         return false;
     }
     uint8_t size[4];
     if (!ReadExact(device, size, 4) || !ReadExact(device, id, 8) || std::memcmp(id, "WAVEfmt ", 8) != 0 ||
         !ReadExact(device, size, 4)) {
-        problem = QStringLiteral("WAVEfmt not found");
+        problem = Text::tr("WAVEfmt not found");
         return false;
     }
     // The format chunk: its first 18 bytes are the record, bytes 24-25 the
@@ -160,7 +165,7 @@ bool ReadWaveHeader(QIODevice& device, WaveHeader& header, QString& problem)
     uint64_t dataSize = 0;
     for (;;) {
         if (!device.seek(qint64(next)) || !ReadExact(device, id, 4) || !ReadExact(device, size, 4)) {
-            problem = QStringLiteral("data segment not found");
+            problem = Text::tr("data segment not found");
             return false;
         }
         dataSize = frame::GetLE(size, 4);
@@ -169,8 +174,10 @@ bool ReadWaveHeader(QIODevice& device, WaveHeader& header, QString& problem)
         next = uint64_t(device.pos()) + dataSize + (dataSize & 1);
     }
     if (format.nBlockAlign == 0 || format.nSamplesPerSec == 0 || format.nAvgBytesPerSec == 0) {
-        problem = QString::asprintf("has an unusable format: %u bytes per frame, %u frames and %u bytes per second",
-                                    format.nBlockAlign, format.nSamplesPerSec, format.nAvgBytesPerSec);
+        problem = Text::tr("has an unusable format: %1 bytes per frame, %2 frames and %3 bytes per second")
+                      .arg(format.nBlockAlign)
+                      .arg(format.nSamplesPerSec)
+                      .arg(format.nAvgBytesPerSec);
         return false;
     }
     header.format = format;
@@ -186,7 +193,7 @@ bool CWave::read_from(QIODevice& device)
     WaveHeader header;
     QString problem;
     if (!ReadWaveHeader(device, header, problem)) {
-        ShowMessage(QStringLiteral("Wave file '%1' %2").arg(DeviceName(device), problem));
+        ShowMessage(Text::tr("Wave file '%1' %2").arg(DeviceName(device), problem));
         return false;
     }
     const uint64_t bytes = header.frames * header.format.nBlockAlign;

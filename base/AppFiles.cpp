@@ -10,6 +10,10 @@
 #include <QTemporaryFile>
 
 namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AppFiles)
+};
+
 bool FolderWritable(const QString& folder)
 {
     QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("probe-XXXXXX")));
@@ -18,9 +22,7 @@ bool FolderWritable(const QString& folder)
 
 bool WarnOpenFailed(const QString& path)
 {
-    Prompt().Inform(QStringLiteral("Message"),
-                    QStringLiteral("Open file '%1' failed, it may be occupied by other process")
-                        .arg(QFileInfo(path).fileName()));
+    ShowMessage(Text::tr("Open file '%1' failed, it may be occupied by other process").arg(QFileInfo(path).fileName()));
     return false;
 }
 }  // namespace
@@ -77,7 +79,7 @@ bool WriteWholeFile(const QString& path, const char* data, qint64 length)
         return false;
     if (file.write(data, length) == length && file.commit())
         return true;
-    ShowMessage(QStringLiteral("Write file '%1' failed").arg(QFileInfo(path).fileName()));
+    ShowMessage(Text::tr("Write file '%1' failed").arg(QFileInfo(path).fileName()));
     return false;
 }
 

@@ -1,10 +1,15 @@
 #include "ProgressMeter.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 const QString kProgressSeparator = QStringLiteral(" \u2014 ");
 
 namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(ProgressMeter)
+};
+
 constexpr int64_t kRateAfterMs = 3000;
 
 int64_t SteadyMs()
@@ -59,7 +64,9 @@ QString CProgressMeter::Amount(int64_t current, int64_t total) const
 {
     if (m_unit == ProgressUnit::Percent)
         return QStringLiteral("%1%").arg(total > 0 ? current * 100 / total : 0);
-    return QString::asprintf("%.1f of %.1f MB", double(current) / kBytesPerMB, double(total) / kBytesPerMB);
+    return Text::tr("%1 of %2 MB")
+        .arg(double(current) / kBytesPerMB, 0, 'f', 1)
+        .arg(double(total) / kBytesPerMB, 0, 'f', 1);
 }
 
 QString CProgressMeter::TimeLeft(int64_t current, int64_t total) const
@@ -69,5 +76,5 @@ QString CProgressMeter::TimeLeft(int64_t current, int64_t total) const
     if (elapsed < kRateAfterMs || done <= 0 || current >= total)
         return {};
     const double msPerUnit = double(elapsed) / double(done);
-    return Duration(int64_t(msPerUnit * double(total - current) / 1000.0 + 0.5)) + QStringLiteral(" left");
+    return Text::tr("%1 left").arg(Duration(int64_t(msPerUnit * double(total - current) / 1000.0 + 0.5)));
 }

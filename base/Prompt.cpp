@@ -1,8 +1,7 @@
 #include "Prompt.h"
 
+#include <QCoreApplication>
 #include <QDebug>
-
-#include <cstdarg>
 
 namespace {
 
@@ -30,13 +29,4 @@ IPrompt& Prompt() { return *g_prompt; }
 
 void InstallPrompt(IPrompt* prompt) { g_prompt = prompt ? prompt : &g_headless; }
 
-void ShowMessage(const QString& text) { Prompt().Inform(QStringLiteral("Message"), text); }
-
-void ShowMessage(const char* format, ...)
-{
-    va_list args;
-    va_start(args, format);
-    const QString text = QString::vasprintf(format, args);
-    va_end(args);
-    ShowMessage(text);
-}
+void ShowMessage(const QString& text) { Prompt().Inform(QCoreApplication::translate("Prompt", "Message"), text); }

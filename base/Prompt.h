@@ -32,5 +32,6 @@ IPrompt& Prompt();
 void InstallPrompt(IPrompt* prompt);
 
 // The one way messages reach the user: an information box titled "Message".
+// The text is in the user's language already: a bare literal is refused.
 void ShowMessage(const QString& text);
-void ShowMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void ShowMessage(const char* text) = delete;

@@ -5,29 +5,45 @@
 #include "CliVerbs.h"
 #include "Operation.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #include <utility>
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
+void PrintOut(const QString& text) { std::fputs(text.toLocal8Bit().constData(), stdout); }
+
 void PrintHelp(const CliVerb* verb)
 {
     if (verb) {
-        std::printf("Usage: corvanta-cli [--port NAME] %s %s\n\n%s\n", verb->name, verb->arguments, verb->help);
+        PrintOut(Text::tr("Usage: corvanta-cli [--port NAME] %1 %2\n\n%3\n")
+                     .arg(verb->name, verb->arguments, QCoreApplication::translate("CliVerbs", verb->help)));
         return;
     }
-    std::printf("Usage: corvanta-cli [--port NAME] VERB [ARGS]\n\n"
-                "The commands of the Corvanta window for a pedal on USB MIDI.\n"
-                "Slots are numbered as the window shows them (1 = \"Song 001\").\n\n"
-                "Options:\n"
-                "  --port NAME   use the MIDI port pair NAME instead of searching\n"
-                "  --help        this text; after a verb, the verb's own\n\nVerbs:\n");
+    QString verbs;
     for (const CliVerb& v : CliVerbs())
-        std::printf("  %-15s %s\n", v.name, v.summary);
-    std::printf("\nCtrl-C or SIGTERM during export, import, backup or restore stops it at the next chunk:\n"
-                "an exported file is not written, a slot keeps its song unless its import finished.\n"
-                "An update stops only before its first erase; from then on every signal is refused.\n"
-                "Exit status: 0 success, 1 failure, 2 usage error, 130 cancelled.\n");
+        verbs += QStringLiteral("  %1 %2\n")
+                     .arg(QLatin1String(v.name), -15)
+                     .arg(QCoreApplication::translate("CliVerbs", v.summary));
+    PrintOut(Text::tr("Usage: corvanta-cli [--port NAME] VERB [ARGS]\n\n"
+                      "The commands of the Corvanta window for a pedal on USB MIDI.\n"
+                      "Slots are numbered as the window shows them (1 = \"Song 001\").\n\n"
+                      "Options:\n"
+                      "  --port NAME   use the MIDI port pair NAME instead of searching\n"
+                      "  --help        this text; after a verb, the verb's own\n\nVerbs:\n%1\n"
+                      "Ctrl-C or SIGTERM during export, import, backup or restore stops it at the next chunk:\n"
+                      "an exported file is not written, a slot keeps its song unless its import finished.\n"
+                      "An update stops only before its first erase; from then on every signal is refused.\n"
+                      "Messages and questions go to standard error in the language of the system's locale;\n"
+                      "the data on standard output (ports, info, list, catalogue, firmware-info and the\n"
+                      "versions after an update) stays in English in every language, for scripts.\n"
+                      "Exit status: 0 success, 1 failure, 2 usage error, 130 cancelled.\n")
+                 .arg(verbs));
 }
 
 // The first of the verb options given that the verb does not take.
@@ -67,20 +83,20 @@ int RunCli(const QStringList& arguments, IMidiService& midi)
             request.mix = true;
         else if (a == "--format") {
             if (++i == arguments.size() || (arguments[i] != "wav" && arguments[i] != "flac"))
-                return CliUsageError("--format needs wav or flac");
+                return CliUsageError(Text::tr("--format needs wav or flac"));
             request.format = arguments[i];
         } else if (a == "--port") {
             if (++i == arguments.size())
-                return CliUsageError("--port needs a port name");
+                return CliUsageError(Text::tr("--port needs a port name"));
             request.port = arguments[i];
         } else if (a.startsWith("--"))
-            return CliUsageError(QStringLiteral("unknown option %1").arg(a));
+            return CliUsageError(Text::tr("unknown option %1").arg(a));
         else
             request.positional << a;
     }
     const CliVerb* verb = request.positional.isEmpty() ? nullptr : FindVerb(request.positional.front());
     if (!request.positional.isEmpty() && !verb)
-        return CliUsageError(QStringLiteral("unknown verb '%1'").arg(request.positional.front()));
+        return CliUsageError(Text::tr("unknown verb '%1'").arg(request.positional.front()));
     if (help || !verb) {
         PrintHelp(verb);
         return help ? kExitOk : kExitUsage;
@@ -88,13 +104,13 @@ int RunCli(const QStringList& arguments, IMidiService& midi)
     request.positional.removeFirst();
     const int count = request.positional.size();
     if (count < verb->minArguments || count > verb->maxArguments)
-        return CliUsageError(QStringLiteral("%1 takes %2").arg(verb->name, verb->arguments));
+        return CliUsageError(Text::tr("%1 takes %2").arg(verb->name, verb->arguments));
     if (request.yes && !verb->takesYes)
-        return CliUsageError(QStringLiteral("%1 takes no --yes").arg(verb->name));
+        return CliUsageError(Text::tr("%1 takes no --yes").arg(verb->name));
     if (request.anyModel && !verb->takesAnyModel)
-        return CliUsageError(QStringLiteral("%1 takes no --any-model").arg(verb->name));
+        return CliUsageError(Text::tr("%1 takes no --any-model").arg(verb->name));
     if (const QString unknown = OptionNotTaken(request, *verb); !unknown.isEmpty())
-        return CliUsageError(QStringLiteral("%1 takes no %2").arg(verb->name, unknown));
+        return CliUsageError(Text::tr("%1 takes no %2").arg(verb->name, unknown));
     CCliPrompt prompt(request.yes, request.anyModel);
     // A verb starts with no cancel asked for.
     ClearCancel();

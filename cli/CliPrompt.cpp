@@ -3,9 +3,24 @@
 #include "ProgressEvent.h"
 #include "Terminal.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <cstdio>
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CliPrompt)
+};
+
+void PrintError(const QString& text) { std::fputs(text.toLocal8Bit().constData(), stderr); }
+
+// Yes in English or in the user's language.
+bool IsYes(const QString& answer)
+{
+    return answer == "y" || answer == "yes" || answer == Text::tr("y") || answer == Text::tr("yes");
+}
+}  // namespace
 
 CCliPrompt::CCliPrompt(bool assumeYes, bool anyModel)
     : m_assumeYes(assumeYes), m_anyModel(anyModel), m_previous(&Prompt())
@@ -24,21 +39,18 @@ void CCliPrompt::Inform(const QString&, const QString& text)
 bool CCliPrompt::AskYesNo(const QString&, const QString& text)
 {
     CCliProgress::EndLine();
-    const QByteArray question = text.toLocal8Bit();
     if (m_assumeYes) {
-        std::fprintf(stderr, "%s yes (--yes)\n", question.constData());
+        PrintError(Text::tr("%1 yes (--yes)\n").arg(text));
         return true;
     }
     if (!StdinIsTerminal()) {
-        std::fprintf(stderr, "%s no: standard input is not a terminal, add --yes to answer yes\n",
-                     question.constData());
+        PrintError(Text::tr("%1 no: standard input is not a terminal, add --yes to answer yes\n").arg(text));
         return false;
     }
-    std::fprintf(stderr, "%s [y/N] ", question.constData());
+    PrintError(Text::tr("%1 [y/N] ").arg(text));
     std::fflush(stderr);
     QTextStream in(stdin);
-    const QString answer = in.readLine().trimmed().toLower();
-    return answer == "y" || answer == "yes";
+    return IsYes(in.readLine().trimmed().toLower());
 }
 
 bool CCliPrompt::OpenUrl(const QUrl& url)

@@ -16,10 +16,12 @@
 #include "SongResult.h"
 #include "SongSpace.h"
 #include "SongTransfer.h"
+#include "Translations.h"
 #include "USBPort.h"
 #include "Wave.h"
 #include "WebCatalogue.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -27,6 +29,11 @@
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(CliVerbs)
+};
+
+// One line of data on standard output; build it under CEnglishTexts.
 void Print(const QString& line) { std::printf("%s\n", line.toLocal8Bit().constData()); }
 
 int Failed(const QString& text)
@@ -46,7 +53,7 @@ int ShowSongResult(int code, const char* cancelled)
 {
     if (code != SongCancelled)
         return ShowSongResult(code);
-    ShowMessage(cancelled);
+    ShowMessage(QCoreApplication::translate("SongTransfer", cancelled));
     return kExitCancelled;
 }
 
@@ -58,7 +65,7 @@ std::optional<uint32_t> ParseSlot(const QString& text)
     const uint32_t slot = text.toUInt(&ok);
     if (ok && slot >= 1)
         return slot;
-    CliUsageError(QStringLiteral("'%1' is no slot number (slots count from 1)").arg(text));
+    CliUsageError(Text::tr("'%1' is no slot number (slots count from 1)").arg(text));
     return std::nullopt;
 }
 
@@ -102,7 +109,7 @@ public:
     std::optional<uint32_t> Row(uint32_t slot)
     {
         if (slot > songs.size()) {
-            ShowMessage(QStringLiteral("Slot %1 is out of range: the pedal has slots 1 to %2").arg(slot).arg(songs.size()));
+            ShowMessage(Text::tr("Slot %1 is out of range: the pedal has slots 1 to %2").arg(slot).arg(songs.size()));
             return std::nullopt;
         }
         return slot - 1;
@@ -116,7 +123,7 @@ public:
         if (songs.song(*row)->is_damaged())
             ShowMessage(DamagedSongText(songs, *row));
         else
-            ShowMessage(QStringLiteral("%1 holds no song").arg(SongListText(songs, *row)));
+            ShowMessage(Text::tr("%1 holds no song").arg(SongListText(songs, *row)));
         return std::nullopt;
     }
     const SongAreaParams& Area() const { return *find_model(link.device_info().model_id)->song_area; }
@@ -142,7 +149,7 @@ private:
             return false;
         }
         if (!named)
-            ShowMessage(QStringLiteral("No MIDI port pair named '%1' (corvanta-cli ports lists them)").arg(m_request.port));
+            ShowMessage(Text::tr("No MIDI port pair named '%1' (corvanta-cli ports lists them)").arg(m_request.port));
         return named;
     }
 
@@ -166,7 +173,7 @@ int Ports(const CliRequest& request, IMidiService& midi)
         Print(QStringLiteral("%1 %2").arg(picked ? '*' : ' ').arg(QString::fromStdString(pair.name)));
     }
     if (pairs.empty())
-        ShowMessage("No MIDI port pairs");
+        ShowMessage(Text::tr("No MIDI port pairs"));
     return kExitOk;
 }
 
@@ -177,6 +184,9 @@ int Info(const CliRequest& request, IMidiService& midi)
         return kExitFailed;
     const DeviceInfo& info = session.link.device_info();
     const DeviceModel* model = find_model(info.model_id);
+    const bool holdsSongs = CanHoldSongs(session.link.state(), info);
+    const int code = holdsSongs ? session.songs.load_songs() : SongOk;
+    const CEnglishTexts english;
     Print(QStringLiteral("status:   %1").arg(ConnectionStatusText(session.link.state(), info)));
     Print(QStringLiteral("model:    %1 %2").arg(info.model_id).arg(model ? model->name : "(unknown)"));
     Print(QStringLiteral("firmware: %1").arg(version_text(info.version)));
@@ -193,11 +203,9 @@ int Info(const CliRequest& request, IMidiService& midi)
     } else {
         Print(QStringLiteral("format:   no song storage"));
     }
-    if (CanHoldSongs(session.link.state(), info)) {
-        const int code = session.songs.load_songs();
+    if (holdsSongs)
         Print(QStringLiteral("space:    %1")
                   .arg(code == SongOk ? SongSpaceText(SpaceOf(session.songs, session.Area())) : SongResultText(code)));
-    }
     return kExitOk;
 }
 
@@ -206,6 +214,7 @@ int List(const CliRequest& request, IMidiService& midi)
     CSession session(request, midi);
     if (!session.LoadSongs())
         return kExitFailed;
+    const CEnglishTexts english;
     for (uint32_t row = 0; row < session.songs.size(); ++row)
         Print(SongListText(session.songs, row));
     return kExitOk;
@@ -235,7 +244,7 @@ int Export(const CliRequest& request, IMidiService& midi)
     format.fullResolution = request.hq;
     format.flac = request.format == "flac";
     CCliProgress progress;
-    progress.SetPhase(QString::asprintf("Export Song %03u", *slot));
+    progress.SetPhase(Text::tr("Export Song %1").arg(*slot, 3, 10, QLatin1Char('0')));
     return ShowSongResult(ExportSongTo(file, session.songs, session.Area(), *row, format, &progress),
                           kExportCancelled);
 }
@@ -253,15 +262,15 @@ int Import(const CliRequest& request, IMidiService& midi)
     if (!row)
         return kExitFailed;
     if ((session.songs.song(*row)->is_used() || session.songs.song(*row)->is_damaged()) &&
-        !Prompt().AskYesNo(QStringLiteral("Overwrite warning"),
-                           QStringLiteral("'%1' already exist, continue to overwrite the song?")
+        !Prompt().AskYesNo(Text::tr("Overwrite warning"),
+                           Text::tr("'%1' already exist, continue to overwrite the song?")
                                .arg(SongListText(session.songs, *row))))
         return kExitFailed;
     WriteSetting("/Config/WavLoadDir", FolderOf(path));
     CWave wave;
     const CCancelOnSignals ctrlC;
     CCliProgress progress;
-    progress.SetPhase(QString::asprintf("Import Song %03u", *slot));
+    progress.SetPhase(Text::tr("Import Song %1").arg(*slot, 3, 10, QLatin1Char('0')));
     const std::optional<int> code =
         ImportSongFrom(path, wave, session.songs, session.Area(), *row, &progress, request.mix);
     return code ? ShowSongResult(*code, kImportCancelled) : kExitFailed;
@@ -276,8 +285,8 @@ int Delete(const CliRequest& request, IMidiService& midi)
     if (!session.LoadSongs())
         return kExitFailed;
     const std::optional<uint32_t> row = session.UsedRow(*slot, true);
-    if (!row || !Prompt().AskYesNo(QStringLiteral("Delete"), QStringLiteral("Continue to delete song '%1' ?")
-                                                                 .arg(SongListText(session.songs, *row))))
+    if (!row || !Prompt().AskYesNo(Text::tr("Delete"),
+                                   Text::tr("Continue to delete song '%1' ?").arg(SongListText(session.songs, *row))))
         return kExitFailed;
     return ShowSongResult(session.songs.song(*row)->delete_song());
 }
@@ -302,7 +311,7 @@ int Restore(const CliRequest& request, IMidiService& midi)
     BackupManifest manifest;
     if (!session.LoadSongs() || !ReadBackup(folder, session.link, session.songs, manifest))
         return kExitFailed;
-    if (!Prompt().AskYesNo(QStringLiteral("Restore"), RestoreQuestion(folder, manifest, session.songs)))
+    if (!Prompt().AskYesNo(Text::tr("Restore"), RestoreQuestion(folder, manifest, session.songs)))
         return kExitFailed;
     const CCancelOnSignals ctrlC;
     CCliProgress progress;
@@ -341,6 +350,7 @@ int FirmwareInfo(const CliRequest& request, IMidiService&)
     file.file_path = request.positional[0];
     if (!file.Load(file.file_path))
         return Failed(file.error_text);
+    const CEnglishTexts english;
     const long long model = file.TargetModel();
     const DeviceModel* known = find_model(int32_t(model));
     Print(QStringLiteral("model:    %1 %2").arg(model).arg(known && model != -1 ? known->name : "(no known model)"));
@@ -380,8 +390,7 @@ int Update(const CliRequest& request, IMidiService& midi)
     CSession session(request, midi);
     if (!session.Connect())
         return kExitFailed;
-    if (!Prompt().AskYesNo(QStringLiteral("Update"),
-                           QStringLiteral("Update the firmware of the pedal from '%1' ?").arg(path)))
+    if (!Prompt().AskYesNo(Text::tr("Update"), Text::tr("Update the firmware of the pedal from '%1' ?").arg(path)))
         return kExitFailed;
     WriteSetting("/Config/FirmwareDir", FolderOf(path));
     CCancelOnSignals ctrlC;
@@ -395,17 +404,17 @@ int Update(const CliRequest& request, IMidiService& midi)
     }
     switch (result) {
     case UpdateResult::Ok:
-        ShowMessage("Successful!");
+        ShowMessage(Text::tr("Successful!"));
         PrintVersions(session.link, before);
         return kExitOk;
     case UpdateResult::Failed:
-        ShowMessage("Failed!");
+        ShowMessage(Text::tr("Failed!"));
         return kExitFailed;
     case UpdateResult::Cancelled:
     case UpdateResult::Declined:
         break;
     }
-    ShowMessage("Firmware update cancelled");
+    ShowMessage(Text::tr("Firmware update cancelled"));
     return result == UpdateResult::Cancelled ? kExitCancelled : kExitFailed;
 }
 
@@ -422,7 +431,7 @@ int Catalogue(const CliRequest& request, IMidiService& midi)
             ? ParseCatalogue(body, model->id, ok)
             : std::vector<CatalogueEntry>{};
     if (!ok)
-        return Failed("Open web firmware info failed !");
+        return Failed(Text::tr("Open web firmware info failed !"));
     for (const CatalogueEntry& entry : entries)
         Print(QStringLiteral("%1\t%2").arg(entry.display, UpdateServerBase() + entry.path));
     return kExitOk;
@@ -432,61 +441,86 @@ int Catalogue(const CliRequest& request, IMidiService& midi)
 
 int CliUsageError(const QString& problem)
 {
-    std::fprintf(stderr, "corvanta-cli: %s\n%s\n", problem.toLocal8Bit().constData(), kCliUsage);
+    std::fprintf(stderr, "corvanta-cli: %s\n%s\n", problem.toLocal8Bit().constData(),
+                 Text::tr(kCliUsage).toLocal8Bit().constData());
     return kExitUsage;
 }
 
 const std::vector<CliVerb>& CliVerbs()
 {
     static const std::vector<CliVerb> verbs = {
-        {"ports", "", "list the MIDI port pairs, * marks the one the port search picks",
-         "Lists the pairs of same-named MIDI ports; * marks the pair the port search connects to.", 0, 0, false,
-         false, Ports},
-        {"info", "", "the connected pedal: status, model, firmware, aux, slots, format, space",
-         "Connects and prints the window title's status text, the model id and name, the firmware version, aux,\n"
-         "the number of song slots, the song format and, for a pedal that holds songs, how much of its song\n"
-         "area the songs use.",
+        {"ports", "",
+         QT_TRANSLATE_NOOP("CliVerbs", "list the MIDI port pairs, * marks the one the port search picks"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Lists the pairs of same-named MIDI ports; * marks the pair the port search connects to."),
+         0, 0, false, false, Ports},
+        {"info", "",
+         QT_TRANSLATE_NOOP("CliVerbs", "the connected pedal: status, model, firmware, aux, slots, format, space"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Connects and prints the window title's status text, the model id and name, the firmware version, aux,\n"
+             "the number of song slots, the song format and, for a pedal that holds songs, how much of its song\n"
+             "area the songs use."),
          0, 0, false, false, Info},
-        {"list", "", "one line per song slot, as the window lists them", "Prints one line per slot with the window's list text.",
+        {"list", "",
+         QT_TRANSLATE_NOOP("CliVerbs", "one line per song slot, as the window lists them"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Prints one line per slot with the window's list text."),
          0, 0, false, false, List},
-        {"export", "SLOT FILE [--format wav|flac] [--native] [--hq]", "export a song as a 48,000 Hz WAV file",
-         "Exports the song of SLOT as a 48,000 Hz 24-bit WAV file, converted through 16 bits as the window does;\n"
-         "an existing FILE keeps its content on failure.\n"
-         "  --format flac  write FLAC instead of WAV\n"
-         "  --native       the pedal's own audio untouched: 46,875 Hz, 24-bit\n"
-         "  --hq           convert from the full 24 bits, without the 16-bit step",
+        {"export", "SLOT FILE [--format wav|flac] [--native] [--hq]",
+         QT_TRANSLATE_NOOP("CliVerbs", "export a song as a 48,000 Hz WAV file"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Exports the song of SLOT as a 48,000 Hz 24-bit WAV file, converted through 16 bits as the window does;\n"
+             "an existing FILE keeps its content on failure.\n"
+             "  --format flac  write FLAC instead of WAV\n"
+             "  --native       the pedal's own audio untouched: 46,875 Hz, 24-bit\n"
+             "  --hq           convert from the full 24 bits, without the 16-bit step"),
          2, 2, false, false, Export, "--format --native --hq"},
-        {"import", "FILE SLOT [--yes] [--mix]", "import an audio file into a slot",
-         "Imports FILE (WAV, AIFF, FLAC, Ogg, MP3 and whatever else libsndfile reads) into SLOT, converted to\n"
-         "the pedal's format. A used slot is overwritten only when the question is answered yes (--yes, or y\n"
-         "on a terminal). For a one-channel pedal the first channel is taken; --mix takes the mean of all\n"
-         "channels instead.",
+        {"import", "FILE SLOT [--yes] [--mix]",
+         QT_TRANSLATE_NOOP("CliVerbs", "import an audio file into a slot"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Imports FILE (WAV, AIFF, FLAC, Ogg, MP3 and whatever else libsndfile reads) into SLOT, converted to\n"
+             "the pedal's format. A used slot is overwritten only when the question is answered yes (--yes, or y\n"
+             "on a terminal). For a one-channel pedal the first channel is taken; --mix takes the mean of all\n"
+             "channels instead."),
          2, 2, true, false, Import, "--mix"},
-        {"delete", "SLOT [--yes]", "delete a song",
-         "Deletes the song of SLOT after a question; --yes answers it. Without --yes and without a terminal on\n"
-         "standard input the song is kept.",
+        {"delete", "SLOT [--yes]",
+         QT_TRANSLATE_NOOP("CliVerbs", "delete a song"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Deletes the song of SLOT after a question; --yes answers it. Without --yes and without a terminal on\n"
+             "standard input the song is kept."),
          1, 1, true, false, Delete},
-        {"backup", "DIR", "every used slot as a WAV in the pedal's own format, plus a manifest",
-         "Writes every used slot into DIR as song-NNN.wav in the pedal's own format (its rate, 24-bit, its\n"
-         "channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),\n"
-         "the manifest last: a folder without it is no complete backup.",
+        {"backup", "DIR",
+         QT_TRANSLATE_NOOP("CliVerbs", "every used slot as a WAV in the pedal's own format, plus a manifest"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Writes every used slot into DIR as song-NNN.wav in the pedal's own format (its rate, 24-bit, its\n"
+             "channels) and manifest.json (model, firmware, per slot the file, its length and SHA-256 of the audio),\n"
+             "the manifest last: a folder without it is no complete backup."),
          1, 1, false, false, Backup},
-        {"restore", "DIR [--yes]", "write a backup's songs back into their slots",
-         "Checks DIR's manifest against the pedal (model id) and every file against the manifest, then writes\n"
-         "the songs back into their slots, bit for bit. Slots the backup does not name keep their songs.",
+        {"restore", "DIR [--yes]",
+         QT_TRANSLATE_NOOP("CliVerbs", "write a backup's songs back into their slots"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Checks DIR's manifest against the pedal (model id) and every file against the manifest, then writes\n"
+             "the songs back into their slots, bit for bit. Slots the backup does not name keep their songs."),
          1, 1, true, false, Restore},
-        {"firmware-info", "FILE.dat", "decode a firmware file without a pedal",
-         "Decodes FILE: its target model, its sections with their layouts and image sizes, or the decoder's error.",
+        {"firmware-info", "FILE.dat",
+         QT_TRANSLATE_NOOP("CliVerbs", "decode a firmware file without a pedal"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Decodes FILE: its target model, its sections with their layouts and image sizes, or the decoder's "
+             "error."),
          1, 1, false, false, FirmwareInfo},
-        {"update", "FILE.dat [--yes] [--any-model]", "update the pedal's firmware from a file",
-         "Updates the pedal's firmware from FILE after a question (--yes answers it and the others). A file\n"
-         "that writes to the song flash is named in a question. --any-model lets a file for another model\n"
-         "through, as Shift does in the window, after a further question. Prints the firmware version before\n"
-         "and after. Ctrl-C stops the update only before its first erase.",
+        {"update", "FILE.dat [--yes] [--any-model]",
+         QT_TRANSLATE_NOOP("CliVerbs", "update the pedal's firmware from a file"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Updates the pedal's firmware from FILE after a question (--yes answers it and the others). A file\n"
+             "that writes to the song flash is named in a question. --any-model lets a file for another model\n"
+             "through, as Shift does in the window, after a further question. Prints the firmware version before\n"
+             "and after. Ctrl-C stops the update only before its first erase."),
          1, 1, true, true, Update},
-        {"catalogue", "", "the update server's firmware list for the connected model",
-         "Prints the update server's firmware entries for the connected model: name, tab, URL.", 0, 0, false,
-         false, Catalogue},
+        {"catalogue", "",
+         QT_TRANSLATE_NOOP("CliVerbs", "the update server's firmware list for the connected model"),
+         QT_TRANSLATE_NOOP("CliVerbs",
+             "Prints the update server's firmware entries for the connected model: name, tab, URL."),
+         0, 0, false, false, Catalogue},
     };
     return verbs;
 }

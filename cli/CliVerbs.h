@@ -18,6 +18,7 @@ struct CliRequest {
     QStringList positional;  // the verb's arguments
 };
 
+// The summary and the help are translated with the context "CliVerbs".
 struct CliVerb {
     const char* name;
     const char* arguments;
@@ -32,8 +33,8 @@ struct CliVerb {
     const char* options = "";
 };
 
-constexpr const char* kCliUsage =
-    "Usage: corvanta-cli [--port NAME] VERB [ARGS]   (corvanta-cli --help lists the verbs)";
+constexpr const char* kCliUsage = QT_TRANSLATE_NOOP(
+    "CliVerbs", "Usage: corvanta-cli [--port NAME] VERB [ARGS]   (corvanta-cli --help lists the verbs)");
 
 // Shows a usage problem with the usage line; returns the usage exit status.
 int CliUsageError(const QString& problem);

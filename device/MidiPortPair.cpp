@@ -3,6 +3,8 @@
 #include "Prompt.h"
 #include "WireCodec.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 namespace {
@@ -94,7 +96,7 @@ bool CMidiPortPair::SendSysEx(const uint8_t* frame, size_t length)
         return false;
     const size_t body = m_packed ? PackedSize(length) : length;
     if (body + 2 > kTransmitSize) {
-        m_error = "frame too large for the transmit buffer";
+        m_error = QCoreApplication::translate("MidiPortPair", "frame too large for the transmit buffer").toStdString();
         return false;
     }
     uint8_t* out = m_transmit.get();

@@ -3,6 +3,8 @@
 #include "Prompt.h"
 #include "USBPort.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 #include <regex>
 
@@ -25,10 +27,11 @@ void CloseIfPlayMode(CUSBPort& port)
     if (model && model->update_switch == 1) {
         port.send_update_switch();
         port.close_link();
-        ShowMessage("Please replug the USB cable to enter update mode!");
+        ShowMessage(QCoreApplication::translate("PortSearch", "Please replug the USB cable to enter update mode!"));
     } else {
         port.close_link();
-        ShowMessage("You should enter update mode first! For how to enter update mode, please refer to the manual");
+        ShowMessage(QCoreApplication::translate("PortSearch", "You should enter update mode first! For how to enter "
+                                                              "update mode, please refer to the manual"));
     }
 }
 

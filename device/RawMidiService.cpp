@@ -2,9 +2,15 @@
 
 #include "RawMidiStreams.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RawMidi)
+};
 
 std::string NameAt(const std::vector<RawMidiPort>& ports, unsigned index)
 {
@@ -16,7 +22,9 @@ RawMidiPort PortAt(RawMidiDirection direction, unsigned index)
 {
     const auto ports = ListRawMidiPorts(direction);
     if (index >= ports.size())
-        throw MidiError(direction == RawMidiDirection::Input ? "invalid input port number" : "invalid output port number");
+        throw MidiError((direction == RawMidiDirection::Input ? Text::tr("invalid input port number")
+                                                              : Text::tr("invalid output port number"))
+                            .toStdString());
     return ports[index];
 }
 
@@ -40,7 +48,7 @@ public:
     void openPort(unsigned index, const std::string&) override
     {
         if (m_stream)
-            throw MidiError("a port is already open");
+            throw MidiError(Text::tr("a port is already open").toStdString());
         m_stream = OpenNamed<CRawMidiInput>(PortAt(RawMidiDirection::Input, index), m_readSize.load(),
                                             [this](const uint8_t* bytes, size_t count) { Deliver(bytes, count); });
     }
@@ -80,7 +88,7 @@ public:
     void openPort(unsigned index, const std::string&) override
     {
         if (m_stream)
-            throw MidiError("a port is already open");
+            throw MidiError(Text::tr("a port is already open").toStdString());
         m_stream = OpenNamed<CRawMidiOutput>(PortAt(RawMidiDirection::Output, index));
     }
     void closePort() override { m_stream.reset(); }
@@ -89,7 +97,7 @@ public:
     void sendMessage(const uint8_t* bytes, size_t count) override
     {
         if (!m_stream)
-            throw MidiError("output port is not open");
+            throw MidiError(Text::tr("output port is not open").toStdString());
         m_stream->Write(bytes, count);
     }
 

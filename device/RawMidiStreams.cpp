@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <cerrno>
@@ -13,6 +14,10 @@
 #include <chrono>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RawMidi)
+};
 
 // alsa-lib's own complaints go to the debug output: the failures it reports
 // reach the user as MidiError texts that name the device.
@@ -34,11 +39,12 @@ void RouteLibraryMessages()
 
 std::string OpenFailure(const std::string& device, int error)
 {
+    const QString name = QString::fromStdString(device);
     if (error == -EBUSY)
-        return "MIDI device " + device + " is in use by another program";
+        return Text::tr("MIDI device %1 is in use by another program").arg(name).toStdString();
     if (error == -EACCES || error == -EPERM)
-        return "no permission to open MIDI device " + device;
-    return "cannot open MIDI device " + device + ": " + snd_strerror(error);
+        return Text::tr("no permission to open MIDI device %1").arg(name).toStdString();
+    return Text::tr("cannot open MIDI device %1: %2").arg(name, snd_strerror(error)).toStdString();
 }
 
 void SetKernelBuffer(snd_rawmidi_t* handle, size_t size)
@@ -131,7 +137,9 @@ CRawMidiInput::CRawMidiInput(const std::string& device, size_t readSize, Receive
         throw MidiError(OpenFailure(device, error));
     if (pipe2(m_wake, O_CLOEXEC | O_NONBLOCK) < 0) {
         snd_rawmidi_close(m_handle);
-        throw MidiError("cannot read MIDI device " + device + ": no pipe for its reader");
+        throw MidiError(Text::tr("cannot read MIDI device %1: no pipe for its reader")
+                            .arg(QString::fromStdString(device))
+                            .toStdString());
     }
     SetKernelBuffer(m_handle, kKernelBufferSize);
     // The first read starts the input: USB MIDI drops whatever arrives
@@ -209,11 +217,19 @@ void CRawMidiOutput::Write(const uint8_t* bytes, size_t count)
             continue;
         }
         if (n != 0 && n != -EAGAIN && n != -EINTR)
-            throw MidiError("MIDI device " + m_device + " refused the message after " + std::to_string(done) + " of " +
-                            std::to_string(count) + " bytes: " + snd_strerror(int(n)));
+            throw MidiError(Text::tr("MIDI device %1 refused the message after %2 of %3 bytes: %4")
+                                .arg(QString::fromStdString(m_device))
+                                .arg(done)
+                                .arg(count)
+                                .arg(snd_strerror(int(n)))
+                                .toStdString());
         if (Clock::now() - lastProgress > std::chrono::milliseconds(kStallLimitMs))
-            throw MidiError("MIDI device " + m_device + " took no data for " + std::to_string(kStallLimitMs / 1000) +
-                            " s; " + std::to_string(done) + " of " + std::to_string(count) + " bytes were sent");
+            throw MidiError(Text::tr("MIDI device %1 took no data for %2 s; %3 of %4 bytes were sent")
+                                .arg(QString::fromStdString(m_device))
+                                .arg(kStallLimitMs / 1000)
+                                .arg(done)
+                                .arg(count)
+                                .toStdString());
         WaitWritable(100);
     }
 }
@@ -223,5 +239,7 @@ void CRawMidiOutput::WaitWritable(int timeoutMs)
     bool unused = false;
     const unsigned short revents = PollHandle(m_handle, POLLOUT, -1, timeoutMs, unused);
     if (revents & (POLLERR | POLLHUP | POLLNVAL))
-        throw MidiError("MIDI device " + m_device + " went away while a message was being sent");
+        throw MidiError(Text::tr("MIDI device %1 went away while a message was being sent")
+                            .arg(QString::fromStdString(m_device))
+                            .toStdString());
 }

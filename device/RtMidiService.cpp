@@ -1,5 +1,6 @@
 #include "MidiService.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <RtMidi.h>
 
@@ -8,12 +9,18 @@
 
 namespace {
 
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RtMidi)
+};
+
 std::vector<RtMidi::Api> CandidateApis(const std::string& pinned)
 {
     if (!pinned.empty()) {
         const RtMidi::Api api = RtMidi::getCompiledApiByName(pinned);
         if (api == RtMidi::UNSPECIFIED)
-            throw MidiError("unknown MIDI API in CORVANTA_MIDI_API: " + pinned);
+            throw MidiError(Text::tr("unknown MIDI API in CORVANTA_MIDI_API: %1")
+                                .arg(QString::fromStdString(pinned))
+                                .toStdString());
         return {api};
     }
     std::vector<RtMidi::Api> apis;
@@ -37,7 +44,7 @@ std::unique_ptr<T> CreateWithFallback(const std::string& pinned, std::atomic<int
     }
     std::unique_ptr<T> first;
     RtMidi::Api firstApi = RtMidi::UNSPECIFIED;
-    std::string lastError = "no MIDI API is available";
+    std::string lastError = Text::tr("no MIDI API is available").toStdString();
     for (RtMidi::Api api : CandidateApis(pinned)) {
         try {
             auto object = std::make_unique<T>(api, args...);
@@ -145,11 +152,12 @@ public:
     {
         // The sequencer would cut the message and report it sent.
         if (count > kSequencerMessageLimit && m_rt->getCurrentApi() == RtMidi::LINUX_ALSA)
-            throw MidiRefused("A MIDI message of " + std::to_string(count) +
-                              " bytes cannot cross the ALSA sequencer (at most " +
-                              std::to_string(kSequencerMessageLimit) +
-                              " bytes), so it was not sent. Reach the pedal through raw MIDI: "
-                              "CORVANTA_MIDI_API=alsa-raw");
+            throw MidiRefused(Text::tr("A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 "
+                                       "bytes), so it was not sent. Reach the pedal through raw MIDI: "
+                                       "CORVANTA_MIDI_API=alsa-raw")
+                                  .arg(count)
+                                  .arg(kSequencerMessageLimit)
+                                  .toStdString());
         Call([&] { m_rt->sendMessage(bytes, count); });
     }
 };

@@ -7,6 +7,7 @@
 #include "Prompt.h"
 #include "WireCodec.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <algorithm>
@@ -43,8 +44,12 @@ constexpr milliseconds kQuietTime(100);
 constexpr milliseconds kResponsiveSlice(20);
 constexpr milliseconds kQuietLimit(1000);
 
-const char* const kPortsLost = "the pedal's MIDI ports are gone";
-const char* const kChecksumError = "Checksum错误,算出来是%.2X, 包内校验是%.2X";
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(USBPort)
+};
+
+// Two hexadecimal digits, as the pedal's own messages show a byte.
+QString Hex2(uint32_t value) { return QString::asprintf("%.2X", value); }
 
 // Writes flash_no and address, the start of every flash command's payload.
 uint8_t* PutTarget(uint8_t* f, uint8_t flash_no, uint32_t address)
@@ -58,8 +63,9 @@ uint8_t* PutTarget(uint8_t* f, uint8_t flash_no, uint32_t address)
 void ShowChecksumError(const uint8_t* f)
 {
     const uint32_t length = frame::Length(f);
-    ShowMessage(kChecksumError, frame::PayloadChecksum(f + frame::kPayloadOffset, length),
-                f[frame::kPayloadOffset + length]);
+    ShowMessage(Text::tr("Checksum错误,算出来是%1, 包内校验是%2")
+                    .arg(Hex2(frame::PayloadChecksum(f + frame::kPayloadOffset, length)),
+                         Hex2(f[frame::kPayloadOffset + length])));
 }
 
 }  // namespace
@@ -194,7 +200,7 @@ bool CUSBPort::send_frame(const uint8_t* f, size_t length, size_t* sent)
     if (m_state == Closed)
         return false;
     if (m_pair.m_ring.Interrupted()) {
-        m_lastError = kPortsLost;
+        m_lastError = Text::tr("the pedal's MIDI ports are gone").toStdString();
         return false;
     }
     if (m_replyPending)
@@ -318,11 +324,11 @@ CUSBPort::Identify CUSBPort::ReceiveIdentify(int budget_ms)
     if (count == sizeof kIdentifyRequest && std::memcmp(reply, kIdentifyRequest, count) == 0)
         return Identify::Echo;
     if (count != kIdentifyReplySize || frame::Length(reply) != kIdentifyReplySize - frame::kOverhead) {
-        ShowMessage("Data length error");
+        ShowMessage(Text::tr("Data length error"));
         return Identify::Bad;
     }
     if (reply[2] != frame::kIdentify) {
-        ShowMessage("Cmd type error");
+        ShowMessage(Text::tr("Cmd type error"));
         return Identify::Bad;
     }
     if (!frame::ChecksumHolds(reply)) {
@@ -394,7 +400,7 @@ bool CUSBPort::GetStatusResponds(int budget_ms)
     if (!receive_frame(reply, kFrameBufferSize, budget_ms, count))
         return false;
     if (count != kStatusReplySize) {
-        ShowMessage("读取回复码长度错误,需要%d字节,收到%d字节", int(kStatusReplySize), int(count));
+        ShowMessage(Text::tr("读取回复码长度错误,需要%1字节,收到%2字节").arg(kStatusReplySize).arg(count));
         return false;
     }
     return reply[2] == frame::kStatus && reply[6] == 0x00;
@@ -526,8 +532,9 @@ bool CUSBPort::ReceiveUpload(uint8_t* destination, uint32_t n, uint8_t& flash_no
     const uint32_t field = frame::Length(reply);
     if (count != expected || field != n + 8) {
         if (report)
-            ShowMessage("Data length error,need %d bytes,got %d bytes", int(expected),
-                        int(count != expected ? count : field + frame::kOverhead));
+            ShowMessage(Text::tr("Data length error,need %1 bytes,got %2 bytes")
+                            .arg(expected)
+                            .arg(count != expected ? count : field + frame::kOverhead));
         return false;
     }
     if (!frame::ChecksumHolds(reply)) {

@@ -3,6 +3,7 @@
 #include "AppFiles.h"
 #include "Frame.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <zlib.h>
@@ -10,6 +11,10 @@
 #include <cstring>
 
 namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FirmwareFile)
+};
+
 constexpr uint8_t kScramble = 0xA7;
 constexpr uint64_t kZlibLargestRatio = 1032;
 
@@ -37,35 +42,35 @@ bool CFirmwareFile::Load(const QString& path)
     section_count = 0;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Fail(QStringLiteral("Open file failed"));
+        return Fail(Text::tr("Open file failed"));
     const uint64_t fileSize = uint64_t(file.size());
     header.fill(0);
     file.read(reinterpret_cast<char*>(header.data()), kHeaderSize);
     if (std::memcmp(header.data() + 112, "Data Number", 11) != 0)
-        return Fail(QStringLiteral("File Token Error"));
+        return Fail(Text::tr("File Token Error"));
     const uint32_t count = header[123];
     if (Sum124(header.data()) != frame::GetLE(header.data() + 124, 4))
-        return Fail(QStringLiteral("File header checksum Error"));
+        return Fail(Text::tr("File header checksum Error"));
     if (count > kMaxSections)
-        return Fail(QStringLiteral("The file declares %1 sections; at most %2 are possible").arg(count).arg(kMaxSections));
+        return Fail(Text::tr("The file declares %1 sections; at most %2 are possible").arg(count).arg(kMaxSections));
     sections.assign(count, Record{});
     for (uint32_t i = 0; i < count; ++i)
         file.read(reinterpret_cast<char*>(sections[i].data()), kRecordSize);
     for (uint32_t i = 0; i < count; ++i) {
         if (Sum124(sections[i].data()) != Field(sections[i], 124))
-            return Fail(QString::asprintf("Data%ul header checksum Error", i + 1));
+            return Fail(Text::tr("Data%1l header checksum Error").arg(i + 1));
     }
     // Everything a record points at must lie inside the file.
     if (kHeaderSize + uint64_t(count) * kRecordSize > fileSize)
-        return Fail(QStringLiteral("The section records lie beyond the end of the file"));
+        return Fail(Text::tr("The section records lie beyond the end of the file"));
     for (uint32_t i = 0; i < count; ++i) {
         const Record& r = sections[i];
         const uint64_t layoutEnd = uint64_t(Field(r, 64)) + Field(r, 68);
         const uint64_t packedEnd = uint64_t(Field(r, 112)) + Field(r, 76);
         if (layoutEnd > fileSize || packedEnd > fileSize)
-            return Fail(QStringLiteral("Section %1 lies beyond the end of the file").arg(i + 1));
+            return Fail(Text::tr("Section %1 lies beyond the end of the file").arg(i + 1));
         if (uint64_t(Field(r, 116)) > kZlibLargestRatio * Field(r, 76))
-            return Fail(QStringLiteral("Section %1 declares more data than its packed block can hold").arg(i + 1));
+            return Fail(Text::tr("Section %1 declares more data than its packed block can hold").arg(i + 1));
     }
     section_count = count;
     return true;
@@ -128,7 +133,7 @@ const uint8_t* CFirmwareFile::ReadSectionData(uint32_t index, uint32_t& length)
         b ^= kScramble;
     uLongf produced = uLongf(capacity);
     if (uncompress(out, &produced, packed.data(), uLong(packed.size())) != Z_OK) {
-        error_text = QStringLiteral("decode bin file failed");
+        error_text = Text::tr("decode bin file failed");
         return nullptr;
     }
     length = uint32_t(produced);

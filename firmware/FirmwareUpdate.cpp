@@ -4,12 +4,22 @@
 #include "Prompt.h"
 #include "USBPort.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
 #include <optional>
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FirmwareUpdate)
+};
+
+// Eight hexadecimal digits: an address on the pedal's flash.
+QString Hex8(uint32_t value) { return QString::asprintf("%08X", value); }
+}  // namespace
 
 CFirmwareUpdate::CFirmwareUpdate(CUSBPort& port, CFirmwareFile& file, UpdateView view)
     : m_port(port), m_file(file), m_view(std::move(view))
@@ -117,7 +127,7 @@ bool CFirmwareUpdate::FileUnchanged()
     const QFileInfo now(m_loaded.path);
     if (now.exists() && now.size() == m_loaded.size && now.lastModified() == m_loaded.modified)
         return true;
-    ShowMessage("The firmware file changed during the update");
+    ShowMessage(Text::tr("The firmware file changed during the update"));
     return false;
 }
 
@@ -125,7 +135,7 @@ bool CFirmwareUpdate::FileUnchanged()
 bool CFirmwareUpdate::ReadFailed()
 {
     if (FileUnchanged())
-        ShowMessage(m_file.error_text.isEmpty() ? QStringLiteral("Read firmware file failed") : m_file.error_text);
+        ShowMessage(m_file.error_text.isEmpty() ? Text::tr("Read firmware file failed") : m_file.error_text);
     return false;
 }
 
@@ -135,11 +145,11 @@ bool CFirmwareUpdate::ModelAccepted(bool shiftHeld)
     if (model == -1 || m_file.TargetModel() == model)
         return true;
     if (!shiftHeld) {
-        ShowMessage("File not match the connected device,please confirm");
+        ShowMessage(Text::tr("File not match the connected device,please confirm"));
         return false;
     }
-    return Prompt().AskYesNo(QStringLiteral("Update"),
-                             QStringLiteral("The file is for model %1, the pedal is model %2. Update anyway ?")
+    return Prompt().AskYesNo(Text::tr("Update"),
+                             Text::tr("The file is for model %1, the pedal is model %2. Update anyway ?")
                                  .arg(m_file.TargetModel())
                                  .arg(model));
 }
@@ -148,7 +158,7 @@ bool CFirmwareUpdate::ModelAccepted(bool shiftHeld)
 bool CFirmwareUpdate::BuildSectionOrder(std::vector<Section>& order)
 {
     if (m_file.section_count == 0) {
-        ShowMessage("The firmware file holds no sections");
+        ShowMessage(Text::tr("The firmware file holds no sections"));
         return false;
     }
     for (uint32_t i = 0; i < m_file.section_count; ++i) {
@@ -173,30 +183,31 @@ bool CFirmwareUpdate::ReadSection(uint32_t index, Section& section)
         return false;
     }
     if (section.layout.sectors.empty()) {
-        ShowMessage("Section %u has no flash range", index + 1);
+        ShowMessage(Text::tr("Section %1 has no flash range").arg(index + 1));
         return false;
     }
     // The pedal has flash 0 and the song flash 1; a larger number would wrap in the frame's byte.
     if (section.flash() > 1) {
-        ShowMessage("Section %u targets flash %u; the pedal has flashes 0 and 1", index + 1, section.flash());
+        ShowMessage(
+            Text::tr("Section %1 targets flash %2; the pedal has flashes 0 and 1").arg(index + 1).arg(section.flash()));
         return false;
     }
     // The layout's space bounds what the image may ask for before anything
     // is allocated for it.
     if (m_file.DeclaredLength(index) > section.layout.total_size) {
-        ShowMessage("Space not enough !");
+        ShowMessage(Text::tr("Space not enough !"));
         return false;
     }
     const uint8_t* data = m_file.ReadSectionData(index, length);
     if (!data)
         return ReadFailed();
     if (length > section.layout.total_size) {
-        ShowMessage("Space not enough !");
+        ShowMessage(Text::tr("Space not enough !"));
         return false;
     }
     // An empty image would erase a sector and write nothing.
     if (length == 0) {
-        ShowMessage("Section %u holds an empty image", index + 1);
+        ShowMessage(Text::tr("Section %1 holds an empty image").arg(index + 1));
         return false;
     }
     section.image.assign(data, data + length);
@@ -212,7 +223,10 @@ bool CFirmwareUpdate::NoOverlaps(const std::vector<Section>& order)
             const uint64_t xEnd = uint64_t(x.start()) + x.layout.total_size;
             const uint64_t yEnd = uint64_t(y.start()) + y.layout.total_size;
             if (x.flash() == y.flash() && x.start() < yEnd && y.start() < xEnd) {
-                ShowMessage("Sections %u and %u overlap on flash %u", x.index + 1, y.index + 1, x.flash());
+                ShowMessage(Text::tr("Sections %1 and %2 overlap on flash %3")
+                                .arg(x.index + 1)
+                                .arg(y.index + 1)
+                                .arg(x.flash()));
                 return false;
             }
         }
@@ -227,14 +241,16 @@ bool CFirmwareUpdate::SongFlashAccepted(const std::vector<Section>& order)
     QStringList named;
     for (const Section& section : order) {
         if (section.flash() == 1)
-            named << QString::asprintf("section %u of %u (0x%08X to 0x%08X)", section.index + 1, m_file.section_count,
-                                       section.start(), uint32_t(section.start() + section.layout.total_size - 1));
+            named << Text::tr("section %1 of %2 (0x%3 to 0x%4)")
+                         .arg(section.index + 1)
+                         .arg(m_file.section_count)
+                         .arg(Hex8(section.start()), Hex8(uint32_t(section.start() + section.layout.total_size - 1)));
     }
     if (named.isEmpty())
         return true;
-    return Prompt().AskYesNo(QStringLiteral("Update"),
-                             QStringLiteral("This firmware writes to the song flash: %1. Recorded songs there may be "
-                                            "overwritten. Go on with the update ?")
+    return Prompt().AskYesNo(Text::tr("Update"),
+                             Text::tr("This firmware writes to the song flash: %1. Recorded songs there may be "
+                                      "overwritten. Go on with the update ?")
                                  .arg(named.join(QStringLiteral(", "))));
 }
 
@@ -255,7 +271,7 @@ bool CFirmwareUpdate::EraseSection(const Section& section, CUpdateProgress& prog
     progress.Begin(section.eraseStep);
     for (uint32_t k = 0; k < n; ++k) {
         if (!m_port.flash_erase(uint8_t(sectors[k].flash_no), sectors[k].address))
-            return Stopped(progress, QString::asprintf("Erase sector failed,address=0x%.8X", sectors[k].address),
+            return Stopped(progress, Text::tr("Erase sector failed,address=0x%1").arg(Hex8(sectors[k].address)),
                            sectors[k].address);
         progress.Report(k + 1, n);
         KeepResponsive();
@@ -269,22 +285,23 @@ bool CFirmwareUpdate::WriteRun(const Run& run, CUpdateProgress& progress)
     const uint8_t* data = run.section->image.data() + run.offset;
     progress.Begin(run.writeStep, run.length);
     if (!m_port.flash_write(flash_no, run.address(), data, run.length, &progress))
-        return Stopped(progress, QStringLiteral("Write data failed !"), run.address() + uint32_t(progress.WrittenBytes()));
+        return Stopped(progress, Text::tr("Write data failed !"), run.address() + uint32_t(progress.WrittenBytes()));
     progress.Begin(run.verifyStep);
     const int status = m_port.flash_verify(flash_no, run.address(), data, run.length);
     if (status == 1) {
         progress.Report(1, 1);
         return true;
     }
-    return Stopped(progress, QLatin1String(status == 3 ? "Verify data failed" : "Write data timeout !"), run.address());
+    return Stopped(progress, status == 3 ? Text::tr("Verify data failed") : Text::tr("Write data timeout !"),
+                   run.address());
 }
 
 // One box: the failure, where the update stopped and what to do now.
 bool CFirmwareUpdate::Stopped(const CUpdateProgress& progress, const QString& failure, uint32_t address)
 {
-    ShowMessage(QStringLiteral("%1\n\n%2 failed at 0x%3. The pedal may not start normally now: keep it connected "
-                               "and run the same update again. If it no longer answers, its manual describes how to "
-                               "enter update mode.")
-                    .arg(failure, progress.StepFailedText(), QString::asprintf("%08X", address)));
+    ShowMessage(Text::tr("%1\n\n%2 failed at 0x%3. The pedal may not start normally now: keep it connected "
+                         "and run the same update again. If it no longer answers, its manual describes how to "
+                         "enter update mode.")
+                    .arg(failure, progress.StepFailedText(), Hex8(address)));
     return false;
 }

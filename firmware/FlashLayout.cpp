@@ -1,8 +1,15 @@
 #include "FlashLayout.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryFile>
+
+namespace {
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(FlashLayout)
+};
+}  // namespace
 
 bool CFlashLayout::Fail(const QString& text)
 {
@@ -27,7 +34,7 @@ bool CFlashLayout::LoadText(const uint8_t* text, uint32_t length)
 {
     QTemporaryFile file;
     if (!file.open() || file.write(reinterpret_cast<const char*>(text), length) != qint64(length) || !file.flush())
-        return Fail(QStringLiteral("Write layout file failed"));
+        return Fail(Text::tr("Write layout file failed"));
     return Load(file.fileName());
 }
 
@@ -48,33 +55,33 @@ bool CFlashLayout::Load(const QString& path)
             break;
         const uint32_t thisType = ini.value(group + "/TYPE").toUInt();
         if (typeSeen && thisType != type)
-            return Fail(QStringLiteral("All FLASH should be same type!"));
+            return Fail(Text::tr("All FLASH should be same type!"));
         type = thisType;
         typeSeen = true;
         const QString startText = ini.value(group + "/Start Address").toString();
         if (startText.isEmpty())
-            return Fail(QStringLiteral("FLASH start address is empty"));
+            return Fail(Text::tr("FLASH start address is empty"));
         const uint32_t start = ParseNumber(startText);
         if (previousEnd != 0 && start != previousEnd)
-            return Fail(QStringLiteral("%1 address not follow the last flash").arg(group));
+            return Fail(Text::tr("%1 address not follow the last flash").arg(group));
         const QString endText = ini.value(group + "/End Address").toString();
         if (endText.isEmpty())
-            return Fail(QStringLiteral("FLASH end address is empty"));
+            return Fail(Text::tr("FLASH end address is empty"));
         const uint32_t end = ParseNumber(endText);
         previousEnd = end;
         const uint32_t size = ParseNumber(ini.value(group + "/Sector Size").toString());
         // Checks that keep the expansion finite and the total true.
         if (end < start)
-            return Fail(QStringLiteral("%1 end address is below its start address").arg(group));
+            return Fail(Text::tr("%1 end address is below its start address").arg(group));
         if (size == 0 && end > start)
-            return Fail(QStringLiteral("%1 sector size is 0").arg(group));
+            return Fail(Text::tr("%1 sector size is 0").arg(group));
         if (end > start && (uint64_t(end - start) + size - 1) / size + sectors.size() > kMaxSectors)
-            return Fail(QStringLiteral("%1 has more than %2 sectors").arg(group).arg(kMaxSectors));
+            return Fail(Text::tr("%1 has more than %2 sectors").arg(group).arg(kMaxSectors));
         for (uint64_t address = start; address < end; address += size)
             sectors.push_back({type, uint32_t(address), size});
         total += end - start;
         if (total > UINT32_MAX)
-            return Fail(QStringLiteral("The flash ranges add up to more than 4 GiB"));
+            return Fail(Text::tr("The flash ranges add up to more than 4 GiB"));
         total_size = uint32_t(total);
     }
     return true;

@@ -1,5 +1,7 @@
 #include "UpdatePlan.h"
 
+#include <QCoreApplication>
+
 namespace {
 // One exchange on the link: a millisecond's latency each way.
 constexpr uint64_t kExchangeUs = 2000;
@@ -11,17 +13,22 @@ constexpr uint64_t kWriteUsPerByte[2] = {11, 5};
 // The pedal sums what it holds far faster than it receives it.
 constexpr uint64_t kVerifyBytesPerUs = 16;
 
-const char* PhaseName(UpdatePhase phase)
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(UpdatePlan)
+};
+
+// "Erase section 1 of 3" (running) or "Erase of section 1 of 3" (where it stopped).
+QString PhaseText(UpdatePhase phase, bool stopped)
 {
     switch (phase) {
     case UpdatePhase::Erase:
-        return "Erase";
+        return stopped ? Text::tr("Erase of section %1 of %2") : Text::tr("Erase section %1 of %2");
     case UpdatePhase::Write:
-        return "Write";
+        return stopped ? Text::tr("Write of section %1 of %2") : Text::tr("Write section %1 of %2");
     case UpdatePhase::Verify:
         break;
     }
-    return "Verify";
+    return stopped ? Text::tr("Verify of section %1 of %2") : Text::tr("Verify section %1 of %2");
 }
 }  // namespace
 
@@ -51,13 +58,13 @@ size_t CUpdatePlan::AddVerify(uint32_t section, uint32_t bytes)
 QString CUpdatePlan::StepText(size_t step) const
 {
     const UpdateStep& s = m_steps[step];
-    return QStringLiteral("%1 section %2 of %3").arg(QLatin1String(PhaseName(s.phase))).arg(s.section).arg(m_sections);
+    return PhaseText(s.phase, false).arg(s.section).arg(m_sections);
 }
 
 QString CUpdatePlan::FailedStepText(size_t step) const
 {
     const UpdateStep& s = m_steps[step];
-    return QStringLiteral("%1 of section %2 of %3").arg(QLatin1String(PhaseName(s.phase))).arg(s.section).arg(m_sections);
+    return PhaseText(s.phase, true).arg(s.section).arg(m_sections);
 }
 
 uint64_t CUpdatePlan::Done(size_t step, uint64_t done, uint64_t total) const

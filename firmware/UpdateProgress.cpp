@@ -4,10 +4,13 @@
 #include "ProgressEvent.h"
 #include "USBPort.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
-const char* const kUpdateGoesOn =
-    "The firmware update cannot be stopped once it erases the flash: it goes on. Do not unplug the pedal.";
+const char* const kUpdateGoesOn = QT_TRANSLATE_NOOP("UpdateProgress",
+                                                   "The firmware update cannot be stopped once it erases the flash: it "
+                                                   "goes on. Do not unplug the pedal.");
 
 namespace {
 }
@@ -43,7 +46,7 @@ void CUpdateProgress::RefuseCancel()
         return;
     ClearCancel();
     if (m_view.cancelRefused)
-        m_view.cancelRefused(QString::fromLatin1(kUpdateGoesOn));
+        m_view.cancelRefused(QCoreApplication::translate("UpdateProgress", kUpdateGoesOn));
 }
 
 // A write chunk of the step under way; the chunk count tells it from a late

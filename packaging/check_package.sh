@@ -31,6 +31,10 @@ check_tree() {  # ROOT: an installed prefix
         man -l "$root/share/man/man1/$page.1" >/dev/null 2>&1 || fail "man page $page does not format"
     done
     "$root/bin/corvanta-cli" --help | grep -q "^Usage: corvanta-cli" || fail "corvanta-cli --help"
+    for lang in de es fr ja pt_BR zh_CN; do
+        [ -s "$root/share/corvanta/translations/corvanta_$lang.qm" ] || fail "no $lang translation"
+    done
+    LANGUAGE=de "$root/bin/corvanta-cli" --help | grep -q "^Aufruf: corvanta-cli" || fail "corvanta-cli --help in German"
 }
 
 cmake --install "$BUILD" --prefix "$SCRATCH/tree" >/dev/null

@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
     cmake g++ pkg-config
-    qtbase5-dev qtbase5-dev-tools
+    qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
     librtmidi-dev libasound2-dev libsoxr-dev libsndfile1-dev zlib1g-dev libtinyxml2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     jackd2

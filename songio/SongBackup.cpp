@@ -10,6 +10,7 @@
 #include "USBPort.h"
 #include "Wave.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,10 @@
 #include <set>
 
 namespace {
+
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(SongBackup)
+};
 constexpr qint64 kMaxManifest = 1 << 20;
 const char* const kManifestFormat = "corvanta-backup 1";
 
@@ -107,7 +112,7 @@ int LoadEntry(const QString& folder, const BackupEntry& e, const SongAreaParams&
         return SongCancelled;
     if (!(wave.format() == CWave::TargetFormat(uint16_t(area.channels), area.sample_rate)) ||
         qint64(wave.data_size()) != e.bytes || sum.toHex() != e.sha256.toLatin1()) {
-        ShowMessage(QStringLiteral("'%1' is not the song the backup recorded").arg(e.file));
+        ShowMessage(Text::tr("'%1' is not the song the backup recorded").arg(e.file));
         return kCommandFailed;
     }
     return SongOk;
@@ -136,9 +141,9 @@ uint32_t UsedSlots(CLooperSongList& songs)
 }
 
 // "Backup Song 003 (2 of 5)": the bar's phase for one song of several.
-void PostSongPhase(QObject* progress, const char* verb, uint32_t slot, uint32_t nth, uint32_t count)
+void PostSongPhase(QObject* progress, const QString& phase, uint32_t slot, uint32_t nth, uint32_t count)
 {
-    PostPhase(progress, QString::asprintf("%s Song %03u (%u of %u)", verb, slot, nth, count));
+    PostPhase(progress, phase.arg(slot, 3, 10, QLatin1Char('0')).arg(nth).arg(count));
 }
 
 // A cancelled backup removes its partial files; the folder's earlier
@@ -148,21 +153,21 @@ bool BackupCancelled(const QDir& dir, const BackupManifest& m, bool hadBackup, b
     if (cancelled)
         *cancelled = true;
     RemovePartials(dir, m);
-    ShowMessage(hadBackup ? QStringLiteral("Backup cancelled; the earlier backup in '%1' is unchanged").arg(dir.path())
-                          : QStringLiteral("Backup cancelled; no backup was written to '%1'").arg(dir.path()));
+    ShowMessage(hadBackup ? Text::tr("Backup cancelled; the earlier backup in '%1' is unchanged").arg(dir.path())
+                          : Text::tr("Backup cancelled; no backup was written to '%1'").arg(dir.path()));
     return false;
 }
 
 QString RestoredSlotsText(const std::vector<uint32_t>& restored)
 {
     if (restored.empty())
-        return QStringLiteral("Restore cancelled: no slot was restored; every slot keeps its song");
+        return Text::tr("Restore cancelled: no slot was restored; every slot keeps its song");
     QStringList numbers;
     for (uint32_t slot : restored)
         numbers << QString::number(slot);
-    const QString which = restored.size() == 1 ? QStringLiteral("slot %1 was").arg(numbers.front())
-                                            : QStringLiteral("slots %1 were").arg(numbers.join(", "));
-    return QStringLiteral("Restore cancelled: %1 restored; the others keep their songs").arg(which);
+    if (restored.size() == 1)
+        return Text::tr("Restore cancelled: slot %1 was restored; the others keep their songs").arg(numbers.front());
+    return Text::tr("Restore cancelled: slots %1 were restored; the others keep their songs").arg(numbers.join(", "));
 }
 }  // namespace
 
@@ -173,7 +178,7 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
         return false;
     const QDir dir(folder);
     if (!QDir().mkpath(folder))
-        return Fail(QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
+        return Fail(Text::tr("Cannot write the backup folder '%1'").arg(folder));
     const bool hadBackup = dir.exists(kManifestName);
     // The songs go to partial files first, so a failed or cancelled run
     // leaves an earlier backup in the folder as it was.
@@ -182,7 +187,8 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
     for (uint32_t row = 0; row < songs.size(); ++row) {
         if (!songs.song(row)->is_used())
             continue;
-        PostSongPhase(progress, "Backup", row + 1, uint32_t(manifest.entries.size()) + 1, count);
+        PostSongPhase(progress, Text::tr("Backup Song %1 (%2 of %3)"), row + 1,
+                      uint32_t(manifest.entries.size()) + 1, count);
         const QString name = BackupFileName(row + 1);
         QSaveFile file;
         if (!OpenFileOrWarn(file, dir.filePath(name + kPartialSuffix)))
@@ -192,7 +198,7 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
         if (code == SongCancelled)
             return BackupCancelled(dir, manifest, hadBackup, cancelled);
         if (code != SongOk) {
-            ShowMessage(QStringLiteral("Song %1: %2").arg(row + 1).arg(SongResultText(code)));
+            ShowMessage(Text::tr("Song %1: %2").arg(row + 1).arg(SongResultText(code)));
             return RemovePartials(dir, manifest);
         }
         manifest.entries.push_back({row + 1, name, audio.bytes, audio.sha256.toHex()});
@@ -203,7 +209,7 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
         return BackupCancelled(dir, manifest, hadBackup, cancelled);
     // An earlier manifest would vouch for files this run replaces: it goes first.
     if ((dir.exists(kManifestName) && !QFile::remove(dir.filePath(kManifestName))) || !PutInPlace(dir, manifest)) {
-        ShowMessage(QStringLiteral("Cannot write the backup folder '%1'").arg(folder));
+        ShowMessage(Text::tr("Cannot write the backup folder '%1'").arg(folder));
         return RemovePartials(dir, manifest);
     }
     const QByteArray json = ManifestJson(manifest);
@@ -217,17 +223,17 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
         return false;
     QFile file(QDir(folder).filePath(kManifestName));
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxManifest || !ParseManifest(file.readAll(), manifest))
-        return Fail(QStringLiteral("'%1' holds no complete backup (its %2 is missing or unreadable)")
+        return Fail(Text::tr("'%1' holds no complete backup (its %2 is missing or unreadable)")
                         .arg(folder, kManifestName));
     if (manifest.model_id != link.device_info().model_id)
-        return Fail(QStringLiteral("The backup is of model %1, the pedal is model %2")
+        return Fail(Text::tr("The backup is of model %1, the pedal is model %2")
                         .arg(manifest.model_id)
                         .arg(link.device_info().model_id));
     std::set<uint32_t> seen;
     for (const BackupEntry& e : manifest.entries) {
         // Each slot once, from the file named after it: no name can point outside the backup.
         if (e.slot < 1 || e.slot > songs.size() || !seen.insert(e.slot).second || e.file != BackupFileName(e.slot))
-            return Fail(QStringLiteral("The backup's entry for slot %1 is not valid").arg(e.slot));
+            return Fail(Text::tr("The backup's entry for slot %1 is not valid").arg(e.slot));
         CWave wave;
         if (LoadEntry(folder, e, *area, wave) != SongOk)
             return false;
@@ -240,7 +246,7 @@ QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, C
     int overwritten = 0;
     for (const BackupEntry& e : manifest.entries)
         overwritten += songs.song(e.slot - 1)->is_used() ? 1 : 0;
-    return QStringLiteral("Restore %1 songs from '%2' (%3 used slots are overwritten) ?")
+    return Text::tr("Restore %1 songs from '%2' (%3 used slots are overwritten) ?")
         .arg(manifest.entries.size())
         .arg(folder)
         .arg(overwritten);
@@ -255,7 +261,7 @@ bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooper
     const uint32_t count = uint32_t(manifest.entries.size());
     for (uint32_t i = 0; i < count; ++i) {
         const BackupEntry& e = manifest.entries[i];
-        PostSongPhase(progress, "Restore", e.slot, i + 1, count);
+        PostSongPhase(progress, Text::tr("Restore Song %1 (%2 of %3)"), e.slot, i + 1, count);
         const int code = RestoreEntry(folder, e, area, songs, progress);
         if (code == SongCancelled) {
             if (cancelled)
@@ -269,7 +275,7 @@ bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooper
         if (code == SongOk) {
             restored.push_back(e.slot);
         } else {
-            ShowMessage(QStringLiteral("Song %1: %2").arg(e.slot).arg(SongResultText(code)));
+            ShowMessage(Text::tr("Song %1: %2").arg(e.slot).arg(SongResultText(code)));
             ok = false;
         }
     }

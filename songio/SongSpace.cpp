@@ -5,6 +5,7 @@
 #include "LooperSongList.h"
 #include "SongGeometry.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -15,7 +16,10 @@ namespace {
 double Tenths(uint64_t bytes) { return double(bytes) / kBytesPerMB * 10; }
 
 // A whole number of tenths of a megabyte: "12.3 MB".
-QString Megabytes(double tenths) { return QString::number(tenths / 10, 'f', 1) + QStringLiteral(" MB"); }
+QString Megabytes(double tenths)
+{
+    return QCoreApplication::translate("SongSpace", "%1 MB").arg(tenths / 10, 0, 'f', 1);
+}
 }  // namespace
 
 SongSpace SpaceOf(const CLooperSongList& songs, const SongAreaParams& area)
@@ -29,13 +33,13 @@ SongSpace SpaceOf(const CLooperSongList& songs, const SongAreaParams& area)
 
 QString SongSpaceText(const SongSpace& space)
 {
-    return QStringLiteral("Used %1 of %2")
+    return QCoreApplication::translate("SongSpace", "Used %1 of %2")
         .arg(Megabytes(std::round(Tenths(space.usedBytes))), Megabytes(std::round(Tenths(space.totalBytes))));
 }
 
 QString NoSpaceText(const QString& path, uint64_t songBytes, uint64_t freeBytes)
 {
-    return QStringLiteral("'%1' needs %2, the pedal has %3 free")
+    return QCoreApplication::translate("SongSpace", "'%1' needs %2, the pedal has %3 free")
         .arg(QFileInfo(path).fileName(), Megabytes(std::ceil(Tenths(songBytes))),
              Megabytes(std::floor(Tenths(freeBytes))));
 }

@@ -10,6 +10,7 @@
 #include "SoundFile.h"
 #include "Wave.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QSaveFile>
 
@@ -20,13 +21,16 @@ QString SongListText(CLooperSongList& songs, uint32_t row)
 {
     if (songs.song(row)->is_used())
         return songs.song_label(int(row));
-    return QString::asprintf("Song %.3d -- %s", int(row) + 1, songs.song(row)->is_damaged() ? "(Damaged)" : "(Empty)");
+    const QString text = songs.song(row)->is_damaged()
+                             ? QCoreApplication::translate("SongTransfer", "Song %1 -- (Damaged)")
+                             : QCoreApplication::translate("SongTransfer", "Song %1 -- (Empty)");
+    return text.arg(row + 1, 3, 10, QLatin1Char('0'));
 }
 
 QString DamagedSongText(CLooperSongList& songs, uint32_t row)
 {
-    return QStringLiteral("'%1' cannot be read: its song info fails its checksum. "
-                          "Import a song into the slot or delete it.")
+    return QCoreApplication::translate("SongTransfer", "'%1' cannot be read: its song info fails its checksum. "
+                                                       "Import a song into the slot or delete it.")
         .arg(SongListText(songs, row));
 }
 

@@ -40,9 +40,9 @@ ExportFormat ExportFormatForName(const QString& path);
 // runs; false when a cancel stopped it.
 bool Sha256(const uint8_t* bytes, uint64_t n, QByteArray& hash);
 
-// What the faces show when the user cancelled an export or an import.
-constexpr const char* kExportCancelled = "Export cancelled";
-constexpr const char* kImportCancelled = "Import cancelled";
+// What the faces show, translated, when the user cancelled an export or an import.
+constexpr const char* kExportCancelled = QT_TRANSLATE_NOOP("SongTransfer", "Export cancelled");
+constexpr const char* kImportCancelled = QT_TRANSLATE_NOOP("SongTransfer", "Import cancelled");
 
 // Reads the song of row and writes it to file, an open QSaveFile that is
 // committed on success. With audio, also the length and SHA-256 of the

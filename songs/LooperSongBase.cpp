@@ -6,6 +6,7 @@
 #include "SongResult.h"
 #include "USBPort.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <algorithm>
@@ -179,5 +180,6 @@ int CLooperSongBase::FirstBadBlock(uint32_t count) const
 
 void CLooperSongBase::ShowBrokenChain(long long value, long long limit)
 {
-    ShowMessage("Error:Block chain %lld greater than %lld", value, limit);
+    ShowMessage(
+        QCoreApplication::translate("LooperSongBase", "Error:Block chain %1 greater than %2").arg(value).arg(limit));
 }

@@ -6,6 +6,7 @@
 #include "SongResult.h"
 #include "USBPort.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QTime>
 
@@ -103,7 +104,9 @@ int CLooperSongList::write_song(uint32_t slot, const uint8_t* data, uint32_t len
 QString CLooperSongList::song_label(int slot) const
 {
     const double megabytes = double(m_songs.at(size_t(slot))->get_song_size()) / 1048576.0;
-    return QString::asprintf("Song %.3d -- (%.2f  MB)", slot + 1, megabytes);
+    return QCoreApplication::translate("LooperSongList", "Song %1 -- (%2  MB)")
+        .arg(slot + 1, 3, 10, QLatin1Char('0'))
+        .arg(megabytes, 0, 'f', 2);
 }
 
 uint32_t CLooperSongList::RandomStartBlock()

@@ -1,33 +1,35 @@
 #include "SongResult.h"
 
+#include <QCoreApplication>
+
 QString SongResultText(int code)
 {
     switch (code) {
     case SongOk:
-        return QStringLiteral("Successful !");
+        return QCoreApplication::translate("SongResult", "Successful !");
     case SongDeviceClosed:
-        return QStringLiteral("Device not open !");
+        return QCoreApplication::translate("SongResult", "Device not open !");
     case SongDeviceUnsupported:
-        return QStringLiteral("Device not support !");
+        return QCoreApplication::translate("SongResult", "Device not support !");
     case SongReadFailed:
     case SongWriteFailed:
-        return QStringLiteral("Read data failed!");
+        return QCoreApplication::translate("SongResult", "Read data failed!");
     case SongChecksumError:
-        return QStringLiteral("Checksum error!");
+        return QCoreApplication::translate("SongResult", "Checksum error!");
     case SongNoSpace:
     case SongSlotOutOfRange:
-        return QStringLiteral("Space not enough!");
+        return QCoreApplication::translate("SongResult", "Space not enough!");
     case SongTooLarge:
-        return QStringLiteral("File too large!");
+        return QCoreApplication::translate("SongResult", "File too large!");
     case SongEraseFailed:
-        return QStringLiteral("FLASH erase failed!");
+        return QCoreApplication::translate("SongResult", "FLASH erase failed!");
     case SongInfoEraseFailed:
-        return QStringLiteral("File info erase failed!");
+        return QCoreApplication::translate("SongResult", "File info erase failed!");
     case SongFlagFailed:
-        return QStringLiteral("Write wav flag failed!");
+        return QCoreApplication::translate("SongResult", "Write wav flag failed!");
     case SongCancelled:
-        return QStringLiteral("Cancelled");
+        return QCoreApplication::translate("SongResult", "Cancelled");
     default:
-        return QStringLiteral("Failed !");
+        return QCoreApplication::translate("SongResult", "Failed !");
     }
 }

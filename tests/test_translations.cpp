@@ -1,0 +1,100 @@
+// The program in German: the window's texts, the command line's messages, and
+// the command line's data, which stays English in every language.
+#include "Cli.h"
+#include "SongSupport.h"
+#include "Translations.h"
+#include "WindowFixture.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+
+class GermanWindow : public CSongWindowTest {
+protected:
+    void SetUp() override
+    {
+        german = std::make_unique<CTranslations>(kGerman, TRANSLATIONS_DIR);
+        CSongWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        CSongWindowTest::TearDown();
+        german.reset();
+    }
+    QString Text(const char* button) const { return window->findChild<QPushButton*>(button)->text(); }
+
+    std::unique_ptr<CTranslations> german;
+};
+
+TEST_F(GermanWindow, ShowsTheGermanTitleButtonsListAndQtsOwnButtons)
+{
+    EXPECT_EQ(window->windowTitle(), "Corvanta V1.7 - (Verbunden - KORVEL, Ver=V1.2.3)");
+    EXPECT_EQ(Text("m_btnUpload"), " Exportieren ");
+    EXPECT_EQ(Text("m_btnDownload"), " Importieren ");
+    EXPECT_EQ(Text("m_btnDelete"), " Löschen     ");
+    EXPECT_EQ(Text("m_btnCancel"), "Abbrechen");
+    EXPECT_EQ(window->findChild<QTabWidget*>()->tabText(0), "Songs bearbeiten");
+    EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Leer)");
+    // The boxes' Yes and No come from Debian's Qt translations.
+    const QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No);
+    EXPECT_EQ(box.button(QDialogButtonBox::Yes)->text(), "&Ja");
+    EXPECT_EQ(box.button(QDialogButtonBox::No)->text(), "&Nein");
+}
+
+// Standard output of one in-process run.
+std::string DataOf(CSongRig& s, const QStringList& args)
+{
+    testing::internal::CaptureStdout();
+    RunCli(args, s.rig.midi);
+    return testing::internal::GetCapturedStdout();
+}
+
+TEST(GermanCli, PrintsGermanMessagesAndTheEnglishDataByteForByte)
+{
+    CSongRig s{10002};
+    PutFatPage(s.rig.pedal, 10002, 0, 10, true);
+    PutFatPage(s.rig.pedal, 10002, 1, 11, false);
+    const std::string list = DataOf(s, {"list"}), info = DataOf(s, {"info"});
+    ASSERT_NE(list.find("Song 001 -- (Damaged)\nSong 002 -- (0.00  MB)\nSong 003 -- (Empty)\n"), std::string::npos);
+    ASSERT_NE(info.find("(Connected - KORVEL"), std::string::npos);
+    ASSERT_NE(info.find("space:    Used "), std::string::npos);
+
+    const CTranslations german(kGerman, TRANSLATIONS_DIR);
+    EXPECT_EQ(DataOf(s, {"list"}), list);
+    EXPECT_EQ(DataOf(s, {"info"}), info);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(RunCli({"delete", "99", "--yes"}, s.rig.midi), kExitFailed);
+    EXPECT_TRUE(QString::fromStdString(testing::internal::GetCapturedStderr())
+                    .endsWith("\nPlatz 99 gibt es nicht: das Pedal hat die Plätze 1 bis 30\n"));
+}
+
+// The program itself finds its translations from the locale of LANG.
+TEST(GermanCli, TheProgramSpeaksTheLanguageOfLang)
+{
+    const QByteArray names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+    std::vector<std::pair<QByteArray, QByteArray>> saved;
+    for (const QByteArray& name : names) {
+        if (qEnvironmentVariableIsSet(name))
+            saved.emplace_back(name, qgetenv(name));
+        qunsetenv(name);
+    }
+    qputenv("LANG", "de_DE.UTF-8");
+    const CliResult usage = RunCliBinary({"bogus"});
+    const CliResult help = RunCliBinary({"--help"});
+    qunsetenv("LANG");
+    for (const auto& [name, value] : saved)
+        qputenv(name, value);
+    EXPECT_EQ(usage.exit, kExitUsage);
+    EXPECT_TRUE(usage.err.startsWith("corvanta-cli: unbekannter Befehl 'bogus'\nAufruf: corvanta-cli")) << usage.err.toStdString();
+    EXPECT_TRUE(help.out.startsWith("Aufruf: corvanta-cli [--port NAME] BEFEHL [ARGUMENTE]")) << help.out.toStdString();
+}
+
+}  // namespace
