@@ -320,29 +320,6 @@ TEST_F(FirmwareUpdate, EmptyPathIsReported)
     EXPECT_EQ(Update(QString()), QStringList({"No update file selected !"}));
 }
 
-// Two sections on flash 0 and one on the song flash: the bar runs once from
-// 0 to 100 over every erase, write and verify, naming each.
-TEST_F(FirmwareUpdate, ProgressRunsOnceOverEveryStepAndNamesIt)
-{
-    QStringList texts;
-    auto* progressBar = window->findChild<QProgressBar*>("progressBar");
-    QObject::connect(progressBar, &QProgressBar::valueChanged, [&] { texts << progressBar->format(); });
-    const QString path = Pack("three.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), FirmwareImage(9000, 1)},
-                                            {LayoutText(1, 0x40000, 0x80000, 65536), FirmwareImage(70000, 2)},
-                                            {LayoutText(0, 0x20000, 0x22000, 4096), FirmwareImage(5000, 3)}});
-    prompt.answers.push_back(true);
-    ASSERT_EQ(Update(path).last(), "Successful!");
-    ASSERT_FALSE(bar.empty());
-    EXPECT_TRUE(std::is_sorted(bar.begin(), bar.end())) << "never back";
-    EXPECT_EQ(bar.back(), 100);
-    EXPECT_GE(bar.size(), 20u) << "it moves along the way";
-    for (const char* step : {"Erase section 1 of 3", "Erase section 2 of 3", "Erase section 3 of 3",
-                             "Write section 2 of 3", "Write section 3 of 3", "Write section 1 of 3",
-                             "Verify section 2 of 3", "Verify section 1 of 3"})
-        EXPECT_FALSE(texts.filter(QString(step) + " \u2014 ").isEmpty()) << step;
-    EXPECT_TRUE(texts.back().startsWith("Verify section 1 of 3 \u2014 100%")) << texts.back().toStdString();
-}
-
 // Another model's file (with Shift) and a file for the song flash are named
 // in a question before anything is erased; No leaves the pedal as it was.
 TEST_F(FirmwareUpdate, TheSongFlashQuestionAnsweredNoErasesNothing)
@@ -369,14 +346,17 @@ TEST_F(FirmwareUpdate, TheSongFlashQuestionAnsweredNoErasesNothing)
 
 // Cancel during a question before the erase ends the update with nothing
 // erased; during the erase it is refused above the bar, the update goes on
-// and no cancel is left behind.
+// and no cancel is left behind. Two sections on flash 0 and one on the song
+// flash: the bar runs once from 0 to 100 over every erase, write and verify,
+// naming each.
 TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
 {
     auto* cancel = window->findChild<QPushButton*>("m_btnCancel");
     auto* unplug = window->findChild<QLabel*>("m_labelUnplug");
-    const QByteArray song = FirmwareImage(70000, 2), boot = FirmwareImage(9000, 1);
-    const QString path = Pack("both.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), boot},
-                                           {LayoutText(1, 0x40000, 0x80000, 65536), song}});
+    const QByteArray song = FirmwareImage(70000, 2), boot = FirmwareImage(9000, 1), high = FirmwareImage(5000, 3);
+    const QString path = Pack("three.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), boot},
+                                            {LayoutText(1, 0x40000, 0x80000, 65536), song},
+                                            {LayoutText(0, 0x20000, 0x22000, 4096), high}});
     prompt.answers.push_back(true);
     prompt.onBox = [&] { cancel->click(); };
     EXPECT_EQ(Update(path).last(), "Firmware update cancelled");
@@ -385,7 +365,9 @@ TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
 
     auto* progressBar = window->findChild<QProgressBar*>("progressBar");
     bool cancelShown = false, unplugHidden = false, refused = false;
+    QStringList texts;
     QObject::connect(progressBar, &QProgressBar::valueChanged, [&] {
+        texts << progressBar->format();
         if (window->CurrentOperation() == OpIdle)
             return;
         cancelShown |= cancel->isVisible();
@@ -406,6 +388,16 @@ TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
     EXPECT_EQ(prompt.texts.filter("cannot be stopped").size(), 0) << "no box in the middle of the update";
     EXPECT_EQ(Flash(0, 0x8000, boot.size()), boot);
     EXPECT_EQ(Flash(1, 0x40000, song.size()), song);
+    EXPECT_EQ(Flash(0, 0x20000, high.size()), high);
+    ASSERT_FALSE(bar.empty());
+    EXPECT_TRUE(std::is_sorted(bar.begin(), bar.end())) << "never back";
+    EXPECT_EQ(bar.back(), 100);
+    EXPECT_GE(bar.size(), 20u) << "it moves along the way";
+    for (const char* step : {"Erase section 1 of 3", "Erase section 2 of 3", "Erase section 3 of 3",
+                             "Write section 2 of 3", "Write section 3 of 3", "Write section 1 of 3",
+                             "Verify section 2 of 3", "Verify section 1 of 3"})
+        EXPECT_FALSE(texts.filter(QString(step) + " \u2014 ").isEmpty()) << step;
+    EXPECT_TRUE(texts.back().startsWith("Verify section 1 of 3 \u2014 100%")) << texts.back().toStdString();
     EXPECT_FALSE(unplug->isVisible());
     EXPECT_EQ(unplug->text(), "Do not unplug the pedal");
 }

@@ -447,49 +447,31 @@ TEST_F(WebUpdate, ClosingTheWindowEndsADownload)
     Put(kCataloguePath, kCatalogue);
     PutFirmware(kNewest, FirmwareImage(3000, 7), "10002", 50, 200);
     CPedalRig rig(PedalFor(10002));
-    CorvantaQT window(rig.midi);
-    window.show();
-    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
-    server.onPiece = [&](const QString&, int piece) {
-        if (piece == 1)
-            window.close();
-    };
-    prompt.Clear();
-    const uint32_t before = rig.pedal.CommandCount();
-    window.OnUpdateFirmware();
-    server.onPiece = nullptr;
-    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
-    EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000)) << "the window closes after the command";
-    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
-}
-
-TEST_F(WebUpdate, CancelEndsADownloadWithOneMessage)
-{
-    Put(kCataloguePath, kCatalogue);
-    PutFirmware(kNewest, FirmwareImage(3000, 7), "10002", 50, 200);
-    CPedalRig rig(PedalFor(10002));
-    CorvantaQT window(rig.midi);
-    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
-    auto* cancel = window.findChild<QPushButton*>("m_btnCancel");
-    window.show();
-    bool shown = false;
-    server.onPiece = [&](const QString&, int piece) {
-        if (piece == 1) {
+    for (const bool close : {true, false}) {
+        SCOPED_TRACE(close ? "close" : "Cancel");
+        CorvantaQT window(rig.midi);
+        window.show();
+        ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
+        auto* cancel = window.findChild<QPushButton*>("m_btnCancel");
+        bool shown = false;
+        server.onPiece = [&](const QString&, int piece) {
+            if (piece != 1)
+                return;
             shown = cancel->isVisible();
-            cancel->click();
-        }
-    };
-    prompt.Clear();
-    const uint32_t before = rig.pedal.CommandCount();
-    QElapsedTimer clock;
-    clock.start();
-    window.OnUpdateFirmware();
-    server.onPiece = nullptr;
-    EXPECT_LT(clock.elapsed(), 5000) << "not the download's ten seconds";
-    EXPECT_TRUE(shown) << "Cancel stands beside the bar during the download";
-    EXPECT_EQ(prompt.texts, QStringList({"Firmware update cancelled"}));
-    EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
-    EXPECT_EQ(window.CurrentOperation(), OpIdle);
-    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+            close ? void(window.close()) : cancel->click();
+        };
+        prompt.Clear();
+        const uint32_t before = rig.pedal.CommandCount();
+        QElapsedTimer clock;
+        clock.start();
+        window.OnUpdateFirmware();
+        server.onPiece = nullptr;
+        EXPECT_LT(clock.elapsed(), 5000) << "not the download's ten seconds";
+        EXPECT_TRUE(shown) << "Cancel stands beside the bar during the download";
+        EXPECT_EQ(prompt.texts, close ? QStringList() : QStringList({"Firmware update cancelled"}));
+        EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
+        EXPECT_EQ(window.CurrentOperation(), OpIdle);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.isVisible() != close; }, 5000)) << "a close comes after the command";
+        EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+    }
 }
