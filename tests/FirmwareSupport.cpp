@@ -16,6 +16,12 @@ QString WriteTestFile(const QString& path, const QByteArray& bytes)
     return path;
 }
 
+QByteArray ReadTestFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 QByteArray FirmwareImage(int n, int seed)
 {
     QByteArray b(n, 0);

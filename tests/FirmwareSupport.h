@@ -15,6 +15,8 @@ using FirmwareSections = std::vector<std::pair<QByteArray, QByteArray>>;  // lay
 QString PackFirmware(const QString& folder, const QString& name, const FirmwareSections& sections,
                      const QStringList& extra = {}, const QString& model = "10002");
 QString WriteTestFile(const QString& path, const QByteArray& bytes);
+// The file's bytes; empty when it cannot be read.
+QByteArray ReadTestFile(const QString& path);
 // Bytes that differ along the image.
 QByteArray FirmwareImage(int n, int seed);
 // A flash-0 image of the 2,048-byte sector at 0x2000 that holds the

@@ -1,9 +1,13 @@
 #include "SongSupport.h"
 
+#include "Cli.h"
 #include "LooperSongFile.h"
 #include "Wave.h"
 
 #include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
@@ -15,6 +19,22 @@ Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format)
     Bytes r(song);
     r.resize(units * a.write_unit, 0);
     return r;
+}
+
+QTemporaryDir& TestFolder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString MadeByTool(const QString& name, const QString& program, const QStringList& args)
+{
+    const QString path = TestFolder().filePath(name);
+    QProcess tool;
+    tool.start(program, QStringList(args).replaceInStrings("OUT", path));
+    EXPECT_TRUE(tool.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(tool.exitCode(), 0) << program.toStdString() << ": " << tool.readAllStandardError().toStdString();
+    return path;
 }
 
 Bytes SongAudio(size_t n, uint32_t seed)
@@ -82,17 +102,19 @@ void UseBlocks(CVirtualPedal& pedal, int32_t model_id, uint32_t firstSlot, uint3
     }
 }
 
-QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones)
+QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones, uint16_t bits)
 {
     const uint16_t channels = uint16_t(tones.size());
+    const int bytes = bits / 8;
     CWave w;
-    w.set_format(channels, rate, 16);
-    std::unique_ptr<uint8_t[]> s(new uint8_t[frames * 2 * channels]);
+    w.set_format(channels, rate, bits);
+    std::unique_ptr<uint8_t[]> s(new uint8_t[size_t(frames) * channels * bytes]);
+    uint8_t* at = s.get();
     for (uint32_t i = 0; i < frames; ++i) {
-        for (uint16_t c = 0; c < channels; ++c) {
-            const int16_t v = int16_t(12000 * std::sin(2 * M_PI * tones[c] * i / rate));
-            s[(i * channels + c) * 2] = uint8_t(v);
-            s[(i * channels + c) * 2 + 1] = uint8_t(v >> 8);
+        for (double tone : tones) {
+            const int32_t v = int32_t(0.4 * std::sin(2 * M_PI * tone * i / rate) * (1 << (bits - 1)));
+            for (int b = 0; b < bytes; ++b)
+                *at++ = uint8_t(v >> (8 * b));
         }
     }
     w.set_samples(std::move(s), frames);
@@ -100,4 +122,31 @@ QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::
     f.open(QIODevice::WriteOnly);
     w.write_to(f);
     return path;
+}
+
+int32_t Sample24(const uint8_t* frames, size_t frame, int channels, int channel)
+{
+    const uint8_t* p = frames + (frame * channels + channel) * 3;
+    return int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8;
+}
+
+int Crossings(const uint8_t* frames, size_t count, int channels, int channel, int32_t threshold)
+{
+    int crossings = 0, sign = 0;
+    for (size_t i = 0; i < count; ++i) {
+        const int32_t v = Sample24(frames, i, channels, channel);
+        const int now = v > threshold ? 1 : v < -threshold ? -1 : sign;
+        crossings += sign != 0 && now != sign;
+        sign = now;
+    }
+    return crossings;
+}
+
+CliRun RunCliCaptured(const QStringList& args, IMidiService& midi)
+{
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    const int exit = RunCli(args, midi);
+    std::string out = testing::internal::GetCapturedStdout();
+    return {exit, std::move(out), testing::internal::GetCapturedStderr()};
 }

@@ -6,8 +6,11 @@
 #include "TestSupport.h"
 
 #include <QString>
+#include <QTemporaryDir>
 
 #include <vector>
+
+#include <gtest/gtest.h>
 
 using Bytes = std::vector<uint8_t>;
 
@@ -15,9 +18,29 @@ using Bytes = std::vector<uint8_t>;
 // units (rounded down), the old format the last unit zero-padded.
 Bytes Reloaded(const Bytes& song, const SongAreaParams& a, uint32_t format);
 
-// A 16-bit WAV file of a sine per channel (440 Hz by default), written by the
-// WAV writer; returns path.
-QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones = {440});
+// A WAV file of a sine per channel (440 Hz by default) at 0.4 of full scale,
+// written by the WAV writer; returns path.
+QString SineWav(const QString& path, uint32_t rate, uint32_t frames, const std::vector<double>& tones = {440},
+                uint16_t bits = 16);
+
+// Sample frame of channel channel in interleaved 24-bit frames.
+int32_t Sample24(const uint8_t* frames, size_t frame, int channels, int channel);
+// Sign changes of one channel of 24-bit frames past threshold (dither and the
+// ringing of a resampled edge stay below it): twice the periods of its tone.
+int Crossings(const uint8_t* frames, size_t count, int channels, int channel, int32_t threshold = 1 << 17);
+
+// One run of the command line on midi, its output and messages captured.
+struct CliRun {
+    int exit;
+    std::string out, err;
+};
+CliRun RunCliCaptured(const QStringList& args, IMidiService& midi);
+
+// The folder of the test program's files, removed at its end.
+QTemporaryDir& TestFolder();
+// Runs a tool that makes a file in the test folder (OUT in its arguments
+// stands for it); returns the file's path.
+QString MadeByTool(const QString& name, const QString& program, const QStringList& args);
 
 // Audio bytes that differ in every page.
 Bytes SongAudio(size_t n, uint32_t seed = 1);
@@ -44,4 +67,12 @@ public:
     int32_t model;
     CPedalRig rig;
     CLooperSongList songs{&rig.port};
+};
+
+// A song rig whose catalogue is loaded, as the program loads it at connection.
+struct CLoadedSongRig : CSongRig {
+    explicit CLoadedSongRig(int32_t model_id, uint32_t startBlock = 100) : CSongRig(model_id, startBlock)
+    {
+        EXPECT_EQ(songs.load_songs(), SongOk);
+    }
 };

@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include "Frame.h"
 #include "WireCodec.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <signal.h>
 #include <sys/types.h>
@@ -102,17 +104,57 @@ CSilentPorts::CSilentPorts(CInProcessMidi& midi, const std::string& name)
 {
 }
 
-size_t CountSent(const CVirtualPedal& pedal, uint8_t code, size_t from)
+std::vector<uint8_t> PackedMessage(const std::vector<uint8_t>& frame)
+{
+    std::vector<uint8_t> m(PackedSize(frame.size()) + 2);
+    m.front() = 0xF0;
+    Pack7(frame.data(), frame.size(), m.data() + 1);
+    m.back() = 0xF7;
+    return m;
+}
+
+std::vector<std::vector<uint8_t>> SentFrames(const CVirtualPedal& pedal, size_t from)
 {
     const auto received = pedal.Received();
-    size_t count = 0;
+    std::vector<std::vector<uint8_t>> frames;
     for (size_t i = from; i < received.size(); ++i) {
         const auto& m = received[i];
         std::vector<uint8_t> f(m.size());
         f.resize(Unpack7(m.data() + 1, m.size() - 2, f.data(), f.size()));
-        count += f.size() > 2 && f[2] == code;
+        frames.push_back(std::move(f));
     }
-    return count;
+    return frames;
+}
+
+std::vector<SentCommand> SentCommands(const CVirtualPedal& pedal, uint8_t code, size_t from)
+{
+    std::vector<SentCommand> commands;
+    for (const auto& f : SentFrames(pedal, from)) {
+        if (f.size() >= 11 && f[2] == code)
+            commands.push_back({f[6], frame::GetLE(&f[7], 4), f.size() >= 14 ? frame::GetLE(&f[11], 3) : 0});
+    }
+    return commands;
+}
+
+QByteArray FlashBytes(CVirtualPedal& pedal, int flash, uint32_t address, int n)
+{
+    QByteArray b(n, 0);
+    EXPECT_TRUE(pedal.Flash(flash).Read(address, reinterpret_cast<uint8_t*>(b.data()), size_t(n)));
+    return b;
+}
+
+size_t CountSent(const CVirtualPedal& pedal, uint8_t code, size_t from)
+{
+    const auto frames = SentFrames(pedal, from);
+    return size_t(std::count_if(frames.begin(), frames.end(), [code](const auto& f) { return f.size() > 2 && f[2] == code; }));
+}
+
+std::thread UnplugAfterWrites(CPedalRig& rig, size_t count, size_t from)
+{
+    return std::thread([&rig, count, from] {
+        Eventually([&] { return CountSent(rig.pedal, frame::kWrite, from) >= count; }, 30000);
+        rig.ports->Unplug();
+    });
 }
 
 bool Eventually(const std::function<bool()>& condition, int limit_ms)

@@ -7,12 +7,14 @@
 #include "USBPort.h"
 #include "VirtualPedal.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 #include <deque>
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 // Records each box and answers questions from a script (default: No).
@@ -97,9 +99,28 @@ private:
     std::unique_ptr<CInProcessMidi::Destination> m_destination;
 };
 
-// Frames of one command code among the messages a recording pedal received
-// in update mode, from the from-th message on.
+// A frame packed into the SysEx message that carries it.
+std::vector<uint8_t> PackedMessage(const std::vector<uint8_t>& frame);
+
+// The frames a recording pedal received in update mode, unpacked, from the
+// from-th message on.
+std::vector<std::vector<uint8_t>> SentFrames(const CVirtualPedal& pedal, size_t from = 0);
+// A flash command among them: erase, write or read, with its fields.
+struct SentCommand {
+    uint8_t flash;
+    uint32_t address, length;  // length: 0 for an erase
+    bool operator==(const SentCommand& o) const { return flash == o.flash && address == o.address && length == o.length; }
+};
+std::vector<SentCommand> SentCommands(const CVirtualPedal& pedal, uint8_t code, size_t from = 0);
+// What the pedal's flash holds at address.
+QByteArray FlashBytes(CVirtualPedal& pedal, int flash, uint32_t address, int n);
+
+// Frames of one command code among them.
 size_t CountSent(const CVirtualPedal& pedal, uint8_t code, size_t from = 0);
+
+// Pulls the rig's recording pedal out once it has received count writes from
+// the from-th message on; the thread ends then, or after a generous limit.
+std::thread UnplugAfterWrites(CPedalRig& rig, size_t count, size_t from = 0);
 
 // Waits, without a fixed sleep, until the condition holds or a generous
 // limit passes; true when it held.

@@ -4,6 +4,7 @@
 #include "Operation.h"
 #include "ProgressEvent.h"
 #include "SongBackup.h"
+#include "FirmwareSupport.h"
 #include "SongSupport.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ protected:
             return;
         fired = true;
         if (after)
-            QTimer::singleShot(0, [] { RequestCancel(); });
+            QTimer::singleShot(0, this, [] { RequestCancel(); });
         else
             RequestCancel();
     }
@@ -52,11 +53,8 @@ protected:
 std::map<QString, QByteArray> Files(const QString& folder)
 {
     std::map<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden)) {
-        QFile f(QDir(folder).filePath(name));
-        f.open(QIODevice::ReadOnly);
-        files[name] = f.readAll();
-    }
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files[name] = ReadTestFile(QDir(folder).filePath(name));
     return files;
 }
 

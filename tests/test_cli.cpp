@@ -7,7 +7,6 @@
 #include "SongBackup.h"
 #include "SongSupport.h"
 #include "Wave.h"
-#include "WireCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,27 +24,6 @@
 
 namespace {
 
-// Command codes of the frames the pedal received, from the from-th on.
-std::vector<uint8_t> CommandCodes(const CVirtualPedal& pedal, size_t from)
-{
-    std::vector<uint8_t> codes;
-    const auto received = pedal.Received();
-    for (size_t i = from; i < received.size(); ++i) {
-        const auto& message = received[i];
-        std::vector<uint8_t> f(message.size());
-        f.resize(Unpack7(message.data() + 1, message.size() - 2, f.data(), f.size()));
-        if (f.size() > 2)
-            codes.push_back(f[2]);
-    }
-    return codes;
-}
-
-bool Sent(const CVirtualPedal& pedal, uint8_t code, size_t from = 0)
-{
-    const std::vector<uint8_t> codes = CommandCodes(pedal, from);
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
-}
-
 class Cli : public ::testing::Test {
 protected:
     Cli()
@@ -60,16 +38,10 @@ protected:
     // The exit status and the messages of one run.
     std::pair<int, std::string> RunForMessages(const QStringList& args)
     {
-        testing::internal::CaptureStderr();
-        const int exit = Run(args);
-        return {exit, testing::internal::GetCapturedStderr()};
+        const CliRun r = RunCliCaptured(args, s.rig.midi);
+        return {r.exit, r.err};
     }
-    QString Text(const QString& path)
-    {
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        return QString::fromUtf8(f.readAll());
-    }
+    QString Text(const QString& path) { return QString::fromUtf8(ReadTestFile(path)); }
     void PutText(const QString& path, const QString& text) { WriteTestFile(path, text.toUtf8()); }
     // The manifest with its first entry repeated.
     static QString WithSlotTwice(const QString& manifest)
@@ -86,53 +58,73 @@ protected:
     uint32_t connectCommands = 0;
 };
 
+// A run that stops before any song reaches the pedal: its arguments ("DIR"
+// stands for a folder of the test's), exit status and the start of its messages.
+struct EarlyCase {
+    QStringList args;
+    int exit;
+    std::string err;
+    bool askedPedal;  // whether the pedal was asked anything
+};
+void PrintTo(const EarlyCase& c, std::ostream* os) { *os << c.args.join(' ').toStdString(); }
+
+class CliEarly : public Cli, public ::testing::WithParamInterface<EarlyCase> {};
+
 }  // namespace
 
-TEST_F(Cli, UsageErrorsSendNothing)
+TEST_P(CliEarly, StopsWithItsStatusAndMessageAndWritesNothing)
 {
-    for (const QStringList& args :
-         {QStringList{}, {"bogus"}, {"list", "extra"}, {"export", "1"}, {"export", "0", "x.wav"},
-          {"export", "x", "x.wav"}, {"delete", "-3"}, {"list", "--yes"}, {"delete", "1", "--any-model"},
-          {"--port"}, {"info", "--frobnicate"}, {"import", "a.wav"}}) {
-        SCOPED_TRACE(args.join(' ').toStdString());
-        EXPECT_EQ(Run(args), kExitUsage);
-    }
-    EXPECT_EQ(Run({"--help"}), kExitOk);
-    EXPECT_EQ(Run({"export", "--help"}), kExitOk);
-    EXPECT_EQ(Commands(), 0u);
-}
-
-TEST_F(Cli, FailuresBeforeTheSongReachNoFlashCommand)
-{
-    const QString missing = dir.filePath("no/such/folder/x.wav");
-    EXPECT_EQ(RunForMessages({"export", "1", missing}),
-              std::make_pair(kExitFailed, std::string("Open file 'x.wav' failed, it may be occupied by other process\n")));
-    EXPECT_EQ(Commands(), 0u) << "checked before the pedal is asked";
-    EXPECT_EQ(RunForMessages({"--port", "Nobody", "info"}),
-              std::make_pair(kExitFailed, std::string("No MIDI port pair named 'Nobody' (corvanta-cli ports lists them)\n")));
-    EXPECT_EQ(Commands(), 0u);
-
-    EXPECT_EQ(RunForMessages({"export", "31", dir.filePath("x.wav")}),
-              std::make_pair(kExitFailed, std::string("Slot 31 is out of range: the pedal has slots 1 to 30\n")));
-    EXPECT_EQ(RunForMessages({"export", "5", dir.filePath("x.wav")}),
-              std::make_pair(kExitFailed, std::string("Song 005 -- (Empty) holds no song\n")));
-    EXPECT_FALSE(QFile::exists(dir.filePath("x.wav")));
-    EXPECT_EQ(Run({"delete", "31", "--yes"}), kExitFailed);
-    EXPECT_EQ(Run({"import", dir.filePath("absent.wav"), "3", "--yes"}), kExitFailed);
+    const EarlyCase& c = GetParam();
     PutText(dir.filePath("junk.wav"), "not a wave file");
-    EXPECT_EQ(Run({"import", dir.filePath("junk.wav"), "3", "--yes"}), kExitFailed);
-    EXPECT_FALSE(Sent(s.rig.pedal, frame::kErase));
-    EXPECT_FALSE(Sent(s.rig.pedal, frame::kWrite));
+    const auto [exit, err] = RunForMessages(QStringList(c.args).replaceInStrings("DIR", dir.path()));
+    EXPECT_EQ(exit, c.exit);
+    const std::string expected = QString::fromStdString(c.err).replace("DIR", dir.path()).toStdString();
+    EXPECT_EQ(err.substr(0, expected.size()), expected);
+    EXPECT_EQ(Commands() > 0, c.askedPedal) << "the arguments are checked before the pedal is asked";
+    EXPECT_EQ(CountSent(s.rig.pedal, frame::kErase) + CountSent(s.rig.pedal, frame::kWrite), 0u);
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.wav")));
 }
+
+const std::string kUsage = "corvanta-cli: ";
+INSTANTIATE_TEST_SUITE_P(
+    Runs, CliEarly,
+    ::testing::Values(
+        EarlyCase{{}, kExitUsage, "", false}, EarlyCase{{"bogus"}, kExitUsage, kUsage + "unknown verb 'bogus'\n", false},
+        EarlyCase{{"list", "extra"}, kExitUsage, kUsage + "list takes", false},
+        EarlyCase{{"export", "1"}, kExitUsage, kUsage + "export takes SLOT FILE", false},
+        EarlyCase{{"export", "0", "x.wav"}, kExitUsage, kUsage + "'0' is no slot number (slots count from 1)\n", false},
+        EarlyCase{{"export", "x", "x.wav"}, kExitUsage, kUsage + "'x' is no slot number", false},
+        EarlyCase{{"delete", "-3"}, kExitUsage, kUsage + "'-3' is no slot number", false},
+        EarlyCase{{"list", "--yes"}, kExitUsage, kUsage + "list takes no --yes\n", false},
+        EarlyCase{{"delete", "1", "--any-model"}, kExitUsage, kUsage + "delete takes no --any-model\n", false},
+        EarlyCase{{"--port"}, kExitUsage, kUsage + "--port needs a port name\n", false},
+        EarlyCase{{"info", "--frobnicate"}, kExitUsage, kUsage + "unknown option --frobnicate\n", false},
+        EarlyCase{{"import", "a.wav"}, kExitUsage, kUsage + "import takes FILE SLOT", false},
+        EarlyCase{{"export", "1", "x.wav", "--mix"}, kExitUsage, kUsage + "export takes no --mix\n", false},
+        EarlyCase{{"import", "x.wav", "1", "--hq"}, kExitUsage, kUsage + "import takes no --hq\n", false},
+        EarlyCase{{"import", "x.wav", "1", "--native"}, kExitUsage, kUsage + "import takes no --native\n", false},
+        EarlyCase{{"export", "1", "x.wav", "--format", "ogg"}, kExitUsage, kUsage + "--format needs wav or flac\n", false},
+        EarlyCase{{"export", "1", "x.wav", "--format"}, kExitUsage, kUsage + "--format needs wav or flac\n", false},
+        EarlyCase{{"list", "--format", "wav"}, kExitUsage, kUsage + "list takes no --format\n", false},
+        EarlyCase{{"--help"}, kExitOk, "", false}, EarlyCase{{"export", "--help"}, kExitOk, "", false},
+        EarlyCase{{"export", "1", "DIR/no/such/folder/x.wav"}, kExitFailed,
+                  "Open file 'x.wav' failed, it may be occupied by other process\n", false},
+        EarlyCase{{"--port", "Nobody", "info"}, kExitFailed,
+                  "No MIDI port pair named 'Nobody' (corvanta-cli ports lists them)\n", false},
+        EarlyCase{{"export", "31", "DIR/x.wav"}, kExitFailed, "Slot 31 is out of range: the pedal has slots 1 to 30\n", true},
+        EarlyCase{{"export", "5", "DIR/x.wav"}, kExitFailed, "Song 005 -- (Empty) holds no song\n", true},
+        EarlyCase{{"delete", "31", "--yes"}, kExitFailed, "Slot 31 is out of range: the pedal has slots 1 to 30\n", true},
+        EarlyCase{{"import", "DIR/absent.wav", "3", "--yes"}, kExitFailed,
+                  "Open file 'absent.wav' failed, it may be occupied by other process\n", true},
+        EarlyCase{{"import", "DIR/junk.wav", "3", "--yes"}, kExitFailed, "Audio file 'DIR/junk.wav' cannot be read", true}));
 
 TEST_F(Cli, ADamagedSlotIsListedItsExportSaysWhyAndItCanBeDeleted)
 {
     PutFatPage(s.rig.pedal, 10002, 0, 10, true);
     PutFatPage(s.rig.pedal, 10002, 1, 11, false);
-    testing::internal::CaptureStdout();
-    const int listed = Run({"list"});
-    const QStringList lines = QString::fromStdString(testing::internal::GetCapturedStdout()).split('\n');
-    EXPECT_EQ(listed, kExitOk);
+    const CliRun listed = RunCliCaptured({"list"}, s.rig.midi);
+    const QStringList lines = QString::fromStdString(listed.out).split('\n');
+    EXPECT_EQ(listed.exit, kExitOk);
     ASSERT_GE(lines.size(), 30);
     EXPECT_EQ(lines[0], "Song 001 -- (Damaged)");
     EXPECT_EQ(lines[1], "Song 002 -- (0.00  MB)");
@@ -261,8 +253,7 @@ TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
     }
     QFile::remove(manifestPath);
     EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitFailed) << "no manifest, no complete backup";
-    EXPECT_FALSE(Sent(s.rig.pedal, frame::kErase, before));
-    EXPECT_FALSE(Sent(s.rig.pedal, frame::kWrite, before));
+    EXPECT_EQ(CountSent(s.rig.pedal, frame::kErase, before) + CountSent(s.rig.pedal, frame::kWrite, before), 0u);
 
     PutText(manifestPath, manifest);
     EXPECT_EQ(Run({"restore", folder}), kExitFailed) << "no terminal and no --yes: No";
@@ -350,7 +341,7 @@ TEST_F(Cli, ExportSurvivesTwoLostRepliesInARowButNotFour)
     size_t from = s.rig.pedal.Received().size();
     ASSERT_EQ(Run({"export", "3", out}), kExitOk);
     const uint32_t lastRead = uint32_t(CountSent(s.rig.pedal, frame::kRead, from));  // the song's last chunk
-    const QByteArray clean = FileBytes(out);
+    const QByteArray clean = ReadTestFile(out);
 
     auto endsWith = [](const std::string& text, const std::string& end) {
         return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -360,7 +351,7 @@ TEST_F(Cli, ExportSurvivesTwoLostRepliesInARowButNotFour)
     auto result = RunForMessages({"export", "3", out});
     EXPECT_EQ(result.first, kExitOk);
     EXPECT_TRUE(endsWith(result.second, "\nSuccessful !\n")) << result.second;
-    EXPECT_EQ(FileBytes(out), clean);
+    EXPECT_EQ(ReadTestFile(out), clean);
 
     s.rig.pedal.ClearFaults();
     for (uint32_t at = lastRead; at < lastRead + 4; ++at)
@@ -392,10 +383,7 @@ TEST_F(Cli, UnplugDuringAnImportFailsAtOnce)
     pedal.ClearFaults();
     pedal.AddFault({FaultKind::Drop, 0, 3, frame::kWrite});
     const size_t from = pedal.Received().size();
-    std::thread puller([&] {
-        Eventually([&] { return CountSent(pedal, frame::kWrite, from) >= 3; }, 30000);
-        s.rig.ports->Unplug();
-    });
+    std::thread puller = UnplugAfterWrites(s.rig, 3, from);
     const auto start = steady_clock::now();
     const auto result = RunForMessages({"import", in, "4", "--yes"});
     puller.join();
@@ -419,25 +407,21 @@ TEST_F(Cli, UpdateRefusesACancelOnceItErasesAndPrintsBothVersions)
         if (Eventually([&] { return CountSent(pedal, frame::kErase, from) >= 1; }, 30000))
             RequestCancel();
     });
-    testing::internal::CaptureStdout();
-    const auto result = RunForMessages({"update", path, "--yes"});
-    const std::string out = testing::internal::GetCapturedStdout();
+    const CliRun result = RunCliCaptured({"update", path, "--yes"}, s.rig.midi);
     canceller.join();
-    EXPECT_EQ(result.first, kExitOk) << result.second;
-    EXPECT_EQ(out, "firmware: V1.2.3 -> V1.2.4\n");
-    const QString err = QString::fromStdString(result.second);
+    EXPECT_EQ(result.exit, kExitOk) << result.err;
+    EXPECT_EQ(result.out, "firmware: V1.2.3 -> V1.2.4\n");
+    const QString err = QString::fromStdString(result.err);
     EXPECT_EQ(err.count("The firmware update cannot be stopped once it erases the flash: it goes on. Do not unplug "
                         "the pedal.\n"),
               1)
-        << result.second;
+        << result.err;
     for (const char* step : {"Erase section 1 of 2 \u2014 ", "Write section 2 of 2 \u2014 ",
                              "Verify section 1 of 2 \u2014 100%"})
         EXPECT_TRUE(err.contains(QString(step))) << step;
     EXPECT_TRUE(err.endsWith("Successful!\n"));
     EXPECT_FALSE(CancelRequested());
-    QByteArray flashed(image.size(), 0);
-    pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
-    EXPECT_EQ(flashed, image);
+    EXPECT_EQ(FlashBytes(pedal, 0, 0x8000, image.size()), image);
 }
 
 // A cancel asked for before the first erase (here while the pedal's
@@ -459,6 +443,5 @@ TEST_F(Cli, UpdateCancelledBeforeItsFirstEraseExitsWith130)
     ClearCancel();
     EXPECT_EQ(result.first, kExitCancelled) << result.second;
     EXPECT_TRUE(QString::fromStdString(result.second).endsWith("Firmware update cancelled\n")) << result.second;
-    EXPECT_FALSE(Sent(pedal, frame::kErase, from));
-    EXPECT_FALSE(Sent(pedal, frame::kWrite, from));
+    EXPECT_EQ(CountSent(pedal, frame::kErase, from) + CountSent(pedal, frame::kWrite, from), 0u);
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 
 using Bytes = std::vector<uint8_t>;
 
@@ -32,10 +33,7 @@ public:
         Bytes f(payload.size() + 7);
         std::copy(payload.begin(), payload.end(), f.begin() + 6);
         frame::Finish(f.data(), code, uint32_t(payload.size()));
-        Bytes m(PackedSize(f.size()) + 2);
-        m.front() = 0xF0;
-        Pack7(f.data(), f.size(), m.data() + 1);
-        m.back() = 0xF7;
+        const Bytes m = PackedMessage(f);
         m_pedal.Handle(m.data(), m.size());
     }
     void Write(uint32_t address, const Bytes& data, uint8_t flash_no = 1)
@@ -58,11 +56,10 @@ private:
     CVirtualPedal& m_pedal;
 };
 
-Bytes FlashBytes(CVirtualPedal& pedal, int flash, uint32_t address, size_t n)
+Bytes Cells(CVirtualPedal& pedal, int flash, uint32_t address, int n)
 {
-    Bytes b(n);
-    EXPECT_TRUE(pedal.Flash(flash).Read(address, b.data(), n));
-    return b;
+    const QByteArray b = FlashBytes(pedal, flash, address, n);
+    return Bytes(b.begin(), b.end());
 }
 
 }  // namespace
@@ -87,69 +84,69 @@ TEST(NorFlash, ProgramOnlyClearsBitsAndEraseSetsTheWholeSector)
     EXPECT_EQ(sum, uint16_t((1 << 20) * 0xFF));
 }
 
-namespace {
-bool Erased(const Bytes& b)
-{
-    return std::all_of(b.begin(), b.end(), [](uint8_t x) { return x == 0xFF; });
-}
-}  // namespace
+// The NAND rules, step by step on blocks of 4 pages of 256 bytes: each page
+// is programmed once between erases of its block, a stream of writes fills
+// a page in one pass, and a cut write or erase touches only what it reached.
+struct NandStep {
+    char op;  // 'P' program, 'E' erase, 'F' whether the range reads erased
+    uint32_t address, n;
+    bool ok;
+    size_t limit = SIZE_MAX;  // the bytes a cut program or erase reaches
+};
+struct NandCase {
+    const char* name;
+    std::vector<NandStep> steps;
+    uint32_t violations;
+};
+void PrintTo(const NandCase& c, std::ostream* os) { *os << c.name; }
 
-TEST(NandFlash, EachPageIsProgrammedOnceBetweenErasesOfItsBlock)
-{
-    // Blocks of 4 pages of 256 bytes.
-    CNandFlash flash(8 * 1024, 1024, 256, std::make_unique<CMemoryFlashStore>(1024));
-    const Bytes a(256, 0x5A), b(300, 0x00);
-    Bytes got(256);
-    ASSERT_TRUE(flash.Program(3 * 256, a.data(), a.size())) << "pages of a block in any order";
-    ASSERT_TRUE(flash.Program(0, a.data(), 10));
-    EXPECT_FALSE(flash.Program(3 * 256, b.data(), 1)) << "the same page again";
-    EXPECT_FALSE(flash.Program(100, b.data(), 1)) << "another byte of a programmed page";
-    EXPECT_FALSE(flash.Program(2 * 256, b.data(), 300)) << "touches a programmed page";
-    EXPECT_EQ(flash.Violations(), 3u);
-    flash.Read(2 * 256, got.data(), 256);
-    EXPECT_TRUE(Erased(got)) << "a refused write changes nothing";
-    flash.Read(3 * 256, got.data(), 256);
-    EXPECT_EQ(got, a);
+class NandWrites : public ::testing::TestWithParam<NandCase> {};
 
-    ASSERT_TRUE(flash.EraseSector(1000)) << "erases the whole block";
-    flash.Read(0, got.data(), 256);
-    EXPECT_TRUE(Erased(got));
-    EXPECT_TRUE(flash.Program(3 * 256, b.data(), 256));
-    EXPECT_TRUE(flash.Program(1024 - 1, b.data(), 0)) << "an empty write touches nothing";
-    EXPECT_EQ(flash.Violations(), 3u);
-}
-
-TEST(NandFlash, AStreamOfWritesFillsEachPageInOnePass)
-{
-    CNandFlash flash(8 * 1024, 1024, 256, std::make_unique<CMemoryFlashStore>(1024));
-    const Bytes part(100, 0x11);
-    ASSERT_TRUE(flash.Program(0, part.data(), 100));
-    ASSERT_TRUE(flash.Program(100, part.data(), 100)) << "continues where the last write ended";
-    ASSERT_TRUE(flash.Program(200, part.data(), 100)) << "and on into the next page";
-    EXPECT_FALSE(flash.Program(350, part.data(), 10)) << "a gap is a second program";
-    EXPECT_FALSE(flash.Program(0, part.data(), 1)) << "so is going back";
-    ASSERT_TRUE(flash.Program(2048, part.data(), 50));
-    EXPECT_FALSE(flash.Program(300, part.data(), 10)) << "only the last write's page stays open";
-    EXPECT_EQ(flash.Violations(), 3u);
-}
-
-TEST(NandFlash, ACutWriteProgramsItsFirstBytesAndLeavesNoPageOpen)
+TEST_P(NandWrites, FollowTheRules)
 {
     CNandFlash flash(8 * 1024, 1024, 256, std::make_unique<CMemoryFlashStore>(1024));
     const Bytes data(600, 0x22);
-    ASSERT_TRUE(flash.Program(0, data.data(), 600, 100));
-    Bytes got(600);
-    flash.Read(0, got.data(), 600);
-    EXPECT_EQ(Bytes(got.begin(), got.begin() + 100), Bytes(100, 0x22));
-    EXPECT_TRUE(Erased(Bytes(got.begin() + 100, got.end())));
-    EXPECT_FALSE(flash.Program(100, data.data(), 10)) << "the cut page was programmed";
-    EXPECT_TRUE(flash.Program(256, data.data(), 256)) << "the pages it never reached were not";
-    // A cut erase frees only the pages it erased whole.
-    flash.EraseSector(0, 300);
-    EXPECT_TRUE(flash.Program(0, data.data(), 256));
-    EXPECT_FALSE(flash.Program(300, data.data(), 1));
-    EXPECT_EQ(flash.Violations(), 2u);
+    int k = 0;
+    for (const NandStep& step : GetParam().steps) {
+        SCOPED_TRACE(k++);
+        Bytes got(step.n);
+        switch (step.op) {
+        case 'P':
+            EXPECT_EQ(flash.Program(step.address, data.data(), step.n, step.limit), step.ok);
+            break;
+        case 'E':
+            EXPECT_EQ(flash.EraseSector(step.address, step.limit), step.ok);
+            break;
+        default:
+            flash.Read(step.address, got.data(), step.n);
+            EXPECT_EQ(std::all_of(got.begin(), got.end(), [](uint8_t x) { return x == 0xFF; }), step.ok);
+        }
+    }
+    EXPECT_EQ(flash.Violations(), GetParam().violations);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, NandWrites,
+    ::testing::Values(
+        // Pages of a block in any order; the same page, another byte of it or
+        // a write touching it is refused and changes nothing; an erase frees
+        // the whole block; an empty write touches nothing.
+        NandCase{"EachPageIsProgrammedOnceBetweenErasesOfItsBlock",
+                 {{'P', 768, 256, true}, {'P', 0, 10, true}, {'P', 768, 1, false}, {'P', 100, 1, false},
+                  {'P', 512, 300, false}, {'F', 512, 256, true}, {'F', 768, 256, false}, {'E', 1000, 0, true},
+                  {'F', 0, 1024, true}, {'P', 768, 256, true}, {'P', 1023, 0, true}},
+                 3},
+        // On where the last write ended and into the next page; a gap or a
+        // step back is a second program; only the last write's page stays open.
+        NandCase{"AStreamOfWritesFillsEachPageInOnePass",
+                 {{'P', 0, 100, true}, {'P', 100, 100, true}, {'P', 200, 100, true}, {'P', 350, 10, false},
+                  {'P', 0, 1, false}, {'P', 2048, 50, true}, {'P', 300, 10, false}},
+                 3},
+        NandCase{"ACutWriteProgramsItsFirstBytesAndLeavesNoPageOpen",
+                 {{'P', 0, 600, true, 100}, {'F', 0, 100, false}, {'F', 100, 500, true}, {'P', 100, 10, false},
+                  {'P', 256, 256, true}, {'E', 0, 0, true, 300}, {'P', 0, 256, true}, {'P', 300, 1, false}},
+                 2}),
+    [](const ::testing::TestParamInfo<NandCase>& info) { return info.param.name; });
 
 TEST(NandFlash, PagesOfAnImageFromAnEarlierRunStayProgrammed)
 {
@@ -185,7 +182,7 @@ TEST(Pedal, RefusesToProgramASongFlashPageTwiceButNotFlashZero)
         EXPECT_EQ(link.replies[3][6], 0);
         EXPECT_EQ(link.replies[4][6], 0) << "flash 0 is NOR";
         EXPECT_EQ(pedal.NandViolations(), 1u);
-        EXPECT_EQ(FlashBytes(pedal, 1, 5 * page, 3), (Bytes{0xFF, 0xFF, 0x44}));
+        EXPECT_EQ(Cells(pedal, 1, 5 * page, 3), (Bytes{0xFF, 0xFF, 0x44}));
         link.Erase(0);
         link.Write(5 * page, Bytes(2, 0x48));
         EXPECT_EQ(link.replies.back()[6], 0) << "programmed again after the block's erase";
@@ -220,10 +217,10 @@ TEST(Identity, WrittenIntoAnErasedBlockOnlyAndReadAsRegisters)
     auto store = [&] { return std::make_unique<CFileFlashStore>(dir.filePath("flash0.bin")); };
     {
         CVirtualPedal pedal(PedalFor(10003, PedalMode::Update, 0x020100), store());
-        EXPECT_EQ(frame::GetLE(FlashBytes(pedal, 0, 0x2180 + 4, 4).data(), 4), 10003u);
+        EXPECT_EQ(frame::GetLE(Cells(pedal, 0, 0x2180 + 4, 4).data(), 4), 10003u);
     }
     CVirtualPedal restarted(PedalFor(10002, PedalMode::Play), store());
-    EXPECT_EQ(frame::GetLE(FlashBytes(restarted, 0, 0x2180 + 4, 4).data(), 4), 10003u)
+    EXPECT_EQ(frame::GetLE(Cells(restarted, 0, 0x2180 + 4, 4).data(), 4), 10003u)
         << "an existing block is kept";
     std::vector<Bytes> raw;
     restarted.SetOutput([&](const uint8_t* m, size_t n) { raw.emplace_back(m, m + n); });
@@ -260,11 +257,11 @@ TEST(Faults, TornWriteProgramsTheFirstBytesThenNothingAnswers)
     link.Write(0x80000, data);
     EXPECT_TRUE(link.replies.empty());
     EXPECT_FALSE(pedal.Powered());
-    const Bytes cells = FlashBytes(pedal, 1, 0x80000, 5120);
+    const Bytes cells = Cells(pedal, 1, 0x80000, 5120);
     EXPECT_TRUE(std::equal(data.begin(), data.begin() + 1000, cells.begin()));
     EXPECT_TRUE(std::all_of(cells.begin() + 1000, cells.end(), [](uint8_t b) { return b == 0xFF; }));
     link.Erase(0x80000);
-    EXPECT_EQ(FlashBytes(pedal, 1, 0x80000, 1)[0], 0x00) << "nothing is written after the cut";
+    EXPECT_EQ(Cells(pedal, 1, 0x80000, 1)[0], 0x00) << "nothing is written after the cut";
     EXPECT_TRUE(link.replies.empty());
     pedal.RestorePower();
     link.Write(0x80000 + 4096, Bytes(10, 0x00));
@@ -284,8 +281,8 @@ TEST(Faults, TornEraseLeavesTheSectorHalfErased)
     ASSERT_EQ(link.replies.size(), 2u);
     pedal.AddFault({FaultKind::Torn, 0, 1, frame::kErase});
     link.Erase(0x40000);
-    EXPECT_EQ(FlashBytes(pedal, 1, 0x40000, 1)[0], 0xFF);
-    EXPECT_EQ(FlashBytes(pedal, 1, 0x40000 + 200000, 1)[0], 0x00) << "the second half of the 256 KiB block";
+    EXPECT_EQ(Cells(pedal, 1, 0x40000, 1)[0], 0xFF);
+    EXPECT_EQ(Cells(pedal, 1, 0x40000 + 200000, 1)[0], 0x00) << "the second half of the 256 KiB block";
     EXPECT_EQ(link.replies.size(), 2u);
 }
 
@@ -321,9 +318,9 @@ TEST(Pedal, AnswersMalformedFramesWithAnErrorStatus)
     }
 }
 
-// Under the realistic timing each exchange costs its command and reply on
-// a 250,000 bytes/s link with 1 ms per message, plus the flash operation,
-// and the reply leaves only when that time is over.
+// Under the realistic timing each exchange costs the time of its bytes on
+// the link plus the flash operation, and the reply leaves only when that
+// time is over.
 TEST(PedalTiming, RealisticRepliesLeaveWhenTheModelledExchangeIsDone)
 {
     using namespace std::chrono;
@@ -331,28 +328,25 @@ TEST(PedalTiming, RealisticRepliesLeaveWhenTheModelledExchangeIsDone)
     config.timing = PedalTiming::Realistic();
     CVirtualPedal pedal(config);
     DirectPedal direct(pedal);
-    // Read 1,009 bytes: a 20-byte command, a 1,173-byte reply.
-    auto start = steady_clock::now();
-    direct.Send(frame::kRead, {1, 0, 0, 0, 0, 0xF1, 0x03, 0x00});
-    const auto elapsed = steady_clock::now() - start;
-    EXPECT_EQ(pedal.ModelledMicros(), 2000u + (20u + 1173u) * 4u);
-    EXPECT_GE(elapsed, microseconds(pedal.ModelledMicros())) << "not before the modelled time";
-
-    // An erase of the song flash: a 16-byte command, a 12-byte status, 3 ms.
-    uint64_t before = pedal.ModelledMicros();
-    direct.Send(frame::kErase, {1, 0, 0, 0, 0});
-    EXPECT_EQ(pedal.ModelledMicros() - before, 2000u + (16u + 12u) * 4u + 3000u);
-    // 5,120 bytes from the start of a 4,096-byte page: two page programs.
-    before = pedal.ModelledMicros();
-    direct.Write(0, Bytes(5120, 0x5A));
-    EXPECT_EQ(pedal.ModelledMicros() - before, 2000u + (5871u + 12u) * 4u + 600u);
-    // The same on the microcontroller's flash: 32 ms of programming.
-    before = pedal.ModelledMicros();
-    direct.Write(0x10000, Bytes(5120, 0x5A), 0);
-    EXPECT_EQ(pedal.ModelledMicros() - before, 2000u + (5871u + 12u) * 4u + 32000u);
-    for (const Bytes& reply : direct.replies) {
-        if (reply[2] == frame::kStatus) {
-            EXPECT_EQ(reply[6], 0) << "every command was done";
-        }
-    }
+    // The time of one exchange, checked against the wall clock.
+    const auto cost = [&](const std::function<void()>& exchange) {
+        const uint64_t before = pedal.ModelledMicros();
+        const auto start = steady_clock::now();
+        exchange();
+        const uint64_t modelled = pedal.ModelledMicros() - before;
+        EXPECT_GE(steady_clock::now() - start, microseconds(modelled)) << "not before the modelled time";
+        return modelled;
+    };
+    const uint64_t read = cost([&] { direct.Send(frame::kRead, {1, 0, 0, 0, 0, 0xF1, 0x03, 0x00}); });
+    const uint64_t erase = cost([&] { direct.Send(frame::kErase, {1, 0, 0, 0, 0}); });
+    const uint64_t shortWrite = cost([&] { direct.Write(0x1000, Bytes(100, 0x5A)); });
+    const uint64_t songWrite = cost([&] { direct.Write(0x10000, Bytes(5120, 0x5A)); });
+    const uint64_t mcuWrite = cost([&] { direct.Write(0x10000, Bytes(5120, 0x5A), 0); });
+    EXPECT_GT(read, 1173u * 4) << "at least the reply's 1,173 bytes at 250,000 bytes/s";
+    EXPECT_GT(erase, 0u);
+    EXPECT_GT(songWrite, shortWrite + 5000u * 4) << "a write's bytes take their time on the link";
+    EXPECT_GT(mcuWrite, songWrite) << "the microcontroller's flash programs slower than the song flash";
+    ASSERT_EQ(direct.replies.size(), 5u);
+    for (const Bytes& reply : direct.replies)
+        EXPECT_TRUE(reply[2] != frame::kStatus || reply[6] == 0) << "every command was done";
 }

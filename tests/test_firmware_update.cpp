@@ -5,7 +5,6 @@
 #include "Operation.h"
 #include "Frame.h"
 #include "TestSupport.h"
-#include "WireCodec.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -24,11 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Command {
-    uint8_t code, flash;
-    uint32_t address;
-};
 
 class FirmwareUpdate : public ::testing::Test {
 protected:
@@ -57,25 +51,8 @@ protected:
         window->OnUpdateFirmware();
         return prompt.texts;
     }
-    // Erase and write commands the update sent, in order.
-    std::vector<Command> FlashCommands(uint8_t code)
-    {
-        std::vector<Command> out;
-        const auto all = rig.pedal.Received();
-        for (size_t i = recordedBefore; i < all.size(); ++i) {
-            std::vector<uint8_t> f(all[i].size());
-            f.resize(Unpack7(all[i].data() + 1, all[i].size() - 2, f.data(), f.size()));
-            if (f.size() >= 11 && f[2] == code)
-                out.push_back({f[2], f[6], frame::GetLE(&f[7], 4)});
-        }
-        return out;
-    }
-    QByteArray Flash(int no, uint32_t address, int n)
-    {
-        QByteArray b(n, 0);
-        rig.pedal.Flash(no).Read(address, reinterpret_cast<uint8_t*>(b.data()), size_t(n));
-        return b;
-    }
+    std::vector<SentCommand> Sent(uint8_t code) { return SentCommands(rig.pedal, code, recordedBefore); }
+    QByteArray Flash(int no, uint32_t address, int n) { return FlashBytes(rig.pedal, no, address, n); }
     // The update stopped with one box naming the failure, where it happened
     // and what to do, then "Failed!".
     static void ExpectStopped(const QStringList& boxes, const QString& failure, const QString& where)
@@ -103,73 +80,77 @@ protected:
 
 }  // namespace
 
-TEST_F(FirmwareUpdate, ErasesAscendingWritesBackToFrontFirstSectorLast)
+// Sections are erased in the order of their addresses, then written flash 1
+// first and flash 0 back to front, each flash-0 section's first sector last.
+struct OrderSection {
+    int flash;
+    uint32_t start, end, sector;
+    QByteArray image;
+};
+struct OrderCase {
+    const char* name;
+    std::vector<OrderSection> sections;
+    std::vector<SentCommand> erased;                // flash, address
+    std::vector<std::pair<int, uint32_t>> runs;     // (flash, address) where each run of writes starts
+};
+void PrintTo(const OrderCase& c, std::ostream* os) { *os << c.name; }
+
+class FirmwareUpdateOrder : public FirmwareUpdate, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(FirmwareUpdateOrder, ErasesAscendingWritesBackToFrontFirstSectorLast)
 {
-    const QByteArray high = FirmwareImage(10000, 1), low = FirmwareImage(3000, 2);
-    const QString path = Pack("two.dat", {{LayoutText(0, 0x10000, 0x14000, 4096), high},
-                                          {LayoutText(0, 0x8000, 0x10000, 4096), low}});
-    EXPECT_EQ(Update(path), QStringList({"Successful!"}));
-    std::vector<uint32_t> erased;
-    for (const Command& c : FlashCommands(frame::kErase))
-        erased.push_back(c.address);
-    EXPECT_EQ(erased, (std::vector<uint32_t>{0x8000, 0x10000, 0x11000, 0x12000}));
-    const std::vector<Command> writes = FlashCommands(frame::kWrite);
-    ASSERT_GE(writes.size(), 3u);
-    EXPECT_EQ(writes.front().address, 0x11000u) << "after the first sector first";
-    EXPECT_EQ(writes[writes.size() - 2].address, 0x10000u) << "the first sector last";
-    EXPECT_EQ(writes.back().address, 0x8000u) << "the lower section after the higher";
-    EXPECT_EQ(Flash(0, 0x10000, high.size()), high);
-    EXPECT_EQ(Flash(0, 0x8000, low.size()), low);
+    const OrderCase& c = GetParam();
+    FirmwareSections sections;
+    bool songFlash = false;
+    for (const OrderSection& section : c.sections) {
+        sections.push_back({LayoutText(section.flash, section.start, section.end, section.sector), section.image});
+        songFlash = songFlash || section.flash == 1;
+    }
+    prompt.answers.push_back(true);
+    const QStringList boxes = Update(Pack("order.dat", sections));
+    EXPECT_EQ(boxes.size(), songFlash ? 2 : 1) << "the song flash question";
+    EXPECT_EQ(boxes.last(), "Successful!");
+    EXPECT_EQ(Sent(frame::kErase), c.erased);
+    std::vector<std::pair<int, uint32_t>> runs;
+    uint32_t next = 0;
+    for (const SentCommand& w : Sent(frame::kWrite)) {
+        if (runs.empty() || runs.back().first != w.flash || w.address <= next || w.address > next + 65536)
+            runs.push_back({w.flash, w.address});
+        next = w.address;
+    }
+    EXPECT_EQ(runs, c.runs);
+    for (const OrderSection& section : c.sections)
+        EXPECT_EQ(Flash(section.flash, section.start, section.image.size()), section.image) << section.start;
     ASSERT_FALSE(bar.empty());
     EXPECT_EQ(bar.back(), 100);
     EXPECT_EQ(window->CurrentOperation(), OpIdle);
 }
 
-TEST_F(FirmwareUpdate, SongFlashIsWrittenInOneRunAndBeforeFlashZero)
-{
-    const QByteArray song = FirmwareImage(70000, 3), boot = FirmwareImage(5000, 4);
-    const QString path = Pack("both.dat", {{LayoutText(0, 0x20000, 0x30000, 4096), boot},
-                                           {LayoutText(1, 0x100000, 0x140000, 65536), song}});
-    prompt.answers.push_back(true);
-    EXPECT_EQ(Update(path).last(), "Successful!");
-    const std::vector<Command> writes = FlashCommands(frame::kWrite);
-    ASSERT_FALSE(writes.empty());
-    EXPECT_EQ(writes.front().flash, 1);
-    EXPECT_EQ(writes.front().address, 0x100000u);
-    EXPECT_EQ(writes.back().flash, 0);
-    EXPECT_EQ(writes.back().address, 0x20000u);
-    EXPECT_EQ(Flash(1, 0x100000, song.size()), song);
-    EXPECT_EQ(Flash(0, 0x20000, boot.size()), boot);
-}
-
-// Flash 1 lies below both flash-0 sections: only the program's order (flash
-// 1 first, then flash 0 back to front, each first sector last) gives this.
-TEST_F(FirmwareUpdate, WriteOrderTellsFlashesAndSectionsApart)
-{
-    const QByteArray song = FirmwareImage(70000, 3), high = FirmwareImage(5000, 4), low = FirmwareImage(6000, 5);
-    const QString path = Pack("three.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), low},
-                                            {LayoutText(1, 0x4000, 0x40000, 65536), song},
-                                            {LayoutText(0, 0x20000, 0x22000, 4096), high}});
-    prompt.answers.push_back(true);
-    EXPECT_EQ(Update(path).last(), "Successful!");
-    std::vector<std::pair<int, uint32_t>> runs;  // (flash, address) where each run of writes starts
-    uint32_t next = 0;
-    for (const Command& c : FlashCommands(frame::kWrite)) {
-        if (runs.empty() || runs.back().first != c.flash || c.address <= next || c.address > next + 65536)
-            runs.push_back({c.flash, c.address});
-        next = c.address;
-    }
-    EXPECT_EQ(runs, (std::vector<std::pair<int, uint32_t>>{{1, 0x4000}, {0, 0x21000}, {0, 0x20000}, {0, 0x9000},
-                                                            {0, 0x8000}}));
-    std::vector<uint32_t> erased;
-    for (const Command& c : FlashCommands(frame::kErase))
-        erased.push_back(c.address);
-    EXPECT_EQ(erased, (std::vector<uint32_t>{0x4000, 0x14000, 0x8000, 0x9000, 0x20000, 0x21000}))
-        << "ascending by first sector";
-    EXPECT_EQ(Flash(1, 0x4000, song.size()), song);
-    EXPECT_EQ(Flash(0, 0x20000, high.size()), high);
-    EXPECT_EQ(Flash(0, 0x8000, low.size()), low);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, FirmwareUpdateOrder,
+    ::testing::Values(
+        OrderCase{"TwoSectionsOfFlashZero",
+                  {{0, 0x10000, 0x14000, 4096, FirmwareImage(10000, 1)}, {0, 0x8000, 0x10000, 4096, FirmwareImage(3000, 2)}},
+                  {{0, 0x8000, 0}, {0, 0x10000, 0}, {0, 0x11000, 0}, {0, 0x12000, 0}},
+                  {{0, 0x11000}, {0, 0x10000}, {0, 0x8000}}},
+        OrderCase{"SongFlashInOneRunBeforeFlashZero",
+                  {{0, 0x20000, 0x30000, 4096, FirmwareImage(5000, 4)},
+                   {1, 0x100000, 0x140000, 65536, FirmwareImage(70000, 3)}},
+                  {{0, 0x20000, 0}, {0, 0x21000, 0}, {1, 0x100000, 0}, {1, 0x110000, 0}},
+                  {{1, 0x100000}, {0, 0x21000}, {0, 0x20000}}},
+        // Flash 1 lies below both flash-0 sections.
+        OrderCase{"FlashesAndSectionsApart",
+                  {{0, 0x8000, 0xA000, 4096, FirmwareImage(6000, 5)}, {1, 0x4000, 0x40000, 65536, FirmwareImage(70000, 3)},
+                   {0, 0x20000, 0x22000, 4096, FirmwareImage(5000, 4)}},
+                  {{1, 0x4000, 0}, {1, 0x14000, 0}, {0, 0x8000, 0}, {0, 0x9000, 0}, {0, 0x20000, 0}, {0, 0x21000, 0}},
+                  {{1, 0x4000}, {0, 0x21000}, {0, 0x20000}, {0, 0x9000}, {0, 0x8000}}},
+        // Layout texts of equal length, parsed one after another, each land
+        // at their own addresses (no settings cache hands one the other's).
+        OrderCase{"EqualLengthLayouts",
+                  {{0, 0x30000, 0x31000, 4096, FirmwareImage(3000, 5)}, {0, 0x40000, 0x41000, 4096, FirmwareImage(3000, 6)}},
+                  {{0, 0x30000, 0}, {0, 0x40000, 0}},
+                  {{0, 0x40000}, {0, 0x30000}}}),
+    [](const ::testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
 
 // Failures after the first command of a kind: the second section's erase and
 // write, and the very last write (the first sector of the lowest flash-0 section).
@@ -179,7 +160,7 @@ TEST_F(FirmwareUpdate, LaterFailuresStopTheUpdateWhereTheyHappen)
     const QString path = Pack("two.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), low},
                                           {LayoutText(0, 0x20000, 0x22000, 4096), high}});
     ASSERT_EQ(Update(path), QStringList({"Successful!"}));
-    const std::vector<Command> writes = FlashCommands(frame::kWrite);
+    const std::vector<SentCommand> writes = Sent(frame::kWrite);
     size_t lowRest = 0;
     while (lowRest < writes.size() && writes[lowRest].address >= 0x20000)
         ++lowRest;
@@ -189,7 +170,7 @@ TEST_F(FirmwareUpdate, LaterFailuresStopTheUpdateWhereTheyHappen)
     rig.pedal.AddFault({FaultKind::Refuse, 0, 3, frame::kErase});  // 0x8000, 0x9000, then 0x20000
     ExpectStopped(Update(path), "Erase sector failed,address=0x00020000",
                   "Erase of section 2 of 2 failed at 0x00020000");
-    EXPECT_TRUE(FlashCommands(frame::kWrite).empty());
+    EXPECT_TRUE(Sent(frame::kWrite).empty());
     rig.pedal.ClearFaults();
 
     rig.pedal.AddFault({FaultKind::Refuse, 0, uint32_t(lowRest + 1), frame::kWrite});
@@ -235,27 +216,13 @@ TEST_F(FirmwareUpdate, InvalidFilesAreRefusedBeforeAnyErase)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first.toStdString());
         EXPECT_EQ(Update(c.path), QStringList({c.first, "Failed!"}));
-        EXPECT_TRUE(FlashCommands(frame::kErase).empty()) << "nothing erased";
+        EXPECT_TRUE(Sent(frame::kErase).empty()) << "nothing erased";
     }
     EXPECT_EQ(Update(Pack("exact.dat", {{layout, FirmwareImage(4096, 1)}})), QStringList({"Successful!"}))
         << "an image of exactly the layout's size fits";
     EXPECT_EQ(Update(Pack("asks-exact.dat", {{layout, FirmwareImage(100, 1)}}, {"--data-length-delta", "3996"})),
               QStringList({"Successful!"}))
         << "a declared length of exactly the layout's size is let through";
-}
-
-TEST_F(FirmwareUpdate, ShiftLetsAnotherModelsFileThroughAfterAQuestion)
-{
-    const QString path = Pack("other.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)}}, {}, "10003");
-    prompt.shift = true;
-    prompt.answers.push_back(false);
-    QStringList boxes = Update(path);
-    ASSERT_EQ(boxes.size(), 2);
-    EXPECT_EQ(boxes[1], "Failed!");
-    EXPECT_TRUE(FlashCommands(frame::kErase).empty());
-    prompt.answers.push_back(true);
-    boxes = Update(path);
-    EXPECT_EQ(boxes.last(), "Successful!");
 }
 
 TEST_F(FirmwareUpdate, DeviceFaultsGiveTheirMessages)
@@ -298,11 +265,8 @@ TEST_F(FirmwareUpdate, SettingsAndAUsersConfigIniSurvive)
                                  WriteTestFile(dir.filePath("Config.ini"), ownText)};
     auto contents = [&] {
         QList<QByteArray> all;
-        for (const QString& path : watched) {
-            QFile f(path);
-            f.open(QIODevice::ReadOnly);
-            all.push_back(f.readAll());
-        }
+        for (const QString& path : watched)
+            all.push_back(ReadTestFile(path));
         return all;
     };
     const QList<QByteArray> before = contents();
@@ -346,21 +310,9 @@ TEST_F(FirmwareUpdate, AFileChangedDuringTheUpdateIsRefused)
         ASSERT_EQ(boxes.size(), 3) << boxes.join('|').toStdString();
         EXPECT_EQ(boxes[1], "The firmware file changed during the update");
         EXPECT_EQ(boxes[2], "Failed!");
-        EXPECT_TRUE(FlashCommands(frame::kErase).empty());
-        EXPECT_TRUE(FlashCommands(frame::kWrite).empty());
+        EXPECT_TRUE(Sent(frame::kErase).empty());
+        EXPECT_TRUE(Sent(frame::kWrite).empty());
     }
-}
-
-// Layout texts of equal length, parsed one after another, each land at
-// their own addresses (no settings cache hands one the other's layout).
-TEST_F(FirmwareUpdate, EqualLengthLayoutsLandAtTheirOwnAddresses)
-{
-    const QByteArray a = FirmwareImage(3000, 5), b = FirmwareImage(3000, 6);
-    const QString path = Pack("equal.dat", {{LayoutText(0, 0x30000, 0x31000, 4096), a},
-                                            {LayoutText(0, 0x40000, 0x41000, 4096), b}});
-    EXPECT_EQ(Update(path), QStringList({"Successful!"}));
-    EXPECT_EQ(Flash(0, 0x30000, a.size()), a);
-    EXPECT_EQ(Flash(0, 0x40000, b.size()), b);
 }
 
 TEST_F(FirmwareUpdate, EmptyPathIsReported)
@@ -368,62 +320,54 @@ TEST_F(FirmwareUpdate, EmptyPathIsReported)
     EXPECT_EQ(Update(QString()), QStringList({"No update file selected !"}));
 }
 
-// Two sections on flash 0 and one on the song flash: the bar runs once from
-// 0 to 100 over every erase, write and verify, naming each.
-TEST_F(FirmwareUpdate, ProgressRunsOnceOverEveryStepAndNamesIt)
-{
-    QStringList texts;
-    auto* progressBar = window->findChild<QProgressBar*>("progressBar");
-    QObject::connect(progressBar, &QProgressBar::valueChanged, [&] { texts << progressBar->format(); });
-    const QString path = Pack("three.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), FirmwareImage(9000, 1)},
-                                            {LayoutText(1, 0x40000, 0x80000, 65536), FirmwareImage(70000, 2)},
-                                            {LayoutText(0, 0x20000, 0x22000, 4096), FirmwareImage(5000, 3)}});
-    prompt.answers.push_back(true);
-    ASSERT_EQ(Update(path).last(), "Successful!");
-    ASSERT_FALSE(bar.empty());
-    EXPECT_TRUE(std::is_sorted(bar.begin(), bar.end())) << "never back";
-    EXPECT_EQ(bar.back(), 100);
-    EXPECT_GE(bar.size(), 20u) << "it moves along the way";
-    for (const char* step : {"Erase section 1 of 3", "Erase section 2 of 3", "Erase section 3 of 3",
-                             "Write section 2 of 3", "Write section 3 of 3", "Write section 1 of 3",
-                             "Verify section 2 of 3", "Verify section 1 of 3"})
-        EXPECT_FALSE(texts.filter(QString(step) + " \u2014 ").isEmpty()) << step;
-    EXPECT_TRUE(texts.back().startsWith("Verify section 1 of 3 \u2014 100%")) << texts.back().toStdString();
-}
-
-// The song flash is named before anything is erased; No leaves the pedal as it was.
+// Another model's file (with Shift) and a file for the song flash are named
+// in a question before anything is erased; No leaves the pedal as it was.
 TEST_F(FirmwareUpdate, TheSongFlashQuestionAnsweredNoErasesNothing)
 {
-    const QString path = Pack("song.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)},
+    const QString other = Pack("other.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)}}, {}, "10003");
+    const QString song = Pack("song.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)},
                                            {LayoutText(1, 0x40000, 0x80000, 65536), FirmwareImage(1000, 2)}});
-    const QStringList boxes = Update(path);
-    ASSERT_EQ(boxes.size(), 2) << boxes.join('|').toStdString();
-    EXPECT_TRUE(boxes[0].contains("song flash: section 2 of 2 (0x00040000 to 0x0007FFFF)")) << boxes[0].toStdString();
-    EXPECT_TRUE(boxes[0].contains("Recorded songs there may be overwritten"));
-    EXPECT_EQ(boxes[1], "Firmware update cancelled");
-    EXPECT_TRUE(FlashCommands(frame::kErase).empty());
-    EXPECT_TRUE(FlashCommands(frame::kWrite).empty());
+    struct Case {
+        QString path, question, outcome;
+    };
+    prompt.shift = true;
+    for (const Case& c : {Case{other, "The file is for model 10003, the pedal is model 10002. Update anyway ?", "Failed!"},
+                          Case{song, "This firmware writes to the song flash: section 2 of 2 (0x00040000 to 0x0007FFFF). "
+                                     "Recorded songs there may be overwritten. Go on with the update ?",
+                               "Firmware update cancelled"}}) {
+        SCOPED_TRACE(c.path.toStdString());
+        EXPECT_EQ(Update(c.path), QStringList({c.question, c.outcome}));
+        EXPECT_TRUE(Sent(frame::kErase).empty());
+        EXPECT_TRUE(Sent(frame::kWrite).empty());
+        prompt.answers.push_back(true);
+        EXPECT_EQ(Update(c.path).last(), "Successful!") << "Yes goes on";
+    }
 }
 
 // Cancel during a question before the erase ends the update with nothing
 // erased; during the erase it is refused above the bar, the update goes on
-// and no cancel is left behind.
+// and no cancel is left behind. Two sections on flash 0 and one on the song
+// flash: the bar runs once from 0 to 100 over every erase, write and verify,
+// naming each.
 TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
 {
     auto* cancel = window->findChild<QPushButton*>("m_btnCancel");
     auto* unplug = window->findChild<QLabel*>("m_labelUnplug");
-    const QByteArray song = FirmwareImage(70000, 2), boot = FirmwareImage(9000, 1);
-    const QString path = Pack("both.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), boot},
-                                           {LayoutText(1, 0x40000, 0x80000, 65536), song}});
+    const QByteArray song = FirmwareImage(70000, 2), boot = FirmwareImage(9000, 1), high = FirmwareImage(5000, 3);
+    const QString path = Pack("three.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), boot},
+                                            {LayoutText(1, 0x40000, 0x80000, 65536), song},
+                                            {LayoutText(0, 0x20000, 0x22000, 4096), high}});
     prompt.answers.push_back(true);
     prompt.onBox = [&] { cancel->click(); };
     EXPECT_EQ(Update(path).last(), "Firmware update cancelled");
-    EXPECT_TRUE(FlashCommands(frame::kErase).empty());
+    EXPECT_TRUE(Sent(frame::kErase).empty());
     prompt.onBox = nullptr;
 
     auto* progressBar = window->findChild<QProgressBar*>("progressBar");
     bool cancelShown = false, unplugHidden = false, refused = false;
+    QStringList texts;
     QObject::connect(progressBar, &QProgressBar::valueChanged, [&] {
+        texts << progressBar->format();
         if (window->CurrentOperation() == OpIdle)
             return;
         cancelShown |= cancel->isVisible();
@@ -444,6 +388,16 @@ TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
     EXPECT_EQ(prompt.texts.filter("cannot be stopped").size(), 0) << "no box in the middle of the update";
     EXPECT_EQ(Flash(0, 0x8000, boot.size()), boot);
     EXPECT_EQ(Flash(1, 0x40000, song.size()), song);
+    EXPECT_EQ(Flash(0, 0x20000, high.size()), high);
+    ASSERT_FALSE(bar.empty());
+    EXPECT_TRUE(std::is_sorted(bar.begin(), bar.end())) << "never back";
+    EXPECT_EQ(bar.back(), 100);
+    EXPECT_GE(bar.size(), 20u) << "it moves along the way";
+    for (const char* step : {"Erase section 1 of 3", "Erase section 2 of 3", "Erase section 3 of 3",
+                             "Write section 2 of 3", "Write section 3 of 3", "Write section 1 of 3",
+                             "Verify section 2 of 3", "Verify section 1 of 3"})
+        EXPECT_FALSE(texts.filter(QString(step) + " \u2014 ").isEmpty()) << step;
+    EXPECT_TRUE(texts.back().startsWith("Verify section 1 of 3 \u2014 100%")) << texts.back().toStdString();
     EXPECT_FALSE(unplug->isVisible());
     EXPECT_EQ(unplug->text(), "Do not unplug the pedal");
 }
@@ -517,7 +471,5 @@ TEST(FirmwareUpdateTiming, TheEventLoopRunsEvery100MsDuringAnUpdate)
     EXPECT_GE(clock.elapsed(), 750) << "three erases of 250 ms were waited for";
     EXPECT_GT(ticks, 10);
     EXPECT_LE(largest, 100) << "the longest the event loop stood still, in ms";
-    QByteArray flashed(image.size(), 0);
-    rig.pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
-    EXPECT_EQ(flashed, image);
+    EXPECT_EQ(FlashBytes(rig.pedal, 0, 0x8000, image.size()), image);
 }

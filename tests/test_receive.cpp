@@ -13,15 +13,6 @@ using Bytes = std::vector<uint8_t>;
 
 namespace {
 
-Bytes PackedMessage(const Bytes& f)
-{
-    Bytes m(PackedSize(f.size()) + 2);
-    m.front() = 0xF0;
-    Pack7(f.data(), f.size(), m.data() + 1);
-    m.back() = 0xF7;
-    return m;
-}
-
 Bytes IdentifyReply()
 {
     Bytes f(34, 0x41);

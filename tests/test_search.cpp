@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -31,81 +34,76 @@ TEST(PortNames, PairOnlyIdenticalNamesOrNamesEqualWithoutBridgeMarkers)
     EXPECT_FALSE(PortNamesPair("", "")) << "a vanished port is no device";
 }
 
-TEST(PortSearch, FindsThePedalAmongOtherPorts)
+// What the port search finds among the ports present.
+using Ports = std::vector<std::shared_ptr<void>>;
+struct SearchCase {
+    const char* name;
+    std::function<Ports(CInProcessMidi&, CVirtualPedal&)> ports;
+    bool found;           // connected to the pedal in update mode; else closed
+    const char* box;      // the one box shown, or none
+};
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.name; }
+
+class PortSearch : public ::testing::TestWithParam<SearchCase> {};
+
+TEST_P(PortSearch, EndsOnThePedalOrClosedWithItsBox)
 {
+    const SearchCase& c = GetParam();
     CScriptedPrompt prompt;
     CInProcessMidi midi;
-    CSilentPorts other(midi, "Keyboard");
-    auto inputOnly = midi.AddSource("Input Only");
     CVirtualPedal pedal(PedalFor(10003));
-    CInProcessPedalPorts ports(midi, pedal, "USB Looper");
+    const Ports ports = c.ports(midi, pedal);
     CUSBPort port(midi);
     SearchDevice(port);
-    EXPECT_EQ(port.state(), UpdateMode);
-    EXPECT_EQ(port.device_info().model_id, 10003);
-    EXPECT_TRUE(prompt.texts.isEmpty());
+    EXPECT_EQ(port.state(), c.found ? UpdateMode : Closed);
+    EXPECT_EQ(port.device_info().model_id, c.found ? 10003 : -1);
+    EXPECT_EQ(port.keep_alive(), c.found);
+    EXPECT_EQ(prompt.texts, c.box ? QStringList(c.box) : QStringList());
+    EXPECT_EQ(prompt.titles, c.box ? QStringList("Message") : QStringList());
 }
 
-TEST(PortSearch, FindsAPedalBehindAJackBridge)
+template <class T, class... Args>
+std::shared_ptr<void> Made(Args&&... args)
 {
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
-    CVirtualPedal pedal(PedalFor(10002));
-    CInProcessPedalPorts ports(midi, pedal, "Pedal (capture):Pedal (capture)", "Pedal (playback):Pedal (playback)");
-    CUSBPort port(midi);
-    SearchDevice(port);
-    EXPECT_EQ(port.state(), UpdateMode);
+    return std::make_shared<T>(std::forward<Args>(args)...);
 }
 
-// Two pairs with the pedal's name; the other device never answers. In both
-// orders the search ends connected to the pedal.
-TEST(PortSearch, TwoSameNamedPairsEndConnectedInBothOrders)
-{
-    for (bool pedalFirst : {true, false}) {
-        SCOPED_TRACE(pedalFirst ? "pedal first" : "pedal second");
-        CScriptedPrompt prompt;
-        CInProcessMidi midi;
-        CVirtualPedal pedal(PedalFor(10002));
-        std::unique_ptr<CInProcessPedalPorts> pedalPorts;
-        std::unique_ptr<CSilentPorts> silent;
-        if (pedalFirst)
-            pedalPorts = std::make_unique<CInProcessPedalPorts>(midi, pedal, "USB MIDI");
-        silent = std::make_unique<CSilentPorts>(midi, "USB MIDI");
-        if (!pedalFirst)
-            pedalPorts = std::make_unique<CInProcessPedalPorts>(midi, pedal, "USB MIDI");
-        CUSBPort port(midi);
-        SearchDevice(port);
-        EXPECT_EQ(port.state(), UpdateMode);
-        EXPECT_EQ(port.device_info().model_id, 10002);
-        EXPECT_TRUE(port.keep_alive());
-        EXPECT_TRUE(prompt.texts.isEmpty());
-    }
-}
-
-TEST(PortSearch, EchoingPortIsNotPairedAndShowsNoBox)
-{
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
-    CEchoPorts through(midi, "Midi Through Port-0");
-    CUSBPort port(midi);
-    SearchDevice(port);
-    EXPECT_EQ(port.state(), Closed);
-    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
-    EXPECT_EQ(port.device_info().model_id, -1);
-}
-
-TEST(PortSearch, MissingMidiServiceIsShownAndLeavesTheLinkClosed)
-{
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
-    midi.SetCreateFailure("ALSA sequencer not available");
-    CUSBPort port(midi);
-    SearchDevice(port);
-    EXPECT_EQ(port.state(), Closed);
-    ASSERT_EQ(prompt.texts.size(), 1);
-    EXPECT_EQ(prompt.texts[0], "ALSA sequencer not available");
-    EXPECT_EQ(prompt.titles[0], "Message");
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PortSearch,
+    ::testing::Values(
+        SearchCase{"AmongOtherPorts",
+                   [](CInProcessMidi& m, CVirtualPedal& p) {
+                       return Ports{Made<CSilentPorts>(m, "Keyboard"), std::shared_ptr<void>(m.AddSource("Input Only")),
+                                    Made<CInProcessPedalPorts>(m, p, "USB Looper")};
+                   },
+                   true, nullptr},
+        SearchCase{"BehindAJackBridge",
+                   [](CInProcessMidi& m, CVirtualPedal& p) {
+                       return Ports{Made<CInProcessPedalPorts>(m, p, "Pedal (capture):Pedal (capture)",
+                                                               "Pedal (playback):Pedal (playback)")};
+                   },
+                   true, nullptr},
+        // Two pairs with the pedal's name; the other device never answers.
+        SearchCase{"SameNamedPairPedalFirst",
+                   [](CInProcessMidi& m, CVirtualPedal& p) {
+                       return Ports{Made<CInProcessPedalPorts>(m, p, "USB MIDI"), Made<CSilentPorts>(m, "USB MIDI")};
+                   },
+                   true, nullptr},
+        SearchCase{"SameNamedPairPedalSecond",
+                   [](CInProcessMidi& m, CVirtualPedal& p) {
+                       return Ports{Made<CSilentPorts>(m, "USB MIDI"), Made<CInProcessPedalPorts>(m, p, "USB MIDI")};
+                   },
+                   true, nullptr},
+        SearchCase{"EchoingPortIsNotPaired",
+                   [](CInProcessMidi& m, CVirtualPedal&) { return Ports{Made<CEchoPorts>(m, "Midi Through Port-0")}; },
+                   false, nullptr},
+        SearchCase{"MissingMidiService",
+                   [](CInProcessMidi& m, CVirtualPedal&) {
+                       m.SetCreateFailure("ALSA sequencer not available");
+                       return Ports{};
+                   },
+                   false, "ALSA sequencer not available"}),
+    [](const ::testing::TestParamInfo<SearchCase>& info) { return info.param.name; });
 
 // Play mode: registers read, the pedal is closed with its box, and the
 // switch command goes only to models that can switch.
@@ -248,48 +246,42 @@ TEST(Identity, StatusTextsAndVersions)
 {
     DeviceInfo info;
     info.model_id = 10009;
-    info.version = 0x7F010203;
-    EXPECT_EQ(version_text(info.version), "1.2.3");
+    EXPECT_EQ(version_text(0x7F010203), "1.2.3") << "the top byte is not part of the version";
     EXPECT_EQ(version_text(-1), "255.255.255");
-    EXPECT_EQ(ConnectionStatusText(UpdateMode, info), "Corvanta V1.7 - (Unknown device connected !)");
     EXPECT_EQ(ConnectionStatusText(PlayMode, info), "Corvanta V1.7 - (Please enter update mode !)");
-    EXPECT_EQ(ConnectionStatusText(Closed, info), "Corvanta V1.7 - (No device connected !)");
-    for (int32_t id : {10001, 10007, 10008}) {
-        ASSERT_NE(find_model(id), nullptr);
-        EXPECT_STREQ(find_model(id)->name, "RK-20");
-        EXPECT_EQ(find_model(id)->update_switch, 1u);
-        info.model_id = id;
-        EXPECT_FALSE(CanHoldSongs(UpdateMode, info));
-    }
-    info.model_id = 10002;
-    EXPECT_TRUE(CanHoldSongs(UpdateMode, info));
-    EXPECT_FALSE(CanHoldSongs(PlayMode, info));
-    EXPECT_EQ(find_model(10006)->song_area->channels, 2u);
 }
 
+// The listener hears each change of the foreign output ports: input ports
+// and the program's own ports are not counted.
 TEST(Watcher, RaisesTheFlagWhenOutputPortsComeAndGoAndStops)
 {
     CInProcessMidi midi;
     std::atomic<bool> changed{false};
+    std::mutex lock;
+    std::vector<std::vector<std::string>> heard;
+    const auto heardSoFar = [&] {
+        std::lock_guard<std::mutex> guard(lock);
+        return heard;
+    };
     auto existing = midi.AddDestination("Synth", [](const CDeliveryQueue::Message&) {});
-    {
-        CDeviceWatcher watcher(midi, changed, nullptr, std::chrono::milliseconds(20));
-        ASSERT_TRUE(Eventually([&] { return changed.load(); })) << "the first pass sees one port";
-        changed = false;
-        auto source = midi.AddSource("Input only");
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        EXPECT_FALSE(changed.load()) << "input ports are not watched";
-        auto own = midi.AddDestination("RtMidi Input Client:RtMidi Input", [](const CDeliveryQueue::Message&) {});
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        EXPECT_FALSE(changed.load()) << "the program's own ports are not counted";
-        auto added = midi.AddDestination("Pedal", [](const CDeliveryQueue::Message&) {});
-        ASSERT_TRUE(Eventually([&] { return changed.load(); }));
-        changed = false;
-        added.reset();
-        ASSERT_TRUE(Eventually([&] { return changed.load(); }));
-    }
+    CDeviceWatcher watcher(
+        midi, changed,
+        [&](const std::vector<std::string>& names, auto) {
+            std::lock_guard<std::mutex> guard(lock);
+            heard.push_back(names);
+        },
+        std::chrono::milliseconds(20));
+    ASSERT_TRUE(Eventually([&] { return changed.load(); })) << "the first pass counts as a change";
     changed = false;
-    auto later = midi.AddDestination("Later", [](const CDeliveryQueue::Message&) {});
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_FALSE(changed.load()) << "a stopped watcher raises nothing";
+    auto source = midi.AddSource("Input only");
+    auto own = midi.AddDestination("RtMidi Input Client:RtMidi Input", [](const CDeliveryQueue::Message&) {});
+    auto added = midi.AddDestination("Pedal", [](const CDeliveryQueue::Message&) {});
+    ASSERT_TRUE(Eventually([&] { return changed.load(); }));
+    changed = false;
+    added.reset();
+    ASSERT_TRUE(Eventually([&] { return changed.load(); }));
+    watcher.Stop();
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(heardSoFar(), (std::vector<Names>{{"Synth"}, {"Synth", "Pedal"}, {"Synth"}}))
+        << "one change for the pedal's coming, one for its going";
 }

@@ -1,6 +1,7 @@
 // WAV files made by real tools (sox, ffmpeg) and by hand, the writer, and
 // the conversion with libsoxr.
-#include "TestSupport.h"
+#include "FirmwareSupport.h"
+#include "SongSupport.h"
 #include "Wave.h"
 
 #include <QBuffer>
@@ -14,68 +15,27 @@
 #include <cmath>
 #include <cstring>
 
-using Bytes = std::vector<uint8_t>;
-
 namespace {
-
-QTemporaryDir& Dir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-// Runs a tool; the file it makes is the test's input.
-QString Made(const QString& name, const QString& program, const QStringList& args)
-{
-    const QString path = Dir().filePath(name);
-    QProcess tool;
-    tool.start(program, QStringList(args).replaceInStrings("OUT", path));
-    EXPECT_TRUE(tool.waitForFinished(30000)) << program.toStdString();
-    EXPECT_EQ(tool.exitCode(), 0) << program.toStdString() << ": " << tool.readAllStandardError().toStdString();
-    return path;
-}
 
 // One second of a 1 kHz sine from sox in the given layout.
 QString SoxSine(int rate, int bits, int channels, const char* encoding)
 {
     const QString name = QString("sine_%1_%2_%3_%4.wav").arg(rate).arg(bits).arg(channels).arg(encoding);
-    return Made(name, "sox",
-                {"-n", "-r", QString::number(rate), "-b", QString::number(bits), "-c", QString::number(channels), "-e",
-                 encoding, "OUT", "synth", "1", "sine", "1000", "vol", "0.5"});
-}
-
-int16_t Sample24Upper(const uint8_t* p) { return int16_t(p[1] | (p[2] << 8)); }
-
-// Sign changes of channel ch of 24-bit frames, which count the sine's periods.
-int ZeroCrossings(const CWave& w, int ch)
-{
-    const uint8_t* s = w.samples();
-    const int align = w.format().nBlockAlign;
-    int crossings = 0;
-    bool positive = Sample24Upper(s + ch * 3) >= 0;
-    for (uint32_t i = 1; i < w.frame_count(); ++i) {
-        const bool now = Sample24Upper(s + i * align + ch * 3) >= 0;
-        crossings += now != positive;
-        positive = now;
-    }
-    return crossings;
+    return MadeByTool(name, "sox",
+                      {"-n", "-r", QString::number(rate), "-b", QString::number(bits), "-c", QString::number(channels),
+                       "-e", encoding, "OUT", "synth", "1", "sine", "1000", "vol", "0.5"});
 }
 
 Bytes FileBytes(const QString& path)
 {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    const QByteArray all = f.readAll();
+    const QByteArray all = ReadTestFile(path);
     return Bytes(all.begin(), all.end());
 }
 
 QString WriteBytes(const QString& name, const Bytes& bytes)
 {
-    const QString path = Dir().filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
-    return path;
+    const QByteArray raw(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
+    return WriteTestFile(TestFolder().filePath(name), raw);
 }
 
 // A canonical 16-bit mono file with the given chunks before "data".
@@ -126,7 +86,7 @@ TEST_P(ToolFile, LoadsAndConvertsKeepingItsFrequency)
         EXPECT_NEAR(double(copy.frame_count()), 46875.0, 3.0);
         // 1,000 periods in a second: about 2,000 sign changes in each channel.
         for (int ch = 0; ch < channels; ++ch)
-            EXPECT_NEAR(ZeroCrossings(copy, ch), 2000, 4) << "channel " << ch;
+            EXPECT_NEAR(Crossings(copy.samples(), copy.frame_count(), channels, ch, 0), 2000, 4) << "channel " << ch;
         EXPECT_EQ(copy.samples()[3 * channels * 100], 0) << "the low byte of a widened 16-bit sample is 0";
     }
 }
@@ -146,7 +106,7 @@ TEST(WaveReader, SkipsTheChunksOtherToolsWrite)
 {
     CScriptedPrompt prompt;
     // ffmpeg writes a LIST chunk before "data", sox a "fact" chunk for floats.
-    const QString ffmpeg = Made("ffmpeg.wav", "ffmpeg",
+    const QString ffmpeg = MadeByTool("ffmpeg.wav", "ffmpeg",
                                 {"-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
                                  "sine=frequency=1000:duration=0.5:sample_rate=44100", "-ac", "2", "OUT"});
     const Bytes raw = FileBytes(ffmpeg);
@@ -319,25 +279,8 @@ Bytes Float32(float a, float b)
     return f;
 }
 
-int32_t Sample24(const CWave& w, uint32_t frame, int ch)
-{
-    const uint8_t* p = w.samples() + frame * w.format().nBlockAlign + ch * 3;
-    return int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8;
-}
+int32_t Sample24(const CWave& w, uint32_t frame, int ch) { return ::Sample24(w.samples(), frame, w.format().nChannels, ch); }
 }  // namespace
-
-TEST(Conversion, ChannelsAreDuplicatedOrTheFirstIsKept)
-{
-    CWave mono = Made(kWaveTagPcm, 1, 16, 46875, Repeat({0xE8, 0x03}, 4000));  // 1,000
-    mono.convert(2, 46875);
-    ASSERT_GT(mono.frame_count(), 3000u);
-    // The resampler at ratio 1 may ripple by a step of the 16-bit value.
-    EXPECT_NEAR(Sample24(mono, 2000, 0), 1000 * 256, 2 * 256);
-    EXPECT_EQ(Sample24(mono, 2000, 1), Sample24(mono, 2000, 0));
-    CWave stereo = Made(kWaveTagPcm, 2, 16, 46875, Repeat({0xE8, 0x03, 0x18, 0xFC}, 4000));  // 1,000 and -1,000
-    stereo.convert(1, 46875);
-    EXPECT_NEAR(Sample24(stereo, 2000, 0), 1000 * 256, 2 * 256) << "no mix-down: channel 0 only";
-}
 
 TEST(Conversion, FloatsScaleAndSaturate)
 {
@@ -414,30 +357,4 @@ TEST(Conversion, AStereoConversionThatMakesNoFramesLeavesAnEmptyWave)
     EXPECT_EQ(w.frame_count(), 0u);
     EXPECT_EQ(w.samples(), nullptr);
     EXPECT_EQ(w.format(), CWave::TargetFormat(2, 46875));
-}
-
-TEST(Conversion, FullResolutionKeepsTheLowBitsThatTheSixteenBitPathDrops)
-{
-    // 24-bit stereo with a different ramp in each channel, the low byte set.
-    Bytes frames;
-    for (int i = 0; i < 20000; ++i) {
-        const int32_t left = (i % 200 - 100) * 40000 + 0x17, right = -left / 2 + 0x2B;
-        for (int32_t v : {left, right})
-            frames.insert(frames.end(), {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16)});
-    }
-    CWave full = Made(kWaveTagPcm, 2, 24, 46875, frames);
-    CWave sixteen = Made(kWaveTagPcm, 2, 24, 46875, frames);
-    ASSERT_TRUE(full.convert_full(2, 48000));
-    ASSERT_TRUE(sixteen.convert(2, 48000));
-    EXPECT_EQ(full.format(), CWave::TargetFormat(2, 48000));
-    EXPECT_EQ(full.frame_count(), sixteen.frame_count());
-    int lowBytesSet = 0;
-    for (uint32_t i = 0; i < full.frame_count(); ++i) {
-        lowBytesSet += full.samples()[i * 6] != 0;
-        EXPECT_EQ(sixteen.samples()[i * 6], 0);
-        // The same audio: within a step of 16 bits of each other, channel by channel.
-        for (int ch = 0; ch < 2; ++ch)
-            ASSERT_NEAR(Sample24(full, i, ch), Sample24(sixteen, i, ch), 3 * 256) << i << " " << ch;
-    }
-    EXPECT_GT(lowBytesSet, int(full.frame_count()) / 2);
 }

@@ -1,5 +1,5 @@
-// The update server against a real local HTTP server (Python's http.server):
-// the catalogue, a web firmware update and the program update check.
+// The update server against a local HTTP server of canned replies: the
+// catalogue, a web firmware update and the program update check.
 #include "AppFiles.h"
 #include "Cli.h"
 #include "CorvantaQT.h"
@@ -7,6 +7,7 @@
 #include "FirmwareSupport.h"
 #include "SongSupport.h"
 #include "TestSupport.h"
+#include "WindowFixture.h"
 #include "WebCatalogue.h"
 
 #include <QAbstractButton>
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QNetworkAccessManager>
 #include <QSignalSpy>
@@ -30,56 +30,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 
 namespace {
 
-// Serves a folder on 127.0.0.1 for the length of a test.
-class CHttpServer {
-public:
-    CHttpServer() : m_port(FreePort())
-    {
-        m_process.start("python3", {"-m", "http.server", QString::number(m_port), "--bind", "127.0.0.1",
-                                    "--directory", m_dir.path()});
-        QByteArray body;
-        for (int i = 0; i < 100 && !m_ready; ++i) {
-            m_ready = CMyHttp::Instance().Get(Url() + "/", body, {1 << 20, 0, 30000});
-            if (!m_ready)
-                QTest::qWait(50);
-        }
-    }
-    // The server answered its first request.
-    bool Ready() const { return m_ready; }
-    ~CHttpServer()
-    {
-        m_process.kill();
-        m_process.waitForFinished(3000);
-    }
-    QString Url() const { return QString("http://127.0.0.1:%1").arg(m_port); }
-    QString Put(const QString& relative, const QByteArray& bytes)
-    {
-        const QString path = m_dir.filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        return WriteTestFile(path, bytes);
-    }
-    QString Folder() const { return m_dir.path(); }
-
-private:
-    // A port nobody listens on now.
-    static int FreePort()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        return probe.serverPort();
-    }
-
-    QTemporaryDir m_dir;
-    int m_port;
-    bool m_ready = false;
-    QProcess m_process;
-};
-
-// Answers each path with a canned reply of any status, its body sent in
-// pieces a given time apart (a slow server); other paths get a 404.
+// Answers each path with a canned reply of any status on 127.0.0.1, its body
+// sent in pieces a given time apart (a slow server); other paths get a 404.
 class CCannedServer {
 public:
     struct Reply {
@@ -88,6 +44,8 @@ public:
         int pieces = 1;
         int gap_ms = 0;
     };
+    // Runs before each piece of a body is sent: the path and the piece's number.
+    std::function<void(const QString& path, int piece)> onPiece;
     CCannedServer()
     {
         m_server.listen(QHostAddress::LocalHost);
@@ -114,31 +72,26 @@ private:
         if (reply.status == 302)
             head += "Location: " + Url().toLatin1() + "/elsewhere\r\n";
         socket->write(head + "\r\n");
-        SendPieces(socket, reply, 0);
+        SendPieces(socket, path, reply, 0);
     }
     // Piece by piece, each after the one before, then the close.
-    static void SendPieces(QTcpSocket* socket, const Reply& reply, int k)
+    void SendPieces(QTcpSocket* socket, const QString& path, const Reply& reply, int k)
     {
         const int step = (reply.body.size() + reply.pieces - 1) / std::max(reply.pieces, 1);
         if (k >= reply.pieces) {
             socket->disconnectFromHost();
             return;
         }
+        if (onPiece)
+            onPiece(path, k);
         socket->write(reply.body.mid(k * step, step));
-        QTimer::singleShot(reply.gap_ms, Qt::PreciseTimer, socket, [=] { SendPieces(socket, reply, k + 1); });
+        QTimer::singleShot(reply.gap_ms, Qt::PreciseTimer, socket, [=] { SendPieces(socket, path, reply, k + 1); });
     }
 
     QTcpServer m_server;
     QMap<QString, Reply> m_replies;
     QMap<QTcpSocket*, QByteArray> m_requests;
 };
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 const char* const kCatalogue =
     "<?xml version=\"1.0\"?><root>"
@@ -195,32 +148,31 @@ TEST(WebCatalogue, DownloadPathsKeepTheEntrysOwnBytes)
 
 TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
 {
-    CHttpServer server;
-    ASSERT_TRUE(server.Ready());
-    server.Put("velmo_update/big.bin", QByteArray(2000, 'x'));
-    QByteArray body;
-    EXPECT_TRUE(CMyHttp::Instance().Get(server.Url() + "/velmo_update/big.bin", body, {4096, 0, 30000}));
-    EXPECT_EQ(body.size(), 2000);
-    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/velmo_update/big.bin", body, {1000, 0, 30000})) << "over the cap";
-    EXPECT_TRUE(body.isEmpty());
-    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/velmo_update", body, {4096, 0, 30000})) << "a redirect is not followed";
-    EXPECT_FALSE(CMyHttp::Instance().Get(server.Url() + "/missing", body, {4096, 0, 30000})) << "404";
-    EXPECT_FALSE(CMyHttp::Instance().Get("http://127.0.0.1:9/x", body, {4096, 0, 30000})) << "no server";
-
     CCannedServer canned;
+    const auto get = [&](const QString& path, QByteArray& body, const HttpLimits& limits) {
+        return CMyHttp::Instance().Get(canned.Url() + path, body, limits);
+    };
+    canned.Serve("/big.bin", {200, QByteArray(2000, 'x')});
+    QByteArray body;
+    EXPECT_TRUE(get("/big.bin", body, {4096, 0, 30000}));
+    EXPECT_EQ(body.size(), 2000);
+    EXPECT_FALSE(get("/big.bin", body, {1000, 0, 30000})) << "over the cap";
+    EXPECT_TRUE(body.isEmpty());
+    EXPECT_FALSE(get("/missing", body, {4096, 0, 30000})) << "404";
+    EXPECT_FALSE(CMyHttp::Instance().Get("http://127.0.0.1:9/x", body, {4096, 0, 30000})) << "no server";
     // Six pieces a quarter second apart: each piece restarts the stall
     // timer, the deadline of the whole request still ends it.
     canned.Serve("/trickle", {200, "abcdef", 6, 250});
-    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/trickle", body, {4096, 600, 0})) << "past its deadline";
-    EXPECT_TRUE(CMyHttp::Instance().Get(canned.Url() + "/trickle", body, {4096, 0, 1000})) << "never stalled";
+    EXPECT_FALSE(get("/trickle", body, {4096, 600, 0})) << "past its deadline";
+    EXPECT_TRUE(get("/trickle", body, {4096, 0, 1000})) << "never stalled";
     EXPECT_EQ(body, "abcdef");
     canned.Serve("/moved", {302, "moved"});
     canned.Serve("/elsewhere", {200, "the other place"});
     canned.Serve("/nothing", {204, ""});
     canned.Serve("/fine", {200, "body", 4, 20});
-    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/moved", body, {4096, 0, 30000})) << "302";
-    EXPECT_FALSE(CMyHttp::Instance().Get(canned.Url() + "/nothing", body, {4096, 0, 30000})) << "204";
-    EXPECT_TRUE(CMyHttp::Instance().Get(canned.Url() + "/fine", body, {4096, 0, 30000}));
+    EXPECT_FALSE(get("/moved", body, {4096, 0, 30000})) << "a redirect is not followed";
+    EXPECT_FALSE(get("/nothing", body, {4096, 0, 30000})) << "204";
+    EXPECT_TRUE(get("/fine", body, {4096, 0, 30000}));
     EXPECT_EQ(body, "body");
 }
 
@@ -228,24 +180,32 @@ class WebUpdate : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(server.Ready());
         QFile::remove(SettingsFilePath());
         WriteSetting("/Config/UpdateServer", server.Url());
     }
     void TearDown() override { QFile::remove(SettingsFilePath()); }
+    void Put(const QString& path, const QByteArray& body) { server.Serve(path, {200, body}); }
+    // A packed firmware of one section at 0x8000 for model, served at path.
+    void PutFirmware(const QString& path, const QByteArray& image, const QString& model = "10002", int pieces = 1,
+                     int gap_ms = 0)
+    {
+        const QString packed = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), image}}, {}, model);
+        server.Serve(path, {200, ReadTestFile(packed), pieces, gap_ms});
+    }
 
     CScriptedPrompt prompt;
-    CHttpServer server;
+    CCannedServer server;
+    QTemporaryDir dir;
 };
+
+const char* const kCataloguePath = "/velmo_update/Firmware/path.xml";
+const char* const kNewest = "/velmo_update/Firmware/10002/korvel_v1.2.4.dat";
 
 TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
 {
-    server.Put("velmo_update/Firmware/path.xml", kCatalogue);
+    Put(kCataloguePath, kCatalogue);
     const QByteArray image = FirmwareImage(5000, 1);
-    QTemporaryDir dir;
-    server.Put("velmo_update/Firmware/10002/korvel_v1.2.4.dat",
-               ReadAll(PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), image}})));
-
+    PutFirmware(kNewest, image);
     CPedalRig rig(PedalFor(10002));
     CorvantaQT window(rig.midi);
     auto* combo = window.findChild<QComboBox*>("m_comNewSoftware");
@@ -256,9 +216,7 @@ TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
     prompt.Clear();
     window.OnUpdateFirmware();
     EXPECT_EQ(prompt.texts, QStringList({"Successful!"})) << "1.2.4 is newer than 1.2.3: no question";
-    QByteArray flashed(image.size(), 0);
-    rig.pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
-    EXPECT_EQ(flashed, image);
+    EXPECT_EQ(FlashBytes(rig.pedal, 0, 0x8000, image.size()), image);
     EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty()) << "the download is removed";
 
     // Equal version: the question; a missing file: the download failure.
@@ -272,9 +230,7 @@ TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
     EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
 
     // Downloaded, but the update fails: the download is removed as well.
-    server.Put("velmo_update/Firmware/10002/korvel_v1.2.3.dat",
-               ReadAll(PackFirmware(dir.path(), "other.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), image}}, {},
-                                    "10003")));
+    PutFirmware("/velmo_update/Firmware/10002/korvel_v1.2.3.dat", image, "10003");
     prompt.Clear();
     prompt.answers.push_back(true);
     window.OnUpdateFirmware();
@@ -284,7 +240,7 @@ TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
 
 TEST_F(WebUpdate, AnUnreadVersionAlwaysAsks)
 {
-    server.Put("velmo_update/Firmware/path.xml", kCatalogue);
+    Put(kCataloguePath, kCatalogue);
     CPedalRig rig(PedalFor(10002, PedalMode::Update, -1));
     CorvantaQT window(rig.midi);
     ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
@@ -295,124 +251,114 @@ TEST_F(WebUpdate, AnUnreadVersionAlwaysAsks)
 }
 
 // The download runs a nested event loop: neither the poll (a new port pair
-// appears meanwhile) nor a second click of Update may act inside it.
+// appears meanwhile, and the poll ticks twice) nor a second click of Update
+// may act inside it.
 TEST_F(WebUpdate, NothingElseRunsDuringASlowDownload)
 {
-    CCannedServer canned;
-    WriteSetting("/Config/UpdateServer", canned.Url());
-    canned.Serve("/velmo_update/Firmware/path.xml", {200, kCatalogue});
-    QTemporaryDir dir;
+    Put(kCataloguePath, kCatalogue);
     const QByteArray image = FirmwareImage(3000, 7);
-    canned.Serve("/velmo_update/Firmware/10002/korvel_v1.2.4.dat",
-                 {200, ReadAll(PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), image}})),
-                  25, 100});
+    PutFirmware(kNewest, image, "10002", 10, 50);
     CPedalRig rig(PedalFor(10002));
     CorvantaQT window(rig.midi);
     ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
-
+    CPollTicks ticks(&window);
     std::unique_ptr<CSilentPorts> newcomer;
     uint32_t commandsBefore = 0, commandsDuring = 0;
     Operation during = OpIdle;
     QStringList boxesDuring;
-    QTimer::singleShot(50, [&] {
-        commandsBefore = rig.pedal.CommandCount();
-        newcomer = std::make_unique<CSilentPorts>(rig.midi, "Other Device");
-    });
-    QTimer::singleShot(1800, [&] {
-        window.OnUpdateFirmware();
-        commandsDuring = rig.pedal.CommandCount();
-        during = window.CurrentOperation();
-        boxesDuring = prompt.texts;
-    });
+    bool acted = false;
+    server.onPiece = [&](const QString&, int piece) {
+        if (piece == 1) {
+            commandsBefore = rig.pedal.CommandCount();
+            newcomer = std::make_unique<CSilentPorts>(rig.midi, "Other Device");
+            acted = !ticks.WaitFor(2);  // give up at once when the poll never ticks
+        } else if (piece > 1 && !acted) {
+            acted = true;
+            window.OnUpdateFirmware();
+            commandsDuring = rig.pedal.CommandCount();
+            during = window.CurrentOperation();
+            boxesDuring = prompt.texts;
+        }
+    };
     prompt.Clear();
     window.OnUpdateFirmware();
-    EXPECT_EQ(during, OpFirmware);
+    server.onPiece = nullptr;
+    EXPECT_EQ(during, OpFirmware) << "the second click came during the download";
     EXPECT_TRUE(boxesDuring.isEmpty()) << boxesDuring.join('|').toStdString();
     EXPECT_EQ(commandsDuring, commandsBefore) << "nothing sent to the pedal during the download";
     EXPECT_EQ(prompt.texts, QStringList({"Successful!"}));
-    QByteArray flashed(image.size(), 0);
-    rig.pedal.Flash(0).Read(0x8000, reinterpret_cast<uint8_t*>(flashed.data()), size_t(flashed.size()));
-    EXPECT_EQ(flashed, image);
+    EXPECT_EQ(FlashBytes(rig.pedal, 0, 0x8000, image.size()), image);
 }
 
 TEST_F(WebUpdate, TheCommandLineListsTheModelsCatalogue)
 {
-    server.Put("velmo_update/Firmware/path.xml", kCatalogue);
+    Put(kCataloguePath, kCatalogue);
     CPedalRig rig(PedalFor(10002));
-    testing::internal::CaptureStdout();
-    const int exit = RunCli({"catalogue"}, rig.midi);
-    const QString out = QString::fromStdString(testing::internal::GetCapturedStdout());
-    EXPECT_EQ(exit, kExitOk);
-    EXPECT_EQ(out, QString("korvel_v1.2.4\t%1/velmo_update/Firmware/10002/korvel_v1.2.4.dat\n"
-                           "korvel_v1.2.3\t%1/velmo_update/Firmware/10002/korvel_v1.2.3.dat\n"
-                           "x_10002_v2.0\t%1/velmo_update/Firmware/a/b/x_10002_v2.0.dat\n")
-                       .arg(server.Url()));
-    server.Put("velmo_update/Firmware/path.xml", "");
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(RunCli({"catalogue"}, rig.midi), kExitFailed);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Open web firmware info failed !\n");
+    const CliRun listed = RunCliCaptured({"catalogue"}, rig.midi);
+    EXPECT_EQ(listed.exit, kExitOk);
+    EXPECT_EQ(QString::fromStdString(listed.out),
+              QString("korvel_v1.2.4\t%1/velmo_update/Firmware/10002/korvel_v1.2.4.dat\n"
+                      "korvel_v1.2.3\t%1/velmo_update/Firmware/10002/korvel_v1.2.3.dat\n"
+                      "x_10002_v2.0\t%1/velmo_update/Firmware/a/b/x_10002_v2.0.dat\n")
+                  .arg(server.Url()));
+    Put(kCataloguePath, "");
+    const CliRun empty = RunCliCaptured({"catalogue"}, rig.midi);
+    EXPECT_EQ(empty.exit, kExitFailed);
+    EXPECT_EQ(empty.err, "Open web firmware info failed !\n");
 }
 
 TEST_F(WebUpdate, AnEmptyCatalogueBodyIsReported)
 {
-    server.Put("velmo_update/Firmware/path.xml", "");
+    Put(kCataloguePath, "");
     CPedalRig rig(PedalFor(10002));
     CorvantaQT window(rig.midi);
     EXPECT_TRUE(prompt.texts.contains("Open web firmware info failed !"));
 }
 
+namespace {
+// Waits until the program update check has been answered.
+bool CheckAnswered(QSignalSpy& finished) { return finished.count() > 0 || finished.wait(10000); }
+}  // namespace
+
+// The version file: a newer version asks (and opens the download on Yes);
+// anything else, missing or moved asks nothing.
 TEST_F(WebUpdate, ProgramUpdateCheck)
 {
     struct Case {
-        QByteArray body;
+        CCannedServer::Reply reply;
         QString question;
     };
-    for (const Case& c : {Case{"version=1.8", "A new version(V1.80) is available, would you like to download ?"},
-                          Case{"name=x version=2.0\n", "A new version(V2.00) is available, would you like to download ?"},
-                          Case{"version=1.7", ""}, Case{"version=1.6", ""}, Case{"version=2.0\nmore", ""},
-                          Case{"version=nan", ""}, Case{"version=inf", ""}, Case{"2.0", ""},
-                          Case{"version=9.0" + QByteArray(70 << 10, ' '), ""}}) {
-        SCOPED_TRACE(c.body.left(20).toStdString());
-        server.Put("Corvanta/ExeInfo.txt", c.body);
+    for (const Case& c : {Case{{200, "version=1.8"}, "A new version(V1.80) is available, would you like to download ?"},
+                          Case{{200, "name=x version=2.0\n"}, "A new version(V2.00) is available, would you like to download ?"},
+                          Case{{200, "version=1.7"}, ""}, Case{{200, "version=1.6"}, ""}, Case{{200, "version=2.0\nmore"}, ""},
+                          Case{{200, "version=nan"}, ""}, Case{{200, "version=inf"}, ""}, Case{{200, "2.0"}, ""},
+                          Case{{200, "version=9.0" + QByteArray(70 << 10, ' ')}, ""}, Case{{302, "version=9.0"}, ""},
+                          Case{{404, "version=9.0"}, ""}}) {
+        SCOPED_TRACE(c.reply.status);
+        SCOPED_TRACE(c.reply.body.left(20).toStdString());
+        server.Serve("/Corvanta/ExeInfo.txt", c.reply);
         prompt.Clear();
         prompt.answers.push_back(true);
         CInProcessMidi midi;
         CorvantaQT window(midi);
         // The check's reply has been handled once its manager says finished.
-        auto* manager = window.findChild<QNetworkAccessManager*>();
-        ASSERT_NE(manager, nullptr);
-        QSignalSpy finished(manager, &QNetworkAccessManager::finished);
-        ASSERT_TRUE(finished.count() > 0 || finished.wait(10000));
-        if (c.question.isEmpty()) {
-            EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
-        } else {
-            ASSERT_EQ(prompt.texts.size(), 2);
-            EXPECT_EQ(prompt.texts[0], c.question);
-            EXPECT_EQ(prompt.texts[1], server.Url() + "/Corvanta/Corvanta.exe");
-        }
+        QSignalSpy finished(window.findChild<QNetworkAccessManager*>(), &QNetworkAccessManager::finished);
+        ASSERT_TRUE(CheckAnswered(finished));
+        const QStringList expected = c.question.isEmpty() ? QStringList()
+                                                          : QStringList({c.question, server.Url() + "/Corvanta/Corvanta.exe"});
+        EXPECT_EQ(prompt.texts, expected);
     }
 }
-
-namespace {
-// Waits until the program update check of window has been answered.
-bool CheckAnswered(CorvantaQT& window)
-{
-    auto* manager = window.findChild<QNetworkAccessManager*>();
-    QSignalSpy finished(manager, &QNetworkAccessManager::finished);
-    return finished.wait(10000);
-}
-}  // namespace
 
 // The check's reply lands inside a command (in a box, or between the flash
 // chunks of an import): its question waits until the command is over, also
 // when a close of the window was refused meanwhile. Asked at once when idle: above.
 TEST_F(WebUpdate, TheProgramUpdateQuestionWaitsUntilTheWindowIsIdle)
 {
-    server.Put("Corvanta/ExeInfo.txt", "version=1.8");
+    Put("/Corvanta/ExeInfo.txt", "version=1.8");
     const QString question = "A new version(V1.80) is available, would you like to download ?";
     const QString download = server.Url() + "/Corvanta/Corvanta.exe";
     CPedalRig rig(PedalFor(10002));
-    QTemporaryDir dir;
     const QString wav = SineWav(dir.filePath("a.wav"), 48000, 48000);
     for (const char* during : {"box", "import", "box then close"}) {
         SCOPED_TRACE(during);
@@ -424,9 +370,7 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionWaitsUntilTheWindowIsIdle)
         QStringList seenWhenAnswered;
         bool closed = true;
         auto awaitReply = [&] {
-            if (finished.count() == 0) {
-                EXPECT_TRUE(finished.wait(10000));
-            }
+            EXPECT_TRUE(CheckAnswered(finished));
             seenWhenAnswered = prompt.texts;
             if (close)
                 closed = window.close();
@@ -457,35 +401,19 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionWaitsUntilTheWindowIsIdle)
             EXPECT_FALSE(closed) << "the command runs to its end";
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.texts.size() > command.size(); }, 5000));
-        const QStringList expected = command + QStringList{question, download};
-        EXPECT_EQ(prompt.texts, expected) << "asked once, after the command";
-    }
-}
-
-TEST_F(WebUpdate, AVersionFileThatIsMissingOrMovedAsksNothing)
-{
-    CCannedServer canned;
-    canned.Serve("/Corvanta/ExeInfo.txt", {302, "version=9.0"});
-    for (const QString& base : {server.Url(), canned.Url()}) {
-        SCOPED_TRACE(base.toStdString());
-        WriteSetting("/Config/UpdateServer", base);
-        prompt.Clear();
-        prompt.answers.push_back(true);
-        CInProcessMidi midi;
-        CorvantaQT window(midi);
-        ASSERT_TRUE(CheckAnswered(window));
-        EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+        EXPECT_EQ(prompt.texts, command + QStringList({question, download})) << "asked once, after the command";
     }
 }
 
 TEST_F(WebUpdate, TheProgramUpdateQuestionIsAQuestionOverTheWindowWithYesTheDefault)
 {
-    server.Put("Corvanta/ExeInfo.txt", "version=1.8");
+    Put("/Corvanta/ExeInfo.txt", "version=1.8");
     CQtPrompt qt;
     InstallPrompt(&qt);
     CInProcessMidi midi;
     CorvantaQT window(midi);
     qt.SetDialogParent(&window);
+    QSignalSpy finished(window.findChild<QNetworkAccessManager*>(), &QNetworkAccessManager::finished);
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QWidget* parent = nullptr;
     bool yesDefault = false;
@@ -502,7 +430,7 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionIsAQuestionOverTheWindowWithYesTheDefa
         box->button(QMessageBox::No)->click();
     });
     poll.start(20);
-    const bool answered = CheckAnswered(window);
+    const bool answered = CheckAnswered(finished);
     InstallPrompt(&prompt);
     ASSERT_TRUE(answered);
     EXPECT_EQ(text, "A new version(V1.80) is available, would you like to download ?");
@@ -511,65 +439,39 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionIsAQuestionOverTheWindowWithYesTheDefa
     EXPECT_TRUE(yesDefault);
 }
 
-namespace {
-// The catalogue, and its first entry's firmware served so slowly (ten
-// seconds) that the download is still running when the test acts.
-void ServeSlowFirmware(CCannedServer& canned, const QString& folder)
-{
-    WriteSetting("/Config/UpdateServer", canned.Url());
-    canned.Serve("/velmo_update/Firmware/path.xml", {200, kCatalogue});
-    canned.Serve("/velmo_update/Firmware/10002/korvel_v1.2.4.dat",
-                 {200,
-                  ReadAll(PackFirmware(folder, "fw.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(3000, 7)}})),
-                  50, 200});
-}
-}  // namespace
-
+// Closing the window, or Cancel, while the first entry's firmware is still
+// downloading (ten seconds) ends the download at once: nothing sent to the
+// pedal, no download left behind.
 TEST_F(WebUpdate, ClosingTheWindowEndsADownload)
 {
-    CCannedServer canned;
-    QTemporaryDir dir;
-    ServeSlowFirmware(canned, dir.path());
+    Put(kCataloguePath, kCatalogue);
+    PutFirmware(kNewest, FirmwareImage(3000, 7), "10002", 50, 200);
     CPedalRig rig(PedalFor(10002));
-    CorvantaQT window(rig.midi);
-    window.show();
-    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
-    QTimer::singleShot(300, &window, &QWidget::close);
-    prompt.Clear();
-    const uint32_t before = rig.pedal.CommandCount();
-    window.OnUpdateFirmware();
-    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
-    EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000)) << "the window closes after the command";
-    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
-}
-
-// Cancel during the download ends it at once: one message that says so,
-// nothing sent to the pedal, no download left behind.
-TEST_F(WebUpdate, CancelEndsADownloadWithOneMessage)
-{
-    CCannedServer canned;
-    QTemporaryDir dir;
-    ServeSlowFirmware(canned, dir.path());
-    CPedalRig rig(PedalFor(10002));
-    CorvantaQT window(rig.midi);
-    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
-    auto* cancel = window.findChild<QPushButton*>("m_btnCancel");
-    window.show();
-    bool shown = false;
-    QTimer::singleShot(300, [&] {
-        shown = cancel->isVisible();
-        cancel->click();
-    });
-    prompt.Clear();
-    const uint32_t before = rig.pedal.CommandCount();
-    QElapsedTimer clock;
-    clock.start();
-    window.OnUpdateFirmware();
-    EXPECT_LT(clock.elapsed(), 5000) << "not the download's ten seconds";
-    EXPECT_TRUE(shown) << "Cancel stands beside the bar during the download";
-    EXPECT_EQ(prompt.texts, QStringList({"Firmware update cancelled"}));
-    EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
-    EXPECT_EQ(window.CurrentOperation(), OpIdle);
-    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+    for (const bool close : {true, false}) {
+        SCOPED_TRACE(close ? "close" : "Cancel");
+        CorvantaQT window(rig.midi);
+        window.show();
+        ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
+        auto* cancel = window.findChild<QPushButton*>("m_btnCancel");
+        bool shown = false;
+        server.onPiece = [&](const QString&, int piece) {
+            if (piece != 1)
+                return;
+            shown = cancel->isVisible();
+            close ? void(window.close()) : cancel->click();
+        };
+        prompt.Clear();
+        const uint32_t before = rig.pedal.CommandCount();
+        QElapsedTimer clock;
+        clock.start();
+        window.OnUpdateFirmware();
+        server.onPiece = nullptr;
+        EXPECT_LT(clock.elapsed(), 5000) << "not the download's ten seconds";
+        EXPECT_TRUE(shown) << "Cancel stands beside the bar during the download";
+        EXPECT_EQ(prompt.texts, close ? QStringList() : QStringList({"Firmware update cancelled"}));
+        EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
+        EXPECT_EQ(window.CurrentOperation(), OpIdle);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.isVisible() != close; }, 5000)) << "a close comes after the command";
+        EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+    }
 }

@@ -1,9 +1,11 @@
 // The main window, offscreen, against the in-process MIDI service.
 #include "AppFiles.h"
 #include "CorvantaQT.h"
+#include "DeviceWatcher.h"
 #include "Frame.h"
 #include "ProgressEvent.h"
 #include "TestSupport.h"
+#include "WindowFixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,6 +21,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 namespace {
 
@@ -39,33 +43,64 @@ std::vector<bool> CommandButtons(QWidget& window)
     return enabled;
 }
 
-void Progress(QObject* window, int64_t current, int64_t total)
-{
-    PostProgress(window, current, total);
-    QCoreApplication::processEvents();
-}
-
 }  // namespace
 
-TEST(Window, StartsWithoutAPedal)
+// The window as the program starts, by the pedal on the bus.
+struct StartCase {
+    const char* name;
+    int32_t model;  // 0: no pedal
+    PedalMode mode;
+    const char* title;
+    std::vector<bool> buttons;  // export, import, delete, open, update; row 0 selected
+    int rows;
+    const char* box;            // the start of the one box shown, or none
+};
+void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
+
+class WindowStart : public ::testing::TestWithParam<StartCase> {};
+
+TEST_P(WindowStart, ShowsThePedalAndEnablesButtonsByModel)
 {
+    const StartCase& c = GetParam();
     CScriptedPrompt prompt;
     CInProcessMidi midi;
+    CVirtualPedal pedal(PedalFor(c.model ? c.model : 10002, c.mode));
+    std::unique_ptr<CInProcessPedalPorts> ports;
+    if (c.model)
+        ports = std::make_unique<CInProcessPedalPorts>(midi, pedal, "Corvanta Pedal");
     CorvantaQT window(midi);
-    EXPECT_EQ(window.windowTitle(), "Corvanta V1.7 - (No device connected !)");
-    EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, false));
+    EXPECT_EQ(window.windowTitle(), c.title);
+    EXPECT_EQ(CommandButtons(window), c.buttons);
+    EXPECT_EQ(Widget<QListWidget>(window, "m_lstSong")->count(), c.rows);
+    ASSERT_EQ(prompt.texts.size(), c.box ? 1 : 0);
+    if (c.box) {
+        EXPECT_TRUE(prompt.texts[0].startsWith(c.box)) << prompt.texts[0].toStdString();
+    }
     EXPECT_TRUE(Widget(window, "progressBar")->isHidden());
     EXPECT_EQ(Widget<QTabWidget>(window, "propSheet")->currentIndex(), 0);
-    EXPECT_EQ(Widget<QListWidget>(window, "m_lstSong")->count(), 0);
-    EXPECT_EQ(Widget<QComboBox>(window, "m_comNewSoftware")->count(), 0);
     EXPECT_FALSE(Widget(window, "m_comNewSoftware")->isHidden());
     EXPECT_FALSE(Widget(window, "m_labelNewSoftware")->isHidden());
     for (const char* local : {"m_labelPath", "m_btnOpen", "m_editPath"})
         EXPECT_TRUE(Widget(window, local)->isHidden()) << local;
-    EXPECT_EQ(window.size(), QSize(704, 595));
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window keeps its size";
-    EXPECT_TRUE(prompt.texts.isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Pedals, WindowStart,
+    ::testing::Values(
+        StartCase{"NoPedal", 0, PedalMode::Update, "Corvanta V1.7 - (No device connected !)", std::vector<bool>(5, false),
+                  0, nullptr},
+        StartCase{"Korvel", 10002, PedalMode::Update, "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)",
+                  {false, true, false, true, true}, 30, nullptr},
+        StartCase{"OldFormatOneSlot", 10006, PedalMode::Update, "Corvanta V1.7 - (Connected - DUOVARN, Ver=V1.2.3)",
+                  {false, true, false, true, true}, 1, nullptr},
+        StartCase{"Rk20", 10001, PedalMode::Update, "Corvanta V1.7 - (Connected - RK-20, Ver=V1.2.3)",
+                  {false, false, false, true, true}, 0, nullptr},
+        StartCase{"Unknown", 10009, PedalMode::Update, "Corvanta V1.7 - (Unknown device connected !)",
+                  {false, false, false, true, true}, 0, nullptr},
+        StartCase{"PlayMode", 10002, PedalMode::Play, "Corvanta V1.7 - (No device connected !)",
+                  std::vector<bool>(5, false), 0, "You should enter update mode first!"}),
+    [](const ::testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 TEST(Window, LocalFileChoiceSwapsTheSourceWidgets)
 {
@@ -80,38 +115,8 @@ TEST(Window, LocalFileChoiceSwapsTheSourceWidgets)
     EXPECT_TRUE(Widget(window, "m_editPath")->isHidden());
 }
 
-TEST(Window, ShowsTheConnectedPedalAndEnablesButtonsByModel)
-{
-    struct Case {
-        int32_t model;
-        const char* title;
-        std::vector<bool> buttons;
-    };
-    const std::vector<Case> cases = {
-        // Row 0 is selected and empty: import only.
-        {10002, "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)", {false, true, false, true, true}},
-        {10001, "Corvanta V1.7 - (Connected - RK-20, Ver=V1.2.3)", {false, false, false, true, true}},
-        {10009, "Corvanta V1.7 - (Unknown device connected !)", {false, false, false, true, true}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.model);
-        CScriptedPrompt prompt;
-        CPedalRig rig(PedalFor(c.model));
-        CorvantaQT window(rig.midi);
-        EXPECT_EQ(window.windowTitle(), c.title);
-        EXPECT_EQ(CommandButtons(window), c.buttons);
-    }
-}
-
 TEST(Window, LoadsTheSongCatalogueAndReportsAFailedLoad)
 {
-    {
-        CScriptedPrompt prompt;
-        CPedalRig rig(PedalFor(10002));
-        CorvantaQT window(rig.midi);
-        EXPECT_EQ(window.SongList().size(), 30u);
-        EXPECT_TRUE(prompt.texts.isEmpty());
-    }
     CScriptedPrompt prompt;
     CPedalRig rig(PedalFor(10002));
     // The information block read is the first read; the catalogue's are
@@ -124,66 +129,42 @@ TEST(Window, LoadsTheSongCatalogueAndReportsAFailedLoad)
     EXPECT_EQ(window.windowTitle(), "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)") << "the link stays open";
 }
 
-TEST(Window, PlayModePedalAtStartShowsItsBoxAndStaysUnconnected)
-{
-    CScriptedPrompt prompt;
-    CPedalRig rig(PedalFor(10002, PedalMode::Play));
-    CorvantaQT window(rig.midi);
-    ASSERT_EQ(prompt.texts.size(), 1);
-    EXPECT_TRUE(prompt.texts[0].startsWith("You should enter update mode first!"));
-    EXPECT_EQ(window.windowTitle(), "Corvanta V1.7 - (No device connected !)");
-}
-
 TEST(Window, ProgressFollowsTheRunningOperation)
 {
     CScriptedPrompt prompt;
     CInProcessMidi midi;
     CorvantaQT window(midi);
+    window.show();
     auto* bar = Widget<QProgressBar>(window, "progressBar");
     auto* tabs = Widget<QTabWidget>(window, "propSheet");
+    const auto shown = [&](int64_t current, int64_t total) {
+        PostProgress(&window, current, total);
+        QCoreApplication::processEvents();
+        return bar->value();
+    };
 
-    Progress(&window, 1, 3);
-    EXPECT_EQ(bar->value(), -1) << "ignored while idle";
-
-    ASSERT_TRUE(window.BeginOperation(OpFirmware));
-    EXPECT_FALSE(bar->isHidden());
-    EXPECT_EQ(bar->value(), 0);
-    EXPECT_FALSE(tabs->isTabEnabled(0));
-    EXPECT_TRUE(tabs->isTabEnabled(1));
-    EXPECT_FALSE(window.BeginOperation(OpExport)) << "one operation at a time";
-    Progress(&window, 1, 4);
-    EXPECT_EQ(bar->value(), 85);
-    Progress(&window, 4, 4);
-    EXPECT_EQ(bar->value(), 100);
-    Progress(&window, 1, 0);
-    EXPECT_EQ(bar->value(), 100) << "a total of 0 is ignored";
-    window.EndOperation();
-    EXPECT_TRUE(bar->isHidden());
-    EXPECT_TRUE(tabs->isTabEnabled(0));
-
-    for (Operation op : {OpExport, OpImport}) {
+    EXPECT_EQ(shown(1, 3), -1) << "ignored while idle";
+    for (Operation op : {OpFirmware, OpExport, OpImport}) {
+        SCOPED_TRACE(op);
         ASSERT_TRUE(window.BeginOperation(op));
-        EXPECT_FALSE(tabs->isTabEnabled(1));
-        Progress(&window, 1, 3);
-        EXPECT_EQ(bar->value(), 33);
-        Progress(&window, int64_t(3) << 32, int64_t(4) << 32);
-        EXPECT_EQ(bar->value(), 75) << "64-bit counters";
+        EXPECT_FALSE(bar->isHidden());
+        EXPECT_EQ(bar->value(), 0);
+        EXPECT_EQ(tabs->isTabEnabled(0), op != OpFirmware) << "the other page's tab is off";
+        EXPECT_EQ(tabs->isTabEnabled(1), op == OpFirmware);
+        EXPECT_FALSE(window.BeginOperation(OpExport)) << "one operation at a time";
+        EXPECT_FALSE(window.close()) << "no close while it runs";
+        const int quarter = shown(1, 4), half = shown(2, 4);
+        EXPECT_GT(quarter, 0);
+        EXPECT_GT(half, quarter) << "the bar moves forward";
+        EXPECT_EQ(shown(int64_t(3) << 32, int64_t(4) << 32), shown(3, 4)) << "64-bit counters";
+        EXPECT_EQ(shown(4, 4), 100);
+        EXPECT_EQ(shown(1, 0), 100) << "a total of 0 is ignored";
         window.EndOperation();
-        EXPECT_TRUE(tabs->isTabEnabled(1));
+        EXPECT_TRUE(bar->isHidden());
+        EXPECT_TRUE(tabs->isTabEnabled(0) && tabs->isTabEnabled(1));
     }
     EXPECT_EQ(window.CurrentOperation(), OpIdle);
-}
-
-TEST(Window, CloseIsRefusedWhileAnOperationRuns)
-{
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
-    CorvantaQT window(midi);
-    window.show();
-    ASSERT_TRUE(window.BeginOperation(OpFirmware));
-    EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
-    window.EndOperation();
     EXPECT_TRUE(window.close());
 }
 
@@ -219,28 +200,37 @@ TEST(Window, APedalPulledOutRightAfterTheStartIsNoticed)
     EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, false));
 }
 
+// The poll ticks while the operation runs and does nothing; the flag the
+// watcher raised meanwhile is acted on by the first poll after it.
 TEST(Window, PollDoesNothingWhileAnOperationRunsAndActsAfterIt)
 {
     CScriptedPrompt prompt;
     CInProcessMidi midi;
     CorvantaQT window(midi);
+    CPollTicks ticks(&window);
     ASSERT_TRUE(window.BeginOperation(OpExport));
     CVirtualPedal pedal(PedalFor(10002));
     CInProcessPedalPorts ports(midi, pedal, "USB Looper");
-    QTest::qWait(1500);
+    ASSERT_TRUE(ticks.WaitFor(2));
     EXPECT_EQ(pedal.CommandCount(), 0u) << "no probe during an operation";
     window.EndOperation();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.windowTitle().contains("KORVEL"); }, 5000));
+    window.PollConnection();
+    EXPECT_TRUE(window.windowTitle().contains("KORVEL")) << window.windowTitle().toStdString();
 }
 
-// A box of the port search runs a nested event loop; neither the poll ticking
-// inside it nor a close request may act before it is answered.
+// A box of the port search runs a nested event loop; neither the poll nor
+// a close request may act before it is answered. The poll's timer cannot
+// tick inside its own box, so the poll is called there directly, once the
+// flag is raised by another device.
 TEST(Window, PollAndCloseWhileABoxIsOpenWaitForIt)
 {
     CScriptedPrompt prompt;
     CInProcessMidi midi;
     CorvantaQT window(midi);
     CVirtualPedal pedal(PedalFor(10002, PedalMode::Play));
+    std::atomic<int> changes{0};
+    std::atomic<bool> changed{false};
+    CDeviceWatcher watcher(midi, changed, [&](const auto&, auto) { ++changes; });
     uint32_t commandsDuringBox = 0;
     int boxesDuringBox = 0;
     bool closedDuringBox = true;
@@ -250,15 +240,16 @@ TEST(Window, PollAndCloseWhileABoxIsOpenWaitForIt)
         prompt.onBox = nullptr;
         const uint32_t before = pedal.CommandCount();
         // Another device comes while the box is open: the flag rises again.
+        const int seen = changes;
         extra = midi.AddDestination("Synth", [](const CDeliveryQueue::Message&) {});
-        QTest::qWait(2500);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return changes > seen; }, 5000)) << "a watcher saw it";
+        window.PollConnection();
         closedDuringBox = window.close();
         commandsDuringBox = pedal.CommandCount() - before;
         boxesDuringBox = prompt.texts.size();
     };
     CInProcessPedalPorts ports(midi, pedal, "USB Looper");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.texts.size() >= 1; }, 5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.onBox == nullptr && boxesDuringBox > 0; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.onBox == nullptr && boxesDuringBox > 0; }, 10000));
     EXPECT_EQ(commandsDuringBox, 0u);
     EXPECT_EQ(boxesDuringBox, 1);
     EXPECT_FALSE(closedDuringBox);

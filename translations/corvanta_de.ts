@@ -366,6 +366,22 @@ nicht geschrieben. Beim ersten Fehler wird angehalten und die wiederhergestellte
 fehlgeschlagene Platz werden genannt.
   --full  jeden Platz der Sicherung schreiben</translation>
     </message>
+    <message>
+        <source>what the program sees of the MIDI paths and the pedal, for a bug report</source>
+        <translation>was das Programm von den MIDI-Wegen und dem Pedal sieht, für einen Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>Reports the MIDI paths (raw MIDI, the ALSA sequencer, JACK) with their ports, the sequencer&apos;s buffer
+towards hardware and whether the pedal&apos;s frames fit it, every raw MIDI device with the program holding
+it and its sequencer subscribers, device nodes this user may not open, and the pedal: found or not,
+which path it is reached by and why, and what to do. Exit status 0 when a pedal is usable for every
+command, 1 otherwise.</source>
+        <translation>Meldet die MIDI-Wege (Raw-MIDI, ALSA-Sequencer, JACK) mit ihren Ports, den Puffer des Sequencers zur
+Hardware und ob die Frames des Pedals hineinpassen, jedes Raw-MIDI-Gerät mit dem Programm, das es
+belegt, und seinen Sequencer-Abonnenten, Gerätedateien, die dieser Benutzer nicht öffnen darf, und
+das Pedal: gefunden oder nicht, über welchen Weg es erreicht wird und warum, und was zu tun ist.
+Exit-Status 0, wenn ein Pedal für jeden Befehl nutzbar ist, sonst 1.</translation>
+    </message>
 </context>
 <context>
     <name>CorvantaQT</name>
@@ -895,6 +911,25 @@ fehlgeschlagene Platz werden genannt.
     </message>
 </context>
 <context>
+    <name>Midi</name>
+    <message>
+        <source>Load snd-seq-midi with output_buffer_size=%1: the Corvanta package&apos;s /etc/modprobe.d/corvanta.conf does so from the module&apos;s next load (after a reboot, or with every MIDI program closed: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). Or close the programs that use the pedal, so that it is reached through raw MIDI.</source>
+        <translation>snd-seq-midi mit output_buffer_size=%1 laden: Die Datei /etc/modprobe.d/corvanta.conf aus dem Corvanta-Paket erledigt das ab dem nächsten Laden des Moduls (nach einem Neustart oder wenn alle MIDI-Programme geschlossen sind: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). Oder die Programme schließen, die das Pedal verwenden, damit es über Raw-MIDI erreicht wird.</translation>
+    </message>
+    <message>
+        <source>ask the administrator for access to %1</source>
+        <translation>den Administrator um Zugriff auf %1 bitten</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group %2. Add yourself to it (sudo usermod -aG %2 $USER) and log in again.</source>
+        <translation>%1 gehört der Gruppe %2. Fügen Sie sich ihr hinzu (sudo usermod -aG %2 $USER) und melden Sie sich neu an.</translation>
+    </message>
+    <message>
+        <source>The pedal &quot;%1&quot; is shared through the ALSA sequencer with %2, whose buffer carries at most %3 bytes; the pedal&apos;s writes need %4. Nothing was changed on the pedal; its songs can be listed and exported meanwhile. %5</source>
+        <translation>Das Pedal &quot;%1&quot; wird mit %2 über den ALSA-Sequencer geteilt, dessen Puffer höchstens %3 Bytes fasst; die Schreibvorgänge des Pedals brauchen %4. Am Pedal wurde nichts geändert; seine Songs lassen sich inzwischen auflisten und exportieren. %5</translation>
+    </message>
+</context>
+<context>
     <name>MidiPortPair</name>
     <message>
         <source>frame too large for the transmit buffer</source>
@@ -949,14 +984,6 @@ fehlgeschlagene Platz werden genannt.
         <translation>der Ausgangsport ist nicht geöffnet</translation>
     </message>
     <message>
-        <source>MIDI device %1 is in use by another program</source>
-        <translation>Das MIDI-Gerät %1 wird von einem anderen Programm benutzt</translation>
-    </message>
-    <message>
-        <source>no permission to open MIDI device %1</source>
-        <translation>keine Berechtigung, das MIDI-Gerät %1 zu öffnen</translation>
-    </message>
-    <message>
         <source>cannot open MIDI device %1: %2</source>
         <translation>das MIDI-Gerät %1 lässt sich nicht öffnen: %2</translation>
     </message>
@@ -976,6 +1003,18 @@ fehlgeschlagene Platz werden genannt.
         <source>MIDI device %1 went away while a message was being sent</source>
         <translation>Das MIDI-Gerät %1 ist verschwunden, während eine Nachricht gesendet wurde</translation>
     </message>
+    <message>
+        <source>MIDI device %1 is in use by %2</source>
+        <translation>Das MIDI-Gerät %1 wird von %2 belegt</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>einem anderen Programm</translation>
+    </message>
+    <message>
+        <source>no permission to open MIDI device %1: %2</source>
+        <translation>keine Berechtigung, das MIDI-Gerät %1 zu öffnen: %2</translation>
+    </message>
 </context>
 <context>
     <name>RtMidi</name>
@@ -988,8 +1027,8 @@ fehlgeschlagene Platz werden genannt.
         <translation>keine MIDI-API verfügbar</translation>
     </message>
     <message>
-        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. Reach the pedal through raw MIDI: CORVANTA_MIDI_API=alsa-raw</source>
-        <translation>Eine MIDI-Nachricht von %1 Bytes passt nicht durch den ALSA-Sequencer (höchstens %2 Bytes) und wurde nicht gesendet. Das Pedal über Raw-MIDI ansprechen: CORVANTA_MIDI_API=alsa-raw</translation>
+        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. %3</source>
+        <translation>Eine MIDI-Nachricht von %1 Bytes passt nicht durch den ALSA-Sequencer (höchstens %2 Bytes) und wurde daher nicht gesendet. %3</translation>
     </message>
 </context>
 <context>

@@ -366,6 +366,22 @@ contiene la canción y no se escribe. Se detiene en el primer fallo e indica las
 y la posición que falló.
   --full  escribir todas las posiciones de la copia</translation>
     </message>
+    <message>
+        <source>what the program sees of the MIDI paths and the pedal, for a bug report</source>
+        <translation>lo que el programa ve de las vías MIDI y del pedal, para un informe de error</translation>
+    </message>
+    <message>
+        <source>Reports the MIDI paths (raw MIDI, the ALSA sequencer, JACK) with their ports, the sequencer&apos;s buffer
+towards hardware and whether the pedal&apos;s frames fit it, every raw MIDI device with the program holding
+it and its sequencer subscribers, device nodes this user may not open, and the pedal: found or not,
+which path it is reached by and why, and what to do. Exit status 0 when a pedal is usable for every
+command, 1 otherwise.</source>
+        <translation>Informa de las vías MIDI (MIDI en bruto, el secuenciador ALSA, JACK) con sus puertos, el búfer del
+secuenciador hacia el hardware y si las tramas del pedal caben en él, cada dispositivo MIDI en bruto
+con el programa que lo ocupa y sus suscriptores del secuenciador, los nodos de dispositivo que este
+usuario no puede abrir, y el pedal: si se encontró o no, por qué vía se llega a él y por qué, y qué
+hacer. Estado de salida 0 si hay un pedal utilizable para todas las órdenes, 1 en caso contrario.</translation>
+    </message>
 </context>
 <context>
     <name>CorvantaQT</name>
@@ -895,6 +911,25 @@ y la posición que falló.
     </message>
 </context>
 <context>
+    <name>Midi</name>
+    <message>
+        <source>Load snd-seq-midi with output_buffer_size=%1: the Corvanta package&apos;s /etc/modprobe.d/corvanta.conf does so from the module&apos;s next load (after a reboot, or with every MIDI program closed: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). Or close the programs that use the pedal, so that it is reached through raw MIDI.</source>
+        <translation>Carga snd-seq-midi con output_buffer_size=%1: el archivo /etc/modprobe.d/corvanta.conf del paquete de Corvanta lo hace a partir de la próxima carga del módulo (tras reiniciar, o con todos los programas MIDI cerrados: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). O cierra los programas que usan el pedal, para que se llegue a él por MIDI en bruto.</translation>
+    </message>
+    <message>
+        <source>ask the administrator for access to %1</source>
+        <translation>pide al administrador acceso a %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group %2. Add yourself to it (sudo usermod -aG %2 $USER) and log in again.</source>
+        <translation>%1 pertenece al grupo %2. Añádete a él (sudo usermod -aG %2 $USER) y vuelve a iniciar sesión.</translation>
+    </message>
+    <message>
+        <source>The pedal &quot;%1&quot; is shared through the ALSA sequencer with %2, whose buffer carries at most %3 bytes; the pedal&apos;s writes need %4. Nothing was changed on the pedal; its songs can be listed and exported meanwhile. %5</source>
+        <translation>El pedal &quot;%1&quot; se comparte con %2 a través del secuenciador ALSA, cuyo búfer admite como máximo %3 bytes; las escrituras en el pedal necesitan %4. No se ha cambiado nada en el pedal; mientras tanto, se pueden listar y exportar sus canciones. %5</translation>
+    </message>
+</context>
+<context>
     <name>MidiPortPair</name>
     <message>
         <source>frame too large for the transmit buffer</source>
@@ -949,14 +984,6 @@ y la posición que falló.
         <translation>el puerto de salida no está abierto</translation>
     </message>
     <message>
-        <source>MIDI device %1 is in use by another program</source>
-        <translation>Otro programa está usando el dispositivo MIDI %1</translation>
-    </message>
-    <message>
-        <source>no permission to open MIDI device %1</source>
-        <translation>sin permiso para abrir el dispositivo MIDI %1</translation>
-    </message>
-    <message>
         <source>cannot open MIDI device %1: %2</source>
         <translation>no se puede abrir el dispositivo MIDI %1: %2</translation>
     </message>
@@ -976,6 +1003,18 @@ y la posición que falló.
         <source>MIDI device %1 went away while a message was being sent</source>
         <translation>El dispositivo MIDI %1 desapareció mientras se enviaba un mensaje</translation>
     </message>
+    <message>
+        <source>MIDI device %1 is in use by %2</source>
+        <translation>El dispositivo MIDI %1 lo está usando %2</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>otro programa</translation>
+    </message>
+    <message>
+        <source>no permission to open MIDI device %1: %2</source>
+        <translation>sin permiso para abrir el dispositivo MIDI %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>RtMidi</name>
@@ -988,8 +1027,8 @@ y la posición que falló.
         <translation>no hay ninguna API MIDI disponible</translation>
     </message>
     <message>
-        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. Reach the pedal through raw MIDI: CORVANTA_MIDI_API=alsa-raw</source>
-        <translation>Un mensaje MIDI de %1 bytes no puede pasar por el secuenciador ALSA (como máximo %2 bytes), así que no se envió. Conecta con el pedal mediante MIDI raw: CORVANTA_MIDI_API=alsa-raw</translation>
+        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. %3</source>
+        <translation>Un mensaje MIDI de %1 bytes no puede pasar por el secuenciador ALSA (como máximo %2 bytes), así que no se envió. %3</translation>
     </message>
 </context>
 <context>

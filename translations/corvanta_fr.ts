@@ -367,6 +367,22 @@ celle de la sauvegarde contient déjà le morceau et n&apos;est pas écrit. S&ap
 indiquant les emplacements restaurés et l&apos;emplacement en échec.
   --full  écrire chaque emplacement de la sauvegarde</translation>
     </message>
+    <message>
+        <source>what the program sees of the MIDI paths and the pedal, for a bug report</source>
+        <translation>ce que le programme voit des chemins MIDI et de la pédale, pour un rapport de bogue</translation>
+    </message>
+    <message>
+        <source>Reports the MIDI paths (raw MIDI, the ALSA sequencer, JACK) with their ports, the sequencer&apos;s buffer
+towards hardware and whether the pedal&apos;s frames fit it, every raw MIDI device with the program holding
+it and its sequencer subscribers, device nodes this user may not open, and the pedal: found or not,
+which path it is reached by and why, and what to do. Exit status 0 when a pedal is usable for every
+command, 1 otherwise.</source>
+        <translation>Indique les chemins MIDI (MIDI brut, le séquenceur ALSA, JACK) avec leurs ports, le tampon du séquenceur
+vers le matériel et si les trames de la pédale y tiennent, chaque périphérique MIDI brut avec le
+programme qui l&apos;occupe et ses abonnés du séquenceur, les nœuds de périphérique que cet utilisateur ne
+peut pas ouvrir, et la pédale : trouvée ou non, par quel chemin elle est atteinte et pourquoi, et que
+faire. Code de sortie 0 si une pédale est utilisable pour toutes les commandes, 1 sinon.</translation>
+    </message>
 </context>
 <context>
     <name>CorvantaQT</name>
@@ -896,6 +912,25 @@ indiquant les emplacements restaurés et l&apos;emplacement en échec.
     </message>
 </context>
 <context>
+    <name>Midi</name>
+    <message>
+        <source>Load snd-seq-midi with output_buffer_size=%1: the Corvanta package&apos;s /etc/modprobe.d/corvanta.conf does so from the module&apos;s next load (after a reboot, or with every MIDI program closed: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). Or close the programs that use the pedal, so that it is reached through raw MIDI.</source>
+        <translation>Chargez snd-seq-midi avec output_buffer_size=%1 : le fichier /etc/modprobe.d/corvanta.conf du paquet Corvanta le fait dès le prochain chargement du module (après un redémarrage, ou une fois tous les programmes MIDI fermés : sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). Ou fermez les programmes qui utilisent la pédale, pour qu&apos;elle soit atteinte en MIDI brut.</translation>
+    </message>
+    <message>
+        <source>ask the administrator for access to %1</source>
+        <translation>demandez à l&apos;administrateur l&apos;accès à %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group %2. Add yourself to it (sudo usermod -aG %2 $USER) and log in again.</source>
+        <translation>%1 appartient au groupe %2. Ajoutez-vous à ce groupe (sudo usermod -aG %2 $USER) puis reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>The pedal &quot;%1&quot; is shared through the ALSA sequencer with %2, whose buffer carries at most %3 bytes; the pedal&apos;s writes need %4. Nothing was changed on the pedal; its songs can be listed and exported meanwhile. %5</source>
+        <translation>La pédale &quot;%1&quot; est partagée avec %2 via le séquenceur ALSA, dont le tampon contient au plus %3 octets ; les écritures sur la pédale en demandent %4. Rien n&apos;a été modifié sur la pédale ; en attendant, ses morceaux peuvent être listés et exportés. %5</translation>
+    </message>
+</context>
+<context>
     <name>MidiPortPair</name>
     <message>
         <source>frame too large for the transmit buffer</source>
@@ -950,14 +985,6 @@ indiquant les emplacements restaurés et l&apos;emplacement en échec.
         <translation>le port de sortie n&apos;est pas ouvert</translation>
     </message>
     <message>
-        <source>MIDI device %1 is in use by another program</source>
-        <translation>Le périphérique MIDI %1 est utilisé par un autre programme</translation>
-    </message>
-    <message>
-        <source>no permission to open MIDI device %1</source>
-        <translation>pas l&apos;autorisation d&apos;ouvrir le périphérique MIDI %1</translation>
-    </message>
-    <message>
         <source>cannot open MIDI device %1: %2</source>
         <translation>impossible d&apos;ouvrir le périphérique MIDI %1 : %2</translation>
     </message>
@@ -977,6 +1004,18 @@ indiquant les emplacements restaurés et l&apos;emplacement en échec.
         <source>MIDI device %1 went away while a message was being sent</source>
         <translation>Le périphérique MIDI %1 a disparu pendant l&apos;envoi d&apos;un message</translation>
     </message>
+    <message>
+        <source>MIDI device %1 is in use by %2</source>
+        <translation>Le périphérique MIDI %1 est utilisé par %2</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>un autre programme</translation>
+    </message>
+    <message>
+        <source>no permission to open MIDI device %1: %2</source>
+        <translation>aucune autorisation pour ouvrir le périphérique MIDI %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>RtMidi</name>
@@ -989,8 +1028,8 @@ indiquant les emplacements restaurés et l&apos;emplacement en échec.
         <translation>aucune API MIDI disponible</translation>
     </message>
     <message>
-        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. Reach the pedal through raw MIDI: CORVANTA_MIDI_API=alsa-raw</source>
-        <translation>Un message MIDI de %1 octets ne peut pas passer par le séquenceur ALSA (%2 octets au plus) ; il n&apos;a donc pas été envoyé. Passez par le MIDI brut pour joindre la pédale : CORVANTA_MIDI_API=alsa-raw</translation>
+        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. %3</source>
+        <translation>Un message MIDI de %1 octets ne peut pas traverser le séquenceur ALSA (%2 octets au plus) ; il n&apos;a donc pas été envoyé. %3</translation>
     </message>
 </context>
 <context>

@@ -364,6 +364,22 @@ first failure, naming the slots restored and the slot that failed.
 ん。最初の失敗で停止し、復元したスロットと失敗したスロットを示します。
   --full  バックアップのすべてのスロットを書き込む</translation>
     </message>
+    <message>
+        <source>what the program sees of the MIDI paths and the pedal, for a bug report</source>
+        <translation>プログラムから見た MIDI 経路とペダルの状態 (バグ報告用)</translation>
+    </message>
+    <message>
+        <source>Reports the MIDI paths (raw MIDI, the ALSA sequencer, JACK) with their ports, the sequencer&apos;s buffer
+towards hardware and whether the pedal&apos;s frames fit it, every raw MIDI device with the program holding
+it and its sequencer subscribers, device nodes this user may not open, and the pedal: found or not,
+which path it is reached by and why, and what to do. Exit status 0 when a pedal is usable for every
+command, 1 otherwise.</source>
+        <translation>MIDI 経路 (raw MIDI、ALSA シーケンサー、JACK) とそのポート、シーケンサーのハードウェア向け
+バッファーとペダルのフレームがそこに収まるかどうか、各 raw MIDI デバイスとそれを使用中の
+プログラムおよびシーケンサーの購読者、このユーザーが開けないデバイスノード、そしてペダル
+(見つかったかどうか、どの経路でなぜ接続されるか、どうすればよいか) を報告します。
+終了ステータスは、すべてのコマンドでペダルを使える場合は 0、それ以外は 1 です。</translation>
+    </message>
 </context>
 <context>
     <name>CorvantaQT</name>
@@ -893,6 +909,25 @@ first failure, naming the slots restored and the slot that failed.
     </message>
 </context>
 <context>
+    <name>Midi</name>
+    <message>
+        <source>Load snd-seq-midi with output_buffer_size=%1: the Corvanta package&apos;s /etc/modprobe.d/corvanta.conf does so from the module&apos;s next load (after a reboot, or with every MIDI program closed: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). Or close the programs that use the pedal, so that it is reached through raw MIDI.</source>
+        <translation>snd-seq-midi を output_buffer_size=%1 で読み込んでください。Corvanta パッケージの /etc/modprobe.d/corvanta.conf により、次にモジュールを読み込んだときから有効になります (再起動後、またはすべての MIDI プログラムを閉じてから: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi)。または、ペダルを使っているプログラムを閉じて、raw MIDI でペダルに接続されるようにしてください。</translation>
+    </message>
+    <message>
+        <source>ask the administrator for access to %1</source>
+        <translation>%1 へのアクセス権を管理者に依頼してください</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group %2. Add yourself to it (sudo usermod -aG %2 $USER) and log in again.</source>
+        <translation>%1 はグループ %2 に属しています。自分をこのグループに追加し (sudo usermod -aG %2 $USER)、ログインし直してください。</translation>
+    </message>
+    <message>
+        <source>The pedal &quot;%1&quot; is shared through the ALSA sequencer with %2, whose buffer carries at most %3 bytes; the pedal&apos;s writes need %4. Nothing was changed on the pedal; its songs can be listed and exported meanwhile. %5</source>
+        <translation>ペダル &quot;%1&quot; は ALSA シーケンサーを通じて %2 と共有されていますが、シーケンサーのバッファーは最大 %3 バイトで、ペダルへの書き込みには %4 必要です。ペダルには何も変更を加えていません。その間も、ソングの一覧表示とエクスポートはできます。%5</translation>
+    </message>
+</context>
+<context>
     <name>MidiPortPair</name>
     <message>
         <source>frame too large for the transmit buffer</source>
@@ -947,14 +982,6 @@ first failure, naming the slots restored and the slot that failed.
         <translation>出力ポートが開いていません</translation>
     </message>
     <message>
-        <source>MIDI device %1 is in use by another program</source>
-        <translation>MIDI デバイス %1 はほかのプログラムが使用中です</translation>
-    </message>
-    <message>
-        <source>no permission to open MIDI device %1</source>
-        <translation>MIDI デバイス %1 を開く権限がありません</translation>
-    </message>
-    <message>
         <source>cannot open MIDI device %1: %2</source>
         <translation>MIDI デバイス %1 を開けません: %2</translation>
     </message>
@@ -974,6 +1001,18 @@ first failure, naming the slots restored and the slot that failed.
         <source>MIDI device %1 went away while a message was being sent</source>
         <translation>メッセージの送信中に MIDI デバイス %1 がなくなりました</translation>
     </message>
+    <message>
+        <source>MIDI device %1 is in use by %2</source>
+        <translation>MIDI デバイス %1 は %2 が使用中です</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>別のプログラム</translation>
+    </message>
+    <message>
+        <source>no permission to open MIDI device %1: %2</source>
+        <translation>MIDI デバイス %1 を開く権限がありません: %2</translation>
+    </message>
 </context>
 <context>
     <name>RtMidi</name>
@@ -986,8 +1025,8 @@ first failure, naming the slots restored and the slot that failed.
         <translation>使用できる MIDI API がありません</translation>
     </message>
     <message>
-        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. Reach the pedal through raw MIDI: CORVANTA_MIDI_API=alsa-raw</source>
-        <translation>%1 バイトの MIDI メッセージは ALSA シーケンサーを通せない (最大 %2 バイト) ため、送信しませんでした。raw MIDI でペダルに接続してください: CORVANTA_MIDI_API=alsa-raw</translation>
+        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. %3</source>
+        <translation>%1 バイトの MIDI メッセージは ALSA シーケンサーを通過できない (最大 %2 バイト) ため、送信しませんでした。%3</translation>
     </message>
 </context>
 <context>

@@ -365,6 +365,22 @@ suas músicas; uma posição cuja impressão digital é igual à do backup já c
 gravada. Para na primeira falha, indicando as posições restauradas e a posição que falhou.
   --full  gravar todas as posições do backup</translation>
     </message>
+    <message>
+        <source>what the program sees of the MIDI paths and the pedal, for a bug report</source>
+        <translation>o que o programa vê dos caminhos MIDI e do pedal, para um relatório de bug</translation>
+    </message>
+    <message>
+        <source>Reports the MIDI paths (raw MIDI, the ALSA sequencer, JACK) with their ports, the sequencer&apos;s buffer
+towards hardware and whether the pedal&apos;s frames fit it, every raw MIDI device with the program holding
+it and its sequencer subscribers, device nodes this user may not open, and the pedal: found or not,
+which path it is reached by and why, and what to do. Exit status 0 when a pedal is usable for every
+command, 1 otherwise.</source>
+        <translation>Informa os caminhos MIDI (MIDI bruto, o sequenciador ALSA, JACK) com suas portas, o buffer do
+sequenciador para o hardware e se os quadros do pedal cabem nele, cada dispositivo MIDI bruto com o
+programa que o ocupa e seus assinantes no sequenciador, os nós de dispositivo que este usuário não
+pode abrir, e o pedal: encontrado ou não, por qual caminho é alcançado e por quê, e o que fazer.
+Status de saída 0 quando há um pedal utilizável para todos os comandos, 1 caso contrário.</translation>
+    </message>
 </context>
 <context>
     <name>CorvantaQT</name>
@@ -894,6 +910,25 @@ gravada. Para na primeira falha, indicando as posições restauradas e a posiç�
     </message>
 </context>
 <context>
+    <name>Midi</name>
+    <message>
+        <source>Load snd-seq-midi with output_buffer_size=%1: the Corvanta package&apos;s /etc/modprobe.d/corvanta.conf does so from the module&apos;s next load (after a reboot, or with every MIDI program closed: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). Or close the programs that use the pedal, so that it is reached through raw MIDI.</source>
+        <translation>Carregue o snd-seq-midi com output_buffer_size=%1: o arquivo /etc/modprobe.d/corvanta.conf do pacote do Corvanta faz isso a partir do próximo carregamento do módulo (após reiniciar, ou com todos os programas MIDI fechados: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). Ou feche os programas que usam o pedal, para que ele seja acessado via MIDI bruto.</translation>
+    </message>
+    <message>
+        <source>ask the administrator for access to %1</source>
+        <translation>peça ao administrador acesso a %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group %2. Add yourself to it (sudo usermod -aG %2 $USER) and log in again.</source>
+        <translation>%1 pertence ao grupo %2. Adicione-se a ele (sudo usermod -aG %2 $USER) e faça login novamente.</translation>
+    </message>
+    <message>
+        <source>The pedal &quot;%1&quot; is shared through the ALSA sequencer with %2, whose buffer carries at most %3 bytes; the pedal&apos;s writes need %4. Nothing was changed on the pedal; its songs can be listed and exported meanwhile. %5</source>
+        <translation>O pedal &quot;%1&quot; é compartilhado com %2 por meio do sequenciador ALSA, cujo buffer comporta no máximo %3 bytes; as gravações no pedal precisam de %4. Nada foi alterado no pedal; enquanto isso, suas músicas podem ser listadas e exportadas. %5</translation>
+    </message>
+</context>
+<context>
     <name>MidiPortPair</name>
     <message>
         <source>frame too large for the transmit buffer</source>
@@ -948,14 +983,6 @@ gravada. Para na primeira falha, indicando as posições restauradas e a posiç�
         <translation>a porta de saída não está aberta</translation>
     </message>
     <message>
-        <source>MIDI device %1 is in use by another program</source>
-        <translation>O dispositivo MIDI %1 está em uso por outro programa</translation>
-    </message>
-    <message>
-        <source>no permission to open MIDI device %1</source>
-        <translation>sem permissão para abrir o dispositivo MIDI %1</translation>
-    </message>
-    <message>
         <source>cannot open MIDI device %1: %2</source>
         <translation>não é possível abrir o dispositivo MIDI %1: %2</translation>
     </message>
@@ -975,6 +1002,18 @@ gravada. Para na primeira falha, indicando as posições restauradas e a posiç�
         <source>MIDI device %1 went away while a message was being sent</source>
         <translation>O dispositivo MIDI %1 sumiu enquanto uma mensagem era enviada</translation>
     </message>
+    <message>
+        <source>MIDI device %1 is in use by %2</source>
+        <translation>O dispositivo MIDI %1 está em uso por %2</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>outro programa</translation>
+    </message>
+    <message>
+        <source>no permission to open MIDI device %1: %2</source>
+        <translation>sem permissão para abrir o dispositivo MIDI %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>RtMidi</name>
@@ -987,8 +1026,8 @@ gravada. Para na primeira falha, indicando as posições restauradas e a posiç�
         <translation>nenhuma API MIDI disponível</translation>
     </message>
     <message>
-        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. Reach the pedal through raw MIDI: CORVANTA_MIDI_API=alsa-raw</source>
-        <translation>Uma mensagem MIDI de %1 bytes não passa pelo sequenciador ALSA (no máximo %2 bytes), por isso não foi enviada. Acesse o pedal via MIDI raw: CORVANTA_MIDI_API=alsa-raw</translation>
+        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. %3</source>
+        <translation>Uma mensagem MIDI de %1 bytes não pode passar pelo sequenciador ALSA (no máximo %2 bytes), por isso não foi enviada. %3</translation>
     </message>
 </context>
 <context>

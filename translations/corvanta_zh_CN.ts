@@ -356,6 +356,21 @@ first failure, naming the slots restored and the slot that failed.
 出已恢复的存储位和失败的存储位。
   --full  写入备份中的每个存储位</translation>
     </message>
+    <message>
+        <source>what the program sees of the MIDI paths and the pedal, for a bug report</source>
+        <translation>程序所见的 MIDI 路径和踏板情况，用于错误报告</translation>
+    </message>
+    <message>
+        <source>Reports the MIDI paths (raw MIDI, the ALSA sequencer, JACK) with their ports, the sequencer&apos;s buffer
+towards hardware and whether the pedal&apos;s frames fit it, every raw MIDI device with the program holding
+it and its sequencer subscribers, device nodes this user may not open, and the pedal: found or not,
+which path it is reached by and why, and what to do. Exit status 0 when a pedal is usable for every
+command, 1 otherwise.</source>
+        <translation>报告各 MIDI 路径（原始 MIDI、ALSA 音序器、JACK）及其端口、音序器通往硬件的缓冲区以及踏板的帧能否
+放入其中、每个原始 MIDI 设备及占用它的程序和它的音序器订阅者、当前用户无权打开的设备节点，
+以及踏板：是否找到、通过哪条路径连接及原因，以及应如何处理。
+当踏板可用于所有命令时退出状态为 0，否则为 1。</translation>
+    </message>
 </context>
 <context>
     <name>CorvantaQT</name>
@@ -885,6 +900,25 @@ first failure, naming the slots restored and the slot that failed.
     </message>
 </context>
 <context>
+    <name>Midi</name>
+    <message>
+        <source>Load snd-seq-midi with output_buffer_size=%1: the Corvanta package&apos;s /etc/modprobe.d/corvanta.conf does so from the module&apos;s next load (after a reboot, or with every MIDI program closed: sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi). Or close the programs that use the pedal, so that it is reached through raw MIDI.</source>
+        <translation>以 output_buffer_size=%1 加载 snd-seq-midi：Corvanta 软件包中的 /etc/modprobe.d/corvanta.conf 会从该模块下次加载时起这样做（重启后，或关闭所有 MIDI 程序后执行：sudo modprobe -r snd-seq-midi &amp;&amp; sudo modprobe snd-seq-midi）。也可以关闭正在使用踏板的程序，使踏板通过原始 MIDI 连接。</translation>
+    </message>
+    <message>
+        <source>ask the administrator for access to %1</source>
+        <translation>请向管理员申请 %1 的访问权限</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group %2. Add yourself to it (sudo usermod -aG %2 $USER) and log in again.</source>
+        <translation>%1 属于 %2 组。请将自己加入该组（sudo usermod -aG %2 $USER），然后重新登录。</translation>
+    </message>
+    <message>
+        <source>The pedal &quot;%1&quot; is shared through the ALSA sequencer with %2, whose buffer carries at most %3 bytes; the pedal&apos;s writes need %4. Nothing was changed on the pedal; its songs can be listed and exported meanwhile. %5</source>
+        <translation>踏板 &quot;%1&quot; 通过 ALSA 音序器与 %2 共享，而音序器的缓冲区最多容纳 %3 字节；向踏板写入需要 %4。踏板上未做任何更改；在此期间仍可列出和导出其歌曲。%5</translation>
+    </message>
+</context>
+<context>
     <name>MidiPortPair</name>
     <message>
         <source>frame too large for the transmit buffer</source>
@@ -939,14 +973,6 @@ first failure, naming the slots restored and the slot that failed.
         <translation>输出端口未打开</translation>
     </message>
     <message>
-        <source>MIDI device %1 is in use by another program</source>
-        <translation>MIDI 设备 %1 正被其他程序使用</translation>
-    </message>
-    <message>
-        <source>no permission to open MIDI device %1</source>
-        <translation>没有打开 MIDI 设备 %1 的权限</translation>
-    </message>
-    <message>
         <source>cannot open MIDI device %1: %2</source>
         <translation>无法打开 MIDI 设备 %1：%2</translation>
     </message>
@@ -966,6 +992,18 @@ first failure, naming the slots restored and the slot that failed.
         <source>MIDI device %1 went away while a message was being sent</source>
         <translation>发送消息时 MIDI 设备 %1 已断开</translation>
     </message>
+    <message>
+        <source>MIDI device %1 is in use by %2</source>
+        <translation>MIDI 设备 %1 正被 %2 占用</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>其他程序</translation>
+    </message>
+    <message>
+        <source>no permission to open MIDI device %1: %2</source>
+        <translation>无权打开 MIDI 设备 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>RtMidi</name>
@@ -978,8 +1016,8 @@ first failure, naming the slots restored and the slot that failed.
         <translation>没有可用的 MIDI API</translation>
     </message>
     <message>
-        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. Reach the pedal through raw MIDI: CORVANTA_MIDI_API=alsa-raw</source>
-        <translation>%1 字节的 MIDI 消息无法通过 ALSA 音序器（最多 %2 字节），因此未发送。请通过原始 MIDI 连接踏板：CORVANTA_MIDI_API=alsa-raw</translation>
+        <source>A MIDI message of %1 bytes cannot cross the ALSA sequencer (at most %2 bytes), so it was not sent. %3</source>
+        <translation>%1 字节的 MIDI 消息无法通过 ALSA 音序器（最多 %2 字节），因此未发送。%3</translation>
     </message>
 </context>
 <context>
