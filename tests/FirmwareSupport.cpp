@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 QString WriteTestFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
@@ -20,6 +22,14 @@ QByteArray ReadTestFile(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArrayList LinesWithoutFingerprints(const QString& path)
+{
+    QByteArrayList lines = ReadTestFile(path).split('\n');
+    lines.erase(std::remove_if(lines.begin(), lines.end(), [](const QByteArray& l) { return l.contains("fingerprint"); }),
+                lines.end());
+    return lines;
 }
 
 QByteArray FirmwareImage(int n, int seed)

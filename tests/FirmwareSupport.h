@@ -17,6 +17,9 @@ QString PackFirmware(const QString& folder, const QString& name, const FirmwareS
 QString WriteTestFile(const QString& path, const QByteArray& bytes);
 // The file's bytes; empty when it cannot be read.
 QByteArray ReadTestFile(const QString& path);
+// The file's lines but those naming a fingerprint: a backup's manifest as it
+// reads for a song wherever it lies on the flash.
+QByteArrayList LinesWithoutFingerprints(const QString& path);
 // Bytes that differ along the image.
 QByteArray FirmwareImage(int n, int seed);
 // A flash-0 image of the 2,048-byte sector at 0x2000 that holds the

@@ -300,17 +300,9 @@ TEST(CliBackup, RoundTripsInEveryFormat)
         ASSERT_EQ(s.songs.song(0)->delete_song(), SongOk);
         ASSERT_EQ(RunCli({"restore", first, "--yes"}, s.rig.midi), kExitOk);
         ASSERT_EQ(RunCli({"backup", second}, s.rig.midi), kExitOk);
-        // The restored song lies elsewhere on the flash: only its fingerprint differs.
-        auto withoutFingerprint = [](const QString& path) {
-            QFile f(path);
-            f.open(QIODevice::ReadOnly);
-            QByteArrayList lines = f.readAll().split('\n');
-            lines.erase(std::remove_if(lines.begin(), lines.end(), [](const QByteArray& l) { return l.contains("fingerprint"); }),
-                        lines.end());
-            return lines;
-        };
+        // The restored songs lie elsewhere on the flash: only their fingerprints differ.
         for (const QString& name : {QString("song-001.wav"), QString(kManifestName)})
-            EXPECT_EQ(withoutFingerprint(QDir(first).filePath(name)), withoutFingerprint(QDir(second).filePath(name)))
+            EXPECT_EQ(LinesWithoutFingerprints(QDir(first).filePath(name)), LinesWithoutFingerprints(QDir(second).filePath(name)))
                 << name.toStdString();
         testing::internal::CaptureStderr();
         ASSERT_EQ(RunCli({"backup", second}, s.rig.midi), kExitOk);
@@ -320,16 +312,6 @@ TEST(CliBackup, RoundTripsInEveryFormat)
     }
 }
 
-namespace {
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-}  // namespace
 
 // A lost read reply is asked for again and the export goes on, also when
 // it is lost twice in a row; when all four tries of a chunk are lost the

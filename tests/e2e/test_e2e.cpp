@@ -130,13 +130,6 @@ namespace {
 
 CliResult Cli(const QStringList& args) { return RunCliBinary(args); }
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 // A song in the pedal's own format of whole 64-frame units, kept untouched
 // on its way to the pedal and back with --native.
 CWave NativeSong(uint32_t units, uint32_t seed)
@@ -276,14 +269,8 @@ TEST(EndToEndCli, BackupClearRestoreBackupIsByteIdentical)
     EXPECT_EQ(files, QDir(second).entryList(QDir::Files));
     EXPECT_EQ(files.size(), before.size() + 1);
     // The restored songs lie elsewhere on the flash: only their fingerprints differ.
-    auto withoutFingerprints = [](const QString& path) {
-        QByteArrayList lines = FileBytes(path).split('\n');
-        lines.erase(std::remove_if(lines.begin(), lines.end(), [](const QByteArray& l) { return l.contains("fingerprint"); }),
-                    lines.end());
-        return lines;
-    };
     for (const QString& name : files)
-        EXPECT_EQ(withoutFingerprints(QDir(first).filePath(name)), withoutFingerprints(QDir(second).filePath(name)))
+        EXPECT_EQ(LinesWithoutFingerprints(QDir(first).filePath(name)), LinesWithoutFingerprints(QDir(second).filePath(name)))
             << name.toStdString();
 
     // A file changed after the backup is refused before anything is written.
@@ -369,7 +356,7 @@ TEST(EndToEndCli, CtrlCAndSigtermCancelExportImportBackupAndRestore)
     WriteTestFile(out, "earlier");
     r = RunCliBinaryUntil({"export", "10", out, "--format", "flac"}, " MB\n", SIGTERM, sent);
     EXPECT_TRUE(sent && r.exit == 130 && r.err.endsWith("Export cancelled\n")) << r.err.toStdString();
-    EXPECT_EQ(FileBytes(out), "earlier");
+    EXPECT_EQ(ReadTestFile(out), "earlier");
     EXPECT_EQ(QDir(dir.path()).entryList({"out.wav*"}, QDir::Files | QDir::Hidden), QStringList({"out.wav"}));
 
     // The import is stopped after its first block, before the song info.
@@ -393,7 +380,7 @@ TEST(EndToEndCli, CtrlCAndSigtermCancelExportImportBackupAndRestore)
     EXPECT_TRUE(r.err.endsWith("Backup cancelled; the earlier backup in '" + folder + "' is unchanged\n"))
         << r.err.toStdString();
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList({"manifest.json", "song-010.wav"}));
-    EXPECT_EQ(FileBytes(QDir(folder).filePath("song-010.wav")), "an earlier song");
+    EXPECT_EQ(ReadTestFile(QDir(folder).filePath("song-010.wav")), "an earlier song");
 
     // A restore names the slots it restored before the signal; the others
     // keep their songs (other songs of another length, so the list tells).

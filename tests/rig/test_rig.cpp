@@ -90,13 +90,6 @@ protected:
     static void TearDownTestSuite() { Pedal().reset(); }
 };
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 QStringList UsedSlots(const QString& list)
 {
     QStringList used;
@@ -259,14 +252,8 @@ TEST_F(UsbRig, BackupDeleteRestoreBackupIsByteIdentical)
     const QStringList files = QDir(first).entryList(QDir::Files);
     EXPECT_EQ(files, QDir(second).entryList(QDir::Files));
     // The restored songs lie elsewhere on the flash: only their fingerprints differ.
-    auto withoutFingerprints = [](const QString& path) {
-        QByteArrayList lines = FileBytes(path).split('\n');
-        lines.erase(std::remove_if(lines.begin(), lines.end(), [](const QByteArray& l) { return l.contains("fingerprint"); }),
-                    lines.end());
-        return lines;
-    };
     for (const QString& name : files)
-        EXPECT_EQ(withoutFingerprints(QDir(first).filePath(name)), withoutFingerprints(QDir(second).filePath(name)))
+        EXPECT_EQ(LinesWithoutFingerprints(QDir(first).filePath(name)), LinesWithoutFingerprints(QDir(second).filePath(name)))
             << name.toStdString();
 }
 
