@@ -2,6 +2,7 @@
 
 #include "Cli.h"
 #include "LooperSongFile.h"
+#include "LooperSongOld.h"
 #include "Wave.h"
 
 #include <QFile>
@@ -77,6 +78,18 @@ Bytes CSongRig::ReadSong(uint32_t slot)
     if (songs.read_song(slot, b.data(), uint32_t(b.size()), nullptr) != SongOk)
         return {};
     return b;
+}
+
+uint32_t CSongRig::InfoSize() const
+{
+    return Old() ? CLooperSongOld::kRecordSize : CLooperSongFile::RecordSize(Area());
+}
+
+int CSongRig::CurrentPage(uint32_t slot)
+{
+    CLooperSongBase* song = songs.song(slot);
+    return Old() ? static_cast<CLooperSongOld*>(song)->current_page()
+                 : static_cast<CLooperSongFile*>(song)->current_page();
 }
 
 void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t block, bool damaged)

@@ -63,6 +63,18 @@ public:
     const SongAreaParams& Area() const { return *find_model(model)->song_area; }
     Bytes RawFlash(uint32_t address, size_t n);
     Bytes ReadSong(uint32_t slot);
+    int Write(uint32_t slot, const Bytes& song)
+    {
+        return songs.write_song(slot, song.data(), uint32_t(song.size()), nullptr);
+    }
+    // The model's storage format: the old one, or the current one of FAT pages.
+    bool Old() const { return find_model(model)->storage_format == OldFormat; }
+    // The song as it reads back after a reload in the model's format.
+    Bytes AsReloaded(const Bytes& song) const { return Reloaded(song, Area(), Old() ? OldFormat : CurrentFormat); }
+    // The bytes of one song info: a FAT page or an old-format record.
+    uint32_t InfoSize() const;
+    // The page of its info block that holds slot's current song info.
+    int CurrentPage(uint32_t slot);
 
     int32_t model;
     CPedalRig rig;

@@ -3,13 +3,11 @@
 // operation succeeds without a box, the flash holds what was asked, and no
 // song flash page is programmed twice (the rig checks on its way out).
 #include "Frame.h"
-#include "TestSupport.h"
+#include "SongSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using Bytes = std::vector<uint8_t>;
 
 struct LostCase {
     const char* name;
@@ -20,28 +18,17 @@ struct LostCase {
 };
 void PrintTo(const LostCase& c, std::ostream* os) { *os << c.name; }
 
-class LostReply : public ::testing::TestWithParam<LostCase> {
-protected:
-    void SetUp() override { ASSERT_TRUE(rig.Connect()); }
-
-    Bytes Flash(uint32_t address, size_t n)
-    {
-        Bytes b(n);
-        rig.pedal.Flash(1).Read(address, b.data(), n);
-        return b;
-    }
-
-    CScriptedPrompt prompt;
-    CPedalRig rig;
-};
+class LostReply : public ::testing::TestWithParam<LostCase> {};
 
 TEST_P(LostReply, IsResolvedOnTheFlashWithoutABox)
 {
     const LostCase& c = GetParam();
+    CScriptedPrompt prompt;
+    CPedalRig rig;
+    ASSERT_TRUE(rig.Connect());
     constexpr uint32_t address = 0x80000;  // a song flash block of its own
-    Bytes data(3000);
-    for (size_t i = 0; i < data.size(); ++i)
-        data[i] = uint8_t(i * 7 + 1);
+    const Bytes data = SongAudio(3000);
+    const QByteArray written(reinterpret_cast<const char*>(data.data()), int(data.size()));
     if (c.code != frame::kWrite)
         rig.pedal.Flash(1).Program(address, data.data(), data.size());
     for (uint32_t at = 1; at <= c.times; ++at)
@@ -54,11 +41,11 @@ TEST_P(LostReply, IsResolvedOnTheFlashWithoutABox)
         break;
     case frame::kErase:
         EXPECT_TRUE(port.flash_erase(1, address));
-        EXPECT_EQ(Flash(address, data.size()), Bytes(data.size(), 0xFF));
+        EXPECT_EQ(FlashBytes(rig.pedal, 1, address, written.size()), QByteArray(written.size(), '\xFF'));
         break;
     case frame::kWrite:
         EXPECT_TRUE(port.flash_write(1, address, data.data(), uint32_t(data.size()), nullptr));
-        EXPECT_EQ(Flash(address, data.size()), data);
+        EXPECT_EQ(FlashBytes(rig.pedal, 1, address, written.size()), written);
         break;
     case frame::kRead:
         EXPECT_TRUE(port.flash_read(1, address, back.data(), uint32_t(back.size())));

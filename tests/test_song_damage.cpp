@@ -3,8 +3,6 @@
 // previous song, the new song, or empty with its message; it never names a
 // block past the song area. Old records carry no checksum: a changed length
 // or block entry is read as it stands, inside the song area.
-#include "LooperSongFile.h"
-#include "LooperSongOld.h"
 #include "SongSupport.h"
 
 #include <gtest/gtest.h>
@@ -34,11 +32,6 @@ struct AreaCase {
 };
 void PrintTo(const AreaCase& c, std::ostream* os) { *os << c.model << (c.first ? " first" : ""); }
 
-bool AllErased(Bytes::const_iterator from, Bytes::const_iterator to)
-{
-    return std::all_of(from, to, [](uint8_t b) { return b == 0xFF; });
-}
-
 class SongInfoDamage : public ::testing::TestWithParam<AreaCase> {
 protected:
     bool Old() const { return find_model(GetParam().model)->storage_format == OldFormat; }
@@ -55,18 +48,11 @@ protected:
             // Old records high in the block keep the downward scan short.
             const int top = Old() ? int(a.pages_per_block) - 4 : 0;
             do {
-                EXPECT_EQ(s.songs.write_song(0, previous.data(), uint32_t(previous.size()), nullptr), SongOk);
-            } while (CurrentPage(s) < top);
+                EXPECT_EQ(s.Write(0, previous), SongOk);
+            } while (s.CurrentPage(0) < top);
         }
-        EXPECT_EQ(s.songs.write_song(0, next.data(), uint32_t(next.size()), nullptr), SongOk);
-        return PageAddress(a, a.data_blocks, uint32_t(CurrentPage(s)));
-    }
-
-    int CurrentPage(CSongRig& s)
-    {
-        CLooperSongBase* slot = s.songs.song(0);
-        return Old() ? static_cast<CLooperSongOld*>(slot)->current_page()
-                     : static_cast<CLooperSongFile*>(slot)->current_page();
+        EXPECT_EQ(s.Write(0, next), SongOk);
+        return PageAddress(a, a.data_blocks, uint32_t(s.CurrentPage(0)));
     }
 
     Expect PreviousOr(Expect ifFirst) const { return GetParam().first ? ifFirst : Expect::Previous; }
@@ -86,8 +72,9 @@ protected:
                     continue;  // the header's small numbers only
                 Bytes changed(written);
                 changed[at] ^= mask;
+                // A FAT page needs its marker and its checksum to count.
                 cases.push_back({"byte " + std::to_string(at) + " ^ " + std::to_string(mask), changed,
-                                 Old() ? OldChangeExpect(at, mask, blockCount) : FatChangeExpect()});
+                                 Old() ? OldChangeExpect(at, mask, blockCount) : PreviousOr(Expect::ChecksumError)});
             }
         }
         return cases;
@@ -100,11 +87,9 @@ protected:
         if (!Old())
             return PreviousOr(Expect::ChecksumError);
         // A record whose trailer was reached reads as written up to it.
-        return AllErased(cut.begin() + 2616, cut.end()) ? PreviousOr(Expect::Empty) : Expect::New;
+        const bool trailerErased = std::all_of(cut.begin() + 2616, cut.end(), [](uint8_t b) { return b == 0xFF; });
+        return trailerErased ? PreviousOr(Expect::Empty) : Expect::New;
     }
-
-    // A page needs its marker and its checksum to count.
-    Expect FatChangeExpect() const { return PreviousOr(Expect::ChecksumError); }
 
     Expect OldChangeExpect(size_t at, uint8_t mask, uint32_t blockCount) const
     {
@@ -134,30 +119,25 @@ protected:
         const bool boxed = prompt.texts.size() == 1 && prompt.texts[0].startsWith("Error:Block chain ");
         const bool altered = c.expect == Expect::OtherLength || c.expect == Expect::OtherBlocks;
         EXPECT_TRUE(prompt.texts.isEmpty() || (altered && boxed)) << prompt.texts.join('|').toStdString();
-        const uint32_t format = Old() ? OldFormat : CurrentFormat;
+        // Whatever the damage, the load goes on with the other slots.
+        EXPECT_EQ(load, SongOk);
         const Bytes got = s.ReadSong(0);
         switch (c.expect) {
         case Expect::Previous:
-            EXPECT_EQ(load, SongOk);
-            EXPECT_TRUE(got == Reloaded(previous, a, format)) << "not the previous song";
-            break;
         case Expect::New:
-            EXPECT_EQ(load, SongOk);
-            EXPECT_TRUE(got == Reloaded(next, a, format)) << "not the new song";
+            EXPECT_TRUE(got == s.AsReloaded(c.expect == Expect::Previous ? previous : next))
+                << (c.expect == Expect::Previous ? "not the previous song" : "not the new song");
             break;
         case Expect::Empty:
         case Expect::ChecksumError:
-            // A slot whose song info fails its checksum is listed as damaged;
-            // the load goes on with the other slots.
-            EXPECT_EQ(load, SongOk);
+            // A slot whose song info fails its checksum is listed as damaged.
             EXPECT_FALSE(slot->is_used());
             EXPECT_EQ(slot->is_damaged(), c.expect == Expect::ChecksumError);
             break;
         case Expect::OtherLength:
         case Expect::OtherBlocks: {
-            EXPECT_EQ(load, SongOk);
             EXPECT_EQ(slot->is_used(), !boxed);
-            const Bytes written = Reloaded(next, a, format);
+            const Bytes written = s.AsReloaded(next);
             if (!boxed && c.expect == Expect::OtherBlocks) {
                 EXPECT_EQ(got.size(), written.size());
             } else if (!boxed) {
@@ -177,8 +157,7 @@ TEST_P(SongInfoDamage, SlotReadsAsThePreviousOrNewSongOrEmptyWithItsMessage)
     CScriptedPrompt prompt;
     CSongRig s(GetParam().model, 40);
     const uint32_t address = Prepare(s);
-    const uint32_t size = Old() ? CLooperSongOld::kRecordSize : CLooperSongFile::RecordSize(s.Area());
-    const Bytes written = s.RawFlash(address, size);
+    const Bytes written = s.RawFlash(address, s.InfoSize());
     const uint32_t blockCount = s.songs.song(0)->get_block_count();
     for (const DamageCase& c : Cases(written, blockCount)) {
         s.rig.pedal.Flash(1).Overwrite(address, c.bytes.data(), c.bytes.size());
@@ -188,7 +167,7 @@ TEST_P(SongInfoDamage, SlotReadsAsThePreviousOrNewSongOrEmptyWithItsMessage)
     }
     s.rig.pedal.Flash(1).Overwrite(address, written.data(), written.size());
     ASSERT_EQ(s.songs.load_songs(), SongOk);
-    EXPECT_EQ(s.ReadSong(0), Reloaded(next, s.Area(), Old() ? OldFormat : CurrentFormat));
+    EXPECT_EQ(s.ReadSong(0), s.AsReloaded(next));
 }
 
 INSTANTIATE_TEST_SUITE_P(Areas, SongInfoDamage,

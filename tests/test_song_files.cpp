@@ -1,7 +1,9 @@
 // Songs in and out of the virtual pedal through the command line: audio
 // files made by the tools musicians use, each checked on the song read back
-// from the flash (its length, the tone of each channel), and the export formats.
+// from the flash (its length, the tone of each channel), files refused, a pipe,
+// and the export formats with their progress lines.
 #include "Cli.h"
+#include "CliPrompt.h"
 #include "SongGeometry.h"
 #include "SongSpace.h"
 #include "FirmwareSupport.h"
@@ -21,6 +23,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -117,11 +120,7 @@ Bytes SongOnPedal(CSongRig& s, uint32_t slot)
     return b;
 }
 
-}  // namespace
-
 // ---- Files from the tools musicians use ----
-
-namespace {
 
 struct ToolCase {
     const char* what;
@@ -225,8 +224,10 @@ qint64 BytesRead()
     return -1;
 }
 
-class ImportRefusal : public ::testing::Test {
+class ImportCommand : public ::testing::Test {
 protected:
+    ~ImportCommand() override { QTextCodec::setCodecForLocale(locale); }
+
     // Imports into slot 1 with the program's own song command.
     std::optional<int> Import(const QString& path)
     {
@@ -234,44 +235,77 @@ protected:
         return ImportSongFrom(path, wave, s.songs, s.Area(), 0, nullptr);
     }
 
+    QTextCodec* const locale = QTextCodec::codecForLocale();
     CScriptedPrompt prompt;
     CLoadedSongRig s{10002};
 };
 
 }  // namespace
 
+using ImportRefusal = ImportCommand;
+using ImportEdges = ImportCommand;
+
+// Each message names the file in its own characters whatever the locale's
+// codec (the window sets GB18030).
 TEST_F(ImportRefusal, FilesThatCannotBeReadShowOneMessageAndSendNothing)
 {
     const QByteArray flac = ReadTestFile(Ffmpeg("whole.flac", {"1000"}));
     const QByteArray mp3 = ReadTestFile(Ffmpeg("whole.mp3", {"1000"}));
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("GB18030"));
     struct Case {
         QString path;
-        QString message;  // the start of the message
+        QString message;  // the whole message, or its start where the decoder's reason follows
+        bool reasonFollows = false;
     };
     const QString unreadable = "Audio file '%1' cannot be read: ";
     const QString rate = "Audio file '%1' has a sample rate of %2 Hz: only 1,000 to 768,000 Hz can be imported";
-    const QString notAudio = Written("notes.wav", "these are words, not audio");
+    const QString notAudio = Written("Canción.wav", "these are words, not audio");
     const QString cutFlac = Written("cut.flac", flac.left(flac.size() / 3));
     const QString cutMp3 = Written("cut.mp3", mp3.left(mp3.size() / 2));
     const QString slow = ToneWav("slow.wav", 999, 16, {100}, 1.0);                 // the 16-bit path
     const QString fast = ToneWav("fast.wav", 800000, 16, {440, 440, 440}, 0.01);  // libsndfile
-    const std::vector<Case> cases = {
+    std::vector<Case> cases = {
         {notAudio, unreadable.arg(notAudio) + "Format not recognised."},
-        {cutFlac, unreadable.arg(cutFlac)},
-        {cutMp3, unreadable.arg(cutMp3) + "it ends after "},
+        {cutFlac, unreadable.arg(cutFlac), true},
+        {cutMp3, unreadable.arg(cutMp3) + "it ends after ", true},
         {slow, rate.arg(slow).arg(999)},
         {fast, rate.arg(fast).arg(800000)},
     };
+    for (uint32_t frames : {0u, 1u, 2u}) {  // shorter than one write unit
+        const QString path = SineWav(TestFolder().filePath(QString("short%1.wav").arg(frames)), 46875, frames);
+        cases.push_back({path, QString("Audio file '%1' is too short: it gives the song %2 of the 64 frames a song "
+                                       "needs at least").arg(path).arg(frames)});
+    }
     const uint32_t commands = s.rig.pedal.CommandCount();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path.toStdString());
         prompt.Clear();
         EXPECT_EQ(Import(c.path), std::nullopt);
         ASSERT_EQ(prompt.texts.size(), 1);
-        EXPECT_TRUE(prompt.texts[0].startsWith(c.message)) << prompt.texts[0].toStdString();
-        EXPECT_GT(prompt.texts[0].size(), unreadable.arg(c.path).size()) << "a reason follows";
+        if (c.reasonFollows)
+            EXPECT_TRUE(prompt.texts[0].startsWith(c.message) && prompt.texts[0].size() > c.message.size())
+                << prompt.texts[0].toStdString();
+        else
+            EXPECT_EQ(prompt.texts[0], c.message);
     }
     EXPECT_EQ(s.rig.pedal.CommandCount(), commands) << "nothing sent to the pedal";
+}
+
+// As `corvanta-cli import <(sox ...)`: a WAV header written to a pipe cannot
+// tell the length, and the song is decoded to its end within the largest song.
+TEST_F(ImportEdges, APipeIsDecodedToItsEnd)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.wav");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QProcess sox;
+    sox.start("sox", {"-n", "-r", "48000", "-c", "1", "-b", "16", "-t", "wav", fifo, "synth", "1", "sine", "440"});
+    ASSERT_TRUE(sox.waitForStarted());
+    EXPECT_EQ(Import(fifo), std::make_optional<int>(SongOk));
+    sox.waitForFinished(30000);  // false when it has ended already
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_NEAR(double(s.songs.song(0)->get_song_size()), 46875.0 * 3, 192.0);
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
 }
 
 // An hour of 48 kHz 24-bit stereo (about 1 GB) is beyond the largest song;
@@ -311,26 +345,12 @@ TEST(SongSpace, CountsTheUsedDataBlocksOfEitherFormat)
         SCOPED_TRACE(c.model);
         CLoadedSongRig s(c.model);
         EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), c.empty);
-        const size_t length = size_t(BlockBytes(s.Area()) * 5 / 2);  // three blocks
-        ASSERT_EQ(s.songs.write_song(0, SongAudio(length).data(), uint32_t(length), nullptr), SongOk);
-        const SongSpace space = SpaceOf(s.songs, s.Area());
-        EXPECT_EQ(space.usedBytes, 3 * BlockBytes(s.Area()));
-        EXPECT_EQ(space.totalBytes, s.Area().data_blocks * BlockBytes(s.Area()));
-        EXPECT_EQ(SongSpaceText(space), c.used);
+        ASSERT_EQ(s.Write(0, SongAudio(BlockBytes(s.Area()) * 5 / 2)), SongOk);  // three blocks
+        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), c.used);
     }
     // The need is rounded up and the free space down: they never read alike.
     EXPECT_EQ(NoSpaceText("/m/loop.wav", 12898877, 12897829), "'loop.wav' needs 12.4 MB, the pedal has 12.3 MB free");
     EXPECT_EQ(NoSpaceText("/m/loop.wav", 10485761, 10485760), "'loop.wav' needs 10.1 MB, the pedal has 10.0 MB free");
-}
-
-TEST_F(ImportRefusal, MessagesNameTheFileInItsOwnCharactersWhateverTheLocaleCodec)
-{
-    QTextCodec* const locale = QTextCodec::codecForLocale();
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("GB18030"));  // as the window sets it
-    const QString path = Written("Canción.wav", "RIFF but nothing more");
-    EXPECT_EQ(Import(path), std::nullopt);
-    QTextCodec::setCodecForLocale(locale);
-    EXPECT_EQ(prompt.texts, QStringList("Audio file '" + path + "' cannot be read: Format not recognised."));
 }
 
 // ---- Export formats ----
@@ -397,4 +417,20 @@ TEST(ExportCli, AResamplerFailureFailsTheExportAndTheImport)
         EXPECT_EQ(ImportSongFrom(file, wave, fresh.songs, s.Area(), 0, nullptr), std::make_optional<int>(kCommandFailed));
     EXPECT_EQ(s.rig.pedal.CommandCount(), commands) << "nothing sent";
     EXPECT_EQ(SongOnPedal(s, 0), song);
+}
+
+// Without a terminal a line is printed only when its text changes.
+TEST(CliProgress, PrintsALineOnlyWhenItsTextChanges)
+{
+    testing::internal::CaptureStderr();
+    {
+        CCliProgress progress;
+        for (int percent : {1, 2, 3})
+            progress.Show(percent, "Export Song 003 \u2014 0.0 of 0.4 MB");
+        progress.Show(4, "Export Song 003 \u2014 0.1 of 0.4 MB");
+        progress.Show(5);
+        progress.Show(5);
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Export Song 003 \u2014 0.0 of 0.4 MB\nExport Song 003 \u2014 0.1 of 0.4 MB\n5%\n");
 }

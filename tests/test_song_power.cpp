@@ -5,10 +5,7 @@
 // other slot is untouched, and the next write lands after whatever the cut
 // left without programming any page twice.
 #include "Frame.h"
-#include "LooperSongFile.h"
-#include "LooperSongOld.h"
 #include "SongSupport.h"
-#include "WireCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -37,28 +34,18 @@ protected:
         previous = SongAudio(10 * a.page_payload + 7, 1);
         next = SongAudio(a.pages_per_block * a.page_payload + a.page_payload, 2);
         other = SongAudio(2 * a.page_payload, 3);
-        EXPECT_EQ(s->songs.write_song(0, previous.data(), uint32_t(previous.size()), nullptr), SongOk);
+        EXPECT_EQ(s->Write(0, previous), SongOk);
         if (s->songs.size() > 1) {
-            EXPECT_EQ(s->songs.write_song(1, other.data(), uint32_t(other.size()), nullptr), SongOk);
+            EXPECT_EQ(s->Write(1, other), SongOk);
         }
-        if (GetParam().wrap)
-            FillInfoBlock(*s);
+        // A full info block: the slot's song info copied into every later page it may use.
+        const uint32_t from = s->Old() ? 2 : 0, step = s->Old() ? 2 : 1;
+        const Bytes record = s->RawFlash(PageAddress(a, a.data_blocks, from), s->InfoSize());
+        for (uint32_t page = from + step; GetParam().wrap && page < a.pages_per_block; page += step)
+            s->rig.pedal.Flash(1).Program(PageAddress(a, a.data_blocks, page), record.data(), record.size());
         EXPECT_EQ(s->Reload(), SongOk);
         return s;
     }
-
-    // Copies the slot's current song info into every later page it may use.
-    void FillInfoBlock(CSongRig& s)
-    {
-        const SongAreaParams& a = s.Area();
-        const bool old = FormatOf() == OldFormat;
-        const uint32_t from = old ? 2 : 0, size = old ? CLooperSongOld::kRecordSize : CLooperSongFile::RecordSize(a);
-        const Bytes record = s.RawFlash(PageAddress(a, a.data_blocks, from), size);
-        for (uint32_t page = from + (old ? 2 : 1); page < a.pages_per_block; page += old ? 2 : 1)
-            s.rig.pedal.Flash(1).Program(PageAddress(a, a.data_blocks, page), record.data(), record.size());
-    }
-
-    uint32_t FormatOf() const { return find_model(GetParam().model)->storage_format; }
 
     Outcome Check(CSongRig& s)
     {
@@ -67,8 +54,8 @@ protected:
         s.rig.pedal.RestorePower();
         o.load = s.Reload();
         const Bytes got = s.ReadSong(0);
-        o.previous = got == Reloaded(previous, s.Area(), FormatOf());
-        o.next = got == Reloaded(next, s.Area(), FormatOf());
+        o.previous = got == s.AsReloaded(previous);
+        o.next = got == s.AsReloaded(next);
         o.empty = !s.songs.song(0)->is_used();
         if (s.songs.size() > 1) {
             EXPECT_EQ(s.ReadSong(1), other) << "another slot changed";
@@ -80,25 +67,20 @@ protected:
     void ExpectNextWriteLands(CSongRig& s, uint32_t seed = 4)
     {
         const Bytes third = SongAudio(3 * s.Area().page_payload + 5, seed);
-        ASSERT_EQ(s.songs.write_song(0, third.data(), uint32_t(third.size()), nullptr), SongOk);
+        ASSERT_EQ(s.Write(0, third), SongOk);
         ASSERT_EQ(s.Reload(), SongOk);
-        EXPECT_EQ(s.ReadSong(0), Reloaded(third, s.Area(), FormatOf()));
+        EXPECT_EQ(s.ReadSong(0), s.AsReloaded(third));
     }
 
     // Commands (1-based) of a clean write that erase the info block and that
     // complete its new song info: between them the slot has no song info.
-    void FindInfoCommands(const std::vector<Bytes>& messages, const SongAreaParams& a, uint32_t& erase,
-                          uint32_t& commit)
+    void FindInfoCommands(const std::vector<Bytes>& frames, const SongAreaParams& a, uint32_t& erase, uint32_t& commit)
     {
         const uint32_t info = BlockAddress(a, a.data_blocks), end = info + a.block_size;
         erase = commit = 0;
-        for (uint32_t i = 0; i < messages.size(); ++i) {
-            const Bytes& m = messages[i];
-            Bytes f(m.size());
-            f.resize(Unpack7(m.data() + 1, m.size() - 2, f.data(), f.size()));
-            if (f.size() < 12 || frame::GetLE(&f[6], 1) != 1)
-                continue;
-            const uint32_t address = frame::GetLE(&f[7], 4);
+        for (uint32_t i = 0; i < frames.size(); ++i) {
+            const Bytes& f = frames[i];
+            const uint32_t address = f.size() < 12 || f[6] != 1 ? 0 : frame::GetLE(&f[7], 4);
             if (address < info || address >= end)
                 continue;
             if (f[2] == frame::kErase)
@@ -120,12 +102,11 @@ TEST_P(SongPowerLoss, SlotHoldsThePreviousOrTheNewSong)
     {
         auto s = Prepare();
         s->rig.pedal.SetRecording(true);
-        const uint32_t before = uint32_t(s->rig.pedal.Received().size());
-        ASSERT_EQ(s->songs.write_song(0, next.data(), uint32_t(next.size()), nullptr), SongOk);
-        std::vector<Bytes> messages = s->rig.pedal.Received();
-        messages.erase(messages.begin(), messages.begin() + before);
-        total = uint32_t(messages.size());
-        FindInfoCommands(messages, s->Area(), infoErase, infoCommit);
+        const size_t before = s->rig.pedal.Received().size();
+        ASSERT_EQ(s->Write(0, next), SongOk);
+        const std::vector<Bytes> frames = SentFrames(s->rig.pedal, before);
+        total = uint32_t(frames.size());
+        FindInfoCommands(frames, s->Area(), infoErase, infoCommit);
         ASSERT_GT(infoCommit, 0u);
         EXPECT_EQ(infoErase > 0, GetParam().wrap);
     }
@@ -137,7 +118,7 @@ TEST_P(SongPowerLoss, SlotHoldsThePreviousOrTheNewSong)
             auto s = Prepare();
             s->rig.pedal.SetRefuseWhenUnpowered(true);
             s->rig.pedal.AddFault({kind, 0, k, -1});
-            s->songs.write_song(0, next.data(), uint32_t(next.size()), nullptr);
+            s->Write(0, next);
             if (kind == FaultKind::Torn && s->rig.pedal.Powered())
                 continue;  // only erases and writes can be torn
             ASSERT_FALSE(s->rig.pedal.Powered()) << "the cut happened";
@@ -194,12 +175,11 @@ TEST_P(SongInfoPageFault, FailsKeepsThePreviousSongAndIsSteppedOver)
                                             << fault.param << (evenPage ? " even" : " odd"));
             auto s = Prepare();
             if (evenPage) {
-                ASSERT_EQ(s->songs.write_song(0, previous.data(), uint32_t(previous.size()), nullptr), SongOk);
+                ASSERT_EQ(s->Write(0, previous), SongOk);
             }
-            const Bytes song = SongAudio(3 * s->Area().page_payload + 5, 5);
             s->rig.pedal.SetRefuseWhenUnpowered(true);
             s->rig.pedal.AddFault({fault.kind, fault.param, 5, frame::kWrite});  // after the song's 4 pages
-            EXPECT_NE(s->songs.write_song(0, song.data(), uint32_t(song.size()), nullptr), SongOk);
+            EXPECT_NE(s->Write(0, SongAudio(3 * s->Area().page_payload + 5, 5)), SongOk);
             const Outcome o = Check(*s);
             EXPECT_EQ(o.load, SongOk);
             EXPECT_TRUE(o.previous);

@@ -1,5 +1,6 @@
 // Song storage through the virtual pedal: round trips, raw flash layout,
-// the catalogue's rules, device faults and damaged flash.
+// the catalogue's rules, device faults and damaged flash, and the demo songs.
+#include "DemoSongs.h"
 #include "Frame.h"
 #include "LooperSongFile.h"
 #include "LooperSongOld.h"
@@ -9,8 +10,6 @@
 
 
 namespace {
-
-uint32_t FormatOf(int32_t model) { return find_model(model)->storage_format; }
 
 // A FAT page written straight into the pedal's flash.
 void PlantFatPage(CSongRig& s, uint32_t slot, uint32_t page, const BlockList& blocks, uint32_t length)
@@ -30,17 +29,31 @@ std::vector<uint32_t> MarkerReads(CSongRig& s, uint32_t infoBlock)
     return pages;
 }
 
+// Records the boxes of each test; a test that expects none says so.
+class SongTest : public ::testing::Test {
+protected:
+    CScriptedPrompt prompt;
+};
+
 }  // namespace
+
+using SongLayout = SongTest;
+using SongInfo = SongTest;
+using SongCatalogue = SongTest;
+using SongFaults = SongTest;
+using DemoSongs = SongTest;
 
 // ---- Round trips for each song area ----
 
-class SongRoundTrip : public ::testing::TestWithParam<int32_t> {};
+class SongRoundTrip : public ::testing::TestWithParam<int32_t> {
+protected:
+    CScriptedPrompt prompt;
+    CLoadedSongRig s{GetParam()};
+    const SongAreaParams& a = s.Area();
+};
 
 TEST_P(SongRoundTrip, EveryBoundaryLengthReadsBackByTheFormatsRules)
 {
-    CScriptedPrompt prompt;
-    CLoadedSongRig s(GetParam());
-    const SongAreaParams& a = s.Area();
     const uint32_t block = a.pages_per_block * a.page_payload;
     uint32_t seed = 1;
     for (uint32_t length : {a.write_unit, a.write_unit + 1, a.page_payload, a.page_payload + 1, block, block + 1}) {
@@ -49,18 +62,15 @@ TEST_P(SongRoundTrip, EveryBoundaryLengthReadsBackByTheFormatsRules)
         ASSERT_EQ(s.songs.write_song(0, song.data(), length, nullptr), SongOk);
         // Before a reload the current format holds the written length; the
         // old format's length always comes from its record.
-        EXPECT_EQ(s.ReadSong(0), FormatOf(s.model) == CurrentFormat ? song : Reloaded(song, a, OldFormat));
+        EXPECT_EQ(s.ReadSong(0), s.Old() ? Reloaded(song, a, OldFormat) : song);
         ASSERT_EQ(s.Reload(), SongOk);
-        EXPECT_EQ(s.ReadSong(0), Reloaded(song, a, FormatOf(s.model)));
+        EXPECT_EQ(s.ReadSong(0), s.AsReloaded(song));
     }
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
 }
 
 TEST_P(SongRoundTrip, LargestSongFillsTheWholeBlockList)
 {
-    CScriptedPrompt prompt;
-    CLoadedSongRig s(GetParam(), 0);
-    const SongAreaParams& a = s.Area();
     const uint32_t largest = a.max_song_blocks * a.pages_per_block * a.page_payload;
     const Bytes song = SongAudio(largest, 9);
     ASSERT_EQ(s.songs.write_song(0, song.data(), largest, nullptr), SongOk);
@@ -72,16 +82,12 @@ TEST_P(SongRoundTrip, LargestSongFillsTheWholeBlockList)
 
 TEST_P(SongRoundTrip, SongsShorterThanOneUnitAreRefusedAndTheSongStays)
 {
-    CScriptedPrompt prompt;
-    CLoadedSongRig s(GetParam());
-    const SongAreaParams& a = s.Area();
     const Bytes song = SongAudio(a.write_unit * 3, 5);
-    ASSERT_EQ(s.songs.write_song(0, song.data(), uint32_t(song.size()), nullptr), SongOk);
+    ASSERT_EQ(s.Write(0, song), SongOk);
     const uint32_t commands = s.rig.pedal.CommandCount();
-    for (uint32_t length : {0u, 1u, a.write_unit - 1}) {
+    for (uint32_t length : {0u, 1u, a.write_unit - 1})
         EXPECT_EQ(s.songs.write_song(0, song.data(), length, nullptr), SongTooShort) << length;
-        EXPECT_EQ(SongResultText(SongTooShort), "Failed !");
-    }
+    EXPECT_EQ(SongResultText(SongTooShort), "Failed !");
     EXPECT_EQ(s.rig.pedal.CommandCount(), commands) << "nothing sent to the pedal";
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(s.ReadSong(0), song);
@@ -94,13 +100,12 @@ INSTANTIATE_TEST_SUITE_P(Areas, SongRoundTrip, ::testing::Values(10002, 10003, 1
 
 // ---- Raw flash layout, read from the pedal's side ----
 
-TEST(SongLayout, CurrentFormatPiecesAndFatPageBytes)
+TEST_F(SongLayout, CurrentFormatPiecesAndFatPageBytes)
 {
-    CScriptedPrompt prompt;
     CLoadedSongRig s(10002, 100);
     const uint32_t payload = 4032;
     const Bytes song = SongAudio(65 * payload + 1, 3);
-    ASSERT_EQ(s.songs.write_song(2, song.data(), uint32_t(song.size()), nullptr), SongOk);
+    ASSERT_EQ(s.Write(2, song), SongOk);
     auto piece = [&](size_t k) { return Bytes(song.begin() + k * payload, song.begin() + (k + 1) * payload); };
     EXPECT_EQ(s.RawFlash(26472448, payload), piece(0)) << "block 100, page 63";
     EXPECT_EQ(s.RawFlash(100 * 262144, payload), piece(1));
@@ -113,9 +118,7 @@ TEST(SongLayout, CurrentFormatPiecesAndFatPageBytes)
 
     // Slot 2's info block is block 1972; its first FAT page is at page 0.
     const Bytes fat = s.RawFlash(1972 * 262144, 330);
-    EXPECT_EQ(fat[0], 0x48);
-    EXPECT_EQ(fat[1], 0x44);
-    EXPECT_EQ(fat[2], 0xFF);
+    EXPECT_EQ(Bytes(fat.begin(), fat.begin() + 3), (Bytes{0x48, 0x44, 0xFF}));
     EXPECT_EQ(frame::GetLE(&fat[3], 4), uint32_t(song.size() / 192));
     EXPECT_EQ(frame::GetLE(&fat[7], 2), 100u);
     EXPECT_EQ(frame::GetLE(&fat[9], 2), 101u);
@@ -126,12 +129,11 @@ TEST(SongLayout, CurrentFormatPiecesAndFatPageBytes)
         sum += fat[i];
     EXPECT_EQ(frame::GetLE(&fat[327], 2), sum & 0xFFFF);
     EXPECT_EQ(fat[329], 0xFF) << "the rest of the page stays erased";
-    EXPECT_EQ(5 * 262144 * 0 + PageAddress(s.Area(), 1972, 5), 516968448u);
+    EXPECT_EQ(PageAddress(s.Area(), 1972, 5), 516968448u) << "block 1972, page 5";
 }
 
-TEST(SongLayout, OldFormatRecordAndSongFileFlag)
+TEST_F(SongLayout, OldFormatRecordAndSongFileFlag)
 {
-    CScriptedPrompt prompt;
     CLoadedSongRig s(10003, 7);
     // The flag's region and the sector after it hold data: the erases show.
     const Bytes dirty(0x8800, 0x5A);
@@ -139,21 +141,15 @@ TEST(SongLayout, OldFormatRecordAndSongFileFlag)
     s.rig.pedal.SetRecording(true);
     // 130,944 bytes fill exactly one block: U = 703.
     const Bytes song = SongAudio(130944 + 186, 4);
-    ASSERT_EQ(s.songs.write_song(0, song.data(), uint32_t(song.size()), nullptr), SongOk);
+    ASSERT_EQ(s.Write(0, song), SongOk);
     // A fresh info block: the first record goes to page 2 of block 1980.
     const Bytes r = s.RawFlash(1980 * 131072 + 2 * 2048, 2624);
     const Bytes magic = {'l', 'o', 'o', 'p', 'e', 'r', 0};
     EXPECT_EQ(Bytes(r.begin(), r.begin() + 7), magic);
-    EXPECT_EQ(r[7], 0xFF);
-    EXPECT_EQ(r[8], 1);
-    EXPECT_EQ(r[9], 0xFF);
-    EXPECT_EQ(frame::GetLE(&r[10], 2), 0u);
-    EXPECT_EQ(frame::GetLE(&r[12], 2), 1u) << "last block index";
-    EXPECT_EQ(r[14], 0) << "last page position";
-    EXPECT_EQ(r[15], 0) << "last unit";
-    EXPECT_EQ(frame::GetLE(&r[16], 2), 7u);
-    EXPECT_EQ(frame::GetLE(&r[18], 2), 8u);
-    EXPECT_EQ(frame::GetLE(&r[20], 2), 0xFFFFu);
+    // In use, first block index 0, last block index 1, last page position 0,
+    // last unit 0, then the block list: 7, 8 and unused entries.
+    EXPECT_EQ(Bytes(r.begin() + 7, r.begin() + 22),
+              (Bytes{0xFF, 1, 0xFF, 0, 0, 1, 0, 0, 0, 7, 0, 8, 0, 0xFF, 0xFF}));
     EXPECT_EQ(frame::GetLE(&r[16 + 2 * 1299], 2), 0xFFFFu);
     EXPECT_EQ(Bytes(r.begin() + 2616, r.begin() + 2623), magic);
     EXPECT_EQ(r[2623], 0xFF);
@@ -181,9 +177,8 @@ TEST(SongLayout, OldFormatRecordAndSongFileFlag)
 
 // ---- Finding the current song info ----
 
-TEST(SongInfo, BisectionReadsSixPagesAndTheNextWriteAppends)
+TEST_F(SongInfo, BisectionReadsSixPagesAndTheNextWriteAppends)
 {
-    CScriptedPrompt prompt;
     CSongRig s(10002);
     for (uint32_t page = 0; page <= 40; ++page)
         PlantFatPage(s, 0, page, {uint16_t(200 + page)}, 192 * (page + 1));
@@ -195,82 +190,58 @@ TEST(SongInfo, BisectionReadsSixPagesAndTheNextWriteAppends)
               (std::vector<uint32_t>{32, 48, 40, 44, 42, 41}));
     EXPECT_EQ(s.songs.song(0)->get_song_size(), 192u * 41);
     const Bytes song = SongAudio(1000, 2);
-    ASSERT_EQ(s.songs.write_song(0, song.data(), 1000, nullptr), SongOk);
+    ASSERT_EQ(s.Write(0, song), SongOk);
     EXPECT_EQ(s.RawFlash(PageAddress(s.Area(), 1970, 41), 2), (Bytes{0x48, 0x44}));
     EXPECT_TRUE(s.songs.used_blocks().test(100)) << "the new song's block is marked at once";
     EXPECT_FALSE(s.songs.used_blocks().test(240)) << "the replaced song's block is free again";
 }
 
-TEST(SongInfo, FullInfoBlocksWrapToPageZero)
+// The old format's wrap; the current format's is in the power-cut loop (SongPowerLoss, KORVELWrap).
+TEST_F(SongInfo, FullInfoBlocksWrapToPageZero)
 {
-    CScriptedPrompt prompt;
-    {
-        CSongRig s(10002);
-        for (uint32_t page = 0; page < 64; ++page)
-            PlantFatPage(s, 0, page, {uint16_t(300 + page)}, 192);
-        ASSERT_EQ(s.songs.load_songs(), SongOk);
-        const Bytes song = SongAudio(500, 3);
-        ASSERT_EQ(s.songs.write_song(0, song.data(), 500, nullptr), SongOk);
-        EXPECT_EQ(s.RawFlash(PageAddress(s.Area(), 1970, 1), 2), (Bytes{0xFF, 0xFF})) << "the block was erased";
-        ASSERT_EQ(s.Reload(), SongOk);
-        EXPECT_EQ(s.ReadSong(0), Reloaded(song, s.Area(), CurrentFormat));
-    }
-    {
-        CLoadedSongRig s(10006);
-        const Bytes song = SongAudio(400, 4);
-        for (int write = 0; write < 31; ++write)  // pages 2, 4, ..., 62
-            ASSERT_EQ(s.songs.write_song(0, song.data(), 400, nullptr), SongOk) << write;
-        EXPECT_EQ(static_cast<CLooperSongOld*>(s.songs.song(0))->current_page(), 62);
-        s.rig.pedal.SetRecording(true);
-        ASSERT_EQ(s.songs.write_song(0, song.data(), 400, nullptr), SongOk);
-        EXPECT_EQ(static_cast<CLooperSongOld*>(s.songs.song(0))->current_page(), 0);
-        ASSERT_EQ(s.Reload(), SongOk);
-        std::vector<uint32_t> scan = MarkerReads(s, 1980);
-        EXPECT_EQ(scan.size(), 31u) << "pages 62 down to 2; page 0 is read whole, not scanned";
-        EXPECT_EQ(s.ReadSong(0), Reloaded(song, s.Area(), OldFormat));
-    }
+    CLoadedSongRig s(10006);
+    const Bytes song = SongAudio(400, 4);
+    for (int write = 0; write < 31; ++write)  // pages 2, 4, ..., 62
+        ASSERT_EQ(s.Write(0, song), SongOk) << write;
+    EXPECT_EQ(s.CurrentPage(0), 62);
+    s.rig.pedal.SetRecording(true);
+    ASSERT_EQ(s.Write(0, song), SongOk);
+    EXPECT_EQ(s.CurrentPage(0), 0);
+    ASSERT_EQ(s.Reload(), SongOk);
+    EXPECT_EQ(MarkerReads(s, 1980).size(), 31u) << "pages 62 down to 2; page 0 is read whole, not scanned";
+    EXPECT_EQ(s.ReadSong(0), s.AsReloaded(song));
 }
 
-// Writes into the info block the pedal received.
-std::vector<SentCommand> InfoWrites(CSongRig& s, uint32_t infoBlock)
+TEST_F(SongInfo, EachSongInfoIsOneWriteFrameAtItsPage)
 {
-    std::vector<SentCommand> writes;
-    const uint32_t start = BlockAddress(s.Area(), infoBlock), end = start + s.Area().block_size;
-    for (const SentCommand& c : SentCommands(s.rig.pedal, frame::kWrite))
-        if (c.flash == kSongFlash && c.address >= start && c.address < end)
-            writes.push_back(c);
-    return writes;
-}
-
-TEST(SongInfo, EachSongInfoIsOneWriteFrameAtItsPage)
-{
-    CScriptedPrompt prompt;
     for (int32_t model : {10002, 10003, 10006}) {
         SCOPED_TRACE(model);
         CLoadedSongRig s(model);
         s.rig.pedal.SetRecording(true);
         const Bytes song = SongAudio(5000, 1);
         for (int i = 0; i < 2; ++i)
-            ASSERT_EQ(s.songs.write_song(0, song.data(), 5000, nullptr), SongOk);
+            ASSERT_EQ(s.Write(0, song), SongOk);
         const SongAreaParams& a = s.Area();
-        const bool old = FormatOf(model) == OldFormat;
-        const uint32_t size = old ? CLooperSongOld::kRecordSize : CLooperSongFile::RecordSize(a);
-        const uint32_t first = PageAddress(a, a.data_blocks, old ? 2 : 0);
-        const uint32_t second = PageAddress(a, a.data_blocks, old ? 4 : 1);
-        EXPECT_EQ(InfoWrites(s, a.data_blocks), (std::vector<SentCommand>{{1, first, size}, {1, second, size}}));
+        const uint32_t info = BlockAddress(a, a.data_blocks), size = s.InfoSize();
+        std::vector<SentCommand> writes;  // into slot 0's info block
+        for (const SentCommand& c : SentCommands(s.rig.pedal, frame::kWrite))
+            if (c.flash == kSongFlash && c.address >= info && c.address < info + a.block_size)
+                writes.push_back(c);
+        const uint32_t first = PageAddress(a, a.data_blocks, s.Old() ? 2 : 0);
+        const uint32_t second = PageAddress(a, a.data_blocks, s.Old() ? 4 : 1);
+        EXPECT_EQ(writes, (std::vector<SentCommand>{{1, first, size}, {1, second, size}}));
     }
 }
 
 // A delete cut short by a power loss erases only part of the info block; the
 // FAT pages it leaves above page 0 must not win over the next song's page.
-TEST(SongInfo, ADeleteCutShortNeverBringsItsSongBack)
+TEST_F(SongInfo, ADeleteCutShortNeverBringsItsSongBack)
 {
-    CScriptedPrompt prompt;
     CLoadedSongRig s(10002);
     const SongAreaParams& a = s.Area();
     const Bytes old = SongAudio(3000, 1), next = SongAudio(5000, 2);
     for (int i = 0; i < 40; ++i)  // FAT pages 0 to 39
-        ASSERT_EQ(s.songs.write_song(0, old.data(), 3000, nullptr), SongOk);
+        ASSERT_EQ(s.Write(0, old), SongOk);
     s.rig.pedal.SetRefuseWhenUnpowered(true);
     s.rig.pedal.AddFault({FaultKind::Torn, 0, 1, frame::kErase});  // the lower half erased
     s.songs.song(0)->delete_song();
@@ -278,31 +249,15 @@ TEST(SongInfo, ADeleteCutShortNeverBringsItsSongBack)
     ASSERT_EQ(s.Reload(), SongOk);
     ASSERT_FALSE(s.songs.song(0)->is_used());
     ASSERT_NE(s.RawFlash(PageAddress(a, a.data_blocks, 39), 1)[0], 0xFF) << "the cut left upper FAT pages";
-    ASSERT_EQ(s.songs.write_song(0, next.data(), 5000, nullptr), SongOk);
+    ASSERT_EQ(s.Write(0, next), SongOk);
     ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(0), Reloaded(next, a, CurrentFormat));
+    EXPECT_EQ(s.ReadSong(0), s.AsReloaded(next));
 }
 
 // ---- The catalogue ----
 
-TEST(SongCatalogue, OverwriteAllocatesDisjointBlocks)
+TEST_F(SongCatalogue, FreeBlockSearchWrapsOnceToBlockZero)
 {
-    CScriptedPrompt prompt;
-    CLoadedSongRig s(10002, 500);
-    const Bytes first = SongAudio(3 * 258048, 1);
-    ASSERT_EQ(s.songs.write_song(4, first.data(), uint32_t(first.size()), nullptr), SongOk);
-    const Bytes second = SongAudio(2 * 258048, 2);
-    ASSERT_EQ(s.songs.write_song(4, second.data(), uint32_t(second.size()), nullptr), SongOk);
-    const Bytes fat = s.RawFlash(PageAddress(s.Area(), 1974, 1), 11);
-    EXPECT_EQ(frame::GetLE(&fat[7], 2), 503u) << "blocks 500-502 still held the first song";
-    EXPECT_EQ(frame::GetLE(&fat[9], 2), 504u);
-    ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(4), second);
-}
-
-TEST(SongCatalogue, FreeBlockSearchWrapsOnceToBlockZero)
-{
-    CScriptedPrompt prompt;
     CLoadedSongRig s(10002, 1969);
     BlockList blocks;
     EXPECT_EQ(s.songs.find_free_blocks(3 * 258048, blocks), SongOk);
@@ -312,14 +267,13 @@ TEST(SongCatalogue, FreeBlockSearchWrapsOnceToBlockZero)
     EXPECT_EQ(s.songs.find_free_blocks(41287681, blocks), SongTooLarge);
 }
 
-TEST(SongCatalogue, ThirtyWritesAndDeletesWithoutAReload)
+TEST_F(SongCatalogue, ThirtyWritesAndDeletesWithoutAReload)
 {
-    CScriptedPrompt prompt;
     CLoadedSongRig s(10002, 0);
     std::vector<Bytes> expected(30);
     for (uint32_t slot = 0; slot < 30; ++slot) {
         expected[slot] = SongAudio(192 * (slot * 97 + 50) + slot, slot + 10);
-        ASSERT_EQ(s.songs.write_song(slot, expected[slot].data(), uint32_t(expected[slot].size()), nullptr), SongOk);
+        ASSERT_EQ(s.Write(slot, expected[slot]), SongOk);
         if (slot % 3 == 2) {  // delete every third song right away
             ASSERT_EQ(s.songs.song(slot)->delete_song(), SongOk);
             expected[slot].clear();
@@ -327,32 +281,24 @@ TEST(SongCatalogue, ThirtyWritesAndDeletesWithoutAReload)
     }
     // Rewrite a deleted slot: its FAT page must land where the next load looks.
     expected[2] = SongAudio(192 * 700, 99);
-    ASSERT_EQ(s.songs.write_song(2, expected[2].data(), uint32_t(expected[2].size()), nullptr), SongOk);
+    ASSERT_EQ(s.Write(2, expected[2]), SongOk);
     ASSERT_EQ(s.Reload(), SongOk);
     for (uint32_t slot = 0; slot < 30; ++slot)
-        EXPECT_EQ(s.ReadSong(slot), Reloaded(expected[slot], s.Area(), CurrentFormat)) << slot;
+        EXPECT_EQ(s.ReadSong(slot), s.AsReloaded(expected[slot])) << slot;
 }
 
-TEST(SongCatalogue, LabelsAndSlotLimits)
+TEST_F(SongCatalogue, LabelsSlotLimitsAClosedLinkAndUnsupportedModels)
 {
-    CScriptedPrompt prompt;
     CLoadedSongRig s(10002);
     const Bytes song = SongAudio(1048576, 1);
-    ASSERT_EQ(s.songs.write_song(0, song.data(), 1048576, nullptr), SongOk);
+    ASSERT_EQ(s.Write(0, song), SongOk);
     EXPECT_EQ(s.songs.song_label(0), "Song 001 -- (1.00  MB)");
     Bytes buffer(10);
     EXPECT_EQ(s.songs.read_song(30, buffer.data(), 10, nullptr), SongSlotOutOfRange);
     EXPECT_EQ(s.songs.write_song(30, song.data(), 1000, nullptr), SongSlotOutOfRange);
     EXPECT_EQ(s.songs.read_song(0, buffer.data(), 1048575, nullptr), SongNoSpace) << "capacity one byte short";
-}
-
-TEST(SongCatalogue, LoadWithTheLinkClosedOrAnUnsupportedModel)
-{
-    CScriptedPrompt prompt;
-    CLoadedSongRig s(10002);
     s.rig.port.close_link();
     EXPECT_EQ(s.songs.load_songs(), SongDeviceClosed);
-    const Bytes song = SongAudio(1000, 1);
     EXPECT_EQ(s.songs.write_song(0, song.data(), 1000, nullptr), SongDeviceClosed);
     for (int32_t model : {10009, 10001}) {
         CSongRig other(model);
@@ -364,21 +310,20 @@ TEST(SongCatalogue, LoadWithTheLinkClosedOrAnUnsupportedModel)
 
 // ---- Device faults and damaged flash ----
 
-TEST(SongFaults, FailedLoadRefusesWritesAndDeletesUntilALoadSucceeds)
+TEST_F(SongFaults, FailedLoadRefusesWritesAndDeletesUntilALoadSucceeds)
 {
-    CScriptedPrompt prompt;
     CSongRig s(10002);
     const Bytes song = SongAudio(5000, 1);
     ASSERT_EQ(s.songs.load_songs(), SongOk);
-    ASSERT_EQ(s.songs.write_song(3, song.data(), 5000, nullptr), SongOk);
+    ASSERT_EQ(s.Write(3, song), SongOk);
     for (uint32_t at = 3; at <= 6; ++at)  // the third read and every try of it
         s.rig.pedal.AddFault({FaultKind::WrongAddress, 0, at, frame::kRead});
     ASSERT_EQ(s.songs.load_songs(), SongReadFailed);
-    EXPECT_EQ(s.songs.write_song(5, song.data(), 5000, nullptr), SongReadFailed);
+    EXPECT_EQ(s.Write(5, song), SongReadFailed);
     EXPECT_EQ(s.songs.song(0)->delete_song(), SongReadFailed);
     EXPECT_EQ(s.songs.song(29)->delete_song(), SongReadFailed);
     ASSERT_EQ(s.songs.load_songs(), SongOk);
-    EXPECT_EQ(s.ReadSong(3), Reloaded(song, s.Area(), CurrentFormat));
+    EXPECT_EQ(s.ReadSong(3), s.AsReloaded(song));
     EXPECT_EQ(SongResultText(SongReadFailed), "Read data failed!");
 }
 
@@ -399,55 +344,50 @@ TEST_P(SongWriteFault, GivesItsCodeAndKeepsThePreviousSong)
     const WriteFaultCase& c = GetParam();
     CScriptedPrompt prompt;
     CLoadedSongRig s(c.model, 10);
-    const Bytes previous = SongAudio(300000, 1);
-    ASSERT_EQ(s.songs.write_song(0, previous.data(), uint32_t(previous.size()), nullptr), SongOk);
-    const Bytes next = SongAudio(300000, 2);
+    const Bytes previous = SongAudio(300000, 1), next = SongAudio(300000, 2);
+    ASSERT_EQ(s.Write(0, previous), SongOk);
     // A checksum query is asked three times: each reply is bad.
     for (uint32_t k = 0; k < (c.code == frame::kChecksum ? 3u : 1u); ++k)
         s.rig.pedal.AddFault({c.kind, 0, c.at + k, c.code});
-    EXPECT_EQ(s.songs.write_song(0, next.data(), uint32_t(next.size()), nullptr), c.result);
-    EXPECT_EQ(s.songs.write_song(0, next.data(), uint32_t(next.size()), nullptr), c.result)
-        << "refused until a load";
+    EXPECT_EQ(s.Write(0, next), c.result);
+    EXPECT_EQ(s.Write(0, next), c.result) << "refused until a load";
     ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(0), Reloaded(previous, s.Area(), FormatOf(c.model)));
+    EXPECT_EQ(s.ReadSong(0), s.AsReloaded(previous));
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, SongWriteFault,
-    ::testing::Values(WriteFaultCase{"FirstBlockErase", 10002, FaultKind::Refuse, frame::kErase, 1, SongEraseFailed},
-                      WriteFaultCase{"SecondBlockErase", 10002, FaultKind::Refuse, frame::kErase, 2, SongEraseFailed},
-                      WriteFaultCase{"AudioPageWrite", 10002, FaultKind::Refuse, frame::kWrite, 70, SongWriteFailed},
-                      WriteFaultCase{"FatPageWrite", 10002, FaultKind::Refuse, frame::kWrite, 75, SongWriteFailed},
-                      WriteFaultCase{"OldBlockErase", 10003, FaultKind::Refuse, frame::kErase, 2, SongEraseFailed},
-                      WriteFaultCase{"OldPageWrite", 10003, FaultKind::Refuse, frame::kWrite, 5, SongWriteFailed},
-                      WriteFaultCase{"OldVerifyMismatch", 10003, FaultKind::BitFlip, frame::kWrite, 3,
-                                     SongWriteFailed},
-                      WriteFaultCase{"OldVerifyReplyBad", 10003, FaultKind::BadType, frame::kChecksum, 3,
-                                     SongWriteFailed}),
+    ::testing::ValuesIn(std::vector<WriteFaultCase>{
+        {"FirstBlockErase", 10002, FaultKind::Refuse, frame::kErase, 1, SongEraseFailed},
+        {"SecondBlockErase", 10002, FaultKind::Refuse, frame::kErase, 2, SongEraseFailed},
+        {"AudioPageWrite", 10002, FaultKind::Refuse, frame::kWrite, 70, SongWriteFailed},
+        {"FatPageWrite", 10002, FaultKind::Refuse, frame::kWrite, 75, SongWriteFailed},
+        {"OldBlockErase", 10003, FaultKind::Refuse, frame::kErase, 2, SongEraseFailed},
+        {"OldPageWrite", 10003, FaultKind::Refuse, frame::kWrite, 5, SongWriteFailed},
+        {"OldVerifyMismatch", 10003, FaultKind::BitFlip, frame::kWrite, 3, SongWriteFailed},
+        {"OldVerifyReplyBad", 10003, FaultKind::BadType, frame::kChecksum, 3, SongWriteFailed}}),
     [](const ::testing::TestParamInfo<WriteFaultCase>& info) { return info.param.name; });
 
-TEST(SongFaults, FailedSongFileFlagGivesElevenButTheSongIsInPlace)
+TEST_F(SongFaults, FailedSongFileFlagGivesElevenButTheSongIsInPlace)
 {
-    CScriptedPrompt prompt;
     CLoadedSongRig s(10004);
     const Bytes song = SongAudio(10000, 3);
     // The flag's erases are the only erases of flash 0 addresses; refuse the 5th of them.
     s.rig.pedal.AddFault({FaultKind::Refuse, 0, 6, frame::kErase});
-    EXPECT_EQ(s.songs.write_song(0, song.data(), 10000, nullptr), SongFlagFailed);
+    EXPECT_EQ(s.Write(0, song), SongFlagFailed);
     EXPECT_EQ(SongResultText(SongFlagFailed), "Write wav flag failed!");
     ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(0), Reloaded(song, s.Area(), OldFormat));
+    EXPECT_EQ(s.ReadSong(0), s.AsReloaded(song));
 }
 
-TEST(SongFaults, CorruptedFatPageMarksItsSlotDamagedTheOthersLoadAndAWriteRepairsIt)
+TEST_F(SongFaults, CorruptedFatPageMarksItsSlotDamagedTheOthersLoadAndAWriteRepairsIt)
 {
-    CScriptedPrompt prompt;
     CLoadedSongRig s(10002);
     const Bytes a = SongAudio(1920, 1), b = SongAudio(3840, 2);
-    ASSERT_EQ(s.songs.write_song(0, a.data(), 1920, nullptr), SongOk);
-    ASSERT_EQ(s.songs.write_song(1, b.data(), 3840, nullptr), SongOk);
-    ASSERT_EQ(s.songs.write_song(2, a.data(), 1920, nullptr), SongOk);
+    ASSERT_EQ(s.Write(0, a), SongOk);
+    ASSERT_EQ(s.Write(1, b), SongOk);
+    ASSERT_EQ(s.Write(2, a), SongOk);
     const uint8_t cleared = 0x00;  // one block list byte changed, the checksum not
     s.rig.pedal.Flash(1).Overwrite(PageAddress(s.Area(), 1971, 0) + 7, &cleared, 1);
     EXPECT_EQ(s.songs.load_songs(), SongOk);
@@ -457,15 +397,14 @@ TEST(SongFaults, CorruptedFatPageMarksItsSlotDamagedTheOthersLoadAndAWriteRepair
     EXPECT_EQ(s.ReadSong(0), a);
     EXPECT_EQ(s.ReadSong(2), a) << "slots after the broken one still load";
     EXPECT_EQ(s.songs.load_required(), 0);
-    ASSERT_EQ(s.songs.write_song(1, b.data(), 3840, nullptr), SongOk);
+    ASSERT_EQ(s.Write(1, b), SongOk);
     EXPECT_FALSE(s.songs.song(1)->is_damaged());
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(s.ReadSong(1), b);
 }
 
-TEST(SongFaults, BrokenBlockChainsShowTheirBoxAndLoadAsEmpty)
+TEST_F(SongFaults, BrokenBlockChainsShowTheirBoxAndLoadAsEmpty)
 {
-    CScriptedPrompt prompt;
     CSongRig s(10002);
     PlantFatPage(s, 0, 0, {5, 3000}, 300000);
     PlantFatPage(s, 1, 0, {7}, 192 * 2000000);  // a unit count beyond the block list
@@ -481,7 +420,7 @@ TEST(SongFaults, BrokenBlockChainsShowTheirBoxAndLoadAsEmpty)
     EXPECT_FALSE(s.songs.used_blocks().test(5));
 }
 
-TEST(SongFaults, BrokenOldRecordsShowTheirBoxAndLoadAsEmpty)
+TEST_F(SongFaults, BrokenOldRecordsShowTheirBoxAndLoadAsEmpty)
 {
     struct Damage {
         uint32_t offset;
@@ -495,7 +434,7 @@ TEST(SongFaults, BrokenOldRecordsShowTheirBoxAndLoadAsEmpty)
     };
     for (const Damage& d : damages) {
         SCOPED_TRACE(d.offset);
-        CScriptedPrompt prompt;
+        prompt.Clear();
         CSongRig s(10003);
         CLooperSongOld::Record r = CLooperSongOld::BuildRecord(s.Area(), {4}, 186);
         std::copy(d.bytes.begin(), d.bytes.end(), r.begin() + d.offset);
@@ -507,9 +446,8 @@ TEST(SongFaults, BrokenOldRecordsShowTheirBoxAndLoadAsEmpty)
     }
 }
 
-TEST(SongFaults, OldFormatRefusesAreasWithMoreBlocksThanItsRecordHolds)
+TEST_F(SongFaults, OldFormatRefusesAreasWithMoreBlocksThanItsRecordHolds)
 {
-    CScriptedPrompt prompt;
     CSongRig s(10003);
     SongAreaParams wide = s.Area();
     wide.max_song_blocks = 1301;
@@ -519,4 +457,42 @@ TEST(SongFaults, OldFormatRefusesAreasWithMoreBlocksThanItsRecordHolds)
     const Bytes song = SongAudio(1000, 1);
     EXPECT_EQ(slot.write_song_file({1}, song.data(), 1000, nullptr), SongTooLarge);
     EXPECT_EQ(s.rig.pedal.CommandCount(), commands);
+}
+
+// ---- The demo filler of corvanta-pedal: songs a new user sees at the first start ----
+
+TEST_F(DemoSongs, FillABlankSongAreaOnceAndKeepExistingSongs)
+{
+    for (int32_t model : {10002, 10006}) {
+        SCOPED_TRACE(model);
+        CSongRig s(model);
+        // The filler gives the pedal ports of its own, as corvanta-pedal does
+        // before it opens its MIDI ports; the rig's cable is pulled meanwhile.
+        const auto fill = [&s](QString& error) {
+            s.rig.ports->Unplug();
+            const bool ok = WriteDemoSongs(s.rig.pedal, error);
+            s.rig.ports->Plug();
+            return ok;
+        };
+        QString error;
+        ASSERT_TRUE(fill(error)) << error.toStdString();
+        ASSERT_EQ(s.Reload(), SongOk);
+        const size_t expected = model == 10002 ? 3 : 1;
+        for (size_t slot = 0; slot < s.songs.size(); ++slot)
+            EXPECT_EQ(s.songs.song(slot)->is_used(), slot < expected) << slot;
+        const Bytes first = s.ReadSong(0);
+        EXPECT_GT(first.size(), 46875u * 3) << "longer than a second";
+        EXPECT_TRUE(s.songs.song_label(0).startsWith("Song 001 -- ("));
+        ASSERT_TRUE(fill(error));
+        ASSERT_EQ(s.Reload(), SongOk);
+        EXPECT_EQ(s.ReadSong(0), first) << "a song area with songs is left alone";
+    }
+}
+
+TEST_F(DemoSongs, RefuseAModelWithoutSongStorage)
+{
+    CVirtualPedal pedal(PedalFor(10001));
+    QString error;
+    EXPECT_FALSE(WriteDemoSongs(pedal, error));
+    EXPECT_TRUE(error.contains("holds no songs")) << error.toStdString();
 }
