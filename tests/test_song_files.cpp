@@ -370,11 +370,11 @@ TEST(ExportCli, NativeHqAndFlacWriteTheSongAsAsked)
         EXPECT_TRUE(w.load(path));
         return w;
     };
-    const auto sixteenBits = [](const CWave& w) { return ThroughSixteenBits(Bytes(w.samples(), w.samples() + w.data_size())); };
+    const auto audio = [](const CWave& w) { return Bytes(w.samples(), w.samples() + w.data_size()); };
 
     const CWave native = loaded(exported("native.wav", {"--native"}));
     EXPECT_EQ(native.format(), CWave::TargetFormat(2, 46875));
-    EXPECT_EQ(Bytes(native.samples(), native.samples() + native.data_size()), song) << "the pedal's audio untouched";
+    EXPECT_EQ(audio(native), song) << "the pedal's audio untouched";
 
     const CWave classic = loaded(exported("classic.wav", {}));
     const CWave hq = loaded(exported("hq.wav", {"--hq"}));
@@ -382,17 +382,15 @@ TEST(ExportCli, NativeHqAndFlacWriteTheSongAsAsked)
         EXPECT_EQ(w->format(), CWave::TargetFormat(2, 48000));
         EXPECT_NEAR(w->frame_count(), song.size() / 6 * 48000.0 / 46875, 3);
     }
-    EXPECT_TRUE(sixteenBits(classic));
-    EXPECT_FALSE(sixteenBits(hq));
+    EXPECT_TRUE(ThroughSixteenBits(audio(classic)));
+    EXPECT_FALSE(ThroughSixteenBits(audio(hq)));
 
     // FLAC is lossless: decoded, it is the WAV of the same conversion.
     const QString flac = exported("hq.flac", {"--hq", "--format", "flac"});
     EXPECT_EQ(ReadTestFile(flac).left(4), "fLaC");
     const QString decoded = TestFolder().filePath("hq-decoded.wav");
     ASSERT_EQ(QProcess::execute("sox", {flac, "-b", "24", decoded}), 0);
-    const CWave fromFlac = loaded(decoded);
-    EXPECT_EQ(Bytes(fromFlac.samples(), fromFlac.samples() + fromFlac.data_size()),
-              Bytes(hq.samples(), hq.samples() + hq.data_size()));
+    EXPECT_EQ(audio(loaded(decoded)), audio(hq));
 }
 
 TEST(ExportCli, AResamplerFailureFailsTheExportAndTheImport)
