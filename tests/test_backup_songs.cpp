@@ -97,6 +97,18 @@ public:
         EXPECT_TRUE(ReadBackup(folder, s.rig.port, s.songs, manifest));
         return manifest;
     }
+    // Songs seeded row in rows, backed up, then other songs (seeded row + 10)
+    // in their place: the checked backup's manifest.
+    BackupManifest BackUpAndChange(const std::vector<uint32_t>& rows)
+    {
+        for (uint32_t row : rows)
+            Put(row, row + 1);
+        EXPECT_TRUE(Backup());
+        for (uint32_t row : rows)
+            Put(row, row + 10);
+        EXPECT_EQ(s.Reload(), SongOk);
+        return Manifest();
+    }
     bool Restore(CPhases* phases, bool full = false)
     {
         return RestoreSongs(folder, Manifest(), s.songs, phases, nullptr, full);
@@ -338,15 +350,11 @@ TEST_F(CancelSongs, ACancelledBackupKeepsTheEarlierOneWholeAndLeavesNoPartials)
 
 TEST_F(CancelSongs, ACancelledRestoreNamesTheRestoredSlotsTheOthersKeepTheirSongs)
 {
-    const uint32_t rows[] = {1, 4, 11};
+    const std::vector<uint32_t> rows = {1, 4, 11};
+    const BackupManifest manifest = BackUpAndChange(rows);
+    std::map<uint32_t, Bytes> backedUp;
     for (uint32_t row : rows)
-        Put(row, row);
-    ASSERT_TRUE(Backup());
-    const std::map<uint32_t, Bytes> backedUp = songs;
-    for (uint32_t row : rows)
-        Put(row, row + 10);
-    ASSERT_EQ(s.Reload(), SongOk);
-    const BackupManifest manifest = Manifest();
+        backedUp[row] = SongAudio(kSongBytes, row + 1);
 
     const int64_t block = 64 * 4032;
     struct Case {
@@ -415,15 +423,11 @@ TEST_P(RestoreStop, OneMessageAndNothingAfterTheFailure)
     const StopCase& c = GetParam();
     const uint32_t kSongs = 4;
     CVirtualPedal& pedal = s.rig.pedal;
-    for (uint32_t row = 0; row < kSongs; ++row)
-        Put(row, row + 1);
-    ASSERT_TRUE(Backup());
+    Put(0, 1);
     size_t from = pedal.Received().size();
-    for (uint32_t row = 0; row < kSongs; ++row)
-        Put(row, row + 10);
-    const size_t writesPerSong = CountSent(pedal, frame::kWrite, from) / kSongs;
-    ASSERT_EQ(s.Reload(), SongOk);
-    const BackupManifest manifest = Manifest();
+    Put(0, 1);  // the write commands of one song written over another
+    const size_t writesPerSong = CountSent(pedal, frame::kWrite, from);
+    const BackupManifest manifest = BackUpAndChange({0, 1, 2, 3});
     // A later file read would show its own message.
     for (uint32_t row = c.failedRow + 1; row < kSongs; ++row)
         ASSERT_TRUE(QFile::remove(QDir(folder).filePath(manifest.entries[row].file)));

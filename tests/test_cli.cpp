@@ -249,19 +249,15 @@ TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
         EXPECT_EQ(messages, c.message);
     }
     PutText(manifestPath, manifest);
-    {
-        // One bit of the audio changed after the backup.
-        QFile song(QDir(folder).filePath("song-003.wav"));
-        ASSERT_TRUE(song.open(QIODevice::ReadWrite));
-        const QByteArray original = song.readAll();
-        song.seek(song.size() - 1);
-        song.write(QByteArray(1, char(original.back() ^ 1)));
-        song.close();
-        EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}),
-                  std::make_pair(kExitFailed, std::string("'song-003.wav' is not the song the backup recorded\n")));
-        song.open(QIODevice::WriteOnly);
-        song.write(original);
-    }
+    // One bit of the audio changed after the backup.
+    const QString songPath = QDir(folder).filePath("song-003.wav");
+    const QByteArray original = ReadTestFile(songPath);
+    QByteArray changed = original;
+    changed.back() = char(changed.back() ^ 1);
+    WriteTestFile(songPath, changed);
+    EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}),
+              std::make_pair(kExitFailed, std::string("'song-003.wav' is not the song the backup recorded\n")));
+    WriteTestFile(songPath, original);
     QFile::remove(manifestPath);
     EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitFailed) << "no manifest, no complete backup";
     EXPECT_EQ(CountSent(s.rig.pedal, frame::kErase, before) + CountSent(s.rig.pedal, frame::kWrite, before), 0u);
