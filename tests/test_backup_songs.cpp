@@ -289,18 +289,11 @@ TEST_F(Incremental, AnOlderManifestRestoresAndCountsAsNothingKnown)
     EXPECT_EQ(again.notes, QStringList({"Backup done: 3 read, 0 unchanged"}));
 }
 
-// ---- Cancel of a backup and a restore at several points ----
+// ---- A cancelled backup keeps the earlier one whole ----
 
 namespace {
 
-class CancelSongs : public CBackupRig {
-protected:
-    Bytes InfoBlock(uint32_t row)
-    {
-        const SongAreaParams& a = s.Area();
-        return s.RawFlash((a.data_blocks + row) * a.block_size, a.block_size);
-    }
-};
+class CancelSongs : public CBackupRig {};
 
 }  // namespace
 
@@ -348,116 +341,103 @@ TEST_F(CancelSongs, ACancelledBackupKeepsTheEarlierOneWholeAndLeavesNoPartials)
     EXPECT_TRUE(Files(fresh).empty());
 }
 
-TEST_F(CancelSongs, ACancelledRestoreNamesTheRestoredSlotsTheOthersKeepTheirSongs)
-{
-    const std::vector<uint32_t> rows = {1, 4, 11};
-    const BackupManifest manifest = BackUpAndChange(rows);
-    std::map<uint32_t, Bytes> backedUp;
-    for (uint32_t row : rows)
-        backedUp[row] = SongAudio(kSongBytes, row + 1);
-
-    const int64_t block = 64 * 4032;
-    struct Case {
-        const char* phase;  // of the song whose first block is cancelled
-        QString message;
-        std::vector<uint32_t> restored;  // rows
-    };
-    const Case cases[] = {
-        {"(1 of 3)", "Restore cancelled: no slot was restored; every slot keeps its song", {}},
-        {"(2 of 3)", "Restore cancelled: slot 2 was restored; the others keep their songs", {1}},
-        {"(3 of 3)", "Restore cancelled: slots 2, 5 were restored; the others keep their songs", {1, 4}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.phase);
-        // What the slots hold before: the songs of the last restore or the changed ones.
-        std::map<uint32_t, Bytes> info;
-        for (uint32_t row : rows)
-            info[row] = InfoBlock(row);
-        // The progress counts the whole restore: the songs before this one come first.
-        int64_t before = 0;
-        for (const Case* earlier = cases; earlier != &c; ++earlier)
-            before += manifest.entries[size_t(earlier - cases)].bytes;
-        CPhases receiver([&](const QString& phase, int64_t current, int64_t) {
-            return phase.endsWith(c.phase) && current == before + block;
-        });
-        ClearCancel();
-        prompt.Clear();
-        EXPECT_FALSE(RestoreSongs(folder, manifest, s.songs, &receiver, &cancelled));
-        EXPECT_TRUE(cancelled);
-        EXPECT_EQ(prompt.texts, QStringList({c.message}));
-        EXPECT_EQ(receiver.phases.first(), "Restore Song 002 (1 of 3)");
-        ASSERT_EQ(s.Reload(), SongOk);
-        for (uint32_t row : rows) {
-            const bool restored = std::find(c.restored.begin(), c.restored.end(), row) != c.restored.end();
-            EXPECT_EQ(s.ReadSong(row), restored ? backedUp.at(row) : songs.at(row)) << "row " << row;
-            if (!restored) {
-                EXPECT_EQ(InfoBlock(row), info[row]) << "row " << row << ": its song info was not written";
-            }
-        }
-        // The next case starts from the changed songs again.
-        for (uint32_t row : c.restored)
-            Put(row, row + 10);
-        ASSERT_EQ(s.Reload(), SongOk);
-    }
-}
-
-// ---- A restore that fails stops there: one message names the slots
-// restored and the slot that failed, no later backup file is read and no
-// later command reaches the pedal ----
+// ---- A restore stopped at one slot (a write refused, the pedal pulled out,
+// a cancel) stops there with one message naming the slots restored; no
+// later backup file is read, no later command reaches the pedal and the
+// slots not restored keep their songs and their song info ----
 
 namespace {
 
+enum class Stop { Refused, Unplugged, Cancelled };
+
 struct StopCase {
     const char* what;
-    uint32_t failedRow;
-    bool unplug;  // else the failed row's first write is refused
+    uint32_t at;  // index in kStopRows of the slot stopped at
+    Stop stop;
     const char* message;
 };
 
-class RestoreStop : public CBackupRig, public ::testing::WithParamInterface<StopCase> {};
+void PrintTo(const StopCase& c, std::ostream* os) { *os << c.what; }
+
+const std::vector<uint32_t> kStopRows = {1, 4, 11, 12};
+
+class RestoreStop : public CBackupRig, public ::testing::WithParamInterface<StopCase> {
+protected:
+    Bytes InfoBlock(uint32_t row)
+    {
+        const SongAreaParams& a = s.Area();
+        return s.RawFlash((a.data_blocks + row) * a.block_size, a.block_size);
+    }
+};
 
 }  // namespace
 
-TEST_P(RestoreStop, OneMessageAndNothingAfterTheFailure)
+TEST_P(RestoreStop, OneMessageAndNothingAfterTheStop)
 {
     const StopCase& c = GetParam();
-    const uint32_t kSongs = 4;
     CVirtualPedal& pedal = s.rig.pedal;
-    Put(0, 1);
+    Put(kStopRows[0], 1);
     size_t from = pedal.Received().size();
-    Put(0, 1);  // the write commands of one song written over another
+    Put(kStopRows[0], 1);  // the write commands of one song written over another
     const size_t writesPerSong = CountSent(pedal, frame::kWrite, from);
-    const BackupManifest manifest = BackUpAndChange({0, 1, 2, 3});
+    const BackupManifest manifest = BackUpAndChange(kStopRows);
+    std::map<uint32_t, Bytes> info;
+    for (uint32_t row : kStopRows)
+        info[row] = InfoBlock(row);
     // A later file read would show its own message.
-    for (uint32_t row = c.failedRow + 1; row < kSongs; ++row)
-        ASSERT_TRUE(QFile::remove(QDir(folder).filePath(manifest.entries[row].file)));
+    for (size_t i = c.at + 1; i < kStopRows.size(); ++i)
+        ASSERT_TRUE(QFile::remove(QDir(folder).filePath(manifest.entries[i].file)));
 
     prompt.Clear();
     from = pedal.Received().size();
-    const uint32_t failedWrite = uint32_t(c.failedRow * writesPerSong + 1);
-    if (!c.unplug)
+    const uint32_t failedWrite = uint32_t(c.at * writesPerSong + 1);
+    if (c.stop == Stop::Refused)
         pedal.AddFault({FaultKind::Refuse, 0, failedWrite, frame::kWrite});
-    const QString failedPhase = QString::asprintf("(%u of %u)", c.failedRow + 1, kSongs);
-    CPhases receiver([&](const QString& phase, int64_t, int64_t) { return phase.endsWith(failedPhase); },
-                     [&] { s.rig.ports->Unplug(); });
-    EXPECT_FALSE(RestoreSongs(folder, manifest, s.songs, c.unplug ? &receiver : nullptr));
+    // The progress counts the whole restore: the songs before this one come
+    // first. A cancel comes after the slot's first block, an unplug at once.
+    int64_t before = 0;
+    for (uint32_t i = 0; i < c.at; ++i)
+        before += manifest.entries[i].bytes;
+    const QString stopPhase = QString::asprintf("(%u of %zu)", c.at + 1, kStopRows.size());
+    CPhases receiver(
+        [&](const QString& phase, int64_t current, int64_t) {
+            return phase.endsWith(stopPhase) && (c.stop == Stop::Unplugged || current == before + 64 * 4032);
+        },
+        c.stop == Stop::Unplugged ? std::function<void()>([&] { s.rig.ports->Unplug(); }) : RequestCancel);
+    EXPECT_FALSE(RestoreSongs(folder, manifest, s.songs, c.stop == Stop::Refused ? nullptr : &receiver, &cancelled));
     EXPECT_EQ(prompt.texts, QStringList({c.message}));
-    if (c.unplug)
+    EXPECT_EQ(cancelled, c.stop == Stop::Cancelled);
+    if (c.stop != Stop::Refused) {
+        EXPECT_TRUE(receiver.fired);
+        EXPECT_EQ(receiver.phases.value(0), "Restore Song 002 (1 of 4)");
+    }
+    for (size_t i = c.at; i < kStopRows.size(); ++i)
+        EXPECT_EQ(InfoBlock(kStopRows[i]), info[kStopRows[i]]) << "row " << kStopRows[i] << ": its song info not written";
+    if (c.stop == Stop::Unplugged)
         return;
-    EXPECT_EQ(CountSent(pedal, frame::kWrite, from), failedWrite);
-    EXPECT_EQ(CountSent(pedal, frame::kWrite, pedal.Received().size() - 1), 1u) << "the refused write is the last command";
+    if (c.stop == Stop::Refused) {
+        EXPECT_EQ(CountSent(pedal, frame::kWrite, from), failedWrite);
+        EXPECT_EQ(CountSent(pedal, frame::kWrite, pedal.Received().size() - 1), 1u) << "the refused write is the last";
+    }
     ASSERT_EQ(s.Reload(), SongOk);
-    for (uint32_t row = 0; row < kSongs; ++row)
-        EXPECT_EQ(s.ReadSong(row), SongAudio(kSongBytes, row < c.failedRow ? row + 1 : row + 10)) << row;
+    for (uint32_t i = 0; i < kStopRows.size(); ++i)
+        EXPECT_EQ(s.ReadSong(kStopRows[i]), SongAudio(kSongBytes, kStopRows[i] + (i < c.at ? 1 : 10))) << kStopRows[i];
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Failures, RestoreStop,
+    Stops, RestoreStop,
     ::testing::Values(
-        StopCase{"FirstSlotRefused", 0, false,
-                 "Restore failed at slot 1 (Write data failed!): no slot was restored; the slots after it were not written"},
-        StopCase{"MiddleSlotRefused", 2, false,
-                 "Restore failed at slot 3 (Write data failed!): slots 1, 2 were restored; the slots after it were not written"},
-        StopCase{"Unplugged", 1, true,
-                 "Restore failed at slot 2 (Write data failed!): slot 1 was restored; the slots after it were not written"}),
+        StopCase{"FirstSlotRefused", 0, Stop::Refused,
+                 "Restore failed at slot 2 (Write data failed!): no slot was restored; the slots after it were not written"},
+        StopCase{"MiddleSlotRefused", 2, Stop::Refused,
+                 "Restore failed at slot 12 (Write data failed!): slots 2, 5 were restored; the slots after it were not "
+                 "written"},
+        StopCase{"Unplugged", 1, Stop::Unplugged,
+                 "Restore failed at slot 5 (Write data failed!): slot 2 was restored; the slots after it were not written"},
+        StopCase{"CancelledInTheFirstSlot", 0, Stop::Cancelled,
+                 "Restore cancelled: no slot was restored; every slot keeps its song"},
+        StopCase{"CancelledInTheSecondSlot", 1, Stop::Cancelled,
+                 "Restore cancelled: slot 2 was restored; the others keep their songs"},
+        StopCase{"CancelledInTheThirdSlot", 2, Stop::Cancelled,
+                 "Restore cancelled: slots 2, 5 were restored; the others keep their songs"}),
     [](const ::testing::TestParamInfo<StopCase>& info) { return std::string(info.param.what); });
