@@ -1,4 +1,6 @@
 // The command line of corvanta-pedal: usage errors and unwritable folders.
+#include "TestSupport.h"
+
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -6,13 +8,7 @@
 
 namespace {
 
-struct PedalRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-PedalRun RunPedal(const QStringList& args)
+CliResult RunPedal(const QStringList& args)
 {
     QProcess process;
     process.start(QStringLiteral(PEDAL_BINARY), args);
@@ -25,8 +21,8 @@ PedalRun RunPedal(const QStringList& args)
 
 TEST(PedalCommandLine, HelpDocumentsEveryOptionAndTheFaultSyntax)
 {
-    const PedalRun r = RunPedal({"--help"});
-    EXPECT_EQ(r.exitCode, 0);
+    const CliResult r = RunPedal({"--help"});
+    EXPECT_EQ(r.exit, 0);
     for (const char* option : {"--flash-dir", "--model", "--firmware", "--aux", "--mode", "--name", "--rawmidi",
                                "--fault", "--link-speed", "--timing realistic|off", "250,000 bytes/s",
                                "KIND[:PARAM]@N[/CODE]", "torn", "nand-violations: N"})
@@ -52,8 +48,8 @@ TEST(PedalCommandLine, BadOptionsGiveOneLineAndExitStatusTwo)
         {"--flash-dir", "/proc/corvanta-pedal-test"},
     };
     for (const QStringList& args : bad) {
-        const PedalRun r = RunPedal(args);
-        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        const CliResult r = RunPedal(args);
+        EXPECT_EQ(r.exit, 2) << args.join(' ').toStdString();
         EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
         EXPECT_TRUE(r.err.startsWith("corvanta-pedal: ")) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());

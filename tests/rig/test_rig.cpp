@@ -40,14 +40,18 @@ void WriteUdc(const QString& value)
     udc.write(value.toUtf8() + "\n");
 }
 
-// The raw MIDI device of the gadget's own side, where the pedal answers.
-std::string GadgetDevice()
+// The raw MIDI device whose port name starts with name: "f_midi" on the
+// gadget's own side, where the pedal answers, the pedal's name on the host's
+// side (snd-usb-audio).
+std::string DeviceNamed(const std::string& name)
 {
     for (const RawMidiPort& port : ListRawMidiPorts(RawMidiDirection::Output))
-        if (port.name == "f_midi")
+        if (port.name.rfind(name, 0) == 0)
             return port.device;
     return {};
 }
+std::string GadgetDevice() { return DeviceNamed("f_midi"); }
+std::string HostDevice() { return DeviceNamed(kPedalName); }
 
 // The virtual pedal on the gadget side, its flashes in a folder of the run.
 class CGadgetPedal {
@@ -84,6 +88,14 @@ std::unique_ptr<CGadgetPedal>& Pedal()
     return pedal;
 }
 
+// The gadget bound and its pedal started, as a real pedal powers up when
+// plugged in.
+void PlugIn()
+{
+    WriteUdc(Env("RIG_UDC_NAME"));
+    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+}
+
 class UsbRig : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path()); }
@@ -118,18 +130,28 @@ double RmsDifference(const CWave& a, const CWave& b)
     return std::sqrt(sum / std::max(n, 1u));
 }
 
-// The host side's raw MIDI device of the pedal (snd-usb-audio).
-std::string HostDevice()
-{
-    for (const RawMidiPort& port : ListRawMidiPorts(RawMidiDirection::Output))
-        if (port.name.rfind(kPedalName, 0) == 0)
-            return port.device;
-    return {};
-}
-
 double SecondsSince(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The gadget unbound with its pedal stopped, until the host's device is gone.
+void Unplug()
+{
+    Pedal().reset();
+    WriteUdc("");
+    ASSERT_TRUE(Eventually([] { return HostDevice().empty(); }, 20000));
+}
+
+// The connection poll: a search at every change until the pedal answers.
+bool FoundInUpdateMode(CUSBPort& port)
+{
+    return Eventually(
+        [&] {
+            SearchDevice(port);
+            return port.state() == UpdateMode;
+        },
+        20000);
 }
 
 // The time of the last write to a flash image (the pedal writes through at
@@ -143,9 +165,62 @@ std::string WriteStamp(const QString& path)
 }
 
 // A line the report of a rig run takes its figures from.
-void Measured(const char* what, double value, const char* unit)
+void Measured(const std::string& what, double value, const char* unit)
 {
-    std::printf("rig-measure: %s %.2f %s\n", what, value, unit);
+    std::printf("rig-measure: %s %.2f %s\n", what.c_str(), value, unit);
+}
+
+// One run of the command line, its time measured.
+CliResult Timed(const std::string& what, const QStringList& args)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const CliResult r = RunCliBinary(args);
+    Measured(what, SecondsSince(start), "s");
+    return r;
+}
+
+// The sox song imported into slot and exported back through path: it comes
+// back as it went.
+void ExpectRoundTrip(const QString& slot, const std::string& path)
+{
+    QTemporaryDir dir;
+    const QString exported = dir.filePath("back.wav");
+    const CliResult import = Timed(path + " import", {"import", Env("RIG_SONG"), slot, "--yes"});
+    ASSERT_EQ(import.exit, 0) << import.err.toStdString();
+    EXPECT_TRUE(import.err.contains("Successful !"));
+    const CliResult r = Timed(path + " export", {"export", slot, exported});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+
+    CWave original, back;
+    ASSERT_TRUE(original.load(Env("RIG_SONG")));
+    ASSERT_TRUE(back.load(exported));
+    EXPECT_EQ(back.format(), CWave::TargetFormat(1, 48000));
+    // The pedal stores whole blocks of its own rate: a few frames may go.
+    EXPECT_NEAR(double(back.frame_count()), double(original.frame_count()), 64.0);
+    EXPECT_LT(RmsDifference(original, back), 0.01) << "the song came back as it went";
+}
+
+// A packed firmware file updated through the command line reads back
+// through a search of its own; a messageLimit given is the found path's.
+void ExpectUpdateReadsBack(int seed, size_t messageLimit = 0)
+{
+    QTemporaryDir dir;
+    const QByteArray image = FirmwareImage(30000, seed);
+    const QString file = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x50000, 0x58000, 2048), image}});
+    const CliResult r = RunCliBinary({"update", file, "--yes"});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.endsWith("Successful!\n")) << r.err.toStdString();
+
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    SearchDevice(port);
+    ASSERT_EQ(port.state(), UpdateMode);
+    if (messageLimit) {
+        EXPECT_EQ(port.port_pair().MessageLimit(), messageLimit);
+    }
+    QByteArray flashed(image.size(), 0);
+    ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
+    EXPECT_EQ(flashed, image);
 }
 
 // alsa-utils' aseqdump subscribed to the pedal's sequencer port, as any MIDI
@@ -215,25 +290,7 @@ TEST_F(UsbRig, ConnectsWithStatusAndModelThroughRawMidi)
 
 TEST_F(UsbRig, ImportsASoxWaveAndExportsItBack)
 {
-    QTemporaryDir dir;
-    auto start = std::chrono::steady_clock::now();
-    const CliResult import = RunCliBinary({"import", Env("RIG_SONG"), "5", "--yes"});
-    ASSERT_EQ(import.exit, 0) << import.err.toStdString();
-    EXPECT_TRUE(import.err.contains("Successful !"));
-    Measured("raw MIDI import", SecondsSince(start), "s");
-    const QString exported = dir.filePath("back.wav");
-    start = std::chrono::steady_clock::now();
-    const CliResult r = RunCliBinary({"export", "5", exported});
-    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
-    Measured("raw MIDI export", SecondsSince(start), "s");
-
-    CWave original, back;
-    ASSERT_TRUE(original.load(Env("RIG_SONG")));
-    ASSERT_TRUE(back.load(exported));
-    EXPECT_EQ(back.format(), CWave::TargetFormat(1, 48000));
-    // The pedal stores whole blocks of its own rate: a few frames may go.
-    EXPECT_NEAR(double(back.frame_count()), double(original.frame_count()), 64.0);
-    EXPECT_LT(RmsDifference(original, back), 0.01) << "the song came back as it went";
+    ExpectRoundTrip("5", "raw MIDI");
 }
 
 TEST_F(UsbRig, BackupDeleteRestoreBackupIsByteIdentical)
@@ -259,20 +316,7 @@ TEST_F(UsbRig, BackupDeleteRestoreBackupIsByteIdentical)
 
 TEST_F(UsbRig, FirmwareUpdateFromAPackedFileReadsBack)
 {
-    QTemporaryDir dir;
-    const QByteArray image = FirmwareImage(30000, 5);
-    const QString file = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x50000, 0x58000, 2048), image}});
-    const CliResult r = RunCliBinary({"update", file, "--yes"});
-    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.endsWith("Successful!\n")) << r.err.toStdString();
-
-    CScriptedPrompt prompt;
-    CUSBPort port(SystemMidi());
-    SearchDevice(port);
-    ASSERT_EQ(port.state(), UpdateMode);
-    QByteArray flashed(image.size(), 0);
-    ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
-    EXPECT_EQ(flashed, image);
+    ExpectUpdateReadsBack(5);
 }
 
 // Another program subscribed to the pedal's port, snd-seq-midi's buffer at
@@ -312,33 +356,10 @@ TEST_F(UsbRig, SharedThroughTheSequencerWithA64KiBBuffer)
     ReloadSequencerMidi({"output_buffer_size=65536"});
     ASSERT_EQ(SequencerBufferSize(), 65536u);
     CSubscribedMonitor aseqdump;
-    QTemporaryDir dir;
-    auto start = std::chrono::steady_clock::now();
-    const CliResult import = RunCliBinary({"import", Env("RIG_SONG"), "7", "--yes"});
-    ASSERT_EQ(import.exit, 0) << import.err.toStdString();
-    Measured("shared sequencer import", SecondsSince(start), "s");
-    start = std::chrono::steady_clock::now();
-    const CliResult exported = RunCliBinary({"export", "7", dir.filePath("back.wav")});
-    ASSERT_EQ(exported.exit, 0) << exported.err.toStdString();
-    Measured("shared sequencer export", SecondsSince(start), "s");
-    CWave original, back;
-    ASSERT_TRUE(original.load(Env("RIG_SONG")));
-    ASSERT_TRUE(back.load(dir.filePath("back.wav")));
-    EXPECT_LT(RmsDifference(original, back), 0.01);
-
-    const QByteArray image = FirmwareImage(30000, 7);
-    const QString file = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x50000, 0x58000, 2048), image}});
-    const CliResult update = RunCliBinary({"update", file, "--yes"});
-    ASSERT_EQ(update.exit, 0) << update.err.toStdString();
+    ExpectRoundTrip("7", "shared sequencer");
+    // Read back through the shared sequencer, whose buffer is the largest message.
+    ExpectUpdateReadsBack(7, 65536u);
     EXPECT_EQ(RunCliBinary({"doctor"}).exit, 0);
-    CScriptedPrompt prompt;
-    CUSBPort port(SystemMidi());
-    SearchDevice(port);
-    ASSERT_EQ(port.state(), UpdateMode);
-    EXPECT_EQ(port.port_pair().MessageLimit(), 65536u) << "read back through the shared sequencer";
-    QByteArray flashed(image.size(), 0);
-    ASSERT_TRUE(port.flash_read(0, 0x50000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
-    EXPECT_EQ(flashed, image);
 }
 
 TEST_F(UsbRig, ADeviceTheUserMayNotOpenIsNamedWithHowToGetAccess)
@@ -377,7 +398,7 @@ TEST_F(UsbRig, UnplugDuringAnExportFailsSoonAndThePollFindsThePedalAgain)
     const auto unplugged = std::chrono::steady_clock::now();
     WriteUdc("");
     ASSERT_TRUE(cli.waitForFinished(20000));
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - unplugged).count();
+    const double seconds = SecondsSince(unplugged);
     const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
     EXPECT_EQ(cli.exitCode(), 1) << err.toStdString();
     EXPECT_TRUE(err.contains("Read data failed!")) << err.toStdString();
@@ -385,20 +406,12 @@ TEST_F(UsbRig, UnplugDuringAnExportFailsSoonAndThePollFindsThePedalAgain)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()) << "nothing half-written";
     EXPECT_TRUE(Eventually([&] { return changed.exchange(false); })) << "the watcher saw the pedal go";
 
-    // Plugging back: the gadget's pedal starts again, as a real one powers up.
     Pedal().reset();
-    WriteUdc(Env("RIG_UDC_NAME"));
-    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+    PlugIn();
     EXPECT_TRUE(Eventually([&] { return changed.exchange(false); }, 20000)) << "the watcher saw the pedal come";
-    // The connection poll: a search at every change until the pedal answers.
     CScriptedPrompt prompt;
     CUSBPort port(SystemMidi());
-    EXPECT_TRUE(Eventually(
-        [&] {
-            SearchDevice(port);
-            return port.state() == UpdateMode;
-        },
-        20000));
+    EXPECT_TRUE(FoundInUpdateMode(port));
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
 }
 
@@ -406,9 +419,7 @@ TEST_F(UsbRig, UnplugDuringAnExportFailsSoonAndThePollFindsThePedalAgain)
 // plugged back within 100 ms: found, and the link sees the new device.
 TEST_F(UsbRig, PluggedInAfterTheSearchStartedAndReplugged)
 {
-    Pedal().reset();
-    WriteUdc("");
-    ASSERT_TRUE(Eventually([] { return HostDevice().empty(); }, 20000));
+    Unplug();
     std::atomic<bool> changed{false};
     CScriptedPrompt prompt;
     CUSBPort port(SystemMidi());
@@ -417,16 +428,10 @@ TEST_F(UsbRig, PluggedInAfterTheSearchStartedAndReplugged)
     ASSERT_EQ(port.state(), Closed);
 
     auto bound = std::chrono::steady_clock::now();
-    WriteUdc(Env("RIG_UDC_NAME"));
-    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+    PlugIn();
     ASSERT_TRUE(Eventually([] { return RunCliBinary({"list"}).exit == 0; }, 30000));
     Measured("gadget bound to list output, raw MIDI", SecondsSince(bound), "s");
-    ASSERT_TRUE(Eventually(
-        [&] {
-            SearchDevice(port);
-            return port.state() == UpdateMode;
-        },
-        20000));
+    ASSERT_TRUE(FoundInUpdateMode(port));
 
     Pedal().reset();
     const std::string before = port.port_pair().OutputId();
@@ -439,21 +444,13 @@ TEST_F(UsbRig, PluggedInAfterTheSearchStartedAndReplugged)
     EXPECT_TRUE(Eventually([&] { return changed.exchange(false); }, 20000)) << "the watcher saw the replug";
     EXPECT_FALSE(port.keep_alive()) << "the old link is on a device that went";
     port.close_link();
-    EXPECT_TRUE(Eventually(
-        [&] {
-            SearchDevice(port);
-            return port.state() == UpdateMode;
-        },
-        20000));
+    EXPECT_TRUE(FoundInUpdateMode(port));
     EXPECT_NE(port.port_pair().OutputId(), before) << "re-identified as a new plugging";
     port.close_link();
 
-    Pedal().reset();
-    WriteUdc("");
-    ASSERT_TRUE(Eventually([] { return HostDevice().empty(); }, 20000));
+    Unplug();
     bound = std::chrono::steady_clock::now();
-    WriteUdc(Env("RIG_UDC_NAME"));
-    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+    PlugIn();
     ASSERT_TRUE(Eventually([] { return !HostDevice().empty(); }, 20000));
     CSubscribedMonitor aseqdump;
     const CliResult shared = RunCliBinary({"list"});
