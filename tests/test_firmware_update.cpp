@@ -7,11 +7,9 @@
 #include "TestSupport.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QDateTime>
 #include <QFile>
 #include <QLineEdit>
@@ -432,44 +430,4 @@ TEST_F(FirmwareUpdate, TheTitleShowsTheNewVersionAfterTheUpdate)
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return second.windowTitle() == "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.5)"; }, 10000))
         << second.windowTitle().toStdString();
-}
-
-// With the pedal's real timing and erases of a quarter second each, the
-// event loop still runs at least every 100 ms throughout the update.
-TEST(FirmwareUpdateTiming, TheEventLoopRunsEvery100MsDuringAnUpdate)
-{
-    CScriptedPrompt prompt;
-    PedalConfig config = PedalFor(10002);
-    config.flash0_sector = 4096;
-    config.timing = PedalTiming::Realistic();
-    config.timing.system_erase_us = 250000;  // a large sector of a slow flash
-    CPedalRig rig(config);
-    CorvantaQT window(rig.midi);
-    window.findChild<QCheckBox*>("m_btnSelLocal")->click();
-    QTemporaryDir dir;
-    const QByteArray image = FirmwareImage(12000, 4);
-    window.findChild<QLineEdit*>("m_editPath")
-        ->setText(PackFirmware(dir.path(), "timed.dat", {{LayoutText(0, 0x8000, 0xC000, 4096), image}}));
-    QElapsedTimer clock;
-    int64_t last = -1, largest = 0;
-    int ticks = 0;
-    QTimer timer;  // ticks only when the event loop runs
-    timer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (window.CurrentOperation() != OpFirmware)
-            return;
-        const int64_t now = clock.elapsed();
-        if (last >= 0)
-            largest = std::max(largest, now - last);
-        last = now;
-        ++ticks;
-    });
-    clock.start();
-    timer.start(5);
-    window.OnUpdateFirmware();
-    EXPECT_EQ(prompt.texts, QStringList({"Successful!"}));
-    EXPECT_GE(clock.elapsed(), 750) << "three erases of 250 ms were waited for";
-    EXPECT_GT(ticks, 10);
-    EXPECT_LE(largest, 100) << "the longest the event loop stood still, in ms";
-    EXPECT_EQ(FlashBytes(rig.pedal, 0, 0x8000, image.size()), image);
 }
