@@ -148,12 +148,24 @@ INSTANTIATE_TEST_SUITE_P(
                   {{0, 0x40000}, {0, 0x30000}}}),
     [](const ::testing::TestParamInfo<OrderCase>& info) { return info.param.name; });
 
-TEST_F(FirmwareUpdate, InvalidFilesAreRefusedBeforeAnyErase)
+// Every section is checked before the first erase: a file that cannot be
+// written, or an empty path, erases nothing. Another model's file (with
+// Shift) and a file for the song flash are named in a question first; No
+// leaves the pedal as it was, Yes goes on.
+TEST_F(FirmwareUpdate, FilesAreCheckedAndQuestionsAskedBeforeAnyErase)
 {
     const QByteArray layout = LayoutText(0, 0x8000, 0x9000, 4096);
+    const QString other = Pack("other.dat", {{layout, FirmwareImage(100, 1)}}, {}, "10003");
+    const QString song = Pack("song.dat", {{layout, FirmwareImage(100, 1)},
+                                           {LayoutText(1, 0x40000, 0x80000, 65536), FirmwareImage(1000, 2)}});
+    const QString otherQuestion = "The file is for model 10003, the pedal is model 10002. Update anyway ?";
+    const QString songQuestion = "This firmware writes to the song flash: section 2 of 2 (0x00040000 to 0x0007FFFF). "
+                                 "Recorded songs there may be overwritten. Go on with the update ?";
     struct Case {
         QString path;
         QString first;
+        QString last = "Failed!";  // none after a path left empty
+        bool shift = false;
     };
     const std::vector<Case> cases = {
         {Pack("fits.dat", {{layout, FirmwareImage(4097, 1)}}), "Space not enough !"},
@@ -161,8 +173,7 @@ TEST_F(FirmwareUpdate, InvalidFilesAreRefusedBeforeAnyErase)
         {Pack("empty.dat", {{layout, QByteArray()}}), "Section 1 holds an empty image"},
         {Pack("second-empty.dat", {{layout, FirmwareImage(100, 1)}, {LayoutText(0, 0x10000, 0x11000, 4096), QByteArray()}}),
          "Section 2 holds an empty image"},
-        {Pack("other.dat", {{layout, FirmwareImage(100, 1)}}, {}, "10003"),
-         "File not match the connected device,please confirm"},
+        {other, "File not match the connected device,please confirm"},
         {Pack("broken.dat", {{layout, FirmwareImage(100, 1)}}, {"--damage", "record:1"}), "Data1l header checksum Error"},
         {Pack("none.dat", {}), "The firmware file holds no sections"},
         {Pack("short.dat", {{layout, FirmwareImage(2000, 1)}}, {"--data-length-delta", "-101"}),
@@ -175,17 +186,28 @@ TEST_F(FirmwareUpdate, InvalidFilesAreRefusedBeforeAnyErase)
         {Pack("empty-layout.dat", {{"[OTHER]\nx=1\n", FirmwareImage(10, 1)}}), "Section 1 has no flash range"},
         {Pack("flash256.dat", {{LayoutText(256, 0x8000, 0x9000, 4096), FirmwareImage(10, 1)}}),
          "Section 1 targets flash 256; the pedal has flashes 0 and 1"},
+        {QString(), "No update file selected !", QString()},
+        {other, otherQuestion, "Failed!", true},
+        {song, songQuestion, "Firmware update cancelled"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first.toStdString());
-        EXPECT_EQ(Update(c.path), QStringList({c.first, "Failed!"}));
+        prompt.shift = c.shift;
+        EXPECT_EQ(Update(c.path), c.last.isEmpty() ? QStringList({c.first}) : QStringList({c.first, c.last}));
         EXPECT_TRUE(Sent(frame::kErase).empty()) << "nothing erased";
+        EXPECT_TRUE(Sent(frame::kWrite).empty()) << "nothing written";
     }
-    EXPECT_EQ(Update(Pack("exact.dat", {{layout, FirmwareImage(4096, 1)}})), QStringList({"Successful!"}))
-        << "an image of exactly the layout's size fits";
-    EXPECT_EQ(Update(Pack("asks-exact.dat", {{layout, FirmwareImage(100, 1)}}, {"--data-length-delta", "3996"})),
-              QStringList({"Successful!"}))
-        << "a declared length of exactly the layout's size is let through";
+    // An image, or a declared length, of exactly the layout's size fits.
+    prompt.shift = true;
+    for (const auto& [path, boxes] : std::vector<std::pair<QString, QStringList>>{
+             {other, {otherQuestion, "Successful!"}},
+             {song, {songQuestion, "Successful!"}},
+             {Pack("exact.dat", {{layout, FirmwareImage(4096, 1)}}), {"Successful!"}},
+             {Pack("asks-exact.dat", {{layout, FirmwareImage(100, 1)}}, {"--data-length-delta", "3996"}), {"Successful!"}}}) {
+        SCOPED_TRACE(path.toStdString());
+        prompt.answers = {true};
+        EXPECT_EQ(Update(path), boxes);
+    }
 }
 
 // Failures of the pedal at the first command of a kind and later ones. The
@@ -301,35 +323,6 @@ TEST_F(FirmwareUpdate, AFileChangedDuringTheUpdateIsRefused)
         EXPECT_EQ(boxes[2], "Failed!");
         EXPECT_TRUE(Sent(frame::kErase).empty());
         EXPECT_TRUE(Sent(frame::kWrite).empty());
-    }
-}
-
-TEST_F(FirmwareUpdate, EmptyPathIsReported)
-{
-    EXPECT_EQ(Update(QString()), QStringList({"No update file selected !"}));
-}
-
-// Another model's file (with Shift) and a file for the song flash are named
-// in a question before anything is erased; No leaves the pedal as it was.
-TEST_F(FirmwareUpdate, TheSongFlashQuestionAnsweredNoErasesNothing)
-{
-    const QString other = Pack("other.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)}}, {}, "10003");
-    const QString song = Pack("song.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)},
-                                           {LayoutText(1, 0x40000, 0x80000, 65536), FirmwareImage(1000, 2)}});
-    struct Case {
-        QString path, question, outcome;
-    };
-    prompt.shift = true;
-    for (const Case& c : {Case{other, "The file is for model 10003, the pedal is model 10002. Update anyway ?", "Failed!"},
-                          Case{song, "This firmware writes to the song flash: section 2 of 2 (0x00040000 to 0x0007FFFF). "
-                                     "Recorded songs there may be overwritten. Go on with the update ?",
-                               "Firmware update cancelled"}}) {
-        SCOPED_TRACE(c.path.toStdString());
-        EXPECT_EQ(Update(c.path), QStringList({c.question, c.outcome}));
-        EXPECT_TRUE(Sent(frame::kErase).empty());
-        EXPECT_TRUE(Sent(frame::kWrite).empty());
-        prompt.answers.push_back(true);
-        EXPECT_EQ(Update(c.path).last(), "Successful!") << "Yes goes on";
     }
 }
 
