@@ -160,7 +160,8 @@ TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
     const QString at = canned.Url();
     const HttpLimits plain{4096, 0, 30000};
     for (const Case& c : {Case{at + "/big.bin", plain, QByteArray(2000, 'x'), "within the cap"},
-                          Case{at + "/big.bin", {1000, 0, 30000}, "", "over the cap"}, Case{at + "/missing", plain, "", "404"},
+                          Case{at + "/big.bin", {1000, 0, 30000}, "", "over the cap"},
+                          Case{at + "/missing", plain, "", "404"},
                           Case{"http://127.0.0.1:9/x", plain, "", "no server"},
                           Case{at + "/trickle", {4096, 600, 0}, "", "past its deadline"},
                           Case{at + "/trickle", {4096, 0, 1000}, "abcdef", "never stalled"},
@@ -176,7 +177,8 @@ TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
 const char* const kCataloguePath = "/velmo_update/Firmware/path.xml";
 const char* const kNewest = "/velmo_update/Firmware/10002/korvel_v1.2.4.dat";
 const char* const kNewVersion = "A new version(V1.80) is available, would you like to download ?";
-const char* const kNotNewer = "The selected firmware version less or equal to the connected device, still update ?";
+const char* const kNotNewer =
+    "The selected firmware version less or equal to the connected device, still update ?";
 
 // The settings name the canned server, which serves the catalogue.
 class WebUpdate : public ::testing::Test {
