@@ -326,8 +326,7 @@ TEST_F(WebUpdate, ProgramUpdateCheck)
                           Case{{200, "version=nan"}, ""}, Case{{200, "version=inf"}, ""}, Case{{200, "2.0"}, ""},
                           Case{{200, "version=9.0" + QByteArray(70 << 10, ' ')}, ""}, Case{{302, "version=9.0"}, ""},
                           Case{{404, "version=9.0"}, ""}}) {
-        SCOPED_TRACE(c.reply.status);
-        SCOPED_TRACE(c.reply.body.left(20).toStdString());
+        SCOPED_TRACE(::testing::Message() << c.reply.status << " " << c.reply.body.left(20).toStdString());
         server.Serve("/Corvanta/ExeInfo.txt", c.reply);
         prompt.Clear();
         prompt.answers.push_back(true);
