@@ -130,7 +130,7 @@ TEST(FirmwareFile, DeclaredLengthsAgainstTheRealStream)
 // ---- Layouts ----
 
 namespace {
-bool LoadLayout(CFlashLayout& layout, const char* text)
+bool LoadLayout(CFlashLayout& layout, const QByteArray& text)
 {
     static int n = 0;
     return layout.Load(WriteTestFile(Dir().filePath(QString("layout%1.ini").arg(n++)), text));
@@ -148,8 +148,7 @@ TEST(FlashLayout, ExamplesExpandIntoSectors)
     EXPECT_EQ(a.total_size, 32768u);
 
     CFlashLayout gap;
-    ASSERT_TRUE(LoadLayout(gap, "[FLASH 1]\nTYPE=1\nStart Address=0x0\nEnd Address=0x1000\nSector Size=4096\n"
-                                "[FLASH 3]\nTYPE=1\nStart Address=0x5000\nEnd Address=0x6000\nSector Size=4096\n"));
+    ASSERT_TRUE(LoadLayout(gap, LayoutText(1, 0, 0x1000, 4096) + LayoutText(1, 0x5000, 0x6000, 4096, 3)));
     ASSERT_EQ(gap.sectors.size(), 1u) << "FLASH 3 without FLASH 2 is not read";
     EXPECT_EQ(gap.sectors[0].flash_no, 1u);
     EXPECT_EQ(gap.total_size, 4096u);
@@ -175,26 +174,19 @@ TEST(FlashLayout, ExamplesExpandIntoSectors)
 TEST(FlashLayout, BadTextsAreRefusedWithTheirMessages)
 {
     struct Case {
-        const char* text;
+        QByteArray text;
         const char* error;
     };
     const std::vector<Case> cases = {
-        {"[FLASH 1]\nTYPE=0\nStart Address=0x0\nEnd Address=0x1000\nSector Size=4096\n"
-         "[FLASH 2]\nTYPE=0\nStart Address=0x1001\nEnd Address=0x2000\nSector Size=4096\n",
-         "FLASH 2 address not follow the last flash"},
-        {"[FLASH 1]\nTYPE=0\nStart Address=0x0\nEnd Address=0x1000\nSector Size=4096\n"
-         "[FLASH 2]\nTYPE=1\nStart Address=0x1000\nEnd Address=0x2000\nSector Size=4096\n",
-         "All FLASH should be same type!"},
+        {LayoutText(0, 0, 0x1000, 4096) + LayoutText(0, 0x1001, 0x2000, 4096, 2), "FLASH 2 address not follow the last flash"},
+        {LayoutText(0, 0, 0x1000, 4096) + LayoutText(1, 0x1000, 0x2000, 4096, 2), "All FLASH should be same type!"},
         {"[FLASH 1]\nTYPE=0\nEnd Address=0x1000\n", "FLASH start address is empty"},
         {"[FLASH 1]\nTYPE=0\nStart Address=0x0\n", "FLASH end address is empty"},
-        {"[FLASH 1]\nTYPE=0\nStart Address=0x2000\nEnd Address=0x1000\nSector Size=4096\n",
-         "FLASH 1 end address is below its start address"},
-        {"[FLASH 1]\nTYPE=0\nStart Address=0x0\nEnd Address=0x1000\nSector Size=0\n", "FLASH 1 sector size is 0"},
-        {"[FLASH 1]\nTYPE=0\nStart Address=0x0\nEnd Address=0xFFFFFFFF\nSector Size=1\n",
-         "FLASH 1 has more than 1048576 sectors"},
-        {"[FLASH 1]\nTYPE=0\nStart Address=0x0\nEnd Address=0xF0000000\nSector Size=0x10000000\n"
-         "[FLASH 2]\nTYPE=0\nStart Address=0xF0000000\nEnd Address=0xFFFFFFFF\nSector Size=0x1000000\n"
-         "[FLASH 3]\nTYPE=0\nStart Address=0x0\nEnd Address=0x80000000\nSector Size=0x10000000\n",
+        {LayoutText(0, 0x2000, 0x1000, 4096), "FLASH 1 end address is below its start address"},
+        {LayoutText(0, 0, 0x1000, 0), "FLASH 1 sector size is 0"},
+        {LayoutText(0, 0, 0xFFFFFFFF, 1), "FLASH 1 has more than 1048576 sectors"},
+        {LayoutText(0, 0, 0xF0000000, 0x10000000) + LayoutText(0, 0xF0000000, 0xFFFFFFFF, 0x1000000, 2) +
+             LayoutText(0, 0, 0x80000000, 0x10000000, 3),
          "FLASH 3 address not follow the last flash"},
     };
     for (const Case& c : cases) {
