@@ -40,10 +40,10 @@ QByteArray FirmwareImage(int n, int seed)
     return b;
 }
 
-QByteArray LayoutText(int type, uint32_t start, uint32_t end, uint32_t sector)
+QByteArray LayoutText(int type, uint32_t start, uint32_t end, uint32_t sector, int group)
 {
-    return QString::asprintf("[FLASH 1]\nTYPE=%d\nStart Address=0x%X\nEnd Address=0x%X\nSector Size=%u\n", type, start,
-                             end, sector)
+    return QString::asprintf("[FLASH %d]\nTYPE=%d\nStart Address=0x%X\nEnd Address=0x%X\nSector Size=%u\n", group, type,
+                             start, end, sector)
         .toLatin1();
 }
 

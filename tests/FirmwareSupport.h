@@ -25,5 +25,5 @@ QByteArray FirmwareImage(int n, int seed);
 // A flash-0 image of the 2,048-byte sector at 0x2000 that holds the
 // information block, telling model 10002 with this version.
 QByteArray InfoBlockImage(int32_t version);
-// A one-group layout text.
-QByteArray LayoutText(int type, uint32_t start, uint32_t end, uint32_t sector);
+// A layout text of one group, [FLASH 1] unless another number is given.
+QByteArray LayoutText(int type, uint32_t start, uint32_t end, uint32_t sector, int group = 1);

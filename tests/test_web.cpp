@@ -10,7 +10,6 @@
 #include "WindowFixture.h"
 #include "WebCatalogue.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -131,57 +130,64 @@ TEST(WebCatalogue, EntriesOfTheModelWithSafePathsOnly)
     EXPECT_FALSE(ok);
     EXPECT_TRUE(ParseCatalogue("<root><dir><file>10002</file></dir></root>", 10002, ok).empty())
         << "a dir without a name is skipped";
-}
-
-TEST(WebCatalogue, DownloadPathsKeepTheEntrysOwnBytes)
-{
-    bool ok = false;
-    const auto entries = ParseCatalogue("<root><dir name=\"10002\"><file>caf\xE9_v1.0</file>"
-                                        "<file>\xE6\x9B\xB2_v2.0</file></dir></root>",
-                                        10002, ok);
-    ASSERT_TRUE(ok);
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].path, "/velmo_update/Firmware/10002/caf%E9_v1.0.dat");
-    EXPECT_EQ(entries[0].display, QString::fromLocal8Bit("caf\xE9_v1.0"));
-    EXPECT_EQ(entries[1].path, "/velmo_update/Firmware/10002/%E6%9B%B2_v2.0.dat");
+    // Download paths keep the entry's own bytes, percent-encoded.
+    const auto named = ParseCatalogue("<root><dir name=\"10002\"><file>caf\xE9_v1.0</file>"
+                                      "<file>\xE6\x9B\xB2_v2.0</file></dir></root>",
+                                      10002, ok);
+    ASSERT_EQ(named.size(), 2u);
+    EXPECT_EQ(named[0].path, "/velmo_update/Firmware/10002/caf%E9_v1.0.dat");
+    EXPECT_EQ(named[0].display, QString::fromLocal8Bit("caf\xE9_v1.0"));
+    EXPECT_EQ(named[1].path, "/velmo_update/Firmware/10002/%E6%9B%B2_v2.0.dat");
 }
 
 TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
 {
     CCannedServer canned;
-    const auto get = [&](const QString& path, QByteArray& body, const HttpLimits& limits) {
-        return CMyHttp::Instance().Get(canned.Url() + path, body, limits);
-    };
     canned.Serve("/big.bin", {200, QByteArray(2000, 'x')});
-    QByteArray body;
-    EXPECT_TRUE(get("/big.bin", body, {4096, 0, 30000}));
-    EXPECT_EQ(body.size(), 2000);
-    EXPECT_FALSE(get("/big.bin", body, {1000, 0, 30000})) << "over the cap";
-    EXPECT_TRUE(body.isEmpty());
-    EXPECT_FALSE(get("/missing", body, {4096, 0, 30000})) << "404";
-    EXPECT_FALSE(CMyHttp::Instance().Get("http://127.0.0.1:9/x", body, {4096, 0, 30000})) << "no server";
     // Six pieces a quarter second apart: each piece restarts the stall
     // timer, the deadline of the whole request still ends it.
     canned.Serve("/trickle", {200, "abcdef", 6, 250});
-    EXPECT_FALSE(get("/trickle", body, {4096, 600, 0})) << "past its deadline";
-    EXPECT_TRUE(get("/trickle", body, {4096, 0, 1000})) << "never stalled";
-    EXPECT_EQ(body, "abcdef");
     canned.Serve("/moved", {302, "moved"});
     canned.Serve("/elsewhere", {200, "the other place"});
     canned.Serve("/nothing", {204, ""});
     canned.Serve("/fine", {200, "body", 4, 20});
-    EXPECT_FALSE(get("/moved", body, {4096, 0, 30000})) << "a redirect is not followed";
-    EXPECT_FALSE(get("/nothing", body, {4096, 0, 30000})) << "204";
-    EXPECT_TRUE(get("/fine", body, {4096, 0, 30000}));
-    EXPECT_EQ(body, "body");
+    struct Case {
+        QString url;
+        HttpLimits limits;
+        QByteArray body;  // a failure leaves it empty
+        const char* why;
+    };
+    const QString at = canned.Url();
+    const HttpLimits plain{4096, 0, 30000};
+    for (const Case& c : {Case{at + "/big.bin", plain, QByteArray(2000, 'x'), "within the cap"},
+                          Case{at + "/big.bin", {1000, 0, 30000}, "", "over the cap"},
+                          Case{at + "/missing", plain, "", "404"},
+                          Case{"http://127.0.0.1:9/x", plain, "", "no server"},
+                          Case{at + "/trickle", {4096, 600, 0}, "", "past its deadline"},
+                          Case{at + "/trickle", {4096, 0, 1000}, "abcdef", "never stalled"},
+                          Case{at + "/moved", plain, "", "a redirect is not followed"},
+                          Case{at + "/nothing", plain, "", "204"}, Case{at + "/fine", plain, "body", "in pieces"}}) {
+        SCOPED_TRACE(c.why);
+        QByteArray body = "left over";
+        EXPECT_EQ(CMyHttp::Instance().Get(c.url, body, c.limits), !c.body.isEmpty());
+        EXPECT_EQ(body, c.body);
+    }
 }
 
+const char* const kCataloguePath = "/velmo_update/Firmware/path.xml";
+const char* const kNewest = "/velmo_update/Firmware/10002/korvel_v1.2.4.dat";
+const char* const kNewVersion = "A new version(V1.80) is available, would you like to download ?";
+const char* const kNotNewer =
+    "The selected firmware version less or equal to the connected device, still update ?";
+
+// The settings name the canned server, which serves the catalogue.
 class WebUpdate : public ::testing::Test {
 protected:
     void SetUp() override
     {
         QFile::remove(SettingsFilePath());
         WriteSetting("/Config/UpdateServer", server.Url());
+        Put(kCataloguePath, kCatalogue);
     }
     void TearDown() override { QFile::remove(SettingsFilePath()); }
     void Put(const QString& path, const QByteArray& body) { server.Serve(path, {200, body}); }
@@ -192,62 +198,57 @@ protected:
         const QString packed = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), image}}, {}, model);
         server.Serve(path, {200, ReadTestFile(packed), pieces, gap_ms});
     }
+    // A window on the rig's pedal with the catalogue's three entries of its model.
+    std::unique_ptr<CorvantaQT> OpenWindow(CPedalRig& rig)
+    {
+        auto window = std::make_unique<CorvantaQT>(rig.midi);
+        EXPECT_EQ(window->findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
+        prompt.Clear();
+        return window;
+    }
+    static bool NoDownloadLeft() { return QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty(); }
 
     CScriptedPrompt prompt;
     CCannedServer server;
     QTemporaryDir dir;
 };
 
-const char* const kCataloguePath = "/velmo_update/Firmware/path.xml";
-const char* const kNewest = "/velmo_update/Firmware/10002/korvel_v1.2.4.dat";
-
 TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
 {
-    Put(kCataloguePath, kCatalogue);
     const QByteArray image = FirmwareImage(5000, 1);
     PutFirmware(kNewest, image);
     CPedalRig rig(PedalFor(10002));
-    CorvantaQT window(rig.midi);
-    auto* combo = window.findChild<QComboBox*>("m_comNewSoftware");
-    ASSERT_EQ(combo->count(), 3);
+    const auto window = OpenWindow(rig);
+    auto* combo = window->findChild<QComboBox*>("m_comNewSoftware");
     EXPECT_EQ(combo->itemText(0), "korvel_v1.2.4");
     EXPECT_EQ(combo->currentIndex(), 0);
-
-    prompt.Clear();
-    window.OnUpdateFirmware();
+    window->OnUpdateFirmware();
     EXPECT_EQ(prompt.texts, QStringList({"Successful!"})) << "1.2.4 is newer than 1.2.3: no question";
     EXPECT_EQ(FlashBytes(rig.pedal, 0, 0x8000, image.size()), image);
-    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty()) << "the download is removed";
+    EXPECT_TRUE(NoDownloadLeft()) << "the download is removed";
 
     // Equal version: the question; a missing file: the download failure.
     prompt.Clear();
     combo->setCurrentIndex(1);
     prompt.answers.push_back(true);
-    window.OnUpdateFirmware();
-    EXPECT_EQ(prompt.texts, QStringList({"The selected firmware version less or equal to the connected device, still "
-                                         "update ?",
-                                         "Download firmware failed !", "Failed!"}));
-    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+    window->OnUpdateFirmware();
+    EXPECT_EQ(prompt.texts, QStringList({kNotNewer, "Download firmware failed !", "Failed!"}));
+    EXPECT_TRUE(NoDownloadLeft());
 
     // Downloaded, but the update fails: the download is removed as well.
     PutFirmware("/velmo_update/Firmware/10002/korvel_v1.2.3.dat", image, "10003");
     prompt.Clear();
     prompt.answers.push_back(true);
-    window.OnUpdateFirmware();
+    window->OnUpdateFirmware();
     EXPECT_EQ(prompt.texts.mid(1), QStringList({"File not match the connected device,please confirm", "Failed!"}));
-    EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+    EXPECT_TRUE(NoDownloadLeft());
 }
 
 TEST_F(WebUpdate, AnUnreadVersionAlwaysAsks)
 {
-    Put(kCataloguePath, kCatalogue);
     CPedalRig rig(PedalFor(10002, PedalMode::Update, -1));
-    CorvantaQT window(rig.midi);
-    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
-    prompt.Clear();
-    window.OnUpdateFirmware();  // No to the question: nothing downloaded
-    EXPECT_EQ(prompt.texts, QStringList({"The selected firmware version less or equal to the connected device, still "
-                                         "update ?"}));
+    OpenWindow(rig)->OnUpdateFirmware();  // No to the question: nothing downloaded
+    EXPECT_EQ(prompt.texts, QStringList({kNotNewer}));
 }
 
 // The download runs a nested event loop: neither the poll (a new port pair
@@ -255,13 +256,11 @@ TEST_F(WebUpdate, AnUnreadVersionAlwaysAsks)
 // may act inside it.
 TEST_F(WebUpdate, NothingElseRunsDuringASlowDownload)
 {
-    Put(kCataloguePath, kCatalogue);
     const QByteArray image = FirmwareImage(3000, 7);
     PutFirmware(kNewest, image, "10002", 10, 50);
     CPedalRig rig(PedalFor(10002));
-    CorvantaQT window(rig.midi);
-    ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
-    CPollTicks ticks(&window);
+    const auto window = OpenWindow(rig);
+    CPollTicks ticks(window.get());
     std::unique_ptr<CSilentPorts> newcomer;
     uint32_t commandsBefore = 0, commandsDuring = 0;
     Operation during = OpIdle;
@@ -274,14 +273,13 @@ TEST_F(WebUpdate, NothingElseRunsDuringASlowDownload)
             acted = !ticks.WaitFor(2);  // give up at once when the poll never ticks
         } else if (piece > 1 && !acted) {
             acted = true;
-            window.OnUpdateFirmware();
+            window->OnUpdateFirmware();
             commandsDuring = rig.pedal.CommandCount();
-            during = window.CurrentOperation();
+            during = window->CurrentOperation();
             boxesDuring = prompt.texts;
         }
     };
-    prompt.Clear();
-    window.OnUpdateFirmware();
+    window->OnUpdateFirmware();
     server.onPiece = nullptr;
     EXPECT_EQ(during, OpFirmware) << "the second click came during the download";
     EXPECT_TRUE(boxesDuring.isEmpty()) << boxesDuring.join('|').toStdString();
@@ -290,9 +288,9 @@ TEST_F(WebUpdate, NothingElseRunsDuringASlowDownload)
     EXPECT_EQ(FlashBytes(rig.pedal, 0, 0x8000, image.size()), image);
 }
 
-TEST_F(WebUpdate, TheCommandLineListsTheModelsCatalogue)
+// An empty catalogue body fails on the command line and in a box of the window.
+TEST_F(WebUpdate, TheCommandLineListsTheCatalogueAndAnEmptyOneIsReported)
 {
-    Put(kCataloguePath, kCatalogue);
     CPedalRig rig(PedalFor(10002));
     const CliRun listed = RunCliCaptured({"catalogue"}, rig.midi);
     EXPECT_EQ(listed.exit, kExitOk);
@@ -305,12 +303,6 @@ TEST_F(WebUpdate, TheCommandLineListsTheModelsCatalogue)
     const CliRun empty = RunCliCaptured({"catalogue"}, rig.midi);
     EXPECT_EQ(empty.exit, kExitFailed);
     EXPECT_EQ(empty.err, "Open web firmware info failed !\n");
-}
-
-TEST_F(WebUpdate, AnEmptyCatalogueBodyIsReported)
-{
-    Put(kCataloguePath, "");
-    CPedalRig rig(PedalFor(10002));
     CorvantaQT window(rig.midi);
     EXPECT_TRUE(prompt.texts.contains("Open web firmware info failed !"));
 }
@@ -328,14 +320,13 @@ TEST_F(WebUpdate, ProgramUpdateCheck)
         CCannedServer::Reply reply;
         QString question;
     };
-    for (const Case& c : {Case{{200, "version=1.8"}, "A new version(V1.80) is available, would you like to download ?"},
+    for (const Case& c : {Case{{200, "version=1.8"}, kNewVersion},
                           Case{{200, "name=x version=2.0\n"}, "A new version(V2.00) is available, would you like to download ?"},
                           Case{{200, "version=1.7"}, ""}, Case{{200, "version=1.6"}, ""}, Case{{200, "version=2.0\nmore"}, ""},
                           Case{{200, "version=nan"}, ""}, Case{{200, "version=inf"}, ""}, Case{{200, "2.0"}, ""},
                           Case{{200, "version=9.0" + QByteArray(70 << 10, ' ')}, ""}, Case{{302, "version=9.0"}, ""},
                           Case{{404, "version=9.0"}, ""}}) {
-        SCOPED_TRACE(c.reply.status);
-        SCOPED_TRACE(c.reply.body.left(20).toStdString());
+        SCOPED_TRACE(::testing::Message() << c.reply.status << " " << c.reply.body.left(20).toStdString());
         server.Serve("/Corvanta/ExeInfo.txt", c.reply);
         prompt.Clear();
         prompt.answers.push_back(true);
@@ -356,7 +347,6 @@ TEST_F(WebUpdate, ProgramUpdateCheck)
 TEST_F(WebUpdate, TheProgramUpdateQuestionWaitsUntilTheWindowIsIdle)
 {
     Put("/Corvanta/ExeInfo.txt", "version=1.8");
-    const QString question = "A new version(V1.80) is available, would you like to download ?";
     const QString download = server.Url() + "/Corvanta/Corvanta.exe";
     CPedalRig rig(PedalFor(10002));
     const QString wav = SineWav(dir.filePath("a.wav"), 48000, 48000);
@@ -394,14 +384,12 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionWaitsUntilTheWindowIsIdle)
             };
             window.OnUpdateFirmware();  // "No update file selected !"
         }
-        EXPECT_FALSE(seenWhenAnswered.contains(question)) << "not asked inside the command";
+        EXPECT_FALSE(seenWhenAnswered.contains(kNewVersion)) << "not asked inside the command";
         const QStringList command = import ? QStringList{"", "Successful !"} : QStringList{"No update file selected !"};
         // A close refused while the command runs leaves the window open: the question stays.
-        if (close) {
-            EXPECT_FALSE(closed) << "the command runs to its end";
-        }
+        EXPECT_NE(closed, close) << "the command runs to its end";
         EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.texts.size() > command.size(); }, 5000));
-        EXPECT_EQ(prompt.texts, command + QStringList({question, download})) << "asked once, after the command";
+        EXPECT_EQ(prompt.texts, command + QStringList({kNewVersion, download})) << "asked once, after the command";
     }
 }
 
@@ -433,7 +421,7 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionIsAQuestionOverTheWindowWithYesTheDefa
     const bool answered = CheckAnswered(finished);
     InstallPrompt(&prompt);
     ASSERT_TRUE(answered);
-    EXPECT_EQ(text, "A new version(V1.80) is available, would you like to download ?");
+    EXPECT_EQ(text, kNewVersion);
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(parent, &window);
     EXPECT_TRUE(yesDefault);
@@ -444,34 +432,31 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionIsAQuestionOverTheWindowWithYesTheDefa
 // pedal, no download left behind.
 TEST_F(WebUpdate, ClosingTheWindowEndsADownload)
 {
-    Put(kCataloguePath, kCatalogue);
     PutFirmware(kNewest, FirmwareImage(3000, 7), "10002", 50, 200);
     CPedalRig rig(PedalFor(10002));
     for (const bool close : {true, false}) {
         SCOPED_TRACE(close ? "close" : "Cancel");
-        CorvantaQT window(rig.midi);
-        window.show();
-        ASSERT_EQ(window.findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
-        auto* cancel = window.findChild<QPushButton*>("m_btnCancel");
+        const auto window = OpenWindow(rig);
+        window->show();
+        auto* cancel = window->findChild<QPushButton*>("m_btnCancel");
         bool shown = false;
         server.onPiece = [&](const QString&, int piece) {
             if (piece != 1)
                 return;
             shown = cancel->isVisible();
-            close ? void(window.close()) : cancel->click();
+            close ? void(window->close()) : cancel->click();
         };
-        prompt.Clear();
         const uint32_t before = rig.pedal.CommandCount();
         QElapsedTimer clock;
         clock.start();
-        window.OnUpdateFirmware();
+        window->OnUpdateFirmware();
         server.onPiece = nullptr;
         EXPECT_LT(clock.elapsed(), 5000) << "not the download's ten seconds";
         EXPECT_TRUE(shown) << "Cancel stands beside the bar during the download";
         EXPECT_EQ(prompt.texts, close ? QStringList() : QStringList({"Firmware update cancelled"}));
         EXPECT_EQ(rig.pedal.CommandCount(), before) << "nothing erased or written";
-        EXPECT_EQ(window.CurrentOperation(), OpIdle);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window.isVisible() != close; }, 5000)) << "a close comes after the command";
-        EXPECT_TRUE(QDir(AppDir()).entryList({"~webfirmware*"}).isEmpty());
+        EXPECT_EQ(window->CurrentOperation(), OpIdle);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->isVisible() != close; }, 5000)) << "a close comes after the command";
+        EXPECT_TRUE(NoDownloadLeft());
     }
 }
