@@ -158,40 +158,34 @@ TEST_F(Protocol, RefusedAndOutOfRangeCommandsFailWithoutABox)
 
 // The pedal is pulled out while a write waits for its status reply (50 s
 // budget): the write fails at once, and every later exchange fails without
-// waiting until the link is opened again.
-static void ExpectUnplugEndsAWaitingWrite(CPedalRig& rig)
+// waiting until the link is opened again. Either the MIDI service itself
+// tells that the input's port went, or only the watcher sees the ports go,
+// as with RtMidi.
+class Unplug : public Protocol, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(Unplug, EndsTheWaitingExchangeAtOnce)
 {
     using namespace std::chrono;
+    const bool serviceNotices = GetParam();
+    std::atomic<bool> changed{false};
+    rig.midi.SetNoticesLostPorts(serviceNotices);
+    std::unique_ptr<CDeviceWatcher> watcher;
+    if (!serviceNotices)
+        watcher = std::make_unique<CDeviceWatcher>(rig.midi, changed, CDeviceWatcher::EndWaitsOf(port), milliseconds(20));
     const Bytes data = Pattern(100);
-    rig.pedal.AddFault({FaultKind::Drop, 0, 1, frame::kWrite});
-    const uint32_t before = rig.pedal.CommandCount();
+    pedal.AddFault({FaultKind::Drop, 0, 1, frame::kWrite});
+    const uint32_t before = pedal.CommandCount();
     std::thread puller([&] {
         // Pulled once the pedal has the write whose reply will never come.
-        Eventually([&] { return rig.pedal.CommandCount() > before; });
+        Eventually([&] { return pedal.CommandCount() > before; });
         rig.ports->Unplug();
     });
     const auto start = steady_clock::now();
-    EXPECT_FALSE(rig.port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
+    EXPECT_FALSE(port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
     puller.join();
     EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
-}
-
-// The MIDI service itself tells that the input's port went.
-TEST_F(Protocol, UnplugSeenByTheMidiServiceEndsTheWaitingExchange)
-{
-    ExpectUnplugEndsAWaitingWrite(rig);
-    EXPECT_FALSE(port.keep_alive()) << "fails at once: the ports are gone";
-}
-
-// Only the watcher sees the ports go, as with RtMidi.
-TEST_F(Protocol, UnplugEndsTheWaitingExchangeAtOnce)
-{
-    std::atomic<bool> changed{false};
-    rig.midi.SetNoticesLostPorts(false);
-    CDeviceWatcher watcher(rig.midi, changed, CDeviceWatcher::EndWaitsOf(port), std::chrono::milliseconds(20));
-    const uint32_t before = pedal.CommandCount();
-    ExpectUnplugEndsAWaitingWrite(rig);
     Bytes back(16);
+    EXPECT_FALSE(port.keep_alive());
     EXPECT_FALSE(port.flash_read(1, 0, back.data(), 16));
     EXPECT_EQ(pedal.CommandCount(), before + 1) << "nothing more was sent";
     EXPECT_TRUE(prompt.texts.isEmpty());
@@ -200,6 +194,10 @@ TEST_F(Protocol, UnplugEndsTheWaitingExchangeAtOnce)
     ASSERT_TRUE(port.connect_device(port.open_ports()));
     EXPECT_TRUE(port.flash_read(1, 0, back.data(), 16)) << "a new open ends the lost state";
 }
+
+INSTANTIATE_TEST_SUITE_P(Seen, Unplug, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& info) {
+    return info.param ? "ByTheMidiService" : "ByTheWatcher";
+});
 
 // Each injected reply fault: the operation's result and the box the protocol shows.
 struct ReplyFaultCase {
