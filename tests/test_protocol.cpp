@@ -8,7 +8,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -283,15 +283,14 @@ TEST_F(Protocol, FailedReadIsLoggedWithTheTimeStampFormat)
 
 TEST(DeviceLog, LongMessagesAreCutTo199Characters)
 {
-    const QString path = QDir::temp().filePath("corvanta-log-test.txt");
-    QFile::remove(path);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("log.txt");
     WriteLog(path, "%s", std::string(300, 'x').c_str());
     WriteLog(path, "second");
     const QStringList lines = FileLines(path);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[0].endsWith("{" + QString(199, 'x') + "}"));
     EXPECT_TRUE(lines[1].endsWith("{second}"));
-    QFile::remove(path);
     WriteLog("/nonexistent-folder/log.txt", "skipped silently");
     EXPECT_FALSE(QDir("/nonexistent-folder").exists()) << "no folder is made for the log";
 }
