@@ -133,8 +133,10 @@ TEST_F(Protocol, VerifyResults)
     }
 }
 
-// A failed erase or write changes the flash: it is never sent again.
-TEST_F(Protocol, RefusedAndOutOfRangeCommandsFailWithoutABox)
+// A failed erase or write changes the flash: it is never sent again. Refused
+// and out-of-range commands and replies of the wrong type fail without a box;
+// only a status reply of the wrong size shows one.
+TEST_F(Protocol, FailedCommandsAreNotSentAgainAndOnlyAWrongSizedStatusShowsABox)
 {
     EXPECT_FALSE(port.flash_erase(1, 0x7FFFFFFF));
     Bytes buffer(100);
@@ -150,7 +152,6 @@ TEST_F(Protocol, RefusedAndOutOfRangeCommandsFailWithoutABox)
     EXPECT_FALSE(port.flash_write(1, 0, buffer.data(), uint32_t(buffer.size()), nullptr));
     EXPECT_EQ(pedal.CommandCount() - before, 1u);
     EXPECT_TRUE(prompt.texts.isEmpty());
-    // Only a status reply of the wrong size shows its box.
     pedal.AddFault({FaultKind::Short, 5, 1, frame::kErase});
     EXPECT_FALSE(port.flash_erase(1, 0));
     EXPECT_EQ(prompt.texts, QStringList(QString::fromUtf8("读取回复码长度错误,需要8字节,收到5字节")));
