@@ -93,15 +93,13 @@ CPedalRig::~CPedalRig()
 
 bool CPedalRig::Connect() { return port.connect_device(0); }
 
-CEchoPorts::CEchoPorts(CInProcessMidi& midi, const std::string& name) : m_source(midi.AddSource(name))
+CSilentPorts::CSilentPorts(CInProcessMidi& midi, const std::string& name, bool echo) : m_source(midi.AddSource(name))
 {
     CInProcessMidi::Source* source = m_source.get();
-    m_destination = midi.AddDestination(name, [source](const CDeliveryQueue::Message& m) { source->Send(m); });
-}
-
-CSilentPorts::CSilentPorts(CInProcessMidi& midi, const std::string& name)
-    : m_source(midi.AddSource(name)), m_destination(midi.AddDestination(name, [](const CDeliveryQueue::Message&) {}))
-{
+    m_destination = midi.AddDestination(name, [source, echo](const CDeliveryQueue::Message& m) {
+        if (echo)
+            source->Send(m);
+    });
 }
 
 std::vector<uint8_t> PackedMessage(const std::vector<uint8_t>& frame)
@@ -182,12 +180,8 @@ QStringList FileLines(const QString& path)
 
 CliResult RunCliBinary(const QStringList& args)
 {
-    QProcess cli;
-    cli.setStandardInputFile(QProcess::nullDevice());
-    cli.start(QStringLiteral(CLI_BINARY), args);
-    const bool finished = cli.waitForFinished(120000);
-    return {finished && cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            QString::fromLocal8Bit(cli.readAllStandardOutput()), QString::fromLocal8Bit(cli.readAllStandardError())};
+    int sent = 0;
+    return RunCliBinaryUntil(args, QList<QByteArray>{}, 0, sent);
 }
 
 CliResult RunCliBinaryUntil(const QStringList& args, const QByteArray& trigger, int signal, bool& sent)

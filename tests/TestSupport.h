@@ -79,20 +79,11 @@ public:
     CUSBPort port{midi};
 };
 
-// A port pair that repeats every message it is sent, as ALSA's "Midi Through" does.
-class CEchoPorts {
-public:
-    CEchoPorts(CInProcessMidi& midi, const std::string& name);
-
-private:
-    std::unique_ptr<CInProcessMidi::Source> m_source;
-    std::unique_ptr<CInProcessMidi::Destination> m_destination;
-};
-
-// A port pair that never answers.
+// A port pair that never answers; with echo it repeats every message it is
+// sent instead, as ALSA's "Midi Through" does.
 class CSilentPorts {
 public:
-    CSilentPorts(CInProcessMidi& midi, const std::string& name);
+    CSilentPorts(CInProcessMidi& midi, const std::string& name, bool echo = false);
 
 private:
     std::unique_ptr<CInProcessMidi::Source> m_source;

@@ -8,14 +8,13 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QFile>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
-#include <numeric>
 #include <thread>
 
 using Bytes = std::vector<uint8_t>;
@@ -70,50 +69,43 @@ TEST(ProtocolFrames, GoldenFramesOnTheWire)
     EXPECT_EQ(frames[2], (Bytes{0x00, 0x59, 0x21, 0x05, 0x00, 0x00, 0x01, 0x00, 0x00, 0x01, 0x00, 0xFD}));
 }
 
+// The commands cover n bytes from address in order, in chunks of that size.
+static void ExpectChunks(const std::vector<SentCommand>& commands, uint32_t address, uint32_t n, uint32_t chunk)
+{
+    std::vector<SentCommand> expected;
+    for (uint32_t at = 0; at < n; at += chunk)
+        expected.push_back({1, address + at, std::min(chunk, n - at)});
+    EXPECT_EQ(commands, expected);
+}
+
+// Writes go in chunks of 5,120 bytes with one progress event each, reads in
+// chunks of 1,009; nothing lands past the destination.
 TEST_F(Protocol, ReadsAndWritesOfEveryChunkBoundary)
 {
+    pedal.SetRecording(true);
     uint32_t address = 0;
     for (uint32_t n : {0u, 1u, 1009u, 1010u, 5120u, 5121u}) {
         SCOPED_TRACE(n);
         address += 0x10000;  // a fresh, erased range each time
         const Bytes data = Pattern(n, uint8_t(n));
-        const uint32_t before = pedal.CommandCount();
+        size_t from = pedal.Received().size();
         ProgressSpy spy;
         ASSERT_TRUE(port.flash_write(1, address, data.data(), n, &spy));
         QCoreApplication::processEvents();
-        const uint32_t writes = (n + 5119) / 5120;
-        EXPECT_EQ(pedal.CommandCount() - before, writes);
-        ASSERT_EQ(spy.seen.size(), writes);
-        for (uint32_t k = 0; k < writes; ++k)
-            EXPECT_EQ(spy.seen[k], std::make_pair(int64_t(k + 1), int64_t(writes)));
+        const std::vector<SentCommand> writes = SentCommands(pedal, frame::kWrite, from);
+        ExpectChunks(writes, address, n, 5120);
+        ASSERT_EQ(spy.seen.size(), writes.size());
+        for (size_t k = 0; k < writes.size(); ++k)
+            EXPECT_EQ(spy.seen[k], std::make_pair(int64_t(k + 1), int64_t(writes.size())));
 
         Bytes back(n + 1, 0xEE);
-        const uint32_t beforeRead = pedal.CommandCount();
+        from = pedal.Received().size();
         ASSERT_TRUE(port.flash_read(1, address, back.data(), n));
-        EXPECT_EQ(pedal.CommandCount() - beforeRead, (n + 1008) / 1009);
+        ExpectChunks(SentCommands(pedal, frame::kRead, from), address, n, 1009);
         EXPECT_EQ(Bytes(back.begin(), back.begin() + n), data);
         EXPECT_EQ(back[n], 0xEE) << "nothing written past the destination";
     }
     EXPECT_TRUE(prompt.texts.isEmpty());
-}
-
-TEST_F(Protocol, ChunksCarryTheirAddressesAndSizes)
-{
-    pedal.SetRecording(true);
-    Bytes buffer(1010);
-    ASSERT_TRUE(port.flash_read(1, 0x1000, buffer.data(), 1010));
-    const Bytes data = Pattern(5121);
-    ASSERT_TRUE(port.flash_write(1, 0x2000, data.data(), 5121, nullptr));
-    const std::vector<Bytes> f = SentFrames(pedal);
-    ASSERT_EQ(f.size(), 4u);
-    EXPECT_EQ(frame::GetLE(&f[0][7], 4), 0x1000u);
-    EXPECT_EQ(frame::GetLE(&f[0][11], 3), 1009u);
-    EXPECT_EQ(frame::GetLE(&f[1][7], 4), 0x1000u + 1009);
-    EXPECT_EQ(frame::GetLE(&f[1][11], 3), 1u);
-    EXPECT_EQ(f[2].size(), 5135u);
-    EXPECT_EQ(frame::GetLE(&f[3][7], 4), 0x2000u + 5120);
-    EXPECT_EQ(frame::GetLE(&f[3][11], 3), 1u);
-    EXPECT_EQ(f[3].size(), 16u);
 }
 
 TEST_F(Protocol, VerifyResults)
@@ -141,8 +133,10 @@ TEST_F(Protocol, VerifyResults)
     }
 }
 
-// A failed erase or write changes the flash: it is never sent again.
-TEST_F(Protocol, RefusedAndOutOfRangeCommandsFailWithoutABox)
+// A failed erase or write changes the flash: it is never sent again. Refused
+// and out-of-range commands and replies of the wrong type fail without a box;
+// only a status reply of the wrong size shows one.
+TEST_F(Protocol, FailedCommandsAreNotSentAgainAndOnlyAWrongSizedStatusShowsABox)
 {
     EXPECT_FALSE(port.flash_erase(1, 0x7FFFFFFF));
     Bytes buffer(100);
@@ -157,44 +151,42 @@ TEST_F(Protocol, RefusedAndOutOfRangeCommandsFailWithoutABox)
     before = pedal.CommandCount();
     EXPECT_FALSE(port.flash_write(1, 0, buffer.data(), uint32_t(buffer.size()), nullptr));
     EXPECT_EQ(pedal.CommandCount() - before, 1u);
+    EXPECT_TRUE(prompt.texts.isEmpty());
+    pedal.AddFault({FaultKind::Short, 5, 1, frame::kErase});
+    EXPECT_FALSE(port.flash_erase(1, 0));
+    EXPECT_EQ(prompt.texts, QStringList(QString::fromUtf8("读取回复码长度错误,需要8字节,收到5字节")));
 }
 
 // The pedal is pulled out while a write waits for its status reply (50 s
 // budget): the write fails at once, and every later exchange fails without
-// waiting until the link is opened again.
-static void ExpectUnplugEndsAWaitingWrite(CPedalRig& rig)
+// waiting until the link is opened again. Either the MIDI service itself
+// tells that the input's port went, or only the watcher sees the ports go,
+// as with RtMidi.
+class Unplug : public Protocol, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(Unplug, EndsTheWaitingExchangeAtOnce)
 {
     using namespace std::chrono;
+    const bool serviceNotices = GetParam();
+    std::atomic<bool> changed{false};
+    rig.midi.SetNoticesLostPorts(serviceNotices);
+    std::unique_ptr<CDeviceWatcher> watcher;
+    if (!serviceNotices)
+        watcher = std::make_unique<CDeviceWatcher>(rig.midi, changed, CDeviceWatcher::EndWaitsOf(port), milliseconds(20));
     const Bytes data = Pattern(100);
-    rig.pedal.AddFault({FaultKind::Drop, 0, 1, frame::kWrite});
-    const uint32_t before = rig.pedal.CommandCount();
+    pedal.AddFault({FaultKind::Drop, 0, 1, frame::kWrite});
+    const uint32_t before = pedal.CommandCount();
     std::thread puller([&] {
         // Pulled once the pedal has the write whose reply will never come.
-        Eventually([&] { return rig.pedal.CommandCount() > before; });
+        Eventually([&] { return pedal.CommandCount() > before; });
         rig.ports->Unplug();
     });
     const auto start = steady_clock::now();
-    EXPECT_FALSE(rig.port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
+    EXPECT_FALSE(port.flash_write(1, 0, data.data(), uint32_t(data.size()), nullptr));
     puller.join();
     EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
-}
-
-// The MIDI service itself tells that the input's port went.
-TEST_F(Protocol, UnplugSeenByTheMidiServiceEndsTheWaitingExchange)
-{
-    ExpectUnplugEndsAWaitingWrite(rig);
-    EXPECT_FALSE(port.keep_alive()) << "fails at once: the ports are gone";
-}
-
-// Only the watcher sees the ports go, as with RtMidi.
-TEST_F(Protocol, UnplugEndsTheWaitingExchangeAtOnce)
-{
-    std::atomic<bool> changed{false};
-    rig.midi.SetNoticesLostPorts(false);
-    CDeviceWatcher watcher(rig.midi, changed, CDeviceWatcher::EndWaitsOf(port), std::chrono::milliseconds(20));
-    const uint32_t before = pedal.CommandCount();
-    ExpectUnplugEndsAWaitingWrite(rig);
     Bytes back(16);
+    EXPECT_FALSE(port.keep_alive());
     EXPECT_FALSE(port.flash_read(1, 0, back.data(), 16));
     EXPECT_EQ(pedal.CommandCount(), before + 1) << "nothing more was sent";
     EXPECT_TRUE(prompt.texts.isEmpty());
@@ -203,6 +195,10 @@ TEST_F(Protocol, UnplugEndsTheWaitingExchangeAtOnce)
     ASSERT_TRUE(port.connect_device(port.open_ports()));
     EXPECT_TRUE(port.flash_read(1, 0, back.data(), 16)) << "a new open ends the lost state";
 }
+
+INSTANTIATE_TEST_SUITE_P(Seen, Unplug, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& info) {
+    return info.param ? "ByTheMidiService" : "ByTheWatcher";
+});
 
 // Each injected reply fault: the operation's result and the box the protocol shows.
 struct ReplyFaultCase {
@@ -288,25 +284,16 @@ TEST_F(Protocol, FailedReadIsLoggedWithTheTimeStampFormat)
 
 TEST(DeviceLog, LongMessagesAreCutTo199Characters)
 {
-    const QString path = QDir::temp().filePath("corvanta-log-test.txt");
-    QFile::remove(path);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("log.txt");
     WriteLog(path, "%s", std::string(300, 'x').c_str());
     WriteLog(path, "second");
     const QStringList lines = FileLines(path);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines[0].endsWith("{" + QString(199, 'x') + "}"));
     EXPECT_TRUE(lines[1].endsWith("{second}"));
-    QFile::remove(path);
     WriteLog("/nonexistent-folder/log.txt", "skipped silently");
     EXPECT_FALSE(QDir("/nonexistent-folder").exists()) << "no folder is made for the log";
-}
-
-TEST_F(Protocol, StatusReplyOfTheWrongSizeShowsItsBox)
-{
-    pedal.AddFault({FaultKind::Short, 5, 1, frame::kErase});
-    EXPECT_FALSE(port.flash_erase(1, 0));
-    ASSERT_EQ(prompt.texts.size(), 1);
-    EXPECT_EQ(prompt.texts[0], QString::fromUtf8("读取回复码长度错误,需要8字节,收到5字节"));
 }
 
 TEST_F(Protocol, LateReplyIsNeverTakenForTheNextCommands)

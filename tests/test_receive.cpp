@@ -2,7 +2,6 @@
 // would never send, and transmit limits.
 #include "Frame.h"
 #include "TestSupport.h"
-#include "WireCodec.h"
 
 #include <gtest/gtest.h>
 
