@@ -1,12 +1,15 @@
 #pragma once
-// A window offscreen on an in-process virtual pedal of model 10002, with a
-// settings file of its own, and the song page's import answered as a user
-// would answer it; and a counter of the window's poll ticks.
+// A window offscreen on an in-process virtual pedal (model 10002 unless a
+// fixture names another), with a settings file of its own, and the song
+// page's commands answered as a user would answer them; and a counter of the
+// window's poll ticks.
 #include "AppFiles.h"
 #include "CorvantaQT.h"
+#include "SongResult.h"
 #include "TestSupport.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -15,9 +18,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 class CSongWindowTest : public ::testing::Test {
 protected:
+    explicit CSongWindowTest(int32_t model = 10002) : rig(PedalFor(model)) {}
     void SetUp() override
     {
         QFile::remove(SettingsFilePath());
@@ -35,7 +40,8 @@ protected:
         window = std::make_unique<CorvantaQT>(rig.midi);
         list = window->findChild<QListWidget*>("m_lstSong");
         bar = window->findChild<QProgressBar*>("progressBar");
-        ASSERT_TRUE(list && bar);
+        space = window->findChild<QLabel*>("m_labelSpace");
+        ASSERT_TRUE(list && bar && space);
         Opened();
     }
     // What a fixture takes from each new window.
@@ -50,13 +56,37 @@ protected:
         prompt.answers.clear();
         prompt.files.clear();
     }
+    // Exports row into file, answering the save dialog ("": cancelled).
+    void Export(int row, const QString& file)
+    {
+        list->setCurrentRow(row);
+        prompt.files.push_back(file);
+        window->OnUploadSong();
+        prompt.files.clear();
+    }
+    // Deletes row's song, answering its question.
+    void Delete(int row, bool yes = true)
+    {
+        list->setCurrentRow(row);
+        prompt.answers.push_back(yes);
+        window->OnDeleteSong();
+        prompt.answers.clear();
+    }
+    // Row's song as the pedal gives it back to the window's catalogue.
+    std::vector<uint8_t> SongOnPedal(int row)
+    {
+        std::vector<uint8_t> song(window->SongList().song(size_t(row))->get_song_size());
+        EXPECT_EQ(window->SongList().read_song(uint32_t(row), song.data(), uint32_t(song.size()), nullptr), SongOk);
+        return song;
+    }
 
     QTemporaryDir dir;
     CScriptedPrompt prompt;
-    CPedalRig rig{PedalFor(10002)};
+    CPedalRig rig;
     std::unique_ptr<CorvantaQT> window;
     QListWidget* list = nullptr;
     QProgressBar* bar = nullptr;
+    QLabel* space = nullptr;  // the line telling how much of the song area is used
 };
 
 // Counts the poll timer's ticks that reach a window, so that a test waits
