@@ -2,9 +2,10 @@
 // A window offscreen on an in-process virtual pedal (model 10002 unless a
 // fixture names another), with a settings file of its own, and the song
 // page's commands answered as a user would answer them; and a counter of the
-// window's poll ticks.
+// window's poll ticks and a tap on its progress events.
 #include "AppFiles.h"
 #include "CorvantaQT.h"
+#include "ProgressEvent.h"
 #include "SongResult.h"
 #include "TestSupport.h"
 
@@ -17,7 +18,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <set>
 #include <vector>
 
 class CSongWindowTest : public ::testing::Test {
@@ -112,4 +115,44 @@ protected:
 private:
     QObject* m_window;
     int m_ticks = 0;
+};
+
+// The progress events that reach a window: done never goes back and the
+// total is the run's. With when and act: runs act once, inside the window's
+// event loop, at the first event for which when(current, total) holds.
+class CProgressTap : public QObject {
+public:
+    using When = std::function<bool(int64_t current, int64_t total)>;
+    explicit CProgressTap(QObject* window, When when = nullptr, std::function<void()> act = nullptr)
+        : m_window(window), m_when(std::move(when)), m_act(std::move(act))
+    {
+        window->installEventFilter(this);
+    }
+    ~CProgressTap() override { m_window->removeEventFilter(this); }
+
+    bool fired = false;
+    int64_t done = 0;
+    int backwards = 0;
+    std::set<int64_t> totals;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != kProgressEventType)
+            return false;
+        const auto* p = static_cast<const CEventBase*>(event);
+        backwards += p->current < done;
+        done = p->current;
+        totals.insert(p->total);
+        if (m_when && !fired && m_when(p->current, p->total)) {
+            fired = true;
+            m_act();
+        }
+        return false;
+    }
+
+private:
+    QObject* m_window;
+    When m_when;
+    std::function<void()> m_act;
 };

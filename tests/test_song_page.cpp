@@ -6,7 +6,6 @@
 #include "AudioImport.h"
 #include "FirmwareSupport.h"
 #include "Frame.h"
-#include "ProgressEvent.h"
 #include "QtPrompt.h"
 #include "SongSupport.h"
 #include "SongTransfer.h"
@@ -30,7 +29,6 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
 #include <thread>
 
@@ -65,38 +63,6 @@ bool DropOn(QListWidget* list, const QPoint& at, const QList<QUrl>& urls)
     QCoreApplication::processEvents();
     return drop.isAccepted();
 }
-
-// Runs act once, inside the window's event loop, at the first progress
-// event for which when(current, total) holds.
-class CProgressTap : public QObject {
-public:
-    using When = std::function<bool(int64_t current, int64_t total)>;
-    CProgressTap(QObject* window, When when, std::function<void()> act)
-        : m_window(window), m_when(std::move(when)), m_act(std::move(act))
-    {
-        window->installEventFilter(this);
-    }
-    ~CProgressTap() override { m_window->removeEventFilter(this); }
-    bool fired = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == kProgressEventType && !fired) {
-            const auto* p = static_cast<const CEventBase*>(event);
-            if (m_when(p->current, p->total)) {
-                fired = true;
-                m_act();
-            }
-        }
-        return false;
-    }
-
-private:
-    QObject* m_window;
-    When m_when;
-    std::function<void()> m_act;
-};
 
 class SongPage : public CSongWindowTest {
 protected:

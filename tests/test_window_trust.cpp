@@ -3,7 +3,6 @@
 #include "Cli.h"
 #include "FirmwareSupport.h"
 #include "Frame.h"
-#include "ProgressEvent.h"
 #include "SongSupport.h"
 #include "Wave.h"
 #include "WindowFixture.h"
@@ -54,26 +53,6 @@ double PaintedTextContrast(QWidget& window, QLabel& label)
     }
     return best;
 }
-
-// The progress events that reach the window: done never goes back and the
-// total is the run's.
-class CProgressTap : public QObject {
-public:
-    explicit CProgressTap(QWidget& window) { window.installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == kProgressEventType) {
-            const auto* p = static_cast<const CEventBase*>(event);
-            backwards += p->current < done;
-            done = p->current;
-            totals.insert(p->total);
-        }
-        return false;
-    }
-    int64_t done = 0;
-    int backwards = 0;
-    std::set<int64_t> totals;
-};
 
 class WindowTrust : public CSongWindowTest {
 protected:
@@ -170,7 +149,7 @@ TEST_F(WindowTrust, ResultsComeAfterTheListShowsThemAndARunHasOneBar)
             ASSERT_EQ(list->item(1)->text(), emptyRow);
             Import(3, SineWav(dir.filePath("other.wav"), 48000, 20000, {900}));
         }
-        CProgressTap tap(*window);
+        CProgressTap tap(window.get());
         operations.clear();
         firmwareTabOff = false;
         prompt.Clear();
