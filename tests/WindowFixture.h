@@ -1,12 +1,16 @@
 #pragma once
-// A window offscreen on an in-process virtual pedal of model 10002, with a
-// settings file of its own, and the song page's import answered as a user
-// would answer it; and a counter of the window's poll ticks.
+// A window offscreen on an in-process virtual pedal (model 10002 unless a
+// fixture names another), with a settings file of its own, and the song
+// page's commands answered as a user would answer them; and a counter of the
+// window's poll ticks and a tap on its progress events.
 #include "AppFiles.h"
 #include "CorvantaQT.h"
+#include "ProgressEvent.h"
+#include "SongResult.h"
 #include "TestSupport.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QTemporaryDir>
@@ -14,10 +18,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <set>
+#include <vector>
 
 class CSongWindowTest : public ::testing::Test {
 protected:
+    explicit CSongWindowTest(int32_t model = 10002) : rig(PedalFor(model)) {}
     void SetUp() override
     {
         QFile::remove(SettingsFilePath());
@@ -35,7 +43,8 @@ protected:
         window = std::make_unique<CorvantaQT>(rig.midi);
         list = window->findChild<QListWidget*>("m_lstSong");
         bar = window->findChild<QProgressBar*>("progressBar");
-        ASSERT_TRUE(list && bar);
+        space = window->findChild<QLabel*>("m_labelSpace");
+        ASSERT_TRUE(list && bar && space);
         Opened();
     }
     // What a fixture takes from each new window.
@@ -50,13 +59,37 @@ protected:
         prompt.answers.clear();
         prompt.files.clear();
     }
+    // Exports row into file, answering the save dialog ("": cancelled).
+    void Export(int row, const QString& file)
+    {
+        list->setCurrentRow(row);
+        prompt.files.push_back(file);
+        window->OnUploadSong();
+        prompt.files.clear();
+    }
+    // Deletes row's song, answering its question.
+    void Delete(int row, bool yes = true)
+    {
+        list->setCurrentRow(row);
+        prompt.answers.push_back(yes);
+        window->OnDeleteSong();
+        prompt.answers.clear();
+    }
+    // Row's song as the pedal gives it back to the window's catalogue.
+    std::vector<uint8_t> SongOnPedal(int row)
+    {
+        std::vector<uint8_t> song(window->SongList().song(size_t(row))->get_song_size());
+        EXPECT_EQ(window->SongList().read_song(uint32_t(row), song.data(), uint32_t(song.size()), nullptr), SongOk);
+        return song;
+    }
 
     QTemporaryDir dir;
     CScriptedPrompt prompt;
-    CPedalRig rig{PedalFor(10002)};
+    CPedalRig rig;
     std::unique_ptr<CorvantaQT> window;
     QListWidget* list = nullptr;
     QProgressBar* bar = nullptr;
+    QLabel* space = nullptr;  // the line telling how much of the song area is used
 };
 
 // Counts the poll timer's ticks that reach a window, so that a test waits
@@ -82,4 +115,44 @@ protected:
 private:
     QObject* m_window;
     int m_ticks = 0;
+};
+
+// The progress events that reach a window: done never goes back and the
+// total is the run's. With when and act: runs act once, inside the window's
+// event loop, at the first event for which when(current, total) holds.
+class CProgressTap : public QObject {
+public:
+    using When = std::function<bool(int64_t current, int64_t total)>;
+    explicit CProgressTap(QObject* window, When when = nullptr, std::function<void()> act = nullptr)
+        : m_window(window), m_when(std::move(when)), m_act(std::move(act))
+    {
+        window->installEventFilter(this);
+    }
+    ~CProgressTap() override { m_window->removeEventFilter(this); }
+
+    bool fired = false;
+    int64_t done = 0;
+    int backwards = 0;
+    std::set<int64_t> totals;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != kProgressEventType)
+            return false;
+        const auto* p = static_cast<const CEventBase*>(event);
+        backwards += p->current < done;
+        done = p->current;
+        totals.insert(p->total);
+        if (m_when && !fired && m_when(p->current, p->total)) {
+            fired = true;
+            m_act();
+        }
+        return false;
+    }
+
+private:
+    QObject* m_window;
+    When m_when;
+    std::function<void()> m_act;
 };

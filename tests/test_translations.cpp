@@ -17,17 +17,14 @@ namespace {
 
 const QLocale kGerman(QLocale::German, QLocale::Germany);
 
+// The translations are installed before the window opens and removed after
+// the fixture's TearDown closed it.
 class GermanWindow : public CSongWindowTest {
 protected:
     void SetUp() override
     {
         german = std::make_unique<CTranslations>(kGerman, TRANSLATIONS_DIR);
         CSongWindowTest::SetUp();
-    }
-    void TearDown() override
-    {
-        CSongWindowTest::TearDown();
-        german.reset();
     }
     QString Text(const char* button) const { return window->findChild<QPushButton*>(button)->text(); }
 

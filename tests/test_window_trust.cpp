@@ -3,15 +3,17 @@
 #include "Cli.h"
 #include "FirmwareSupport.h"
 #include "Frame.h"
-#include "ProgressEvent.h"
 #include "SongSupport.h"
+#include "Wave.h"
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLoggingCategory>
 #include <QMenu>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cmath>
@@ -52,33 +54,9 @@ double PaintedTextContrast(QWidget& window, QLabel& label)
     return best;
 }
 
-// The progress events that reach the window: done never goes back and the
-// total is the run's.
-class CProgressTap : public QObject {
-public:
-    explicit CProgressTap(QWidget& window) { window.installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == kProgressEventType) {
-            const auto* p = static_cast<const CEventBase*>(event);
-            backwards += p->current < done;
-            done = p->current;
-            totals.insert(p->total);
-        }
-        return false;
-    }
-    int64_t done = 0;
-    int backwards = 0;
-    std::set<int64_t> totals;
-};
-
 class WindowTrust : public CSongWindowTest {
 protected:
-    void Opened() override
-    {
-        window->show();
-        space = window->findChild<QLabel*>("m_labelSpace");
-    }
+    void Opened() override { window->show(); }
     // The list row and the space line, as the window shows them.
     QString Shown(int row) { return list->item(row)->text() + " / " + space->text(); }
     // An entry of the song list's menu on row, opened with the menu key.
@@ -104,15 +82,12 @@ protected:
     // The largest 24-bit sample of a song, read back from the pedal's flash.
     int Peak(int row)
     {
-        std::vector<uint8_t> song(window->SongList().song(size_t(row))->get_song_size());
-        window->SongList().read_song(uint32_t(row), song.data(), uint32_t(song.size()), nullptr);
+        const Bytes song = SongOnPedal(row);
         int peak = 0;
         for (size_t i = 0; i + 3 <= song.size(); i += 3)
             peak = std::max(peak, std::abs(int32_t(frame::GetLE(&song[i], 3) << 8) >> 8));
         return peak;
     }
-
-    QLabel* space = nullptr;
 };
 
 }  // namespace
@@ -135,9 +110,11 @@ TEST_F(WindowTrust, TheTerminalStaysQuietUnlessTheRulesAskForDebugLines)
     EXPECT_EQ(prompt.texts.filter("Successful").size(), 6) << prompt.texts.join('|').toStdString();
 }
 
-// Import, backup, delete with the Delete key and restore: the list and the
-// space line are new when the result box opens, and a backup's or restore's
-// bar counts over all its songs.
+// Import, backup, delete with the Delete key and restore through the menu
+// key: the list and the space line are new when the result box opens, and a
+// backup's or restore's bar counts over all its songs. The backup runs as an
+// export and keeps the pedal's own audio; the restore runs as an import and
+// brings back the deleted song and the replaced one.
 TEST_F(WindowTrust, ResultsComeAfterTheListShowsThemAndARunHasOneBar)
 {
     QStringList atBox;
@@ -147,28 +124,59 @@ TEST_F(WindowTrust, ResultsComeAfterTheListShowsThemAndARunHasOneBar)
         Import(row, SineWav(dir.filePath(QString("%1.wav").arg(row)), 48000, 48000 * row));
         EXPECT_EQ(atBox.last(), Shown(1));
     }
-    const QString full = Shown(1);
+    const QString full = Shown(1), fourth = list->item(3)->text();
     EXPECT_NE(full, empty);
+    const Bytes second = SongOnPedal(1), last = SongOnPedal(3);
     int64_t runBytes = 0;
     for (int row : {1, 2, 3})
         runBytes += window->SongList().song(row)->get_song_size();
-    for (const char* entry : {"Backup all songs…", "Restore backup…"}) {
-        if (QString(entry).startsWith("Restore")) {
+    const QString folder = dir.filePath("backup");
+    // The operations and the firmware tab while the bar moves.
+    auto* tabs = window->findChild<QTabWidget*>("propSheet");
+    std::set<Operation> operations;
+    bool firmwareTabOff = false;
+    QObject::connect(bar, &QProgressBar::valueChanged, [&] {
+        operations.insert(window->CurrentOperation());
+        firmwareTabOff = firmwareTabOff || !tabs->isTabEnabled(1);
+    });
+    for (const bool backup : {true, false}) {
+        const QString entry = backup ? "Backup all songs…" : "Restore backup…";
+        SCOPED_TRACE(entry.toStdString());
+        if (!backup) {
             list->setCurrentRow(1);
             prompt.answers = {true};
             QTest::keyClick(list, Qt::Key_Delete);  // as the Delete button, with its question
             ASSERT_EQ(list->item(1)->text(), emptyRow);
+            Import(3, SineWav(dir.filePath("other.wav"), 48000, 20000, {900}));
         }
-        CProgressTap tap(*window);
-        prompt.files.push_back(dir.filePath("backup"));
+        CProgressTap tap(window.get());
+        operations.clear();
+        firmwareTabOff = false;
+        prompt.Clear();
+        prompt.files.push_back(folder);
         prompt.answers = {true};
         RunMenu(0, entry);
         ASSERT_EQ(prompt.texts.last(), "Successful !");
-        EXPECT_EQ(atBox.last(), full) << entry;
-        EXPECT_EQ(tap.totals, std::set<int64_t>{runBytes}) << entry;
-        EXPECT_EQ(tap.backwards, 0) << entry;
-        EXPECT_GT(tap.done, runBytes * 9 / 10) << entry;
+        EXPECT_EQ(atBox.last(), full);
+        EXPECT_EQ(tap.totals, std::set<int64_t>{runBytes});
+        EXPECT_EQ(tap.backwards, 0);
+        EXPECT_GT(tap.done, runBytes * 9 / 10);
+        operations.erase(OpIdle);
+        EXPECT_EQ(operations, std::set<Operation>{backup ? OpExport : OpImport});
+        EXPECT_TRUE(firmwareTabOff);
     }
+    EXPECT_EQ(prompt.texts, QStringList({"", "Restore 3 songs from '" + folder + "' (2 used slots are overwritten) ?",
+                                         "Successful !"}));
+    EXPECT_EQ(prompt.dialogs, std::vector<CScriptedPrompt::Dialog>({{"Restore backup", folder, ""}}))
+        << "starts at the backup";
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files),
+              QStringList({"manifest.json", "song-002.wav", "song-003.wav", "song-004.wav"}));
+    CWave saved;
+    ASSERT_TRUE(saved.load(QDir(folder).filePath("song-004.wav")));
+    EXPECT_EQ(Bytes(saved.samples(), saved.samples() + saved.data_size()), last) << "the pedal's own audio";
+    EXPECT_EQ(list->item(3)->text(), fourth) << "the list is reloaded";
+    EXPECT_EQ(SongOnPedal(1), second);
+    EXPECT_EQ(SongOnPedal(3), last);
 }
 
 TEST_F(WindowTrust, UpdateNamesBothVersionsNoErasesNothingAndTheWarningIsReadable)
