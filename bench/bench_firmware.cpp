@@ -2,17 +2,15 @@
 // flash 1) packed by corvanta-fwpack, decoded and sent through the
 // in-process virtual pedal. Reports the time of each phase (decode, erase,
 // write, verify) and of the whole update as the window runs it.
+#include "BenchFirmware.h"
 #include "BenchPedal.h"
 #include "FirmwareFile.h"
 #include "FirmwareUpdate.h"
 #include "InProcessMidi.h"
 #include "PedalPorts.h"
-#include "Prompt.h"
 #include "USBPort.h"
 
 #include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -40,22 +38,10 @@ QByteArray Image(uint32_t n, uint32_t seed)
 
 QString PackFile(const QTemporaryDir& dir)
 {
-    QStringList args = {"--out", dir.filePath("bench.dat"), "--model", "10002"};
-    for (const Section& s : kSections) {
-        const QString stem = dir.filePath(QString("s%1").arg(s.start));
-        QFile layout(stem + ".ini"), image(stem + ".bin");
-        layout.open(QIODevice::WriteOnly);
-        layout.write(QString::asprintf("[FLASH 1]\nTYPE=%u\nStart Address=0x%X\nEnd Address=0x%X\nSector Size=%u\n",
-                                       s.flash, s.start, s.end, s.sector)
-                         .toLatin1());
-        image.open(QIODevice::WriteOnly);
-        image.write(Image(s.size, s.start));
-        args << "--section" << layout.fileName() << image.fileName();
-    }
-    QProcess packer;
-    packer.start(QStringLiteral(FWPACK_BINARY), args);
-    packer.waitForFinished(60000);
-    return packer.exitCode() == 0 ? dir.filePath("bench.dat") : QString();
+    std::vector<BenchSection> sections;
+    for (const Section& s : kSections)
+        sections.push_back({s.flash, s.start, s.end, s.sector, Image(s.size, s.start)});
+    return PackBenchFirmware(dir, sections);
 }
 
 // The packed file and a connected pedal.
@@ -124,23 +110,9 @@ void BM_FirmwarePhases(benchmark::State& state)
     CheckNandViolations(state, rig.pedal);
 }
 
-// Answers the song flash question Yes.
-class CYesPrompt : public IPrompt {
-public:
-    CYesPrompt() { InstallPrompt(this); }
-    ~CYesPrompt() override { InstallPrompt(nullptr); }
-    void Inform(const QString&, const QString&) override {}
-    bool AskYesNo(const QString&, const QString&) override { return true; }
-    QString SaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString OpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString FolderName(const QString&, const QString&) override { return {}; }
-    bool ShiftHeld() override { return false; }
-    bool OpenUrl(const QUrl&) override { return false; }
-};
-
 void BM_WholeUpdate(benchmark::State& state)
 {
-    CYesPrompt yes;
+    CBenchPrompt yes;
     Rig rig;
     if (!rig.Ready()) {
         state.SkipWithError("no firmware file or no pedal");
