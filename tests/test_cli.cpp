@@ -129,24 +129,34 @@ INSTANTIATE_TEST_SUITE_P(
                   "Open file 'absent.wav' failed, it may be occupied by other process\n", true},
         EarlyCase{{"import", "DIR/junk.wav", "3", "--yes"}, kExitFailed, "Audio file 'DIR/junk.wav' cannot be read", true}));
 
-TEST_F(Cli, ADamagedSlotIsListedItsExportSaysWhyAndItCanBeDeleted)
+// Slots 1 and 3 fail their checksum (one block list byte changed): the
+// load goes on with the others, and a delete or a write repairs such a slot
+// where the next load looks.
+TEST_F(Cli, ADamagedSlotIsListedItsExportSaysWhyAndADeleteOrAWriteRepairsIt)
 {
+    const Bytes song = SongAudio(3840, 2);
+    ASSERT_EQ(s.Write(1, song), SongOk);
     PutFatPage(s.rig.pedal, 10002, 0, 10, true);
-    PutFatPage(s.rig.pedal, 10002, 1, 11, false);
+    PutFatPage(s.rig.pedal, 10002, 2, 11, true);
     const CliRun listed = RunCliCaptured({"list"}, s.rig.midi);
-    const QStringList lines = QString::fromStdString(listed.out).split('\n');
     EXPECT_EQ(listed.exit, kExitOk);
-    ASSERT_GE(lines.size(), 30);
-    EXPECT_EQ(lines[0], "Song 001 -- (Damaged)");
-    EXPECT_EQ(lines[1], "Song 002 -- (0.00  MB)");
+    EXPECT_EQ(QString::fromStdString(listed.out).split('\n').mid(0, 4),
+              QStringList({"Song 001 -- (Damaged)", "Song 002 -- (0.00  MB)", "Song 003 -- (Damaged)",
+                           "Song 004 -- (Empty)"}));
     const auto [exported, messages] = RunForMessages({"export", "1", dir.filePath("x.wav")});
     EXPECT_EQ(exported, kExitFailed);
     EXPECT_EQ(messages, "'Song 001 -- (Damaged)' cannot be read: its song info "
                         "fails its checksum. Import a song into the slot or delete it.\n");
     EXPECT_EQ(Run({"delete", "1", "--yes"}), kExitOk);
     ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_FALSE(s.songs.song(0)->is_damaged());
-    EXPECT_TRUE(s.songs.song(1)->is_used());
+    EXPECT_EQ(s.songs.load_required(), 0);
+    ASSERT_EQ(s.Write(2, song), SongOk);
+    ASSERT_EQ(s.Reload(), SongOk);
+    for (uint32_t slot : {0, 2})
+        EXPECT_FALSE(s.songs.song(slot)->is_damaged()) << slot;
+    EXPECT_FALSE(s.songs.song(0)->is_used());
+    EXPECT_EQ(s.ReadSong(1), song);
+    EXPECT_EQ(s.ReadSong(2), song);
 }
 
 TEST(CliPort, TheFirstNamedPairThatAnswersIsTaken)
@@ -221,45 +231,44 @@ TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
     ASSERT_EQ(s.songs.song(2)->delete_song(), SongOk);
     const size_t before = s.rig.pedal.Received().size();
 
-    struct Case {
-        const char* what;
-        QString text;
-        std::string message;
-    };
-    const std::string invalid = "The backup's entry for slot 3 is not valid\n";
-    const std::string noBackup = "'" + folder.toStdString() + "' holds no complete backup (its manifest.json is missing or unreadable)\n";
-    const std::vector<Case> cases = {
-        {"another model", QString(manifest).replace("10002", "10003"), "The backup is of model 10003, the pedal is model 10002\n"},
-        {"a name outside the folder", QString(manifest).replace("\"song-003.wav\"", "\"../song-003.wav\""), invalid},
-        {"a slot the pedal lacks", QString(manifest).replace("\"slot\": 3", "\"slot\": 31"),
-         "The backup's entry for slot 31 is not valid\n"},
-        {"a wrong length", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1"),
-         "'song-003.wav' is not the song the backup recorded\n"},
-        {"a length beyond any song", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1e300, \"x\": "),
-         "'song-003.wav' is not the song the backup recorded\n"},
-        {"not a manifest", "{ broken", noBackup},
-        {"a slot named twice", WithSlotTwice(manifest), invalid},
-        {"a file of another slot", QString(manifest).replace("\"song-003.wav\"", "\"song-004.wav\""), invalid},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        PutText(manifestPath, c.text);
-        const auto [exit, messages] = RunForMessages({"restore", folder, "--yes"});
-        EXPECT_EQ(exit, kExitFailed);
-        EXPECT_EQ(messages, c.message);
-    }
-    PutText(manifestPath, manifest);
     // One bit of the audio changed after the backup.
     const QString songPath = QDir(folder).filePath("song-003.wav");
     const QByteArray original = ReadTestFile(songPath);
     QByteArray changed = original;
     changed.back() = char(changed.back() ^ 1);
-    WriteTestFile(songPath, changed);
-    EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}),
-              std::make_pair(kExitFailed, std::string("'song-003.wav' is not the song the backup recorded\n")));
+
+    struct Case {
+        const char* what;
+        QString text;  // the manifest
+        std::string message;
+        QByteArray song = {};  // song-003.wav's bytes when not the backup's
+    };
+    const std::string invalid = "The backup's entry for slot 3 is not valid\n";
+    const std::string noBackup =
+        "'" + folder.toStdString() + "' holds no complete backup (its manifest.json is missing or unreadable)\n";
+    const std::string notRecorded = "'song-003.wav' is not the song the backup recorded\n";
+    const std::vector<Case> cases = {
+        {"another model", QString(manifest).replace("10002", "10003"), "The backup is of model 10003, the pedal is model 10002\n"},
+        {"a name outside the folder", QString(manifest).replace("\"song-003.wav\"", "\"../song-003.wav\""), invalid},
+        {"a slot the pedal lacks", QString(manifest).replace("\"slot\": 3", "\"slot\": 31"),
+         "The backup's entry for slot 31 is not valid\n"},
+        {"a wrong length", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1"), notRecorded},
+        {"a length beyond any song", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1e300, \"x\": "), notRecorded},
+        {"not a manifest", "{ broken", noBackup},
+        {"no manifest", {}, noBackup},
+        {"a slot named twice", WithSlotTwice(manifest), invalid},
+        {"a file of another slot", QString(manifest).replace("\"song-003.wav\"", "\"song-004.wav\""), invalid},
+        {"a bit of the audio changed", manifest, notRecorded, changed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(manifestPath);
+        if (!c.text.isNull())
+            PutText(manifestPath, c.text);
+        WriteTestFile(songPath, c.song.isNull() ? original : c.song);
+        EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}), std::make_pair(kExitFailed, c.message));
+    }
     WriteTestFile(songPath, original);
-    QFile::remove(manifestPath);
-    EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitFailed) << "no manifest, no complete backup";
     EXPECT_EQ(CountSent(s.rig.pedal, frame::kErase, before) + CountSent(s.rig.pedal, frame::kWrite, before), 0u);
 
     PutText(manifestPath, manifest);
@@ -317,33 +326,6 @@ TEST(CliBackup, RoundTripsInEveryFormat)
 }
 
 
-// A lost read reply is asked for again and the export goes on, also when
-// it is lost twice in a row; when all four tries of a chunk are lost the
-// export fails as a failed read does.
-TEST_F(Cli, ExportSurvivesTwoLostRepliesInARowButNotFour)
-{
-    ASSERT_EQ(s.songs.write_song(2, SongAudio(30000).data(), 30000, nullptr), SongOk);
-    const QString out = dir.filePath("out.wav");
-    size_t from = s.rig.pedal.Received().size();
-    ASSERT_EQ(Run({"export", "3", out}), kExitOk);
-    const uint32_t lastRead = uint32_t(CountSent(s.rig.pedal, frame::kRead, from));  // the song's last chunk
-    const QByteArray clean = ReadTestFile(out);
-
-    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead, frame::kRead});
-    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead + 1, frame::kRead});
-    auto result = RunForMessages({"export", "3", out});
-    EXPECT_EQ(result.first, kExitOk);
-    EXPECT_TRUE(QString::fromStdString(result.second).endsWith("\nSuccessful !\n")) << result.second;
-    EXPECT_EQ(ReadTestFile(out), clean);
-
-    s.rig.pedal.ClearFaults();
-    for (uint32_t at = lastRead; at < lastRead + 4; ++at)
-        s.rig.pedal.AddFault({FaultKind::Drop, 0, at, frame::kRead});
-    result = RunForMessages({"export", "3", out});
-    EXPECT_EQ(result.first, kExitFailed);
-    EXPECT_TRUE(QString::fromStdString(result.second).endsWith("\nRead data failed!\n")) << result.second;
-}
-
 // The pedal is pulled out while the import waits for a write's status reply:
 // the command line's watcher ends the wait and the import fails as for a
 // reply that never came, long before the write's 50 s budget.
@@ -366,31 +348,22 @@ TEST_F(Cli, UnplugDuringAnImportFailsAtOnce)
 }
 
 // The update names its steps on standard error and prints the version
-// before and after. A cancel asked for while it erases (as Ctrl-C does) is
-// refused with one line, and the update goes on to the end.
-TEST_F(Cli, UpdateRefusesACancelOnceItErasesAndPrintsBothVersions)
+// before and after. (A cancel once it erases is refused: the end-to-end run
+// sends a real Ctrl-C.)
+TEST_F(Cli, UpdatePrintsItsStepsAndBothVersions)
 {
     const QByteArray image = FirmwareImage(3000, 3);
     const QString path = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(0x010204)},
                                                               {LayoutText(0, 0x8000, 0xA000, 2048), image}});
-    CVirtualPedal& pedal = s.rig.pedal;
-    pedal.AddFault({FaultKind::Delay, 300, 1, frame::kErase});
-    std::thread canceller = CancelAtFirst(frame::kErase);
     const CliRun result = RunCliCaptured({"update", path, "--yes"}, s.rig.midi);
-    canceller.join();
     EXPECT_EQ(result.exit, kExitOk) << result.err;
     EXPECT_EQ(result.out, "firmware: V1.2.3 -> V1.2.4\n");
     const QString err = QString::fromStdString(result.err);
-    EXPECT_EQ(err.count("The firmware update cannot be stopped once it erases the flash: it goes on. Do not unplug "
-                        "the pedal.\n"),
-              1)
-        << result.err;
     for (const char* step : {"Erase section 1 of 2 \u2014 ", "Write section 2 of 2 \u2014 ",
                              "Verify section 1 of 2 \u2014 100%"})
         EXPECT_TRUE(err.contains(QString(step))) << step;
     EXPECT_TRUE(err.endsWith("Successful!\n"));
-    EXPECT_FALSE(CancelRequested());
-    EXPECT_EQ(FlashBytes(pedal, 0, 0x8000, image.size()), image);
+    EXPECT_EQ(FlashBytes(s.rig.pedal, 0, 0x8000, image.size()), image);
 }
 
 // A cancel asked for before the first erase (here while the pedal's
