@@ -183,44 +183,6 @@ TEST(CliWithoutPedal, EveryPedalVerbFails)
     EXPECT_EQ(RunCli({"ports"}, nothing), kExitOk);
 }
 
-TEST_F(Cli, AFailedBackupKeepsTheEarlierOneWhole)
-{
-    ASSERT_EQ(s.songs.write_song(1, SongAudio(20000).data(), 20000, nullptr), SongOk);
-    ASSERT_EQ(s.songs.write_song(4, SongAudio(30000, 2).data(), 30000, nullptr), SongOk);
-    const QString folder = dir.filePath("backup");
-    ASSERT_EQ(Run({"backup", folder}), kExitOk);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({kManifestName, "song-002.wav", "song-005.wav"}));
-    auto contents = [&] {
-        QStringList all;
-        for (const QString& name : QDir(folder).entryList(QDir::Files))
-            all << name + ":" + QString::number(qHash(Text(QDir(folder).filePath(name))));
-        return all;
-    };
-    const QStringList before = contents();
-    ASSERT_EQ(s.songs.write_song(1, SongAudio(20000, 5).data(), 20000, nullptr), SongOk);
-    ASSERT_EQ(s.Reload(), SongOk);
-
-    // Slot 2's new file goes under the name the earlier manifest does not use.
-    const std::string unchanged = "Cannot write the backup folder '" + folder.toStdString() +
-                                  "'; the earlier backup in it is unchanged\n";
-    const std::pair<const char*, std::string> failures[] = {
-        {"song-002-b.wav.partial", "Open file 'song-002-b.wav.partial' failed, it may be occupied by other process\n"},
-        {"song-002-b.wav", unchanged},          // the rename fails
-        {"manifest.json.partial", unchanged},   // the manifest's write fails
-    };
-    for (const auto& [obstacle, message] : failures) {
-        SCOPED_TRACE(obstacle);
-        QDir(folder).mkdir(obstacle);
-        const auto [exit, messages] = RunForMessages({"backup", folder});
-        EXPECT_EQ(exit, kExitFailed);
-        EXPECT_TRUE(QString::fromStdString(messages).endsWith(QString::fromStdString(message))) << messages;
-        QDir(folder).rmdir(obstacle);
-        EXPECT_EQ(contents(), before) << "the earlier backup whole, no partial file";
-    }
-    ASSERT_EQ(Run({"backup", folder}), kExitOk);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({kManifestName, "song-002-b.wav", "song-005.wav"}));
-}
-
 TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
 {
     ASSERT_EQ(s.songs.write_song(2, SongAudio(20000).data(), 20000, nullptr), SongOk);
