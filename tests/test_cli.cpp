@@ -230,14 +230,7 @@ TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
         WriteTestFile(songPath, c.song.isNull() ? original : c.song);
         EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}), std::make_pair(kExitFailed, c.message));
     }
-    WriteTestFile(songPath, original);
     EXPECT_EQ(CountSent(s.rig.pedal, frame::kErase, before) + CountSent(s.rig.pedal, frame::kWrite, before), 0u);
-
-    PutText(manifestPath, manifest);
-    EXPECT_EQ(Run({"restore", folder}), kExitFailed) << "no terminal and no --yes: No";
-    EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitOk);
-    ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(2), Reloaded(SongAudio(20000), s.Area(), CurrentFormat));
 }
 
 TEST(CliFirmwareInfo, DecodesAPackedFileAndReportsADamagedOne)
@@ -279,14 +272,12 @@ TEST(CliBackup, RoundTripsInEveryFormat)
         for (const QString& name : {QString("song-001.wav"), QString(kManifestName)})
             EXPECT_EQ(LinesWithoutFingerprints(QDir(first).filePath(name)), LinesWithoutFingerprints(QDir(second).filePath(name)))
                 << name.toStdString();
-        testing::internal::CaptureStderr();
-        ASSERT_EQ(RunCli({"backup", second}, s.rig.midi), kExitOk);
-        const std::string third = testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(QString::fromStdString(third).endsWith("Song 001 unchanged\nBackup done: 0 read, 1 unchanged\nSuccessful !\n"))
-            << third;
+        const CliRun third = RunCliCaptured({"backup", second}, s.rig.midi);
+        EXPECT_EQ(third.exit, kExitOk);
+        EXPECT_TRUE(QString::fromStdString(third.err).endsWith("Song 001 unchanged\nBackup done: 0 read, 1 unchanged\nSuccessful !\n"))
+            << third.err;
     }
 }
-
 
 // The pedal is pulled out while the import waits for a write's status reply:
 // the command line's watcher ends the wait and the import fails as for a
