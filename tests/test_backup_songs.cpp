@@ -330,9 +330,11 @@ TEST_F(CancelSongs, ACancelledOrFailedBackupKeepsTheEarlierOneWholeAndLeavesNoPa
 
     // A write, a rename or the manifest's write that fails. Slot 2's new file
     // goes under the name the earlier manifest does not use.
-    const QString unchanged = "Cannot write the backup folder '" + folder + "'; the earlier backup in it is unchanged";
+    const QString unchanged =
+        "Cannot write the backup folder '" + folder + "'; the earlier backup in it is unchanged";
     const std::pair<const char*, QString> failures[] = {
-        {"song-002-b.wav.partial", "Open file 'song-002-b.wav.partial' failed, it may be occupied by other process"},
+        {"song-002-b.wav.partial",
+         "Open file 'song-002-b.wav.partial' failed, it may be occupied by other process"},
         {"song-002-b.wav", unchanged},         // the rename fails
         {"manifest.json.partial", unchanged},  // the manifest's write fails
     };

@@ -215,7 +215,8 @@ TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
         {"a slot the pedal lacks", QString(manifest).replace("\"slot\": 3", "\"slot\": 31"),
          "The backup's entry for slot 31 is not valid\n"},
         {"a wrong length", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1"), notRecorded},
-        {"a length beyond any song", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1e300, \"x\": "), notRecorded},
+        {"a length beyond any song", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1e300, \"x\": "),
+         notRecorded},
         {"not a manifest", "{ broken", noBackup},
         {"no manifest", {}, noBackup},
         {"a slot named twice", WithSlotTwice(manifest), invalid},
@@ -274,7 +275,8 @@ TEST(CliBackup, RoundTripsInEveryFormat)
                 << name.toStdString();
         const CliRun third = RunCliCaptured({"backup", second}, s.rig.midi);
         EXPECT_EQ(third.exit, kExitOk);
-        EXPECT_TRUE(QString::fromStdString(third.err).endsWith("Song 001 unchanged\nBackup done: 0 read, 1 unchanged\nSuccessful !\n"))
+        EXPECT_TRUE(QString::fromStdString(third.err).endsWith(
+            "Song 001 unchanged\nBackup done: 0 read, 1 unchanged\nSuccessful !\n"))
             << third.err;
     }
 }

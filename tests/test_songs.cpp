@@ -29,6 +29,16 @@ std::vector<uint32_t> MarkerReads(CSongRig& s, uint32_t infoBlock)
     return pages;
 }
 
+// The writes into an info block the pedal received.
+std::vector<SentCommand> InfoWrites(CSongRig& s, uint32_t infoBlock)
+{
+    std::vector<SentCommand> writes;
+    for (const SentCommand& c : SentCommands(s.rig.pedal, frame::kWrite))
+        if (c.flash == kSongFlash && c.address / s.Area().block_size == infoBlock)
+            writes.push_back(c);
+    return writes;
+}
+
 // Records the boxes of each test; a test that expects none says so.
 class SongTest : public ::testing::Test {
 protected:
@@ -93,6 +103,7 @@ TEST_F(SongLayout, CurrentFormatPiecesAndFatPageBytes)
     CLoadedSongRig s(10002, 100);
     const uint32_t payload = 4032;
     const Bytes song = SongAudio(65 * payload + 1, 3);
+    s.rig.pedal.SetRecording(true);
     ASSERT_EQ(s.Write(2, song), SongOk);
     auto piece = [&](size_t k) { return Bytes(song.begin() + k * payload, song.begin() + (k + 1) * payload); };
     EXPECT_EQ(s.RawFlash(26472448, payload), piece(0)) << "block 100, page 63";
@@ -104,7 +115,9 @@ TEST_F(SongLayout, CurrentFormatPiecesAndFatPageBytes)
     EXPECT_TRUE(std::all_of(last.begin() + 1, last.end(), [](uint8_t b) { return b == 0; })) << "zero padding";
     EXPECT_EQ(s.RawFlash(101 * 262144 + 4096 + 192, 1)[0], 0xFF);
 
-    // Slot 2's info block is block 1972; its first FAT page is at page 0.
+    // Slot 2's info block is block 1972; its first FAT page is at page 0,
+    // written in one frame.
+    EXPECT_EQ(InfoWrites(s, 1972), (std::vector<SentCommand>{{1, 1972 * 262144, s.InfoSize()}}));
     const Bytes fat = s.RawFlash(1972 * 262144, 330);
     EXPECT_EQ(Bytes(fat.begin(), fat.begin() + 3), (Bytes{0x48, 0x44, 0xFF}));
     EXPECT_EQ(frame::GetLE(&fat[3], 4), uint32_t(song.size() / 192));
@@ -130,7 +143,8 @@ TEST_F(SongLayout, OldFormatRecordAndSongFileFlag)
     // 130,944 bytes fill exactly one block: U = 703.
     const Bytes song = SongAudio(130944 + 186, 4);
     ASSERT_EQ(s.Write(0, song), SongOk);
-    // A fresh info block: the first record goes to page 2 of block 1980.
+    // A fresh info block: the first record goes to page 2 of block 1980, in one frame.
+    EXPECT_EQ(InfoWrites(s, 1980), (std::vector<SentCommand>{{1, 1980 * 131072 + 2 * 2048, s.InfoSize()}}));
     const Bytes r = s.RawFlash(1980 * 131072 + 2 * 2048, 2624);
     const Bytes magic = {'l', 'o', 'o', 'p', 'e', 'r', 0};
     EXPECT_EQ(Bytes(r.begin(), r.begin() + 7), magic);
@@ -194,27 +208,6 @@ TEST_F(SongInfo, FullInfoBlocksWrapToPageZero)
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(MarkerReads(s, 1980).size(), 31u) << "pages 62 down to 2; page 0 is read whole, not scanned";
     EXPECT_EQ(s.ReadSong(0), s.AsReloaded(song));
-}
-
-TEST_F(SongInfo, EachSongInfoIsOneWriteFrameAtItsPage)
-{
-    for (int32_t model : {10002, 10003, 10006}) {
-        SCOPED_TRACE(model);
-        CLoadedSongRig s(model);
-        s.rig.pedal.SetRecording(true);
-        const Bytes song = SongAudio(5000, 1);
-        for (int i = 0; i < 2; ++i)
-            ASSERT_EQ(s.Write(0, song), SongOk);
-        const SongAreaParams& a = s.Area();
-        const uint32_t info = BlockAddress(a, a.data_blocks), size = s.InfoSize();
-        std::vector<SentCommand> writes;  // into slot 0's info block
-        for (const SentCommand& c : SentCommands(s.rig.pedal, frame::kWrite))
-            if (c.flash == kSongFlash && c.address >= info && c.address < info + a.block_size)
-                writes.push_back(c);
-        const uint32_t first = PageAddress(a, a.data_blocks, s.Old() ? 2 : 0);
-        const uint32_t second = PageAddress(a, a.data_blocks, s.Old() ? 4 : 1);
-        EXPECT_EQ(writes, (std::vector<SentCommand>{{1, first, size}, {1, second, size}}));
-    }
 }
 
 // A delete cut short by a power loss erases only part of the info block; the
