@@ -85,7 +85,6 @@ class CliEarly : public Cli, public ::testing::WithParamInterface<EarlyCase> {};
 TEST_P(CliEarly, StopsWithItsStatusAndMessageAndWritesNothing)
 {
     const EarlyCase& c = GetParam();
-    PutText(dir.filePath("junk.wav"), "not a wave file");
     const auto [exit, err] = RunForMessages(QStringList(c.args).replaceInStrings("DIR", dir.path()));
     EXPECT_EQ(exit, c.exit);
     const std::string expected = QString::fromStdString(c.err).replace("DIR", dir.path()).toStdString();
@@ -126,8 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
         EarlyCase{{"export", "5", "DIR/x.wav"}, kExitFailed, "Song 005 -- (Empty) holds no song\n", true},
         EarlyCase{{"delete", "31", "--yes"}, kExitFailed, "Slot 31 is out of range: the pedal has slots 1 to 30\n", true},
         EarlyCase{{"import", "DIR/absent.wav", "3", "--yes"}, kExitFailed,
-                  "Open file 'absent.wav' failed, it may be occupied by other process\n", true},
-        EarlyCase{{"import", "DIR/junk.wav", "3", "--yes"}, kExitFailed, "Audio file 'DIR/junk.wav' cannot be read", true}));
+                  "Open file 'absent.wav' failed, it may be occupied by other process\n", true}));
 
 // Slots 1 and 3 fail their checksum (one block list byte changed): the
 // load goes on with the others, and a delete or a write repairs such a slot
