@@ -279,6 +279,24 @@ TEST(CliBackup, RoundTripsInEveryFormat)
     }
 }
 
+// When all four tries of a read chunk are lost the export fails as a failed
+// read does, keeping no file. (Fewer lost tries are asked again: LostReply.)
+TEST_F(Cli, AnExportWhoseChunkIsLostFourTimesFails)
+{
+    ASSERT_EQ(s.Write(2, SongAudio(30000)), SongOk);
+    const QString out = dir.filePath("out.wav");
+    const size_t from = s.rig.pedal.Received().size();
+    ASSERT_EQ(Run({"export", "3", out}), kExitOk);
+    const uint32_t lastRead = uint32_t(CountSent(s.rig.pedal, frame::kRead, from));  // the song's last chunk
+    ASSERT_TRUE(QFile::remove(out));
+    for (uint32_t at = lastRead; at < lastRead + 4; ++at)
+        s.rig.pedal.AddFault({FaultKind::Drop, 0, at, frame::kRead});
+    const auto [exit, messages] = RunForMessages({"export", "3", out});
+    EXPECT_EQ(exit, kExitFailed);
+    EXPECT_TRUE(QString::fromStdString(messages).endsWith("\nRead data failed!\n")) << messages;
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 // The pedal is pulled out while the import waits for a write's status reply:
 // the command line's watcher ends the wait and the import fails as for a
 // reply that never came, long before the write's 50 s budget.
