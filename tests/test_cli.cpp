@@ -6,7 +6,6 @@
 #include "Operation.h"
 #include "SongBackup.h"
 #include "SongSupport.h"
-#include "Wave.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +15,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include <chrono>
 #include <thread>
@@ -51,8 +48,6 @@ protected:
                 RequestCancel();
         });
     }
-    QString Text(const QString& path) { return QString::fromUtf8(ReadTestFile(path)); }
-    void PutText(const QString& path, const QString& text) { WriteTestFile(path, text.toUtf8()); }
     // The manifest with its first entry repeated.
     static QString WithSlotTwice(const QString& manifest)
     {
@@ -187,7 +182,7 @@ TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
     const QString folder = dir.filePath("backup");
     ASSERT_EQ(Run({"backup", folder}), kExitOk);
     const QString manifestPath = QDir(folder).filePath(kManifestName);
-    const QString manifest = Text(manifestPath);
+    const QString manifest = QString::fromUtf8(ReadTestFile(manifestPath));
     ASSERT_EQ(s.songs.song(2)->delete_song(), SongOk);
     const size_t before = s.rig.pedal.Received().size();
 
@@ -225,7 +220,7 @@ TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
         SCOPED_TRACE(c.what);
         QFile::remove(manifestPath);
         if (!c.text.isNull())
-            PutText(manifestPath, c.text);
+            WriteTestFile(manifestPath, c.text.toUtf8());
         WriteTestFile(songPath, c.song.isNull() ? original : c.song);
         EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}), std::make_pair(kExitFailed, c.message));
     }
