@@ -289,15 +289,11 @@ TEST_F(Incremental, AnOlderManifestRestoresAndCountsAsNothingKnown)
     EXPECT_EQ(again.notes, QStringList({"Backup done: 3 read, 0 unchanged"}));
 }
 
-// ---- A cancelled backup keeps the earlier one whole ----
+// ---- A cancelled or failed backup keeps the earlier one whole ----
 
-namespace {
+using CancelSongs = CBackupRig;
 
-class CancelSongs : public CBackupRig {};
-
-}  // namespace
-
-TEST_F(CancelSongs, ACancelledBackupKeepsTheEarlierOneWholeAndLeavesNoPartials)
+TEST_F(CancelSongs, ACancelledOrFailedBackupKeepsTheEarlierOneWholeAndLeavesNoPartials)
 {
     Put(1, 1);
     Put(11, 2);
@@ -331,6 +327,28 @@ TEST_F(CancelSongs, ACancelledBackupKeepsTheEarlierOneWholeAndLeavesNoPartials)
         EXPECT_EQ(prompt.texts, QStringList({"Backup cancelled; the earlier backup in '" + folder + "' is unchanged"}));
         EXPECT_EQ(Files(), earlier) << "no partial file, the manifest and the songs as they were";
     }
+
+    // A write, a rename or the manifest's write that fails. Slot 2's new file
+    // goes under the name the earlier manifest does not use.
+    const QString unchanged =
+        "Cannot write the backup folder '" + folder + "'; the earlier backup in it is unchanged";
+    const std::pair<const char*, QString> failures[] = {
+        {"song-002-b.wav.partial",
+         "Open file 'song-002-b.wav.partial' failed, it may be occupied by other process"},
+        {"song-002-b.wav", unchanged},         // the rename fails
+        {"manifest.json.partial", unchanged},  // the manifest's write fails
+    };
+    for (const auto& [obstacle, message] : failures) {
+        SCOPED_TRACE(obstacle);
+        QDir(folder).mkdir(obstacle);
+        EXPECT_FALSE(Backup());
+        EXPECT_EQ(prompt.texts, QStringList(message));
+        QDir(folder).rmdir(obstacle);
+        EXPECT_EQ(Files(), earlier) << "the earlier backup whole, no partial file";
+    }
+    ASSERT_TRUE(Backup());
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList({kManifestName, "song-002-b.wav", "song-012-b.wav"}));
 
     // No earlier backup: nothing is left.
     const QString fresh = dir.filePath("fresh");

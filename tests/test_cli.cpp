@@ -6,7 +6,6 @@
 #include "Operation.h"
 #include "SongBackup.h"
 #include "SongSupport.h"
-#include "Wave.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +15,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include <chrono>
 #include <thread>
@@ -51,8 +48,6 @@ protected:
                 RequestCancel();
         });
     }
-    QString Text(const QString& path) { return QString::fromUtf8(ReadTestFile(path)); }
-    void PutText(const QString& path, const QString& text) { WriteTestFile(path, text.toUtf8()); }
     // The manifest with its first entry repeated.
     static QString WithSlotTwice(const QString& manifest)
     {
@@ -85,7 +80,6 @@ class CliEarly : public Cli, public ::testing::WithParamInterface<EarlyCase> {};
 TEST_P(CliEarly, StopsWithItsStatusAndMessageAndWritesNothing)
 {
     const EarlyCase& c = GetParam();
-    PutText(dir.filePath("junk.wav"), "not a wave file");
     const auto [exit, err] = RunForMessages(QStringList(c.args).replaceInStrings("DIR", dir.path()));
     EXPECT_EQ(exit, c.exit);
     const std::string expected = QString::fromStdString(c.err).replace("DIR", dir.path()).toStdString();
@@ -126,27 +120,36 @@ INSTANTIATE_TEST_SUITE_P(
         EarlyCase{{"export", "5", "DIR/x.wav"}, kExitFailed, "Song 005 -- (Empty) holds no song\n", true},
         EarlyCase{{"delete", "31", "--yes"}, kExitFailed, "Slot 31 is out of range: the pedal has slots 1 to 30\n", true},
         EarlyCase{{"import", "DIR/absent.wav", "3", "--yes"}, kExitFailed,
-                  "Open file 'absent.wav' failed, it may be occupied by other process\n", true},
-        EarlyCase{{"import", "DIR/junk.wav", "3", "--yes"}, kExitFailed, "Audio file 'DIR/junk.wav' cannot be read", true}));
+                  "Open file 'absent.wav' failed, it may be occupied by other process\n", true}));
 
-TEST_F(Cli, ADamagedSlotIsListedItsExportSaysWhyAndItCanBeDeleted)
+// Slots 1 and 3 fail their checksum (one block list byte changed): the
+// load goes on with the others, and a delete or a write repairs such a slot
+// where the next load looks.
+TEST_F(Cli, ADamagedSlotIsListedItsExportSaysWhyAndADeleteOrAWriteRepairsIt)
 {
+    const Bytes song = SongAudio(3840, 2);
+    ASSERT_EQ(s.Write(1, song), SongOk);
     PutFatPage(s.rig.pedal, 10002, 0, 10, true);
-    PutFatPage(s.rig.pedal, 10002, 1, 11, false);
+    PutFatPage(s.rig.pedal, 10002, 2, 11, true);
     const CliRun listed = RunCliCaptured({"list"}, s.rig.midi);
-    const QStringList lines = QString::fromStdString(listed.out).split('\n');
     EXPECT_EQ(listed.exit, kExitOk);
-    ASSERT_GE(lines.size(), 30);
-    EXPECT_EQ(lines[0], "Song 001 -- (Damaged)");
-    EXPECT_EQ(lines[1], "Song 002 -- (0.00  MB)");
+    EXPECT_EQ(QString::fromStdString(listed.out).split('\n').mid(0, 4),
+              QStringList({"Song 001 -- (Damaged)", "Song 002 -- (0.00  MB)", "Song 003 -- (Damaged)",
+                           "Song 004 -- (Empty)"}));
     const auto [exported, messages] = RunForMessages({"export", "1", dir.filePath("x.wav")});
     EXPECT_EQ(exported, kExitFailed);
     EXPECT_EQ(messages, "'Song 001 -- (Damaged)' cannot be read: its song info "
                         "fails its checksum. Import a song into the slot or delete it.\n");
     EXPECT_EQ(Run({"delete", "1", "--yes"}), kExitOk);
     ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_FALSE(s.songs.song(0)->is_damaged());
-    EXPECT_TRUE(s.songs.song(1)->is_used());
+    EXPECT_EQ(s.songs.load_required(), 0);
+    ASSERT_EQ(s.Write(2, song), SongOk);
+    ASSERT_EQ(s.Reload(), SongOk);
+    for (uint32_t slot : {0, 2})
+        EXPECT_FALSE(s.songs.song(slot)->is_damaged()) << slot;
+    EXPECT_FALSE(s.songs.song(0)->is_used());
+    EXPECT_EQ(s.ReadSong(1), song);
+    EXPECT_EQ(s.ReadSong(2), song);
 }
 
 TEST(CliPort, TheFirstNamedPairThatAnswersIsTaken)
@@ -173,100 +176,55 @@ TEST(CliWithoutPedal, EveryPedalVerbFails)
     EXPECT_EQ(RunCli({"ports"}, nothing), kExitOk);
 }
 
-TEST_F(Cli, AFailedBackupKeepsTheEarlierOneWhole)
-{
-    ASSERT_EQ(s.songs.write_song(1, SongAudio(20000).data(), 20000, nullptr), SongOk);
-    ASSERT_EQ(s.songs.write_song(4, SongAudio(30000, 2).data(), 30000, nullptr), SongOk);
-    const QString folder = dir.filePath("backup");
-    ASSERT_EQ(Run({"backup", folder}), kExitOk);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({kManifestName, "song-002.wav", "song-005.wav"}));
-    auto contents = [&] {
-        QStringList all;
-        for (const QString& name : QDir(folder).entryList(QDir::Files))
-            all << name + ":" + QString::number(qHash(Text(QDir(folder).filePath(name))));
-        return all;
-    };
-    const QStringList before = contents();
-    ASSERT_EQ(s.songs.write_song(1, SongAudio(20000, 5).data(), 20000, nullptr), SongOk);
-    ASSERT_EQ(s.Reload(), SongOk);
-
-    // Slot 2's new file goes under the name the earlier manifest does not use.
-    const std::string unchanged = "Cannot write the backup folder '" + folder.toStdString() +
-                                  "'; the earlier backup in it is unchanged\n";
-    const std::pair<const char*, std::string> failures[] = {
-        {"song-002-b.wav.partial", "Open file 'song-002-b.wav.partial' failed, it may be occupied by other process\n"},
-        {"song-002-b.wav", unchanged},          // the rename fails
-        {"manifest.json.partial", unchanged},   // the manifest's write fails
-    };
-    for (const auto& [obstacle, message] : failures) {
-        SCOPED_TRACE(obstacle);
-        QDir(folder).mkdir(obstacle);
-        const auto [exit, messages] = RunForMessages({"backup", folder});
-        EXPECT_EQ(exit, kExitFailed);
-        EXPECT_TRUE(QString::fromStdString(messages).endsWith(QString::fromStdString(message))) << messages;
-        QDir(folder).rmdir(obstacle);
-        EXPECT_EQ(contents(), before) << "the earlier backup whole, no partial file";
-    }
-    ASSERT_EQ(Run({"backup", folder}), kExitOk);
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({kManifestName, "song-002-b.wav", "song-005.wav"}));
-}
-
 TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
 {
     ASSERT_EQ(s.songs.write_song(2, SongAudio(20000).data(), 20000, nullptr), SongOk);
     const QString folder = dir.filePath("backup");
     ASSERT_EQ(Run({"backup", folder}), kExitOk);
     const QString manifestPath = QDir(folder).filePath(kManifestName);
-    const QString manifest = Text(manifestPath);
+    const QString manifest = QString::fromUtf8(ReadTestFile(manifestPath));
     ASSERT_EQ(s.songs.song(2)->delete_song(), SongOk);
     const size_t before = s.rig.pedal.Received().size();
 
-    struct Case {
-        const char* what;
-        QString text;
-        std::string message;
-    };
-    const std::string invalid = "The backup's entry for slot 3 is not valid\n";
-    const std::string noBackup = "'" + folder.toStdString() + "' holds no complete backup (its manifest.json is missing or unreadable)\n";
-    const std::vector<Case> cases = {
-        {"another model", QString(manifest).replace("10002", "10003"), "The backup is of model 10003, the pedal is model 10002\n"},
-        {"a name outside the folder", QString(manifest).replace("\"song-003.wav\"", "\"../song-003.wav\""), invalid},
-        {"a slot the pedal lacks", QString(manifest).replace("\"slot\": 3", "\"slot\": 31"),
-         "The backup's entry for slot 31 is not valid\n"},
-        {"a wrong length", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1"),
-         "'song-003.wav' is not the song the backup recorded\n"},
-        {"a length beyond any song", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1e300, \"x\": "),
-         "'song-003.wav' is not the song the backup recorded\n"},
-        {"not a manifest", "{ broken", noBackup},
-        {"a slot named twice", WithSlotTwice(manifest), invalid},
-        {"a file of another slot", QString(manifest).replace("\"song-003.wav\"", "\"song-004.wav\""), invalid},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        PutText(manifestPath, c.text);
-        const auto [exit, messages] = RunForMessages({"restore", folder, "--yes"});
-        EXPECT_EQ(exit, kExitFailed);
-        EXPECT_EQ(messages, c.message);
-    }
-    PutText(manifestPath, manifest);
     // One bit of the audio changed after the backup.
     const QString songPath = QDir(folder).filePath("song-003.wav");
     const QByteArray original = ReadTestFile(songPath);
     QByteArray changed = original;
     changed.back() = char(changed.back() ^ 1);
-    WriteTestFile(songPath, changed);
-    EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}),
-              std::make_pair(kExitFailed, std::string("'song-003.wav' is not the song the backup recorded\n")));
-    WriteTestFile(songPath, original);
-    QFile::remove(manifestPath);
-    EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitFailed) << "no manifest, no complete backup";
-    EXPECT_EQ(CountSent(s.rig.pedal, frame::kErase, before) + CountSent(s.rig.pedal, frame::kWrite, before), 0u);
 
-    PutText(manifestPath, manifest);
-    EXPECT_EQ(Run({"restore", folder}), kExitFailed) << "no terminal and no --yes: No";
-    EXPECT_EQ(Run({"restore", folder, "--yes"}), kExitOk);
-    ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(2), Reloaded(SongAudio(20000), s.Area(), CurrentFormat));
+    struct Case {
+        const char* what;
+        QString text;  // the manifest
+        std::string message;
+        QByteArray song = {};  // song-003.wav's bytes when not the backup's
+    };
+    const std::string invalid = "The backup's entry for slot 3 is not valid\n";
+    const std::string noBackup =
+        "'" + folder.toStdString() + "' holds no complete backup (its manifest.json is missing or unreadable)\n";
+    const std::string notRecorded = "'song-003.wav' is not the song the backup recorded\n";
+    const std::vector<Case> cases = {
+        {"another model", QString(manifest).replace("10002", "10003"), "The backup is of model 10003, the pedal is model 10002\n"},
+        {"a name outside the folder", QString(manifest).replace("\"song-003.wav\"", "\"../song-003.wav\""), invalid},
+        {"a slot the pedal lacks", QString(manifest).replace("\"slot\": 3", "\"slot\": 31"),
+         "The backup's entry for slot 31 is not valid\n"},
+        {"a wrong length", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1"), notRecorded},
+        {"a length beyond any song", QString(manifest).replace("\"bytes\": ", "\"bytes\": 1e300, \"x\": "),
+         notRecorded},
+        {"not a manifest", "{ broken", noBackup},
+        {"no manifest", {}, noBackup},
+        {"a slot named twice", WithSlotTwice(manifest), invalid},
+        {"a file of another slot", QString(manifest).replace("\"song-003.wav\"", "\"song-004.wav\""), invalid},
+        {"a bit of the audio changed", manifest, notRecorded, changed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(manifestPath);
+        if (!c.text.isNull())
+            WriteTestFile(manifestPath, c.text.toUtf8());
+        WriteTestFile(songPath, c.song.isNull() ? original : c.song);
+        EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}), std::make_pair(kExitFailed, c.message));
+    }
+    EXPECT_EQ(CountSent(s.rig.pedal, frame::kErase, before) + CountSent(s.rig.pedal, frame::kWrite, before), 0u);
 }
 
 TEST(CliFirmwareInfo, DecodesAPackedFileAndReportsADamagedOne)
@@ -308,40 +266,30 @@ TEST(CliBackup, RoundTripsInEveryFormat)
         for (const QString& name : {QString("song-001.wav"), QString(kManifestName)})
             EXPECT_EQ(LinesWithoutFingerprints(QDir(first).filePath(name)), LinesWithoutFingerprints(QDir(second).filePath(name)))
                 << name.toStdString();
-        testing::internal::CaptureStderr();
-        ASSERT_EQ(RunCli({"backup", second}, s.rig.midi), kExitOk);
-        const std::string third = testing::internal::GetCapturedStderr();
-        EXPECT_TRUE(QString::fromStdString(third).endsWith("Song 001 unchanged\nBackup done: 0 read, 1 unchanged\nSuccessful !\n"))
-            << third;
+        const CliRun third = RunCliCaptured({"backup", second}, s.rig.midi);
+        EXPECT_EQ(third.exit, kExitOk);
+        EXPECT_TRUE(QString::fromStdString(third.err).endsWith(
+            "Song 001 unchanged\nBackup done: 0 read, 1 unchanged\nSuccessful !\n"))
+            << third.err;
     }
 }
 
-
-// A lost read reply is asked for again and the export goes on, also when
-// it is lost twice in a row; when all four tries of a chunk are lost the
-// export fails as a failed read does.
-TEST_F(Cli, ExportSurvivesTwoLostRepliesInARowButNotFour)
+// When all four tries of a read chunk are lost the export fails as a failed
+// read does, keeping no file. (Fewer lost tries are asked again: LostReply.)
+TEST_F(Cli, AnExportWhoseChunkIsLostFourTimesFails)
 {
-    ASSERT_EQ(s.songs.write_song(2, SongAudio(30000).data(), 30000, nullptr), SongOk);
+    ASSERT_EQ(s.Write(2, SongAudio(30000)), SongOk);
     const QString out = dir.filePath("out.wav");
-    size_t from = s.rig.pedal.Received().size();
+    const size_t from = s.rig.pedal.Received().size();
     ASSERT_EQ(Run({"export", "3", out}), kExitOk);
     const uint32_t lastRead = uint32_t(CountSent(s.rig.pedal, frame::kRead, from));  // the song's last chunk
-    const QByteArray clean = ReadTestFile(out);
-
-    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead, frame::kRead});
-    s.rig.pedal.AddFault({FaultKind::Drop, 0, lastRead + 1, frame::kRead});
-    auto result = RunForMessages({"export", "3", out});
-    EXPECT_EQ(result.first, kExitOk);
-    EXPECT_TRUE(QString::fromStdString(result.second).endsWith("\nSuccessful !\n")) << result.second;
-    EXPECT_EQ(ReadTestFile(out), clean);
-
-    s.rig.pedal.ClearFaults();
+    ASSERT_TRUE(QFile::remove(out));
     for (uint32_t at = lastRead; at < lastRead + 4; ++at)
         s.rig.pedal.AddFault({FaultKind::Drop, 0, at, frame::kRead});
-    result = RunForMessages({"export", "3", out});
-    EXPECT_EQ(result.first, kExitFailed);
-    EXPECT_TRUE(QString::fromStdString(result.second).endsWith("\nRead data failed!\n")) << result.second;
+    const auto [exit, messages] = RunForMessages({"export", "3", out});
+    EXPECT_EQ(exit, kExitFailed);
+    EXPECT_TRUE(QString::fromStdString(messages).endsWith("\nRead data failed!\n")) << messages;
+    EXPECT_FALSE(QFile::exists(out));
 }
 
 // The pedal is pulled out while the import waits for a write's status reply:
@@ -366,31 +314,22 @@ TEST_F(Cli, UnplugDuringAnImportFailsAtOnce)
 }
 
 // The update names its steps on standard error and prints the version
-// before and after. A cancel asked for while it erases (as Ctrl-C does) is
-// refused with one line, and the update goes on to the end.
-TEST_F(Cli, UpdateRefusesACancelOnceItErasesAndPrintsBothVersions)
+// before and after. (A cancel once it erases is refused: the end-to-end run
+// sends a real Ctrl-C.)
+TEST_F(Cli, UpdatePrintsItsStepsAndBothVersions)
 {
     const QByteArray image = FirmwareImage(3000, 3);
     const QString path = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(0x010204)},
                                                               {LayoutText(0, 0x8000, 0xA000, 2048), image}});
-    CVirtualPedal& pedal = s.rig.pedal;
-    pedal.AddFault({FaultKind::Delay, 300, 1, frame::kErase});
-    std::thread canceller = CancelAtFirst(frame::kErase);
     const CliRun result = RunCliCaptured({"update", path, "--yes"}, s.rig.midi);
-    canceller.join();
     EXPECT_EQ(result.exit, kExitOk) << result.err;
     EXPECT_EQ(result.out, "firmware: V1.2.3 -> V1.2.4\n");
     const QString err = QString::fromStdString(result.err);
-    EXPECT_EQ(err.count("The firmware update cannot be stopped once it erases the flash: it goes on. Do not unplug "
-                        "the pedal.\n"),
-              1)
-        << result.err;
     for (const char* step : {"Erase section 1 of 2 \u2014 ", "Write section 2 of 2 \u2014 ",
                              "Verify section 1 of 2 \u2014 100%"})
         EXPECT_TRUE(err.contains(QString(step))) << step;
     EXPECT_TRUE(err.endsWith("Successful!\n"));
-    EXPECT_FALSE(CancelRequested());
-    EXPECT_EQ(FlashBytes(pedal, 0, 0x8000, image.size()), image);
+    EXPECT_EQ(FlashBytes(s.rig.pedal, 0, 0x8000, image.size()), image);
 }
 
 // A cancel asked for before the first erase (here while the pedal's

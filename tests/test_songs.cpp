@@ -29,6 +29,16 @@ std::vector<uint32_t> MarkerReads(CSongRig& s, uint32_t infoBlock)
     return pages;
 }
 
+// The writes into an info block the pedal received.
+std::vector<SentCommand> InfoWrites(CSongRig& s, uint32_t infoBlock)
+{
+    std::vector<SentCommand> writes;
+    for (const SentCommand& c : SentCommands(s.rig.pedal, frame::kWrite))
+        if (c.flash == kSongFlash && c.address / s.Area().block_size == infoBlock)
+            writes.push_back(c);
+    return writes;
+}
+
 // Records the boxes of each test; a test that expects none says so.
 class SongTest : public ::testing::Test {
 protected:
@@ -52,13 +62,16 @@ protected:
     const SongAreaParams& a = s.Area();
 };
 
+// Every boundary length up to the largest song, which fills the whole block
+// list; one byte more, or less than one unit, is refused and the song stays.
 TEST_P(SongRoundTrip, EveryBoundaryLengthReadsBackByTheFormatsRules)
 {
-    const uint32_t block = a.pages_per_block * a.page_payload;
+    const uint32_t block = a.pages_per_block * a.page_payload, largest = a.max_song_blocks * block;
     uint32_t seed = 1;
-    for (uint32_t length : {a.write_unit, a.write_unit + 1, a.page_payload, a.page_payload + 1, block, block + 1}) {
+    Bytes song;
+    for (uint32_t length : {a.write_unit, a.write_unit + 1, a.page_payload, a.page_payload + 1, block, block + 1, largest}) {
         SCOPED_TRACE(length);
-        const Bytes song = SongAudio(length, seed++);
+        song = SongAudio(length, seed++);
         ASSERT_EQ(s.songs.write_song(0, song.data(), length, nullptr), SongOk);
         // Before a reload the current format holds the written length; the
         // old format's length always comes from its record.
@@ -66,31 +79,16 @@ TEST_P(SongRoundTrip, EveryBoundaryLengthReadsBackByTheFormatsRules)
         ASSERT_EQ(s.Reload(), SongOk);
         EXPECT_EQ(s.ReadSong(0), s.AsReloaded(song));
     }
-    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
-}
-
-TEST_P(SongRoundTrip, LargestSongFillsTheWholeBlockList)
-{
-    const uint32_t largest = a.max_song_blocks * a.pages_per_block * a.page_payload;
-    const Bytes song = SongAudio(largest, 9);
-    ASSERT_EQ(s.songs.write_song(0, song.data(), largest, nullptr), SongOk);
-    EXPECT_EQ(s.songs.write_song(0, song.data(), largest + 1, nullptr), SongTooLarge);
-    ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(s.songs.song(0)->get_block_count(), a.max_song_blocks);
-    EXPECT_EQ(s.ReadSong(0), song);
-}
-
-TEST_P(SongRoundTrip, SongsShorterThanOneUnitAreRefusedAndTheSongStays)
-{
-    const Bytes song = SongAudio(a.write_unit * 3, 5);
-    ASSERT_EQ(s.Write(0, song), SongOk);
     const uint32_t commands = s.rig.pedal.CommandCount();
+    EXPECT_EQ(s.songs.write_song(0, song.data(), largest + 1, nullptr), SongTooLarge);
     for (uint32_t length : {0u, 1u, a.write_unit - 1})
         EXPECT_EQ(s.songs.write_song(0, song.data(), length, nullptr), SongTooShort) << length;
     EXPECT_EQ(SongResultText(SongTooShort), "Failed !");
     EXPECT_EQ(s.rig.pedal.CommandCount(), commands) << "nothing sent to the pedal";
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(s.ReadSong(0), song);
+    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Areas, SongRoundTrip, ::testing::Values(10002, 10003, 10006),
@@ -105,6 +103,7 @@ TEST_F(SongLayout, CurrentFormatPiecesAndFatPageBytes)
     CLoadedSongRig s(10002, 100);
     const uint32_t payload = 4032;
     const Bytes song = SongAudio(65 * payload + 1, 3);
+    s.rig.pedal.SetRecording(true);
     ASSERT_EQ(s.Write(2, song), SongOk);
     auto piece = [&](size_t k) { return Bytes(song.begin() + k * payload, song.begin() + (k + 1) * payload); };
     EXPECT_EQ(s.RawFlash(26472448, payload), piece(0)) << "block 100, page 63";
@@ -116,7 +115,9 @@ TEST_F(SongLayout, CurrentFormatPiecesAndFatPageBytes)
     EXPECT_TRUE(std::all_of(last.begin() + 1, last.end(), [](uint8_t b) { return b == 0; })) << "zero padding";
     EXPECT_EQ(s.RawFlash(101 * 262144 + 4096 + 192, 1)[0], 0xFF);
 
-    // Slot 2's info block is block 1972; its first FAT page is at page 0.
+    // Slot 2's info block is block 1972; its first FAT page is at page 0,
+    // written in one frame.
+    EXPECT_EQ(InfoWrites(s, 1972), (std::vector<SentCommand>{{1, 1972 * 262144, s.InfoSize()}}));
     const Bytes fat = s.RawFlash(1972 * 262144, 330);
     EXPECT_EQ(Bytes(fat.begin(), fat.begin() + 3), (Bytes{0x48, 0x44, 0xFF}));
     EXPECT_EQ(frame::GetLE(&fat[3], 4), uint32_t(song.size() / 192));
@@ -142,7 +143,8 @@ TEST_F(SongLayout, OldFormatRecordAndSongFileFlag)
     // 130,944 bytes fill exactly one block: U = 703.
     const Bytes song = SongAudio(130944 + 186, 4);
     ASSERT_EQ(s.Write(0, song), SongOk);
-    // A fresh info block: the first record goes to page 2 of block 1980.
+    // A fresh info block: the first record goes to page 2 of block 1980, in one frame.
+    EXPECT_EQ(InfoWrites(s, 1980), (std::vector<SentCommand>{{1, 1980 * 131072 + 2 * 2048, s.InfoSize()}}));
     const Bytes r = s.RawFlash(1980 * 131072 + 2 * 2048, 2624);
     const Bytes magic = {'l', 'o', 'o', 'p', 'e', 'r', 0};
     EXPECT_EQ(Bytes(r.begin(), r.begin() + 7), magic);
@@ -206,27 +208,6 @@ TEST_F(SongInfo, FullInfoBlocksWrapToPageZero)
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(MarkerReads(s, 1980).size(), 31u) << "pages 62 down to 2; page 0 is read whole, not scanned";
     EXPECT_EQ(s.ReadSong(0), s.AsReloaded(song));
-}
-
-TEST_F(SongInfo, EachSongInfoIsOneWriteFrameAtItsPage)
-{
-    for (int32_t model : {10002, 10003, 10006}) {
-        SCOPED_TRACE(model);
-        CLoadedSongRig s(model);
-        s.rig.pedal.SetRecording(true);
-        const Bytes song = SongAudio(5000, 1);
-        for (int i = 0; i < 2; ++i)
-            ASSERT_EQ(s.Write(0, song), SongOk);
-        const SongAreaParams& a = s.Area();
-        const uint32_t info = BlockAddress(a, a.data_blocks), size = s.InfoSize();
-        std::vector<SentCommand> writes;  // into slot 0's info block
-        for (const SentCommand& c : SentCommands(s.rig.pedal, frame::kWrite))
-            if (c.flash == kSongFlash && c.address >= info && c.address < info + a.block_size)
-                writes.push_back(c);
-        const uint32_t first = PageAddress(a, a.data_blocks, s.Old() ? 2 : 0);
-        const uint32_t second = PageAddress(a, a.data_blocks, s.Old() ? 4 : 1);
-        EXPECT_EQ(writes, (std::vector<SentCommand>{{1, first, size}, {1, second, size}}));
-    }
 }
 
 // A delete cut short by a power loss erases only part of the info block; the
@@ -375,28 +356,6 @@ TEST_F(SongFaults, FailedSongFileFlagGivesElevenButTheSongIsInPlace)
     EXPECT_EQ(SongResultText(SongFlagFailed), "Write wav flag failed!");
     ASSERT_EQ(s.Reload(), SongOk);
     EXPECT_EQ(s.ReadSong(0), s.AsReloaded(song));
-}
-
-TEST_F(SongFaults, CorruptedFatPageMarksItsSlotDamagedTheOthersLoadAndAWriteRepairsIt)
-{
-    CLoadedSongRig s(10002);
-    const Bytes a = SongAudio(1920, 1), b = SongAudio(3840, 2);
-    ASSERT_EQ(s.Write(0, a), SongOk);
-    ASSERT_EQ(s.Write(1, b), SongOk);
-    ASSERT_EQ(s.Write(2, a), SongOk);
-    const uint8_t cleared = 0x00;  // one block list byte changed, the checksum not
-    s.rig.pedal.Flash(1).Overwrite(PageAddress(s.Area(), 1971, 0) + 7, &cleared, 1);
-    EXPECT_EQ(s.songs.load_songs(), SongOk);
-    EXPECT_FALSE(s.songs.song(1)->is_used());
-    EXPECT_TRUE(s.songs.song(1)->is_damaged());
-    EXPECT_FALSE(s.songs.song(0)->is_damaged());
-    EXPECT_EQ(s.ReadSong(0), a);
-    EXPECT_EQ(s.ReadSong(2), a) << "slots after the broken one still load";
-    EXPECT_EQ(s.songs.load_required(), 0);
-    ASSERT_EQ(s.Write(1, b), SongOk);
-    EXPECT_FALSE(s.songs.song(1)->is_damaged());
-    ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(1), b);
 }
 
 TEST_F(SongFaults, BrokenBlockChainsShowTheirBoxAndLoadAsEmpty)
