@@ -99,8 +99,7 @@ TEST_F(WindowTrust, TheTerminalStaysQuietUnlessTheRulesAskForDebugLines)
         QLoggingCategory::setFilterRules(rules);
         g_terminalLines = 0;
         Import(0, SineWav(dir.filePath("a.wav"), 48000, 48000));
-        prompt.files.push_back(dir.filePath("out.wav"));
-        window->OnUploadSong();
+        Export(0, dir.filePath("out.wav"));
         LocalFirmware(0x010204);
         window->OnUpdateFirmware();
         EXPECT_TRUE(*rules ? g_terminalLines > 0 : g_terminalLines == 0) << rules << ": " << g_terminalLines;
@@ -211,10 +210,14 @@ TEST_F(WindowTrust, UpdateNamesBothVersionsNoErasesNothingAndTheWarningIsReadabl
     EXPECT_FALSE(warning->isVisible());
 }
 
+// A stereo file into a one-channel pedal: the channel question's No takes
+// the first channel, Yes the mix. A song's length shows under the list and
+// in `list --long`.
 TEST_F(WindowTrust, AStereoFileIntoAOneChannelPedalTakesTheChosenChannels)
 {
     // A sine on the left, silence on the right: the mix is half as loud.
-    const QString file = SineWav(dir.filePath("left.wav"), 46875, 46875, {440, 0});
+    // 94,080 frames: 2.007 s, 282,240 bytes on the pedal.
+    const QString file = SineWav(dir.filePath("left.wav"), 46875, 94080, {440, 0});
     Import(0, file, false);  // the channel question answered No: the first channel
     Import(1, file, true);   // Yes: the mix
     EXPECT_EQ(prompt.texts.filter("'left.wav' has 2 channels; the pedal's songs have one. Which should the song hold ?")
@@ -222,18 +225,14 @@ TEST_F(WindowTrust, AStereoFileIntoAOneChannelPedalTakesTheChosenChannels)
               2);
     EXPECT_EQ(ReadSetting("/Config/ImportChannels"), "mix");
     EXPECT_NEAR(double(Peak(1)) / Peak(0), 0.5, 0.01);
-}
 
-TEST_F(WindowTrust, ASongsLengthShowsUnderTheListAndInListLong)
-{
-    Import(1, SineWav(dir.filePath("two.wav"), 46875, 94080));  // 282,240 bytes on the pedal
     auto* line = window->findChild<QLabel*>("m_labelSongInfo");
     list->setCurrentRow(1);
     EXPECT_EQ(line->text(), "Song 002: 0:02, mono, 0.27 MB");
-    list->setCurrentRow(0);
+    list->setCurrentRow(2);
     EXPECT_TRUE(line->text().isEmpty());
     testing::internal::CaptureStdout();
     EXPECT_EQ(RunCli({"list", "--long"}, rig.midi), kExitOk);
     const QStringList lines = QString::fromStdString(testing::internal::GetCapturedStdout()).split('\n');
-    EXPECT_EQ(lines.mid(0, 2), QStringList({"1\t0.000\t0\t0", "2\t2.007\t1\t282240"}));
+    EXPECT_EQ(lines.mid(1, 2), QStringList({"2\t2.007\t1\t282240", "3\t0.000\t0\t0"}));
 }
