@@ -112,8 +112,8 @@ TEST_F(WindowTrust, TheTerminalStaysQuietUnlessTheRulesAskForDebugLines)
 // Import, backup, delete with the Delete key and restore through the menu
 // key: the list and the space line are new when the result box opens, and a
 // backup's or restore's bar counts over all its songs. The backup runs as an
-// export and keeps the pedal's own audio; the restore runs as an import and
-// brings back the deleted song and the replaced one.
+// export into the folder chosen; the restore runs as an import and brings
+// back the deleted song.
 TEST_F(WindowTrust, ResultsComeAfterTheListShowsThemAndARunHasOneBar)
 {
     QStringList atBox;
@@ -123,7 +123,7 @@ TEST_F(WindowTrust, ResultsComeAfterTheListShowsThemAndARunHasOneBar)
         Import(row, SineWav(dir.filePath(QString("%1.wav").arg(row)), 48000, 48000 * row));
         EXPECT_EQ(atBox.last(), Shown(1));
     }
-    const QString full = Shown(1), fourth = list->item(3)->text();
+    const QString full = Shown(1);
     EXPECT_NE(full, empty);
     const Bytes second = SongOnPedal(1);
     int64_t runBytes = 0;
@@ -146,7 +146,6 @@ TEST_F(WindowTrust, ResultsComeAfterTheListShowsThemAndARunHasOneBar)
             prompt.answers = {true};
             QTest::keyClick(list, Qt::Key_Delete);  // as the Delete button, with its question
             ASSERT_EQ(list->item(1)->text(), emptyRow);
-            Import(3, SineWav(dir.filePath("other.wav"), 48000, 20000, {900}));
         }
         CProgressTap tap(window.get());
         operations.clear();
@@ -170,7 +169,6 @@ TEST_F(WindowTrust, ResultsComeAfterTheListShowsThemAndARunHasOneBar)
         << "starts at the backup";
     EXPECT_EQ(QDir(folder).entryList(QDir::Files),
               QStringList({"manifest.json", "song-002.wav", "song-003.wav", "song-004.wav"}));
-    EXPECT_EQ(list->item(3)->text(), fourth) << "the list is reloaded";
     EXPECT_EQ(SongOnPedal(1), second) << "the deleted song is back";
 }
 
