@@ -354,7 +354,9 @@ TEST_F(SongPage, DropsImportIntoTheRowAndRefusedFilesSendNothing)
         {local(tooLong), "File too large!", 2},
         {local(a) + local(a), "Drop one audio file at a time: 2 were dropped", 1},
         {{QUrl("https://example.com/loop.wav")},
-         "'https://example.com/loop.wav' is not a file on this computer: only local files can be imported", 1},
+         "'https://example.com/loop.wav' is not a file on this computer: only local files can be "
+         "imported",
+         1},
     };
     for (const Case& c : cases) {
         // Only a drop brings several files or a remote one.
