@@ -33,25 +33,16 @@ protected:
 
 TEST_F(GermanWindow, ShowsTheGermanTitleButtonsListAndQtsOwnButtons)
 {
-    EXPECT_EQ(window->windowTitle(), "Corvanta V1.7 - (Verbunden - KORVEL, Ver=V1.2.3)");
-    EXPECT_EQ(Text("m_btnUpload"), " Exportieren ");
-    EXPECT_EQ(Text("m_btnDownload"), " Importieren ");
-    EXPECT_EQ(Text("m_btnDelete"), " Löschen     ");
-    EXPECT_EQ(Text("m_btnCancel"), "Abbrechen");
-    EXPECT_EQ(window->findChild<QTabWidget*>()->tabText(0), "Songs bearbeiten");
-    EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Leer)");
+    const QStringList shown = {window->windowTitle(), Text("m_btnUpload"), Text("m_btnDownload"),
+                               Text("m_btnDelete"), Text("m_btnCancel"),
+                               window->findChild<QTabWidget*>()->tabText(0), list->item(0)->text()};
+    EXPECT_EQ(shown, QStringList({"Corvanta V1.7 - (Verbunden - KORVEL, Ver=V1.2.3)", " Exportieren ",
+                                  " Importieren ", " Löschen     ", "Abbrechen", "Songs bearbeiten",
+                                  "Song 001 -- (Leer)"}));
     // The boxes' Yes and No come from Debian's Qt translations.
     const QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No);
     EXPECT_EQ(box.button(QDialogButtonBox::Yes)->text(), "&Ja");
     EXPECT_EQ(box.button(QDialogButtonBox::No)->text(), "&Nein");
-}
-
-// Standard output of one in-process run.
-std::string DataOf(CSongRig& s, const QStringList& args)
-{
-    testing::internal::CaptureStdout();
-    RunCli(args, s.rig.midi);
-    return testing::internal::GetCapturedStdout();
 }
 
 TEST(GermanCli, PrintsGermanMessagesAndTheEnglishDataByteForByte)
@@ -59,17 +50,18 @@ TEST(GermanCli, PrintsGermanMessagesAndTheEnglishDataByteForByte)
     CSongRig s{10002};
     PutFatPage(s.rig.pedal, 10002, 0, 10, true);
     PutFatPage(s.rig.pedal, 10002, 1, 11, false);
-    const std::string list = DataOf(s, {"list"}), info = DataOf(s, {"info"});
+    const auto data = [&](const char* verb) { return RunCliCaptured({verb}, s.rig.midi).out; };
+    const std::string list = data("list"), info = data("info");
     ASSERT_NE(list.find("Song 001 -- (Damaged)\nSong 002 -- (0.00  MB)\nSong 003 -- (Empty)\n"), std::string::npos);
     ASSERT_NE(info.find("(Connected - KORVEL"), std::string::npos);
     ASSERT_NE(info.find("space:    Used "), std::string::npos);
 
     const CTranslations german(kGerman, TRANSLATIONS_DIR);
-    EXPECT_EQ(DataOf(s, {"list"}), list);
-    EXPECT_EQ(DataOf(s, {"info"}), info);
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(RunCli({"delete", "99", "--yes"}, s.rig.midi), kExitFailed);
-    EXPECT_EQ(QString::fromStdString(testing::internal::GetCapturedStderr()),
+    EXPECT_EQ(data("list"), list);
+    EXPECT_EQ(data("info"), info);
+    const CliRun refused = RunCliCaptured({"delete", "99", "--yes"}, s.rig.midi);
+    EXPECT_EQ(refused.exit, kExitFailed);
+    EXPECT_EQ(QString::fromStdString(refused.err),
               QStringLiteral("Platz 99 gibt es nicht: das Pedal hat die Plätze 1 bis 30\n"));
 }
 

@@ -100,8 +100,6 @@ INSTANTIATE_TEST_SUITE_P(
                   0, nullptr},
         StartCase{"Korvel", 10002, PedalMode::Update, "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)",
                   {false, true, false, true, true}, 30, nullptr},
-        StartCase{"OldFormatOneSlot", 10006, PedalMode::Update, "Corvanta V1.7 - (Connected - DUOVARN, Ver=V1.2.3)",
-                  {false, true, false, true, true}, 1, nullptr},
         StartCase{"Rk20", 10001, PedalMode::Update, "Corvanta V1.7 - (Connected - RK-20, Ver=V1.2.3)",
                   {false, false, false, true, true}, 0, nullptr},
         StartCase{"Unknown", 10009, PedalMode::Update, "Corvanta V1.7 - (Unknown device connected !)",
@@ -251,14 +249,4 @@ TEST(Settings, UnwritableProgramFolderFallsBackToTheUserFolder)
     EXPECT_EQ(ChooseAppDir("/nonexistent/program", user.path() + "/cfg"), user.path() + "/cfg/");
     EXPECT_TRUE(QDir(user.path() + "/cfg").exists());
     EXPECT_EQ(ChooseAppDir(user.path(), "/unused"), user.path() + "/");
-}
-
-TEST(FileRoutines, OpenFailureNamesTheFileWithoutItsFolder)
-{
-    CScriptedPrompt prompt;
-    QFile file;
-    EXPECT_FALSE(OpenFileOrWarn(file, "/nonexistent/folder/Song 001.wav", QIODevice::ReadOnly));
-    EXPECT_EQ(prompt.texts, QStringList("Open file 'Song 001.wav' failed, it may be occupied by other process"));
-    EXPECT_EQ(prompt.titles[0], "Message");
-    EXPECT_EQ(FolderOf("/music/loops/a.wav"), "/music/loops/");
 }
