@@ -338,7 +338,7 @@ int Restore(const CliRequest& request, IMidiService& midi)
     BackupManifest manifest;
     if (!session.LoadSongs(true) || !ReadBackup(folder, session.link, session.songs, manifest))
         return kExitFailed;
-    if (!Prompt().AskYesNo(Text::tr("Restore"), RestoreQuestion(folder, manifest, session.songs)))
+    if (!Prompt().AskYesNo(Text::tr("Restore"), RestoreQuestion(folder, manifest, session.songs, request.full)))
         return kExitFailed;
     const CCancelOnSignals ctrlC;
     CCliProgress progress;

@@ -18,6 +18,7 @@ struct BackupEntry {
     qint64 bytes;         // length of the audio
     QString sha256;       // hex SHA-256 of the audio
     QString fingerprint;  // the song's fingerprint on the pedal; empty: not known
+    bool on_pedal = false;  // not stored: the slot held this very song when the backup was checked
 };
 
 struct BackupManifest {

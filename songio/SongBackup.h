@@ -30,11 +30,12 @@ bool BackupSongs(CUSBPort& link, CLooperSongList& songs, const QString& folder, 
 // connected pedal (model, slots, format, lengths, checksums) before anything
 // is written; false with its message otherwise.
 bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, BackupManifest& manifest);
-// The question before a restore: how many songs, from where, and how many
-// used slots they overwrite.
-QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs);
+// The question before a restore: how many songs are written, from where, how
+// many used slots they overwrite and, unless full, how many are already there.
+QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs,
+                        bool full = false);
 // Writes the checked backup's songs into their slots; other slots keep theirs.
-// A slot whose fingerprint on the pedal equals the backup's is left alone
+// A slot that held the backup's song when ReadBackup checked it is left alone
 // ("Song 004 already there" on progress) unless full. Each song written
 // starts a phase "Restore Song 003 (2 of 5)"; a note "Restore done: 1
 // written, 2 already there" ends it. A cancel stops before the current

@@ -120,26 +120,37 @@ bool ReadBackup(const QString& folder, CUSBPort& link, CLooperSongList& songs, B
                         .arg(manifest.model_id)
                         .arg(link.device_info().model_id));
     std::set<uint32_t> seen;
-    for (const BackupEntry& e : manifest.entries) {
+    for (BackupEntry& e : manifest.entries) {
         // Each slot once, from the file named after it: no name can point outside the backup.
         if (e.slot < 1 || e.slot > songs.size() || !seen.insert(e.slot).second || !IsBackupFileName(e.file, e.slot))
             return FailWith(Text::tr("The backup's entry for slot %1 is not valid").arg(e.slot));
         CWave wave;
         if (LoadEntry(folder, e, *area, wave) != SongOk)
             return false;
+        e.on_pedal = AlreadyThere(*songs.song(e.slot - 1), e, *area, manifest.model_id);
     }
     return true;
 }
 
-QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs)
+QString RestoreQuestion(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, bool full)
 {
-    int overwritten = 0;
-    for (const BackupEntry& e : manifest.entries)
-        overwritten += songs.song(e.slot - 1)->is_used() ? 1 : 0;
-    return Text::tr("Restore %1 songs from '%2' (%3 used slots are overwritten) ?")
-        .arg(manifest.entries.size())
+    int overwritten = 0, kept = 0;
+    for (const BackupEntry& e : manifest.entries) {
+        if (e.on_pedal && !full)
+            ++kept;
+        else if (songs.song(e.slot - 1)->is_used())
+            ++overwritten;
+    }
+    if (kept == 0)
+        return Text::tr("Restore %1 songs from '%2' (%3 used slots are overwritten) ?")
+            .arg(manifest.entries.size())
+            .arg(folder)
+            .arg(overwritten);
+    return Text::tr("Restore %1 songs from '%2' (%3 used slots are overwritten, %4 songs already there are kept) ?")
+        .arg(manifest.entries.size() - kept)
         .arg(folder)
-        .arg(overwritten);
+        .arg(overwritten)
+        .arg(kept);
 }
 
 bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooperSongList& songs, QObject* progress,
@@ -154,7 +165,7 @@ bool RestoreSongs(const QString& folder, const BackupManifest& manifest, CLooper
     CRunProgress run(progress, runBytes);
     for (uint32_t i = 0; i < count; ++i) {
         const BackupEntry& e = manifest.entries[i];
-        if (!full && AlreadyThere(*songs.song(e.slot - 1), e, area, manifest.model_id)) {
+        if (!full && e.on_pedal) {
             run.SkipSong(e.bytes);
             PostNote(progress, Text::tr("Song %1 already there").arg(SlotNumber(e.slot)));
             continue;

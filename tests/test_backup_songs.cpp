@@ -245,6 +245,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Incremental, ARestoreWritesOnlySlotsThatDiffer)
 {
     ASSERT_TRUE(Backup());
+    EXPECT_EQ(RestoreQuestion(folder, Manifest(), s.songs),
+              "Restore 0 songs from '" + folder + "' (0 used slots are overwritten, 3 songs already there are kept) ?");
+    EXPECT_EQ(RestoreQuestion(folder, Manifest(), s.songs, true),
+              "Restore 3 songs from '" + folder + "' (3 used slots are overwritten) ?");
     size_t from = s.rig.pedal.Received().size();
     CPhases same;
     ASSERT_TRUE(Restore(&same));

@@ -163,7 +163,7 @@ TEST_F(WindowTrust, ResultsComeAfterTheListShowsThemAndARunHasOneBar)
         EXPECT_EQ(operations, std::set<Operation>{backup ? OpExport : OpImport});
         EXPECT_TRUE(firmwareTabOff);
     }
-    EXPECT_EQ(prompt.texts, QStringList({"", "Restore 3 songs from '" + folder + "' (2 used slots are overwritten) ?",
+    EXPECT_EQ(prompt.texts, QStringList({"", "Restore 1 songs from '" + folder + "' (0 used slots are overwritten, 2 songs already there are kept) ?",
                                          "Successful !"}));
     EXPECT_EQ(prompt.dialogs, std::vector<CScriptedPrompt::Dialog>({{"Restore backup", folder, ""}}))
         << "starts at the backup";

@@ -1121,6 +1121,10 @@ Exit-Status 0, wenn ein Pedal für jeden Befehl nutzbar ist, sonst 1.</translati
         <source>Restore done: %1 written, %2 already there</source>
         <translation>Wiederherstellung fertig: %1 geschrieben, %2 bereits vorhanden</translation>
     </message>
+    <message>
+        <source>Restore %1 songs from &apos;%2&apos; (%3 used slots are overwritten, %4 songs already there are kept) ?</source>
+        <translation>%1 Songs aus &apos;%2&apos; wiederherstellen (%3 belegte Plätze werden überschrieben, %4 bereits vorhandene Songs bleiben)?</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>

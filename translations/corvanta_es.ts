@@ -1121,6 +1121,10 @@ hacer. Estado de salida 0 si hay un pedal utilizable para todas las órdenes, 1 
         <source>Restore done: %1 written, %2 already there</source>
         <translation>Restauración terminada: %1 escritas, %2 ya presentes</translation>
     </message>
+    <message>
+        <source>Restore %1 songs from &apos;%2&apos; (%3 used slots are overwritten, %4 songs already there are kept) ?</source>
+        <translation>¿Restaurar %1 canciones desde &apos;%2&apos; (se sobrescriben %3 posiciones ocupadas, se conservan %4 canciones que ya están)?</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>

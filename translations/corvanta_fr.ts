@@ -1122,6 +1122,10 @@ faire. Code de sortie 0 si une pédale est utilisable pour toutes les commandes,
         <source>Restore done: %1 written, %2 already there</source>
         <translation>Restauration terminée : %1 écrits, %2 déjà présents</translation>
     </message>
+    <message>
+        <source>Restore %1 songs from &apos;%2&apos; (%3 used slots are overwritten, %4 songs already there are kept) ?</source>
+        <translation>Restaurer %1 morceaux depuis &apos;%2&apos; (%3 emplacements occupés seront écrasés, %4 morceaux déjà présents sont conservés) ?</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>

@@ -1119,6 +1119,10 @@ command, 1 otherwise.</source>
         <source>Restore done: %1 written, %2 already there</source>
         <translation>復元完了: %1 曲を書き込み、%2 曲はすでに存在</translation>
     </message>
+    <message>
+        <source>Restore %1 songs from &apos;%2&apos; (%3 used slots are overwritten, %4 songs already there are kept) ?</source>
+        <translation>&apos;%2&apos; から %1 曲を復元しますか (使用中の %3 スロットが上書きされ、すでにある %4 曲はそのまま残ります)？</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>

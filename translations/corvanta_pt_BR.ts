@@ -1120,6 +1120,10 @@ Status de saída 0 quando há um pedal utilizável para todos os comandos, 1 cas
         <source>Restore done: %1 written, %2 already there</source>
         <translation>Restauração concluída: %1 gravadas, %2 já presentes</translation>
     </message>
+    <message>
+        <source>Restore %1 songs from &apos;%2&apos; (%3 used slots are overwritten, %4 songs already there are kept) ?</source>
+        <translation>Restaurar %1 músicas de &apos;%2&apos; (%3 posições ocupadas serão substituídas, %4 músicas já presentes são mantidas)?</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>

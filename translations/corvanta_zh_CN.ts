@@ -1110,6 +1110,10 @@ command, 1 otherwise.</source>
         <source>Restore done: %1 written, %2 already there</source>
         <translation>恢复完成：写入 %1 首，%2 首已存在</translation>
     </message>
+    <message>
+        <source>Restore %1 songs from &apos;%2&apos; (%3 used slots are overwritten, %4 songs already there are kept) ?</source>
+        <translation>要从“%2”恢复 %1 首歌曲吗（将覆盖 %3 个已使用的存储位，保留 %4 首已有的歌曲）？</translation>
+    </message>
 </context>
 <context>
     <name>SongResult</name>
