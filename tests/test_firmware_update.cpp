@@ -120,10 +120,6 @@ TEST_P(FirmwareUpdateOrder, ErasesAscendingWritesBackToFrontFirstSectorLast)
 INSTANTIATE_TEST_SUITE_P(
     Layouts, FirmwareUpdateOrder,
     ::testing::Values(
-        OrderCase{"TwoSectionsOfFlashZero",
-                  {{0, 0x10000, 0x14000, 4096, FirmwareImage(10000, 1)}, {0, 0x8000, 0x10000, 4096, FirmwareImage(3000, 2)}},
-                  {{0, 0x8000, 0}, {0, 0x10000, 0}, {0, 0x11000, 0}, {0, 0x12000, 0}},
-                  {{0, 0x11000}, {0, 0x10000}, {0, 0x8000}}},
         OrderCase{"SongFlashInOneRunBeforeFlashZero",
                   {{0, 0x20000, 0x30000, 4096, FirmwareImage(5000, 4)},
                    {1, 0x100000, 0x140000, 65536, FirmwareImage(70000, 3)}},

@@ -108,10 +108,11 @@ TEST_F(Protocol, ReadsAndWritesOfEveryChunkBoundary)
     EXPECT_TRUE(prompt.texts.isEmpty());
 }
 
+// The results a refused write (0), a bit flipped on the way (3) and a bad
+// checksum reply (4) give are the texts of FirmwareUpdate.DeviceFaultsStopTheUpdateWhereTheyHappen.
 TEST_F(Protocol, VerifyResults)
 {
     const Bytes data = Pattern(3000);
-    EXPECT_EQ(port.flash_write_verify(1, 0x80000, data.data(), 3000, nullptr), 1);
     // Programming the NOR flash over unerased bytes can only clear bits: the sum differs.
     const Bytes other = Pattern(3000, 77);
     EXPECT_EQ(port.flash_write_verify(0, 0x40000, data.data(), 3000, nullptr), 1);
@@ -123,8 +124,6 @@ TEST_F(Protocol, VerifyResults)
     Bytes back(3000);
     ASSERT_TRUE(port.flash_read(1, 0x80000, back.data(), 3000));
     EXPECT_EQ(back, data) << "the data stays written when the verify reply is bad";
-    pedal.AddFault({FaultKind::Refuse, 0, 1, frame::kWrite});
-    EXPECT_EQ(port.flash_write_verify(1, 0x90000, data.data(), 3000, nullptr), 0);
     // The checksum reply's echo of flash, address and length is not compared.
     for (FaultKind echo : {FaultKind::WrongAddress, FaultKind::WrongLength}) {
         ASSERT_TRUE(port.flash_erase(1, 0x80000));
