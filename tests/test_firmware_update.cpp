@@ -327,6 +327,7 @@ TEST_F(FirmwareUpdate, SettingsAndAUsersConfigIniSurvive)
 TEST_F(FirmwareUpdate, AFileChangedDuringTheUpdateIsRefused)
 {
     const QString path = Pack("other.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(100, 1)}}, {}, "10003");
+    // Another size under the old time stamp: only the size tells.
     const QString replacement = Pack("replacement.dat", {{LayoutText(0, 0x8000, 0xA000, 4096), FirmwareImage(6000, 2)}},
                                      {}, "10003");
     // Same size, other image: only the time stamp tells.
@@ -338,13 +339,14 @@ TEST_F(FirmwareUpdate, AFileChangedDuringTheUpdateIsRefused)
         SCOPED_TRACE(source.toStdString());
         QFile::remove(target);
         QFile::copy(path, target);
+        const QDateTime stamp = QFileInfo(target).lastModified();
         prompt.answers.push_back(true);
         prompt.onBox = [&] {
             QFile::remove(target);
             QFile::copy(source, target);
             QFile touched(target);
             touched.open(QIODevice::ReadWrite);
-            touched.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime);
+            touched.setFileTime(source == sameSize ? stamp.addSecs(5) : stamp, QFileDevice::FileModificationTime);
         };
         EXPECT_EQ(Update(target),
                   QStringList({kOtherModelQuestion, "The firmware file changed during the update", "Failed!"}));
