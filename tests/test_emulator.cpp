@@ -1,5 +1,4 @@
 // The virtual pedal itself: NOR and NAND semantics, flash images, identity, faults.
-#include "DeviceModels.h"
 #include "Frame.h"
 #include "TestSupport.h"
 #include "WireCodec.h"
@@ -9,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 
 using Bytes = std::vector<uint8_t>;
@@ -70,26 +68,6 @@ Bytes Cells(CVirtualPedal& pedal, int flash, uint32_t address, int n)
 }
 
 }  // namespace
-
-TEST(NorFlash, ProgramOnlyClearsBitsAndEraseSetsTheWholeSector)
-{
-    CNorFlash flash(1 << 20, 4096, std::make_unique<CMemoryFlashStore>(4096));
-    const Bytes a = {0xF0, 0x0F, 0xAA};
-    const Bytes b = {0x3C, 0xFF, 0x55};
-    ASSERT_TRUE(flash.Program(5000, a.data(), 3));
-    ASSERT_TRUE(flash.Program(5000, b.data(), 3));
-    Bytes got(3);
-    flash.Read(5000, got.data(), 3);
-    EXPECT_EQ(got, (Bytes{0x30, 0x0F, 0x00}));
-    ASSERT_TRUE(flash.EraseSector(4097));
-    flash.Read(4096, got.data(), 3);
-    EXPECT_EQ(got, (Bytes{0xFF, 0xFF, 0xFF}));
-    EXPECT_FALSE(flash.Program((1 << 20) - 1, a.data(), 3)) << "beyond the end";
-    EXPECT_FALSE(flash.EraseSector(1 << 20));
-    uint16_t sum = 0;
-    ASSERT_TRUE(flash.Sum16(0, 1 << 20, sum));
-    EXPECT_EQ(sum, uint16_t((1 << 20) * 0xFF));
-}
 
 // The NAND rules, step by step on blocks of 4 pages of 256 bytes: each page
 // is programmed once between erases of its block, a stream of writes fills
@@ -155,28 +133,6 @@ INSTANTIATE_TEST_SUITE_P(
                  2}),
     [](const ::testing::TestParamInfo<NandCase>& info) { return info.param.name; });
 
-TEST(Pedal, RefusesToProgramASongFlashPageTwiceButNotFlashZero)
-{
-    for (int32_t model : {10002, 10003}) {
-        SCOPED_TRACE(model);
-        CVirtualPedal pedal(PedalFor(model));
-        DirectPedal link(pedal);
-        const uint32_t page = find_model(model)->song_area->page_size;
-        link.Write(5 * page + 2, Bytes(300, 0x44));
-        link.Write(5 * page, Bytes(2, 0x48));  // the lead bytes after the body: a second program
-        link.Write(6 * page, Bytes(2, 0x48));
-        link.Write(0x10000, Bytes(2, 0x00), 0);
-        link.Write(0x10000, Bytes(2, 0x00), 0);
-        // Only the second program of a song flash page is refused: flash 0 is NOR.
-        EXPECT_EQ(link.Statuses(), (std::vector<int>{0, 1, 0, 0, 0}));
-        EXPECT_EQ(pedal.NandViolations(), 1u);
-        EXPECT_EQ(Cells(pedal, 1, 5 * page, 3), (Bytes{0xFF, 0xFF, 0x44}));
-        link.Erase(0);
-        link.Write(5 * page, Bytes(2, 0x48));
-        EXPECT_EQ(link.replies.back()[6], 0) << "programmed again after the block's erase";
-    }
-}
-
 // Both flashes' images: NOR bytes stored complemented up to the last one
 // written, and NAND pages programmed in an earlier run stay programmed.
 TEST(FlashImage, BytesAreStoredComplementedAndPersistAcrossRuns)
@@ -207,7 +163,8 @@ TEST(FlashImage, BytesAreStoredComplementedAndPersistAcrossRuns)
     EXPECT_EQ(songs.Violations(), 1u);
 }
 
-TEST(Identity, WrittenIntoAnErasedBlockOnlyAndReadAsRegisters)
+// Read as registers in play mode: PlayMode.UnansweredRegistersGiveMinusOneAndTheConnectionStillSucceeds.
+TEST(Identity, WrittenIntoAnErasedBlockOnly)
 {
     QTemporaryDir dir;
     auto store = [&] { return std::make_unique<CFileFlashStore>(dir.filePath("flash0.bin")); };
@@ -218,13 +175,6 @@ TEST(Identity, WrittenIntoAnErasedBlockOnlyAndReadAsRegisters)
     CVirtualPedal restarted(PedalFor(10002, PedalMode::Play), store());
     EXPECT_EQ(frame::GetLE(Cells(restarted, 0, 0x2180 + 4, 4).data(), 4), 10003u)
         << "an existing block is kept";
-    std::vector<Bytes> raw;
-    restarted.SetOutput([&](const uint8_t* m, size_t n) { raw.emplace_back(m, m + n); });
-    const Bytes read = {0xF0, 0x59, 0x14, 0x00, 0x00, 0xF7};  // byte 1 of version
-    restarted.Handle(read.data(), read.size());
-    ASSERT_EQ(raw.size(), 1u);
-    const Bytes& r = raw[0];
-    EXPECT_EQ(((r[4] << 4) | (r[3] & 0x0F)) & 0xFF, 0x01);
 }
 
 TEST(Faults, ParseTheCommandLineSyntax)
@@ -264,8 +214,11 @@ TEST(Faults, TornWriteAndEraseStopWhereTheCutFalls)
     pedal.RestorePower();
     link.Write(0x80000 + 4096, Bytes(10, 0x00));
     link.Write(0x80000 + 1000, Bytes(10, 0x00));
-    // The page the cut never reached is still erased; the cut page was programmed.
-    EXPECT_EQ(link.Statuses(), (std::vector<int>{0, 1}));
+    // The page the cut never reached is still erased; the cut page was
+    // programmed: the pedal refuses it a second time. Flash 0 is NOR: it never refuses.
+    link.Write(0x10000, Bytes(2, 0x00), 0);
+    link.Write(0x10000, Bytes(2, 0x00), 0);
+    EXPECT_EQ(link.Statuses(), (std::vector<int>{0, 1, 0, 0}));
     EXPECT_EQ(pedal.NandViolations(), 1u);
 
     link.Write(0x40000, Bytes(5120, 0x00));
@@ -274,24 +227,7 @@ TEST(Faults, TornWriteAndEraseStopWhereTheCutFalls)
     link.Erase(0x40000);
     EXPECT_EQ(Cells(pedal, 1, 0x40000, 1)[0], 0xFF);
     EXPECT_EQ(Cells(pedal, 1, 0x40000 + 200000, 1)[0], 0x00) << "the second half of the 256 KiB block";
-    EXPECT_EQ(link.Statuses(), (std::vector<int>{0, 1, 0, 0})) << "no reply to the cut erase";
-}
-
-TEST(Faults, CountFromTheMomentTheyAreAdded)
-{
-    CVirtualPedal pedal(PedalFor(10002));
-    DirectPedal link(pedal);
-    link.Send(frame::kIdentify, {});
-    link.Send(frame::kIdentify, {});
-    pedal.AddFault({FaultKind::Refuse, 0, 2, -1});
-    link.Send(frame::kIdentify, {});
-    link.Send(frame::kIdentify, {});
-    link.Send(frame::kIdentify, {});
-    ASSERT_EQ(link.replies.size(), 5u);
-    EXPECT_EQ(link.replies[2][2], frame::kIdentify);
-    EXPECT_EQ(link.replies[3][2], frame::kStatus);
-    EXPECT_EQ(link.replies[3][6], 1) << "refused";
-    EXPECT_EQ(link.replies[4][2], frame::kIdentify);
+    EXPECT_EQ(link.Statuses(), (std::vector<int>{0, 1, 0, 0, 0, 0})) << "no reply to the cut erase";
 }
 
 TEST(Pedal, AnswersMalformedFramesWithAnErrorStatus)
@@ -310,23 +246,19 @@ TEST(Pedal, AnswersMalformedFramesWithAnErrorStatus)
 }
 
 // Under the realistic timing each exchange costs the time of its bytes on
-// the link plus the flash operation, and the reply leaves only when that
-// time is over.
-TEST(PedalTiming, RealisticRepliesLeaveWhenTheModelledExchangeIsDone)
+// the link plus the flash operation. That the reply leaves only when that
+// time is over is measured in bench/ (bench_transfer's ideal_over_wall).
+TEST(PedalTiming, RealisticExchangesCostTheirBytesAndTheFlashOperation)
 {
-    using namespace std::chrono;
     PedalConfig config = PedalFor(10002);
     config.timing = PedalTiming::Realistic();
     CVirtualPedal pedal(config);
     DirectPedal direct(pedal);
-    // The time of one exchange, checked against the wall clock.
+    // The modelled time of one exchange.
     const auto cost = [&](const std::function<void()>& exchange) {
         const uint64_t before = pedal.ModelledMicros();
-        const auto start = steady_clock::now();
         exchange();
-        const uint64_t modelled = pedal.ModelledMicros() - before;
-        EXPECT_GE(steady_clock::now() - start, microseconds(modelled)) << "not before the modelled time";
-        return modelled;
+        return pedal.ModelledMicros() - before;
     };
     const uint64_t shortRead = cost([&] { direct.Send(frame::kRead, {1, 0, 0, 0, 0, 0x01, 0x00, 0x00}); });
     const uint64_t longRead = cost([&] { direct.Send(frame::kRead, {1, 0, 0, 0, 0, 0xF1, 0x03, 0x00}); });

