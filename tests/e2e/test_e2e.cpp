@@ -61,19 +61,6 @@ QStringList ListLines()
 // The lines of the slots that hold a song.
 QStringList UsedLines() { return ListLines().filter(QRegularExpression("(?<!\\(Empty\\))$")); }
 
-// n bytes of flash 0 from address, read by a search of its own as the next
-// program reads them.
-QByteArray FlashFoundAnew(uint32_t address, int n)
-{
-    CScriptedPrompt prompt;
-    CUSBPort port(SystemMidi());
-    SearchDevice(port);
-    EXPECT_EQ(port.state(), UpdateMode) << prompt.texts.join('|').toStdString();
-    QByteArray flashed(n, 0);
-    EXPECT_TRUE(port.flash_read(0, address, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(n)));
-    return flashed;
-}
-
 }  // namespace
 
 TEST(EndToEnd, TheWindowListsImportsExportsAndDeletesASongAndUpdatesTheFirmware)
@@ -88,7 +75,6 @@ TEST(EndToEnd, TheWindowListsImportsExportsAndDeletesASongAndUpdatesTheFirmware)
     auto* list = window.findChild<QListWidget*>("m_lstSong");
     ASSERT_EQ(list->count(), 30);
     list->setCurrentRow(4);
-    prompt.answers.push_back(true);  // a song from an earlier run may be there
     prompt.files.push_back(in);
     window.OnDownloadSong();
     ASSERT_EQ(prompt.texts.last(), "Successful !");
@@ -177,7 +163,6 @@ TEST(EndToEndCli, ImportExportBackupDeleteAndRestore)
     EXPECT_EQ(r.exit, 1) << "no terminal, no --yes: the song is kept";
     for (const QString& line : before)
         EXPECT_EQ(Cli({"delete", line.mid(5, 3), "--yes"}).exit, 0) << line.toStdString();
-    EXPECT_EQ(ListLines().value(6), "Song 007 -- (Empty)");
     EXPECT_TRUE(UsedLines().isEmpty());
     r = Cli({"restore", first});
     EXPECT_EQ(r.exit, 1) << "a restore asks first";
@@ -217,7 +202,15 @@ TEST(EndToEndCli, CtrlCDuringAnUpdateIsRefusedAndTheUpdateEnds)
     const CliResult bad = Cli({"update", damaged, "--yes"});
     EXPECT_EQ(bad.exit, 1);
     EXPECT_TRUE(bad.err.contains("File header checksum Error\nFailed!")) << bad.err.toStdString();
-    EXPECT_EQ(FlashFoundAnew(0x40000, image.size()), image) << "the damaged file erased nothing";
+
+    // Read back by a search of its own, as the next program reads it.
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    SearchDevice(port);
+    ASSERT_EQ(port.state(), UpdateMode) << prompt.texts.join('|').toStdString();
+    QByteArray flashed(image.size(), 0);
+    ASSERT_TRUE(port.flash_read(0, 0x40000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
+    EXPECT_EQ(flashed, image) << "the damaged file erased nothing";
 }
 
 // Ctrl-C (SIGINT) and SIGTERM on a running corvanta-cli, sent at its first

@@ -109,22 +109,18 @@ protected:
     static void TearDownTestSuite() { Pedal().reset(); }
 };
 
-// 24-bit mono sample i of a WAV in the program's export format.
-double Sample(const CWave& wave, uint32_t i)
-{
-    const uint8_t* p = wave.samples() + 3 * size_t(i);
-    const int32_t value = int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8;
-    return value / 8388608.0;
-}
-
-// Root mean square of the difference of two mono 24-bit waves over their
-// common length.
+// Root mean square of the difference of two mono 24-bit waves (the
+// program's export format) over their common length.
 double RmsDifference(const CWave& a, const CWave& b)
 {
+    const auto sample = [](const CWave& wave, uint32_t i) {
+        const uint8_t* p = wave.samples() + 3 * size_t(i);
+        return (int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8) / 8388608.0;
+    };
     const uint32_t n = std::min(a.frame_count(), b.frame_count());
     double sum = 0;
     for (uint32_t i = 0; i < n; ++i)
-        sum += std::pow(Sample(a, i) - Sample(b, i), 2);
+        sum += std::pow(sample(a, i) - sample(b, i), 2);
     return std::sqrt(sum / std::max(n, 1u));
 }
 
