@@ -58,31 +58,12 @@ QStringList ListLines()
     return r.out.split('\n', Qt::SkipEmptyParts);
 }
 
-QStringList UsedLines()
-{
-    QStringList used;
-    for (const QString& line : ListLines())
-        if (!line.endsWith("(Empty)"))
-            used << line;
-    return used;
-}
-
-// n bytes of flash 0 from address, read by a search of its own as the next
-// program reads them.
-QByteArray FlashFoundAnew(uint32_t address, int n)
-{
-    CScriptedPrompt prompt;
-    CUSBPort port(SystemMidi());
-    SearchDevice(port);
-    EXPECT_EQ(port.state(), UpdateMode) << prompt.texts.join('|').toStdString();
-    QByteArray flashed(n, 0);
-    EXPECT_TRUE(port.flash_read(0, address, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(n)));
-    return flashed;
-}
+// The lines of the slots that hold a song.
+QStringList UsedLines() { return ListLines().filter(QRegularExpression("(?<!\\(Empty\\))$")); }
 
 }  // namespace
 
-TEST(EndToEnd, ListImportExportAndDeleteASong)
+TEST(EndToEnd, TheWindowListsImportsExportsAndDeletesASongAndUpdatesTheFirmware)
 {
     CScriptedPrompt prompt;
     QTemporaryDir dir;
@@ -94,7 +75,6 @@ TEST(EndToEnd, ListImportExportAndDeleteASong)
     auto* list = window.findChild<QListWidget*>("m_lstSong");
     ASSERT_EQ(list->count(), 30);
     list->setCurrentRow(4);
-    prompt.answers.push_back(true);  // a song from an earlier run may be there
     prompt.files.push_back(in);
     window.OnDownloadSong();
     ASSERT_EQ(prompt.texts.last(), "Successful !");
@@ -114,40 +94,31 @@ TEST(EndToEnd, ListImportExportAndDeleteASong)
     prompt.answers.push_back(true);
     window.OnDeleteSong();
     EXPECT_EQ(list->item(4)->text(), "Song 005 -- (Empty)");
-}
 
-TEST(EndToEnd, FirmwareUpdateFromALocalFile)
-{
-    CScriptedPrompt prompt;
-    QTemporaryDir dir;
+    // A firmware update from a local file of two sections.
     const QByteArray high = FirmwareImage(9000, 11), low = FirmwareImage(3000, 12);
     const QString good = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x48000, 0x4C000, 2048), high},
                                                              {LayoutText(0, 0x40000, 0x42000, 2048), low}});
-    CorvantaQT window;
     window.findChild<QCheckBox*>("m_btnSelLocal")->click();
-    auto flash = [&](uint32_t address, int n) {
-        QByteArray b(n, 0);
-        EXPECT_TRUE(window.USBPort().flash_read(0, address, reinterpret_cast<uint8_t*>(b.data()), uint32_t(n)));
-        return b;
-    };
     prompt.Clear();
     window.findChild<QLineEdit*>("m_editPath")->setText(good);
     window.OnUpdateFirmware();
     EXPECT_EQ(prompt.texts, QStringList({"Successful!"}));
-    EXPECT_EQ(flash(0x48000, high.size()), high);
-    EXPECT_EQ(flash(0x40000, low.size()), low);
+    for (const auto& [address, image] : {std::pair{0x48000u, high}, std::pair{0x40000u, low}}) {
+        QByteArray flashed(image.size(), 0);
+        EXPECT_TRUE(window.USBPort().flash_read(0, address, reinterpret_cast<uint8_t*>(flashed.data()),
+                                                uint32_t(flashed.size())));
+        EXPECT_EQ(flashed, image) << address;
+    }
 }
-
 
 TEST(EndToEndCli, InfoAndList)
 {
     const CliResult info = Cli({"info"});
     EXPECT_EQ(info.exit, 0) << info.err.toStdString();
-    EXPECT_TRUE(info.out.contains("status:   Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)")) << info.out.toStdString();
-    EXPECT_TRUE(info.out.contains("model:    10002 KORVEL"));
-    EXPECT_TRUE(info.out.contains("firmware: 1.2.3"));
-    EXPECT_TRUE(info.out.contains("slots:    30"));
-    EXPECT_TRUE(info.out.contains("format:   current (46875 Hz, 24-bit, 1 channel)"));
+    for (const char* line : {"status:   Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)", "model:    10002 KORVEL",
+                             "firmware: 1.2.3", "slots:    30", "format:   current (46875 Hz, 24-bit, 1 channel)"})
+        EXPECT_TRUE(info.out.contains(line)) << line << " in\n" << info.out.toStdString();
     const QStringList lines = ListLines();
     ASSERT_EQ(lines.size(), 30);
     EXPECT_TRUE(lines[29].startsWith("Song 030 -- ("));
@@ -156,12 +127,14 @@ TEST(EndToEndCli, InfoAndList)
         << ports.out.toStdString();
 }
 
-TEST(EndToEndCli, ImportExportBackupAndDelete)
+// A song in the pedal's format in slot 7, a stereo one of another rate in
+// slot 12; backed up, deleted, restored and backed up again.
+TEST(EndToEndCli, ImportExportBackupDeleteAndRestore)
 {
     QTemporaryDir dir;
     const uint32_t frames = 64 * 732;
     const QString in = WriteSong(dir.filePath("in.wav"), frames, 13), out = dir.filePath("out.wav"),
-                  native = dir.filePath("native");
+                  first = dir.filePath("first"), second = dir.filePath("second");
     CliResult r = Cli({"import", in, "7", "--yes"});
     ASSERT_EQ(r.exit, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("Successful !"));
@@ -178,30 +151,16 @@ TEST(EndToEndCli, ImportExportBackupAndDelete)
     EXPECT_EQ(exported.format(), CWave::TargetFormat(1, 48000));
     EXPECT_NEAR(double(exported.frame_count()), frames * 48000.0 / 46875.0, 4.0);
 
-    // The backup of that slot holds exactly the bytes imported.
-    ASSERT_EQ(Cli({"backup", native}).exit, 0);
-    EXPECT_EQ(Audio(QDir(native).filePath("song-007.wav")), Audio(in));
+    ASSERT_EQ(Cli({"import", WriteSong(dir.filePath("a.wav"), 30000, 7, 2, 44100, 16), "12", "--yes"}).exit, 0);
+    const QStringList before = UsedLines();
+    ASSERT_GE(before.size(), 2);
+    r = Cli({"backup", first});
+    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    // The backup of slot 7 holds exactly the bytes imported.
+    EXPECT_EQ(Audio(QDir(first).filePath("song-007.wav")), Audio(in));
 
     r = Cli({"delete", "7"});
     EXPECT_EQ(r.exit, 1) << "no terminal, no --yes: the song is kept";
-    r = Cli({"delete", "7", "--yes"});
-    EXPECT_EQ(r.exit, 0) << r.err.toStdString();
-    EXPECT_EQ(ListLines().value(6), "Song 007 -- (Empty)");
-}
-
-TEST(EndToEndCli, BackupClearRestoreBackupIsByteIdentical)
-{
-    QTemporaryDir dir;
-    const QString first = dir.filePath("first"), second = dir.filePath("second");
-    // A stereo song of another rate in two slots, so the pedal holds something.
-    const QString a = WriteSong(dir.filePath("a.wav"), 30000, 7, 2, 44100, 16);
-    ASSERT_EQ(Cli({"import", a, "2", "--yes"}).exit, 0);
-    ASSERT_EQ(Cli({"import", a, "12", "--yes"}).exit, 0);
-    const QStringList before = UsedLines();
-    ASSERT_GE(before.size(), 2);
-
-    CliResult r = Cli({"backup", first});
-    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
     for (const QString& line : before)
         EXPECT_EQ(Cli({"delete", line.mid(5, 3), "--yes"}).exit, 0) << line.toStdString();
     EXPECT_TRUE(UsedLines().isEmpty());
@@ -243,7 +202,15 @@ TEST(EndToEndCli, CtrlCDuringAnUpdateIsRefusedAndTheUpdateEnds)
     const CliResult bad = Cli({"update", damaged, "--yes"});
     EXPECT_EQ(bad.exit, 1);
     EXPECT_TRUE(bad.err.contains("File header checksum Error\nFailed!")) << bad.err.toStdString();
-    EXPECT_EQ(FlashFoundAnew(0x40000, image.size()), image) << "the damaged file erased nothing";
+
+    // Read back by a search of its own, as the next program reads it.
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    SearchDevice(port);
+    ASSERT_EQ(port.state(), UpdateMode) << prompt.texts.join('|').toStdString();
+    QByteArray flashed(image.size(), 0);
+    ASSERT_TRUE(port.flash_read(0, 0x40000, reinterpret_cast<uint8_t*>(flashed.data()), uint32_t(flashed.size())));
+    EXPECT_EQ(flashed, image) << "the damaged file erased nothing";
 }
 
 // Ctrl-C (SIGINT) and SIGTERM on a running corvanta-cli, sent at its first

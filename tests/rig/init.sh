@@ -8,9 +8,8 @@ export PATH=/bin
 mount -t proc proc /proc
 mount -t sysfs sysfs /sys
 mount -t devtmpfs devtmpfs /dev
-# The initramfs is writable already; no tmpfs over /tmp, which would hide
-# executables the host built below its own /tmp.
-mkdir -p /tmp
+# The initramfs (with its /tmp) is writable already; no tmpfs over /tmp,
+# which would hide executables the host built below its own /tmp.
 
 finish() {
     echo "RIG-EXIT: $1"

@@ -4,7 +4,9 @@
 // virtual machine that run_rig.sh boots; init.sh has set up the gadget and
 // passes RIG_UDC (the gadget's UDC file), RIG_UDC_NAME and RIG_SONG (a WAV
 // made by sox). The tests run in order: the later ones use the song that the
-// import stored in slot 5.
+// import stored in slot 5. What the program does whatever the path (backup
+// and restore, the texts of info and list) the end-to-end run over JACK
+// checks; here runs what the kernel's path adds.
 #include "DeviceWatcher.h"
 #include "FirmwareSupport.h"
 #include "MidiSystem.h"
@@ -13,8 +15,11 @@
 #include "TestSupport.h"
 #include "Wave.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -88,45 +93,34 @@ std::unique_ptr<CGadgetPedal>& Pedal()
     return pedal;
 }
 
+void StartPedal() { Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path()); }
+
 // The gadget bound and its pedal started, as a real pedal powers up when
 // plugged in.
 void PlugIn()
 {
     WriteUdc(Env("RIG_UDC_NAME"));
-    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+    StartPedal();
 }
 
 class UsbRig : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path()); }
+    static void SetUpTestSuite() { StartPedal(); }
     static void TearDownTestSuite() { Pedal().reset(); }
 };
 
-QStringList UsedSlots(const QString& list)
-{
-    QStringList used;
-    for (const QString& line : list.split('\n', Qt::SkipEmptyParts))
-        if (!line.endsWith("(Empty)"))
-            used << line.mid(5, 3);
-    return used;
-}
-
-// 24-bit mono sample i of a WAV in the program's export format.
-double Sample(const CWave& wave, uint32_t i)
-{
-    const uint8_t* p = wave.samples() + 3 * size_t(i);
-    const int32_t value = int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8;
-    return value / 8388608.0;
-}
-
-// Root mean square of the difference of two mono 24-bit waves over their
-// common length.
+// Root mean square of the difference of two mono 24-bit waves (the
+// program's export format) over their common length.
 double RmsDifference(const CWave& a, const CWave& b)
 {
+    const auto sample = [](const CWave& wave, uint32_t i) {
+        const uint8_t* p = wave.samples() + 3 * size_t(i);
+        return (int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) >> 8) / 8388608.0;
+    };
     const uint32_t n = std::min(a.frame_count(), b.frame_count());
     double sum = 0;
     for (uint32_t i = 0; i < n; ++i)
-        sum += std::pow(Sample(a, i) - Sample(b, i), 2);
+        sum += std::pow(sample(a, i) - sample(b, i), 2);
     return std::sqrt(sum / std::max(n, 1u));
 }
 
@@ -155,14 +149,8 @@ bool FoundInUpdateMode(CUSBPort& port)
 }
 
 // The time of the last write to a flash image (the pedal writes through at
-// every erase and write) and its size: the images are too large to compare.
-std::string WriteStamp(const QString& path)
-{
-    struct stat info {};
-    stat(path.toLocal8Bit().constData(), &info);
-    return std::to_string(info.st_mtim.tv_sec) + "." + std::to_string(info.st_mtim.tv_nsec) + "/" +
-           std::to_string(info.st_size);
-}
+// every erase and write): the images are too large to compare.
+QDateTime LastWrite(const QString& path) { return QFileInfo(path).lastModified(); }
 
 // A line the report of a rig run takes its figures from.
 void Measured(const std::string& what, double value, const char* unit)
@@ -179,17 +167,19 @@ CliResult Timed(const std::string& what, const QStringList& args)
     return r;
 }
 
-// The sox song imported into slot and exported back through path: it comes
-// back as it went.
-void ExpectRoundTrip(const QString& slot, const std::string& path)
+// Through path: the sox song imported into slot and exported back comes
+// back as it went; a packed firmware file updated through the command line
+// reads back through a search of its own (a messageLimit given is the found
+// path's).
+void ExpectSongAndFirmwareGoThrough(const std::string& path, const QString& slot, int seed, size_t messageLimit = 0)
 {
     QTemporaryDir dir;
     const QString exported = dir.filePath("back.wav");
     const CliResult import = Timed(path + " import", {"import", Env("RIG_SONG"), slot, "--yes"});
     ASSERT_EQ(import.exit, 0) << import.err.toStdString();
     EXPECT_TRUE(import.err.contains("Successful !"));
-    const CliResult r = Timed(path + " export", {"export", slot, exported});
-    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
+    const CliResult exportRun = Timed(path + " export", {"export", slot, exported});
+    ASSERT_EQ(exportRun.exit, 0) << exportRun.err.toStdString();
 
     CWave original, back;
     ASSERT_TRUE(original.load(Env("RIG_SONG")));
@@ -198,18 +188,12 @@ void ExpectRoundTrip(const QString& slot, const std::string& path)
     // The pedal stores whole blocks of its own rate: a few frames may go.
     EXPECT_NEAR(double(back.frame_count()), double(original.frame_count()), 64.0);
     EXPECT_LT(RmsDifference(original, back), 0.01) << "the song came back as it went";
-}
 
-// A packed firmware file updated through the command line reads back
-// through a search of its own; a messageLimit given is the found path's.
-void ExpectUpdateReadsBack(int seed, size_t messageLimit = 0)
-{
-    QTemporaryDir dir;
     const QByteArray image = FirmwareImage(30000, seed);
     const QString file = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x50000, 0x58000, 2048), image}});
-    const CliResult r = RunCliBinary({"update", file, "--yes"});
-    ASSERT_EQ(r.exit, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.endsWith("Successful!\n")) << r.err.toStdString();
+    const CliResult update = RunCliBinary({"update", file, "--yes"});
+    ASSERT_EQ(update.exit, 0) << update.err.toStdString();
+    EXPECT_TRUE(update.err.endsWith("Successful!\n")) << update.err.toStdString();
 
     CScriptedPrompt prompt;
     CUSBPort port(SystemMidi());
@@ -278,45 +262,16 @@ CliResult RunCliAsNonRoot(const QStringList& args, const QString& folder)
 
 }  // namespace
 
-TEST_F(UsbRig, ConnectsWithStatusAndModelThroughRawMidi)
+// The first run on a freshly started pedal gets its first reply (the kernel
+// drops input that comes before the first read), through raw MIDI.
+TEST_F(UsbRig, ConnectsImportsExportsAndUpdatesThroughRawMidi)
 {
     const CliResult info = RunCliBinary({"info"});
     ASSERT_EQ(info.exit, 0) << info.err.toStdString();
-    EXPECT_TRUE(info.out.contains("status:   Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)")) << info.out.toStdString();
-    EXPECT_TRUE(info.out.contains("model:    10002 KORVEL"));
+    EXPECT_TRUE(info.out.contains("(Connected - KORVEL, Ver=V1.2.3)")) << info.out.toStdString();
     const CliResult ports = RunCliBinary({"ports"});
     EXPECT_TRUE(ports.out.contains(QStringLiteral("* %1 MIDI 1").arg(kPedalName))) << ports.out.toStdString();
-}
-
-TEST_F(UsbRig, ImportsASoxWaveAndExportsItBack)
-{
-    ExpectRoundTrip("5", "raw MIDI");
-}
-
-TEST_F(UsbRig, BackupDeleteRestoreBackupIsByteIdentical)
-{
-    QTemporaryDir dir;
-    const QString first = dir.filePath("first"), second = dir.filePath("second");
-    ASSERT_EQ(RunCliBinary({"backup", first}).exit, 0);
-    const QStringList before = UsedSlots(RunCliBinary({"list"}).out);
-    ASSERT_FALSE(before.isEmpty());
-    for (const QString& slot : before)
-        EXPECT_EQ(RunCliBinary({"delete", slot, "--yes"}).exit, 0) << slot.toStdString();
-    EXPECT_TRUE(UsedSlots(RunCliBinary({"list"}).out).isEmpty());
-    const CliResult restore = RunCliBinary({"restore", first, "--yes"});
-    ASSERT_EQ(restore.exit, 0) << restore.err.toStdString();
-    ASSERT_EQ(RunCliBinary({"backup", second}).exit, 0);
-    const QStringList files = QDir(first).entryList(QDir::Files);
-    EXPECT_EQ(files, QDir(second).entryList(QDir::Files));
-    // The restored songs lie elsewhere on the flash: only their fingerprints differ.
-    for (const QString& name : files)
-        EXPECT_EQ(LinesWithoutFingerprints(QDir(first).filePath(name)), LinesWithoutFingerprints(QDir(second).filePath(name)))
-            << name.toStdString();
-}
-
-TEST_F(UsbRig, FirmwareUpdateFromAPackedFileReadsBack)
-{
-    ExpectUpdateReadsBack(5);
+    ExpectSongAndFirmwareGoThrough("raw MIDI", "5", 5);
 }
 
 // Another program subscribed to the pedal's port, snd-seq-midi's buffer at
@@ -325,7 +280,7 @@ TEST_F(UsbRig, FirmwareUpdateFromAPackedFileReadsBack)
 TEST_F(UsbRig, SharedThroughTheSequencerWithTheDefaultBuffer)
 {
     const QString before = RunCliBinary({"list"}).out;
-    const std::string flashBefore = WriteStamp(FlashDir().filePath("flash1.bin"));
+    const QDateTime flashBefore = LastWrite(FlashDir().filePath("flash1.bin"));
     CSubscribedMonitor aseqdump;
     const CliResult info = RunCliBinary({"info"});
     EXPECT_EQ(info.exit, 0) << info.err.toStdString();
@@ -334,9 +289,7 @@ TEST_F(UsbRig, SharedThroughTheSequencerWithTheDefaultBuffer)
     const CliResult exported = RunCliBinary({"export", "5", dir.filePath("shared.wav")});
     EXPECT_EQ(exported.exit, 0) << exported.err.toStdString();
 
-    const auto start = std::chrono::steady_clock::now();
     const CliResult import = RunCliBinary({"import", Env("RIG_SONG"), "9", "--yes"});
-    EXPECT_LT(SecondsSince(start), 30.0);
     EXPECT_EQ(import.exit, 1);
     EXPECT_EQ(import.err.count('\n'), 1) << "one message: " << import.err.toStdString();
     EXPECT_TRUE(import.err.contains("shared through the ALSA sequencer with aseqdump (PID")) << import.err.toStdString();
@@ -346,7 +299,7 @@ TEST_F(UsbRig, SharedThroughTheSequencerWithTheDefaultBuffer)
     EXPECT_TRUE(doctor.out.contains(QStringLiteral("\"%1 MIDI 1\": held by aseqdump (PID").arg(kPedalName)))
         << doctor.out.toStdString();
     EXPECT_EQ(RunCliBinary({"list"}).out, before) << "nothing was written";
-    EXPECT_EQ(WriteStamp(FlashDir().filePath("flash1.bin")), flashBefore) << "the song flash was not touched";
+    EXPECT_EQ(LastWrite(FlashDir().filePath("flash1.bin")), flashBefore) << "the song flash was not touched";
 }
 
 // The same with the buffer the package's modprobe.d file sets: everything
@@ -356,9 +309,8 @@ TEST_F(UsbRig, SharedThroughTheSequencerWithA64KiBBuffer)
     ReloadSequencerMidi({"output_buffer_size=65536"});
     ASSERT_EQ(SequencerBufferSize(), 65536u);
     CSubscribedMonitor aseqdump;
-    ExpectRoundTrip("7", "shared sequencer");
     // Read back through the shared sequencer, whose buffer is the largest message.
-    ExpectUpdateReadsBack(7, 65536u);
+    ExpectSongAndFirmwareGoThrough("shared sequencer", "7", 7, 65536u);
     EXPECT_EQ(RunCliBinary({"doctor"}).exit, 0);
 }
 
@@ -382,12 +334,18 @@ TEST_F(UsbRig, ADeviceTheUserMayNotOpenIsNamedWithHowToGetAccess)
     chmod("/dev/snd/seq", 0666);
 }
 
-TEST_F(UsbRig, UnplugDuringAnExportFailsSoonAndThePollFindsThePedalAgain)
+// Pulled out during an export: the export fails soon, keeping no file, and
+// the watcher sees the pedal go. Plugged in after a search started: found.
+// Then pulled out and plugged back within 100 ms: found, and the link sees
+// the new device.
+TEST_F(UsbRig, UnplugDuringAnExportFailsSoonAndThePedalPluggedInOrRepluggedIsFound)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath("cut.wav");
     std::atomic<bool> changed{false};
-    CDeviceWatcher watcher(SystemMidi(), changed);
+    CScriptedPrompt prompt;
+    CUSBPort port(SystemMidi());
+    CDeviceWatcher watcher(SystemMidi(), changed, CDeviceWatcher::EndWaitsOf(port));
     ASSERT_TRUE(Eventually([&] { return changed.exchange(false); })) << "the watcher's first count";
 
     QProcess cli;
@@ -406,31 +364,14 @@ TEST_F(UsbRig, UnplugDuringAnExportFailsSoonAndThePollFindsThePedalAgain)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList()) << "nothing half-written";
     EXPECT_TRUE(Eventually([&] { return changed.exchange(false); })) << "the watcher saw the pedal go";
 
-    Pedal().reset();
-    PlugIn();
-    EXPECT_TRUE(Eventually([&] { return changed.exchange(false); }, 20000)) << "the watcher saw the pedal come";
-    CScriptedPrompt prompt;
-    CUSBPort port(SystemMidi());
-    EXPECT_TRUE(FoundInUpdateMode(port));
-    EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
-}
-
-// The pedal plugged in after the search started, then pulled out and
-// plugged back within 100 ms: found, and the link sees the new device.
-TEST_F(UsbRig, PluggedInAfterTheSearchStartedAndReplugged)
-{
     Unplug();
-    std::atomic<bool> changed{false};
-    CScriptedPrompt prompt;
-    CUSBPort port(SystemMidi());
-    CDeviceWatcher watcher(SystemMidi(), changed, CDeviceWatcher::EndWaitsOf(port));
     SearchDevice(port);
     ASSERT_EQ(port.state(), Closed);
-
     auto bound = std::chrono::steady_clock::now();
     PlugIn();
     ASSERT_TRUE(Eventually([] { return RunCliBinary({"list"}).exit == 0; }, 30000));
     Measured("gadget bound to list output, raw MIDI", SecondsSince(bound), "s");
+    EXPECT_TRUE(Eventually([&] { return changed.exchange(false); }, 20000)) << "the watcher saw the pedal come";
     ASSERT_TRUE(FoundInUpdateMode(port));
 
     Pedal().reset();
@@ -440,7 +381,7 @@ TEST_F(UsbRig, PluggedInAfterTheSearchStartedAndReplugged)
     WriteUdc("");
     WriteUdc(Env("RIG_UDC_NAME"));
     EXPECT_LT(SecondsSince(pulled), 0.1);
-    Pedal() = std::make_unique<CGadgetPedal>(FlashDir().path());
+    StartPedal();
     EXPECT_TRUE(Eventually([&] { return changed.exchange(false); }, 20000)) << "the watcher saw the replug";
     EXPECT_FALSE(port.keep_alive()) << "the old link is on a device that went";
     port.close_link();
@@ -457,4 +398,13 @@ TEST_F(UsbRig, PluggedInAfterTheSearchStartedAndReplugged)
     EXPECT_EQ(shared.exit, 0) << shared.err.toStdString();
     Measured("gadget bound to list output, shared sequencer", SecondsSince(bound), "s");
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
+}
+
+// No window system in the virtual machine: a core application object, then
+// GoogleTest.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
