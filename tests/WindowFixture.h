@@ -23,6 +23,15 @@
 #include <set>
 #include <vector>
 
+// The five command buttons, '+' enabled and '-' not: export, import, delete, open, update.
+inline QString CommandButtons(QWidget& window)
+{
+    QString enabled;
+    for (const char* name : {"m_btnUpload", "m_btnDownload", "m_btnDelete", "m_btnOpen", "m_btnUpdate"})
+        enabled += window.findChild<QWidget*>(name)->isEnabled() ? '+' : '-';
+    return enabled;
+}
+
 class CSongWindowTest : public ::testing::Test {
 protected:
     explicit CSongWindowTest(int32_t model = 10002) : rig(PedalFor(model)) {}
@@ -75,6 +84,8 @@ protected:
         window->OnDeleteSong();
         prompt.answers.clear();
     }
+    // No command runs and its bar is gone.
+    bool Idle() const { return bar->isHidden() && window->CurrentOperation() == OpIdle; }
     // Row's song as the pedal gives it back to the window's catalogue.
     std::vector<uint8_t> SongOnPedal(int row)
     {

@@ -191,10 +191,10 @@ protected:
         const QString packed = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x8000, 0xA000, 2048), image}}, {}, model);
         server.Serve(path, {200, ReadTestFile(packed), pieces, gap_ms});
     }
-    // A window on the rig's pedal with the catalogue's three entries of its model.
-    std::unique_ptr<CorvantaQT> OpenWindow(CPedalRig& rig)
+    // A window on the pedal with the catalogue's three entries of its model.
+    std::unique_ptr<CorvantaQT> OpenWindow(CPedalRig& on)
     {
-        auto window = std::make_unique<CorvantaQT>(rig.midi);
+        auto window = std::make_unique<CorvantaQT>(on.midi);
         EXPECT_EQ(window->findChild<QComboBox*>("m_comNewSoftware")->count(), 3);
         prompt.Clear();
         return window;
@@ -204,13 +204,13 @@ protected:
     CScriptedPrompt prompt;
     CCannedServer server;
     QTemporaryDir dir;
+    CPedalRig rig{PedalFor(10002)};
 };
 
 TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
 {
     const QByteArray image = FirmwareImage(5000, 1);
     PutFirmware(kNewest, image);
-    CPedalRig rig(PedalFor(10002));
     const auto window = OpenWindow(rig);
     auto* combo = window->findChild<QComboBox*>("m_comNewSoftware");
     EXPECT_EQ(combo->itemText(0), "korvel_v1.2.4");
@@ -239,8 +239,8 @@ TEST_F(WebUpdate, ListsTheModelsFirmwaresAndUpdatesFromOne)
 
 TEST_F(WebUpdate, AnUnreadVersionAlwaysAsks)
 {
-    CPedalRig rig(PedalFor(10002, PedalMode::Update, -1));
-    OpenWindow(rig)->OnUpdateFirmware();  // No to the question: nothing downloaded
+    CPedalRig unread(PedalFor(10002, PedalMode::Update, -1));
+    OpenWindow(unread)->OnUpdateFirmware();  // No to the question: nothing downloaded
     EXPECT_EQ(prompt.texts, QStringList({kNotNewer}));
 }
 
@@ -251,7 +251,6 @@ TEST_F(WebUpdate, NothingElseRunsDuringASlowDownload)
 {
     const QByteArray image = FirmwareImage(3000, 7);
     PutFirmware(kNewest, image, "10002", 10, 50);
-    CPedalRig rig(PedalFor(10002));
     const auto window = OpenWindow(rig);
     CPollTicks ticks(window.get());
     std::unique_ptr<CSilentPorts> newcomer;
@@ -284,7 +283,6 @@ TEST_F(WebUpdate, NothingElseRunsDuringASlowDownload)
 // An empty catalogue body fails on the command line and in a box of the window.
 TEST_F(WebUpdate, TheCommandLineListsTheCatalogueAndAnEmptyOneIsReported)
 {
-    CPedalRig rig(PedalFor(10002));
     const CliRun listed = RunCliCaptured({"catalogue"}, rig.midi);
     EXPECT_EQ(listed.exit, kExitOk);
     EXPECT_EQ(QString::fromStdString(listed.out),
@@ -341,7 +339,6 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionWaitsUntilTheWindowIsIdle)
 {
     Put("/Corvanta/ExeInfo.txt", "version=1.8");
     const QString download = server.Url() + "/Corvanta/Corvanta.exe";
-    CPedalRig rig(PedalFor(10002));
     const QString wav = SineWav(dir.filePath("a.wav"), 48000, 48000);
     for (const char* during : {"box", "import", "box then close"}) {
         SCOPED_TRACE(during);
@@ -395,29 +392,23 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionIsAQuestionOverTheWindowWithYesTheDefa
     CorvantaQT window(midi);
     qt.SetDialogParent(&window);
     QSignalSpy finished(window.findChild<QNetworkAccessManager*>(), &QNetworkAccessManager::finished);
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QWidget* parent = nullptr;
-    bool yesDefault = false;
-    QString text;
+    // The box's text, kind, parent and default button.
+    QStringList seen;
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
+    QObject::connect(&poll, &QTimer::timeout, &window, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box)
             return;
-        icon = box->icon();
-        parent = box->parentWidget();
-        yesDefault = box->defaultButton() == box->button(QMessageBox::Yes);
-        text = box->text();
+        seen = QStringList({box->text(), box->icon() == QMessageBox::Question ? "question" : "not a question",
+                            box->parentWidget() == &window ? "over the window" : "elsewhere",
+                            box->defaultButton() == box->button(QMessageBox::Yes) ? "Yes" : "not Yes"});
         box->button(QMessageBox::No)->click();
     });
     poll.start(20);
     const bool answered = CheckAnswered(finished);
     InstallPrompt(&prompt);
     ASSERT_TRUE(answered);
-    EXPECT_EQ(text, kNewVersion);
-    EXPECT_EQ(icon, QMessageBox::Question);
-    EXPECT_EQ(parent, &window);
-    EXPECT_TRUE(yesDefault);
+    EXPECT_EQ(seen, QStringList({kNewVersion, "question", "over the window", "Yes"}));
 }
 
 // Closing the window, or Cancel, while the first entry's firmware is still
@@ -426,7 +417,6 @@ TEST_F(WebUpdate, TheProgramUpdateQuestionIsAQuestionOverTheWindowWithYesTheDefa
 TEST_F(WebUpdate, ClosingTheWindowEndsADownload)
 {
     PutFirmware(kNewest, FirmwareImage(3000, 7), "10002", 50, 200);
-    CPedalRig rig(PedalFor(10002));
     for (const bool close : {true, false}) {
         SCOPED_TRACE(close ? "close" : "Cancel");
         const auto window = OpenWindow(rig);

@@ -30,13 +30,14 @@ T* Widget(QWidget& window, const char* name)
     return w;
 }
 
-// Enabled state of the five command buttons: export, import, delete, open, update.
-std::vector<bool> CommandButtons(QWidget& window)
+// The firmware file choice, '+' shown and '-' hidden: the web list and its
+// label, then the local path's label, button and field.
+QString FileChoice(QWidget& window)
 {
-    std::vector<bool> enabled;
-    for (const char* name : {"m_btnUpload", "m_btnDownload", "m_btnDelete", "m_btnOpen", "m_btnUpdate"})
-        enabled.push_back(Widget(window, name)->isEnabled());
-    return enabled;
+    QString shown;
+    for (const char* name : {"m_comNewSoftware", "m_labelNewSoftware", "m_labelPath", "m_btnOpen", "m_editPath"})
+        shown += Widget(window, name)->isHidden() ? '-' : '+';
+    return shown;
 }
 
 }  // namespace
@@ -44,12 +45,12 @@ std::vector<bool> CommandButtons(QWidget& window)
 // The window as the program starts, by the pedal on the bus.
 struct StartCase {
     const char* name;
-    int32_t model;  // 0: no pedal
-    PedalMode mode;
-    const char* title;
-    std::vector<bool> buttons;  // export, import, delete, open, update; row 0 selected
+    int32_t model;              // 0: no pedal
+    const char* state;          // the title's part in brackets
+    const char* buttons;        // as CommandButtons; row 0 selected
     int rows;
-    const char* box;            // the start of the one box shown, or none
+    const char* box = nullptr;  // the start of the one box shown, or none
+    PedalMode mode = PedalMode::Update;
     bool failedLoad = false;    // the catalogue's first chunk is refused four times
 };
 void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
@@ -70,7 +71,7 @@ TEST_P(WindowStart, ShowsThePedalAndEnablesButtonsByModel)
     if (c.model)
         ports = std::make_unique<CInProcessPedalPorts>(midi, pedal, "Corvanta Pedal");
     CorvantaQT window(midi);
-    EXPECT_EQ(window.windowTitle(), c.title);
+    EXPECT_EQ(window.windowTitle(), QString("Corvanta V1.7 - (%1)").arg(c.state));
     EXPECT_EQ(CommandButtons(window), c.buttons);
     EXPECT_EQ(Widget<QListWidget>(window, "m_lstSong")->count(), c.rows);
     ASSERT_EQ(prompt.texts.size(), c.box ? 1 : 0);
@@ -79,36 +80,28 @@ TEST_P(WindowStart, ShowsThePedalAndEnablesButtonsByModel)
     }
     EXPECT_TRUE(Widget(window, "progressBar")->isHidden());
     EXPECT_EQ(Widget<QTabWidget>(window, "propSheet")->currentIndex(), 0);
-    EXPECT_FALSE(Widget(window, "m_comNewSoftware")->isHidden());
-    EXPECT_FALSE(Widget(window, "m_labelNewSoftware")->isHidden());
-    for (const char* local : {"m_labelPath", "m_btnOpen", "m_editPath"})
-        EXPECT_TRUE(Widget(window, local)->isHidden()) << local;
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window keeps its size";
     // The local file choice swaps the web list for the path widgets, and back.
+    EXPECT_EQ(FileChoice(window), "++---");
     auto* local = Widget<QCheckBox>(window, "m_btnSelLocal");
     local->click();
-    EXPECT_FALSE(Widget(window, "m_editPath")->isHidden() || Widget(window, "m_btnOpen")->isHidden());
-    EXPECT_TRUE(Widget(window, "m_comNewSoftware")->isHidden());
+    EXPECT_EQ(FileChoice(window), "--+++");
     local->click();
-    EXPECT_TRUE(Widget(window, "m_editPath")->isHidden());
+    EXPECT_EQ(FileChoice(window), "++---");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Pedals, WindowStart,
     ::testing::Values(
-        StartCase{"NoPedal", 0, PedalMode::Update, "Corvanta V1.7 - (No device connected !)", std::vector<bool>(5, false),
-                  0, nullptr},
-        StartCase{"Korvel", 10002, PedalMode::Update, "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)",
-                  {false, true, false, true, true}, 30, nullptr},
-        StartCase{"Rk20", 10001, PedalMode::Update, "Corvanta V1.7 - (Connected - RK-20, Ver=V1.2.3)",
-                  {false, false, false, true, true}, 0, nullptr},
-        StartCase{"Unknown", 10009, PedalMode::Update, "Corvanta V1.7 - (Unknown device connected !)",
-                  {false, false, false, true, true}, 0, nullptr},
-        StartCase{"PlayMode", 10002, PedalMode::Play, "Corvanta V1.7 - (No device connected !)",
-                  std::vector<bool>(5, false), 0, "You should enter update mode first!"},
+        StartCase{"NoPedal", 0, "No device connected !", "-----", 0},
+        StartCase{"Korvel", 10002, "Connected - KORVEL, Ver=V1.2.3", "-+-++", 30},
+        StartCase{"Rk20", 10001, "Connected - RK-20, Ver=V1.2.3", "---++", 0},
+        StartCase{"Unknown", 10009, "Unknown device connected !", "---++", 0},
+        StartCase{"PlayMode", 10002, "No device connected !", "-----", 0, "You should enter update mode first!",
+                  PedalMode::Play},
         // The link stays open; the list stays empty, no row to follow.
-        StartCase{"FailedLoad", 10002, PedalMode::Update, "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)",
-                  std::vector<bool>(5, true), 0, "Load song info failed !", true}),
+        StartCase{"FailedLoad", 10002, "Connected - KORVEL, Ver=V1.2.3", "+++++", 0, "Load song info failed !",
+                  PedalMode::Update, true}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 // The bar follows the running operation, one at a time; the poll ticks
@@ -179,14 +172,14 @@ TEST(Window, APedalPulledOutRightAfterTheStartIsNoticedAndAPluggedOneFound)
     };
     ports.reset();
     EXPECT_TRUE(shows("No device"));
-    EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, false));
+    EXPECT_EQ(CommandButtons(window), "-----");
     ports = std::make_unique<CInProcessPedalPorts>(midi, pedal, "USB Looper");
     EXPECT_TRUE(shows("SONDRAL"));
-    EXPECT_EQ(CommandButtons(window), std::vector<bool>({false, true, false, true, true}));
+    EXPECT_EQ(CommandButtons(window), "-+-++");
     EXPECT_EQ(window.findChild<QListWidget*>("m_lstSong")->count(), 1);
     ports.reset();
     EXPECT_TRUE(shows("No device"));
-    EXPECT_EQ(CommandButtons(window), std::vector<bool>(5, false));
+    EXPECT_EQ(CommandButtons(window), "-----");
     EXPECT_TRUE(prompt.texts.isEmpty());
 }
 
@@ -237,9 +230,7 @@ TEST(Settings, RoundTripAndMissingKeys)
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), "");
     WriteSetting("/Config/WavSaveDir", "/music/loops/");
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), "/music/loops/");
-    const QStringList lines = FileLines(SettingsFilePath());
-    EXPECT_TRUE(lines.contains("[Config]"));
-    EXPECT_TRUE(lines.contains("WavSaveDir=/music/loops/"));
+    EXPECT_EQ(FileLines(SettingsFilePath()), QStringList({"[Config]", "WavSaveDir=/music/loops/"}));
     QFile::remove(SettingsFilePath());
 }
 
