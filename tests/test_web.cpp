@@ -307,18 +307,15 @@ bool CheckAnswered(QSignalSpy& finished) { return finished.count() > 0 || finish
 // anything else, missing or moved asks nothing.
 TEST_F(WebUpdate, ProgramUpdateCheck)
 {
-    struct Case {
-        CCannedServer::Reply reply;
-        QString question;
-    };
-    for (const Case& c : {Case{{200, "version=1.8"}, kNewVersion},
-                          Case{{200, "name=x version=2.0\n"}, "A new version(V2.00) is available, would you like to download ?"},
-                          Case{{200, "version=1.7"}, ""}, Case{{200, "version=1.6"}, ""}, Case{{200, "version=2.0\nmore"}, ""},
-                          Case{{200, "version=nan"}, ""}, Case{{200, "version=inf"}, ""}, Case{{200, "2.0"}, ""},
-                          Case{{200, "version=9.0" + QByteArray(70 << 10, ' ')}, ""}, Case{{302, "version=9.0"}, ""},
-                          Case{{404, "version=9.0"}, ""}}) {
-        SCOPED_TRACE(::testing::Message() << c.reply.status << " " << c.reply.body.left(20).toStdString());
-        server.Serve("/Corvanta/ExeInfo.txt", c.reply);
+    const std::pair<CCannedServer::Reply, QString> cases[] = {
+        {{200, "version=1.8"}, kNewVersion},
+        {{200, "name=x version=2.0\n"}, "A new version(V2.00) is available, would you like to download ?"},
+        {{200, "version=1.7"}, ""}, {{200, "version=1.6"}, ""}, {{200, "version=2.0\nmore"}, ""},
+        {{200, "version=nan"}, ""}, {{200, "version=inf"}, ""}, {{200, "2.0"}, ""},
+        {{200, "version=9.0" + QByteArray(70 << 10, ' ')}, ""}, {{302, "version=9.0"}, ""}, {{404, "version=9.0"}, ""}};
+    for (const auto& [reply, question] : cases) {
+        SCOPED_TRACE(::testing::Message() << reply.status << " " << reply.body.left(20).toStdString());
+        server.Serve("/Corvanta/ExeInfo.txt", reply);
         prompt.Clear();
         prompt.answers.push_back(true);
         CInProcessMidi midi;
@@ -326,8 +323,8 @@ TEST_F(WebUpdate, ProgramUpdateCheck)
         // The check's reply has been handled once its manager says finished.
         QSignalSpy finished(window.findChild<QNetworkAccessManager*>(), &QNetworkAccessManager::finished);
         ASSERT_TRUE(CheckAnswered(finished));
-        const QStringList expected = c.question.isEmpty() ? QStringList()
-                                                          : QStringList({c.question, server.Url() + "/Corvanta/Corvanta.exe"});
+        const QStringList expected = question.isEmpty() ? QStringList()
+                                                        : QStringList({question, server.Url() + "/Corvanta/Corvanta.exe"});
         EXPECT_EQ(prompt.texts, expected);
     }
 }
