@@ -303,6 +303,7 @@ TEST_F(FirmwareUpdate, SettingsAndAUsersConfigIniSurvive)
     QStandardPaths::setTestModeEnabled(true);
     const QString userFolder = UserConfigFolder();
     QDir().mkpath(userFolder);
+    QFile::remove(SettingsFilePath());
     WriteSetting("/Config/WavSaveDir", "/music/");
     const QByteArray userText = "[Config]\nWavSaveDir=/user/\n", ownText = "[Mine]\nkeep=1\n";
     const QStringList watched = {SettingsFilePath(), WriteTestFile(userFolder + "/Config.ini", userText),
@@ -319,7 +320,7 @@ TEST_F(FirmwareUpdate, SettingsAndAUsersConfigIniSurvive)
     EXPECT_EQ(Update(Pack("big.dat", {{LayoutText(0, 0x8000, 0x9000, 4096), FirmwareImage(5000, 1)}})),
               QStringList({"Space not enough !", "Failed!"}));
     EXPECT_EQ(contents(), before);
-    EXPECT_EQ(before[0].count("WavSaveDir=/music/"), 1);
+    EXPECT_EQ(FileLines(watched[0]), QStringList({"[Config]", "WavSaveDir=/music/"})) << "as written";
     QFile::remove(SettingsFilePath());
     QFile::remove(watched[1]);
     QStandardPaths::setTestModeEnabled(false);

@@ -9,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QTabWidget>
@@ -221,17 +220,6 @@ TEST(Window, PollAndCloseWhileABoxIsOpenWaitForIt)
     EXPECT_TRUE(window.isVisible());
     // The raised flag is handled after the box: the search runs once more.
     EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.texts.size() == 2; }, 5000));
-}
-
-TEST(Settings, RoundTripAndMissingKeys)
-{
-    CScriptedPrompt prompt;
-    QFile::remove(SettingsFilePath());
-    EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), "");
-    WriteSetting("/Config/WavSaveDir", "/music/loops/");
-    EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), "/music/loops/");
-    EXPECT_EQ(FileLines(SettingsFilePath()), QStringList({"[Config]", "WavSaveDir=/music/loops/"}));
-    QFile::remove(SettingsFilePath());
 }
 
 TEST(Settings, UnwritableProgramFolderFallsBackToTheUserFolder)
