@@ -416,16 +416,12 @@ TEST_F(FirmwareUpdate, CancelStopsBeforeTheEraseAndIsRefusedAfter)
     EXPECT_EQ(unplug->text(), "Do not unplug the pedal");
 }
 
-// After an update the pedal is read again: the title shows the version its
-// new information block tells. A pedal that restarts and leaves the bus
-// meanwhile is found by the poll when it is back.
+// A pedal that restarts and leaves the bus at the end of an update is found
+// by the poll when it is back, and the title shows the version its new
+// information block tells (read again after every update: WindowTrust).
 TEST_F(FirmwareUpdate, TheTitleShowsTheNewVersionAfterTheUpdate)
 {
     ASSERT_EQ(window->windowTitle(), "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.3)");
-    EXPECT_EQ(Update(Pack("info4.dat", {{LayoutText(0, 0x2000, 0x3000, 4096), InfoBlockImage(0x010204)}})),
-              QStringList({"Successful!"}));
-    EXPECT_EQ(window->windowTitle(), "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.2.4)");
-
     QObject::connect(window->findChild<QProgressBar*>("progressBar"), &QProgressBar::valueChanged, [&](int value) {
         if (value == 100)
             rig.ports->Unplug();  // the pedal restarts with its new firmware

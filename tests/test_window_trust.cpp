@@ -203,6 +203,7 @@ TEST_F(WindowTrust, UpdateNamesBothVersionsNoErasesNothingAndTheWarningIsReadabl
     prompt.onBox = [&] { warnedAtResult = warning->isVisible(); };
     window->OnUpdateFirmware();
     ASSERT_EQ(prompt.texts, QStringList({"Successful!"}));
+    EXPECT_EQ(window->windowTitle(), "Corvanta V1.7 - (Connected - KORVEL, Ver=V1.1.9)") << "the pedal is read again";
     EXPECT_GE(contrast, 4.5);
     EXPECT_TRUE(warnedAtResult) << "the warning stays until the result";
     EXPECT_FALSE(warning->isVisible());
