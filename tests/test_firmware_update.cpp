@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -223,23 +224,18 @@ TEST_F(FirmwareUpdate, FilesAreCheckedAndQuestionsAskedBeforeAnyErase)
     // Yes to a question goes on; an image, or a declared length, of exactly
     // the layout's size fits. What lands is the image, whatever its declared length.
     prompt.shift = true;
-    struct Done {
-        QString path;
-        QStringList boxes;
-        QByteArray image;
-    };
-    for (const Done& d : {Done{other, {kOtherModelQuestion, "Successful!"}, FirmwareImage(100, 1)},
-                          Done{song, {songQuestion, "Successful!"}, FirmwareImage(100, 1)},
-                          Done{Pack("exact.dat", {{layout, FirmwareImage(4096, 1)}}), {"Successful!"},
-                               FirmwareImage(4096, 1)},
-                          Done{Pack("asks-exact.dat", {{layout, FirmwareImage(100, 2)}}, {"--data-length-delta", "3996"}),
-                               {"Successful!"}, FirmwareImage(100, 2)},
-                          Done{Pack("short-fits.dat", {{layout, FirmwareImage(2000, 3)}}, {"--data-length-delta", "-100"}),
-                               {"Successful!"}, FirmwareImage(2000, 3)}}) {
-        SCOPED_TRACE(d.path.toStdString());
+    const QByteArray exact = FirmwareImage(4096, 1), small = FirmwareImage(100, 2), part = FirmwareImage(2000, 3);
+    const std::tuple<QString, QString, QByteArray> done[] = {  // the file, its question, what lands
+        {other, kOtherModelQuestion, FirmwareImage(100, 1)},
+        {song, songQuestion, FirmwareImage(100, 1)},
+        {Pack("exact.dat", {{layout, exact}}), "", exact},
+        {Pack("asks-exact.dat", {{layout, small}}, {"--data-length-delta", "3996"}), "", small},
+        {Pack("short-fits.dat", {{layout, part}}, {"--data-length-delta", "-100"}), "", part}};
+    for (const auto& [path, question, image] : done) {
+        SCOPED_TRACE(path.toStdString());
         prompt.answers = {true};
-        EXPECT_EQ(Update(d.path), d.boxes);
-        EXPECT_EQ(Flash(0, 0x8000, 4096), d.image + QByteArray(4096 - d.image.size(), char(0xFF)));
+        EXPECT_EQ(Update(path), question.isEmpty() ? QStringList("Successful!") : QStringList({question, "Successful!"}));
+        EXPECT_EQ(Flash(0, 0x8000, 4096), image + QByteArray(4096 - image.size(), char(0xFF)));
     }
 }
 

@@ -48,7 +48,7 @@ struct StartCase {
     const char* state;          // the title's part in brackets
     const char* buttons;        // as CommandButtons; row 0 selected
     int rows;
-    const char* box = nullptr;  // the start of the one box shown, or none
+    const char* box = nullptr;  // the one box shown, or none
     PedalMode mode = PedalMode::Update;
     bool failedLoad = false;    // the catalogue's first chunk is refused four times
 };
@@ -73,10 +73,7 @@ TEST_P(WindowStart, ShowsThePedalAndEnablesButtonsByModel)
     EXPECT_EQ(window.windowTitle(), QString("Corvanta V1.7 - (%1)").arg(c.state));
     EXPECT_EQ(CommandButtons(window), c.buttons);
     EXPECT_EQ(Widget<QListWidget>(window, "m_lstSong")->count(), c.rows);
-    ASSERT_EQ(prompt.texts.size(), c.box ? 1 : 0);
-    if (c.box) {
-        EXPECT_TRUE(prompt.texts[0].startsWith(c.box)) << prompt.texts[0].toStdString();
-    }
+    EXPECT_EQ(prompt.texts, c.box ? QStringList(c.box) : QStringList());
     EXPECT_TRUE(Widget(window, "progressBar")->isHidden());
     EXPECT_EQ(Widget<QTabWidget>(window, "propSheet")->currentIndex(), 0);
     EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "the window keeps its size";
@@ -96,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"Korvel", 10002, "Connected - KORVEL, Ver=V1.2.3", "-+-++", 30},
         StartCase{"Rk20", 10001, "Connected - RK-20, Ver=V1.2.3", "---++", 0},
         StartCase{"Unknown", 10009, "Unknown device connected !", "---++", 0},
-        StartCase{"PlayMode", 10002, "No device connected !", "-----", 0, "You should enter update mode first!",
+        StartCase{"PlayMode", 10002, "No device connected !", "-----", 0,
+                  "You should enter update mode first! For how to enter update mode, please refer to the manual",
                   PedalMode::Play},
         // The link stays open; the list stays empty, no row to follow.
         StartCase{"FailedLoad", 10002, "Connected - KORVEL, Ver=V1.2.3", "+++++", 0, "Load song info failed !",
