@@ -63,19 +63,16 @@ protected:
     QPoint RowCentre(int row) const { return list->visualItemRect(list->item(row)).center(); }
     void Drop(int row, const QString& path) { DropOn(list, RowCentre(row), {QUrl::fromLocalFile(path)}); }
 
-    // Right-clicks row and returns the menu that opened.
-    QMenu* OpenMenu(int row)
+    // Right-clicks row: the entries of the menu that opened, each enabled
+    // ('+') or not ('-'), a separator as "".
+    QStringList MenuOf(int row)
     {
         const QPoint at = RowCentre(row);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, list->viewport()->mapToGlobal(at));
         QApplication::sendEvent(list->viewport(), &event);
-        return window->findChild<QMenu*>("songListMenu");
-    }
-    // The menu's entries and whether each is enabled ('+') or not ('-').
-    static QStringList Entries(QMenu* menu)
-    {
+        std::unique_ptr<QMenu> menu(window->findChild<QMenu*>("songListMenu"));
         QStringList entries;
-        for (QAction* action : menu->actions())
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>())
             entries << (action->isSeparator() ? "" : (action->isEnabled() ? "+" : "-") + action->text());
         return entries;
     }
@@ -122,17 +119,11 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     // The menu of a row offers its commands, enabled as the buttons are, and
     // the backup and restore of every song (run in WindowTrust).
     const QStringList runs = {"", "+Backup all songs…", "+Restore backup…"};
-    QMenu* menu = OpenMenu(1);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Entries(menu), QStringList({"-Export", "+Import", "-Delete"}) + runs) << "an empty row";
+    EXPECT_EQ(MenuOf(1), QStringList({"-Export", "+Import", "-Delete"}) + runs) << "an empty row";
     EXPECT_EQ(list->currentRow(), 1) << "the clicked row is selected";
     EXPECT_EQ(CommandButtons(*window), "-+-++") << "the buttons follow the row";
-    delete menu;
-    menu = OpenMenu(2);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Entries(menu), QStringList({"+Export", "+Import", "+Delete"}) + runs) << "a used row";
+    EXPECT_EQ(MenuOf(2), QStringList({"+Export", "+Import", "+Delete"}) + runs) << "a used row";
     EXPECT_EQ(CommandButtons(*window), "+++++");
-    delete menu;
 
     const QString out = dir.filePath("out.wav");
     prompt.Clear();
