@@ -146,11 +146,9 @@ TEST_F(SongLayout, OldFormatRecordAndSongFileFlag)
     EXPECT_EQ(r[2623], 0xFF);
     EXPECT_EQ(s.RawFlash(1980 * 131072, 2)[0], 0xFF) << "page 0 stays erased";
 
-    Bytes flag(0x8800);
-    s.rig.pedal.Flash(0).Read(0x10000, flag.data(), flag.size());
-    EXPECT_EQ(Bytes(flag.begin(), flag.begin() + 2), (Bytes{0x00, 0x00}));
-    EXPECT_EQ(std::count(flag.begin() + 2, flag.begin() + 0x8000, 0xFF), 0x8000 - 2) << "the flag's sectors erased";
-    EXPECT_EQ(std::count(flag.begin() + 0x8000, flag.end(), 0x5A), 0x800) << "the sector after the sixteen kept";
+    // The flag, its sixteen sectors erased around it, the sector after them kept.
+    const QByteArray flag = QByteArray(2, 0) + QByteArray(0x8000 - 2, '\xFF') + QByteArray(0x800, 0x5A);
+    EXPECT_EQ(FlashBytes(s.rig.pedal, 0, 0x10000, flag.size()), flag);
     std::vector<SentCommand> flagErases, expected;
     for (const SentCommand& c : SentCommands(s.rig.pedal, frame::kErase))
         if (c.flash == 0)
