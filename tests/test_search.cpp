@@ -197,7 +197,8 @@ TEST(Connection, FailedInformationReadNeverKeepsAnEarlierPedalsIdentity)
     for (uint32_t at = 1; at <= 4; ++at)  // every try of the read
         rig.pedal.AddFault({FaultKind::WrongAddress, 0, at, frame::kRead});
     ASSERT_TRUE(rig.Connect());
-    EXPECT_EQ(std::make_pair(rig.port.device_info().model_id, rig.port.device_info().version), std::make_pair(-1, -1));
+    const DeviceInfo& info = rig.port.device_info();
+    EXPECT_EQ(std::make_pair(info.model_id, info.version), std::make_pair(-1, -1));
 }
 
 // Under load (or over a bridging MIDI service) the identify answer may come

@@ -361,22 +361,19 @@ TEST_F(SongFaults, BrokenBlockChainsShowTheirBoxAndLoadAsEmpty)
 
 TEST_F(SongFaults, BrokenOldRecordsShowTheirBoxAndLoadAsEmpty)
 {
-    struct Damage {
-        uint32_t offset;
-        std::vector<uint8_t> bytes;
-    };
-    const std::vector<Damage> damages = {
+    // Where the record is changed, and to what.
+    const std::vector<std::pair<uint32_t, Bytes>> damages = {
         {12, {0x9A, 0x02}},  // last block index 666: more blocks than the area allows
         {14, {64}},          // page position beyond the block
         {15, {11}},          // unit beyond the page
         {16, {0xB8, 0x0B}},  // block 3000
     };
-    for (const Damage& d : damages) {
-        SCOPED_TRACE(d.offset);
+    for (const auto& [offset, bytes] : damages) {
+        SCOPED_TRACE(offset);
         prompt.Clear();
         CSongRig s(10003);
         CLooperSongOld::Record r = CLooperSongOld::BuildRecord(s.Area(), {4}, 186);
-        std::copy(d.bytes.begin(), d.bytes.end(), r.begin() + d.offset);
+        std::copy(bytes.begin(), bytes.end(), r.begin() + offset);
         s.rig.pedal.Flash(1).Program(PageAddress(s.Area(), 1980, 2), r.data(), r.size());
         EXPECT_EQ(s.songs.load_songs(), SongOk);
         EXPECT_EQ(prompt.texts.size(), 1);
