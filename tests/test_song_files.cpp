@@ -314,17 +314,15 @@ TEST_F(ImportRefusal, ASongTooLargeIsRefusedFromTheHeaderWithoutReadingTheAudio)
 
 TEST(SongSpace, CountsTheUsedDataBlocksOfEitherFormat)
 {
-    struct Case {
-        int32_t model;
-        QString empty, used;
-    };
-    for (const Case& c : {Case{10002, "Used 0.0 MB of 484.8 MB", "Used 0.7 MB of 484.8 MB"},
-                          Case{10006, "Used 0.0 MB of 494.5 MB", "Used 0.7 MB of 494.5 MB"}}) {
-        SCOPED_TRACE(c.model);
-        CLoadedSongRig s(c.model);
-        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), c.empty);
-        ASSERT_EQ(s.Write(0, SongAudio(BlockBytes(s.Area()) * 5 / 2)), SongOk);  // three blocks
-        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), c.used);
+    // A model, its text when empty and with three blocks used.
+    for (const auto& [model, empty, used] : std::vector<std::tuple<int32_t, QString, QString>>{
+             {10002, "Used 0.0 MB of 484.8 MB", "Used 0.7 MB of 484.8 MB"},
+             {10006, "Used 0.0 MB of 494.5 MB", "Used 0.7 MB of 494.5 MB"}}) {
+        SCOPED_TRACE(model);
+        CLoadedSongRig s(model);
+        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), empty);
+        ASSERT_EQ(s.Write(0, SongAudio(BlockBytes(s.Area()) * 5 / 2)), SongOk);
+        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), used);
     }
     // The need is rounded up and the free space down: they never read alike.
     EXPECT_EQ(NoSpaceText("/m/loop.wav", 12898877, 12897829), "'loop.wav' needs 12.4 MB, the pedal has 12.3 MB free");
