@@ -120,16 +120,12 @@ TEST(WaveReader, SkipsTheChunksAndTakesTheFormatsOtherToolsWrite)
 
 TEST(WaveReader, RefusesFilesThatLackTheirChunksWithTheirMessages)
 {
-    struct Case {
-        const char* name;
-        Bytes bytes;
-        const char* message;
-    };
     Bytes dataFirst = HandMade(4);
     std::copy(std::begin("JUNK"), std::end("JUNK") - 1, dataFirst.begin() + 12);  // first chunk is no "fmt "
     Bytes noData = HandMade(4);
     std::copy(std::begin("dat!"), std::end("dat!") - 1, noData.begin() + 36);
-    const std::vector<Case> cases = {
+    // A file's name, its bytes and the reason its message gives.
+    const std::vector<std::tuple<const char*, Bytes, const char*>> cases = {
         {"empty.wav", {}, "RIFF not found"},
         {"Canción.wav", {'R', 'I', 'F', 'X', 0, 0, 0, 0}, "RIFF not found"},
         {"short.wav", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A'}, "WAVEfmt not found"},
@@ -140,16 +136,16 @@ TEST(WaveReader, RefusesFilesThatLackTheirChunksWithTheirMessages)
     // The window sets a locale codec of its own: the message keeps the file's name.
     QTextCodec* const locale = QTextCodec::codecForLocale();
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("GB18030"));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, bytes, message] : cases) {
+        SCOPED_TRACE(name);
         CScriptedPrompt prompt;
         CWave wave;
         wave.set_format(1, 12000, 16);
-        const QString path = WriteBytes(c.name, c.bytes);
+        const QString path = WriteBytes(name, bytes);
         EXPECT_FALSE(wave.load(path));
         EXPECT_EQ(prompt.texts.size(), 1);
         const QString text = prompt.texts.value(0);
-        EXPECT_TRUE(text.startsWith("Wave file '" + path + "' ") && text.contains(c.message)) << text.toStdString();
+        EXPECT_TRUE(text.startsWith("Wave file '" + path + "' ") && text.contains(message)) << text.toStdString();
         EXPECT_EQ(wave.format().nSamplesPerSec, 12000u) << "the object is unchanged";
     }
     QTextCodec::setCodecForLocale(locale);
