@@ -92,13 +92,19 @@ int CSongRig::CurrentPage(uint32_t slot)
                  : static_cast<CLooperSongFile*>(song)->current_page();
 }
 
-void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t block, bool damaged)
+void PlantFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint32_t page, const BlockList& blocks,
+                  uint32_t length, bool damaged)
 {
     const SongAreaParams& a = *find_model(model_id)->song_area;
-    std::vector<uint8_t> page = CLooperSongFile::BuildFatPage(a, {block}, 1920);
+    std::vector<uint8_t> record = CLooperSongFile::BuildFatPage(a, blocks, length);
     if (damaged)
-        page[7] ^= 0x01;
-    pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), page.data(), page.size());
+        record[7] ^= 0x01;
+    EXPECT_TRUE(pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, page), record.data(), record.size()));
+}
+
+void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t block, bool damaged)
+{
+    PlantFatPage(pedal, model_id, slot, 0, {block}, 1920, damaged);
 }
 
 void UseBlocks(CVirtualPedal& pedal, int32_t model_id, uint32_t firstSlot, uint32_t count)
@@ -109,9 +115,7 @@ void UseBlocks(CVirtualPedal& pedal, int32_t model_id, uint32_t firstSlot, uint3
         BlockList blocks;
         for (; count > 0 && blocks.size() < a.max_song_blocks; --count)
             blocks.push_back(next++);
-        const std::vector<uint8_t> page =
-            CLooperSongFile::BuildFatPage(a, blocks, uint32_t(blocks.size() * BlockBytes(a)));
-        pedal.Flash(1).Program(PageAddress(a, a.data_blocks + slot, 0), page.data(), page.size());
+        PlantFatPage(pedal, model_id, slot, 0, blocks, uint32_t(blocks.size() * BlockBytes(a)));
     }
 }
 

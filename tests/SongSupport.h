@@ -45,6 +45,10 @@ QString MadeByTool(const QString& name, const QString& program, const QStringLis
 // Audio bytes that differ in every page.
 Bytes SongAudio(size_t n, uint32_t seed = 1);
 
+// Writes a FAT page of blocks and length straight onto page of slot's info
+// block (current format); damaged: one block list byte changed, the checksum not.
+void PlantFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint32_t page, const BlockList& blocks,
+                  uint32_t length, bool damaged = false);
 // Writes a FAT page for one block of song into slot's info block (current
 // format); damaged: one block list byte changed, the checksum not.
 void PutFatPage(CVirtualPedal& pedal, int32_t model_id, uint32_t slot, uint16_t block, bool damaged);
@@ -63,6 +67,12 @@ public:
     const SongAreaParams& Area() const { return *find_model(model)->song_area; }
     Bytes RawFlash(uint32_t address, size_t n);
     Bytes ReadSong(uint32_t slot);
+    // The song of slot as it reads back after a reload.
+    Bytes ReloadedSong(uint32_t slot)
+    {
+        EXPECT_EQ(Reload(), SongOk);
+        return ReadSong(slot);
+    }
     int Write(uint32_t slot, const Bytes& song)
     {
         return songs.write_song(slot, song.data(), uint32_t(song.size()), nullptr);

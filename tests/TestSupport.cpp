@@ -15,6 +15,21 @@
 #include <sys/types.h>
 #include <thread>
 
+namespace {
+
+// The next scripted answer, or otherwise once the script is used up.
+template <class T>
+T Next(std::deque<T>& script, T otherwise)
+{
+    if (script.empty())
+        return otherwise;
+    T answer = script.front();
+    script.pop_front();
+    return answer;
+}
+
+}  // namespace
+
 void CScriptedPrompt::Inform(const QString& title, const QString& text)
 {
     titles << title;
@@ -28,21 +43,13 @@ void CScriptedPrompt::Inform(const QString& title, const QString& text)
 bool CScriptedPrompt::AskYesNo(const QString& title, const QString& text)
 {
     Inform(title, text);
-    if (answers.empty())
-        return false;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return Next(answers, false);
 }
 
 bool CScriptedPrompt::AskBeforeErasing(const QString&, const QString& text)
 {
     erasing << text;
-    if (erasingAnswers.empty())
-        return true;
-    const bool answer = erasingAnswers.front();
-    erasingAnswers.pop_front();
-    return answer;
+    return Next(erasingAnswers, true);
 }
 
 QString CScriptedPrompt::SaveFileName(const QString& caption, const QString& start, const QString& filter)
@@ -50,11 +57,7 @@ QString CScriptedPrompt::SaveFileName(const QString& caption, const QString& sta
     dialogs.push_back({caption, start, filter});
     titles << caption;
     texts << QString();
-    if (files.empty())
-        return {};
-    const QString file = files.front();
-    files.pop_front();
-    return file;
+    return Next(files, QString());
 }
 
 QString CScriptedPrompt::OpenFileName(const QString& caption, const QString& start, const QString& filter)

@@ -32,12 +32,8 @@ protected:
     // Commands the pedal received from the command line.
     uint32_t Commands() const { return s.rig.pedal.CommandCount() - connectCommands; }
     int Run(const QStringList& args) { return RunCli(args, s.rig.midi); }
-    // The exit status and the messages of one run.
-    std::pair<int, std::string> RunForMessages(const QStringList& args)
-    {
-        const CliRun r = RunCliCaptured(args, s.rig.midi);
-        return {r.exit, r.err};
-    }
+    // The exit status, output and messages of one run.
+    CliRun Captured(const QStringList& args) { return RunCliCaptured(args, s.rig.midi); }
     // Asks for a cancel, as Ctrl-C does, once the pedal received the first
     // command of code from now on.
     std::thread CancelAtFirst(uint8_t code)
@@ -64,12 +60,13 @@ protected:
 };
 
 // A run that stops before any song reaches the pedal: its arguments ("DIR"
-// stands for a folder of the test's), exit status and the start of its messages.
+// stands for a folder of the test's), the start of its messages (after
+// "corvanta-cli: " for a usage error) and exit status.
 struct EarlyCase {
     QStringList args;
-    int exit;
     std::string err;
-    bool askedPedal;  // whether the pedal was asked anything
+    int exit = kExitUsage;
+    bool askedPedal = false;  // whether the pedal was asked anything
 };
 void PrintTo(const EarlyCase& c, std::ostream* os) { *os << c.args.join(' ').toStdString(); }
 
@@ -80,47 +77,48 @@ class CliEarly : public Cli, public ::testing::WithParamInterface<EarlyCase> {};
 TEST_P(CliEarly, StopsWithItsStatusAndMessageAndWritesNothing)
 {
     const EarlyCase& c = GetParam();
-    const auto [exit, err] = RunForMessages(QStringList(c.args).replaceInStrings("DIR", dir.path()));
+    const auto [exit, out, err] = Captured(QStringList(c.args).replaceInStrings("DIR", dir.path()));
     EXPECT_EQ(exit, c.exit);
-    const std::string expected = QString::fromStdString(c.err).replace("DIR", dir.path()).toStdString();
+    const std::string expected = (c.exit == kExitUsage && !c.err.empty() ? "corvanta-cli: " : "") +
+                                 QString::fromStdString(c.err).replace("DIR", dir.path()).toStdString();
     EXPECT_EQ(err.substr(0, expected.size()), expected);
     EXPECT_EQ(Commands() > 0, c.askedPedal) << "the arguments are checked before the pedal is asked";
     EXPECT_EQ(CountSent(s.rig.pedal, frame::kErase) + CountSent(s.rig.pedal, frame::kWrite), 0u);
     EXPECT_FALSE(QFile::exists(dir.filePath("x.wav")));
 }
 
-const std::string kUsage = "corvanta-cli: ";
+const std::string kOutOfRange = "Slot 31 is out of range: the pedal has slots 1 to 30\n";
 INSTANTIATE_TEST_SUITE_P(
     Runs, CliEarly,
     ::testing::Values(
-        EarlyCase{{}, kExitUsage, "", false}, EarlyCase{{"bogus"}, kExitUsage, kUsage + "unknown verb 'bogus'\n", false},
-        EarlyCase{{"list", "extra"}, kExitUsage, kUsage + "list takes", false},
-        EarlyCase{{"export", "1"}, kExitUsage, kUsage + "export takes SLOT FILE", false},
-        EarlyCase{{"export", "0", "x.wav"}, kExitUsage, kUsage + "'0' is no slot number (slots count from 1)\n", false},
-        EarlyCase{{"export", "x", "x.wav"}, kExitUsage, kUsage + "'x' is no slot number", false},
-        EarlyCase{{"delete", "-3"}, kExitUsage, kUsage + "'-3' is no slot number", false},
-        EarlyCase{{"list", "--yes"}, kExitUsage, kUsage + "list takes no --yes\n", false},
-        EarlyCase{{"delete", "1", "--any-model"}, kExitUsage, kUsage + "delete takes no --any-model\n", false},
-        EarlyCase{{"--port"}, kExitUsage, kUsage + "--port needs a port name\n", false},
-        EarlyCase{{"info", "--frobnicate"}, kExitUsage, kUsage + "unknown option --frobnicate\n", false},
-        EarlyCase{{"import", "a.wav"}, kExitUsage, kUsage + "import takes FILE SLOT", false},
-        EarlyCase{{"export", "1", "x.wav", "--mix"}, kExitUsage, kUsage + "export takes no --mix\n", false},
-        EarlyCase{{"import", "x.wav", "1", "--hq"}, kExitUsage, kUsage + "import takes no --hq\n", false},
-        EarlyCase{{"import", "x.wav", "1", "--native"}, kExitUsage, kUsage + "import takes no --native\n", false},
-        EarlyCase{{"export", "1", "x.wav", "--format", "ogg"}, kExitUsage, kUsage + "--format needs wav or flac\n", false},
-        EarlyCase{{"export", "1", "x.wav", "--format"}, kExitUsage, kUsage + "--format needs wav or flac\n", false},
-        EarlyCase{{"list", "--format", "wav"}, kExitUsage, kUsage + "list takes no --format\n", false},
-        EarlyCase{{"firmware-info"}, kExitUsage, kUsage + "firmware-info takes FILE.dat\n", false},
-        EarlyCase{{"--help"}, kExitOk, "", false}, EarlyCase{{"export", "--help"}, kExitOk, "", false},
-        EarlyCase{{"export", "1", "DIR/no/such/folder/x.wav"}, kExitFailed,
-                  "Open file 'x.wav' failed, it may be occupied by other process\n", false},
-        EarlyCase{{"--port", "Nobody", "info"}, kExitFailed,
-                  "No MIDI port pair named 'Nobody' (corvanta-cli ports lists them)\n", false},
-        EarlyCase{{"export", "31", "DIR/x.wav"}, kExitFailed, "Slot 31 is out of range: the pedal has slots 1 to 30\n", true},
-        EarlyCase{{"export", "5", "DIR/x.wav"}, kExitFailed, "Song 005 -- (Empty) holds no song\n", true},
-        EarlyCase{{"delete", "31", "--yes"}, kExitFailed, "Slot 31 is out of range: the pedal has slots 1 to 30\n", true},
-        EarlyCase{{"import", "DIR/absent.wav", "3", "--yes"}, kExitFailed,
-                  "Open file 'absent.wav' failed, it may be occupied by other process\n", true}));
+        EarlyCase{{}, ""}, EarlyCase{{"bogus"}, "unknown verb 'bogus'\n"},
+        EarlyCase{{"list", "extra"}, "list takes"},
+        EarlyCase{{"export", "1"}, "export takes SLOT FILE"},
+        EarlyCase{{"export", "0", "x.wav"}, "'0' is no slot number (slots count from 1)\n"},
+        EarlyCase{{"export", "x", "x.wav"}, "'x' is no slot number"},
+        EarlyCase{{"delete", "-3"}, "'-3' is no slot number"},
+        EarlyCase{{"list", "--yes"}, "list takes no --yes\n"},
+        EarlyCase{{"delete", "1", "--any-model"}, "delete takes no --any-model\n"},
+        EarlyCase{{"--port"}, "--port needs a port name\n"},
+        EarlyCase{{"info", "--frobnicate"}, "unknown option --frobnicate\n"},
+        EarlyCase{{"import", "a.wav"}, "import takes FILE SLOT"},
+        EarlyCase{{"export", "1", "x.wav", "--mix"}, "export takes no --mix\n"},
+        EarlyCase{{"import", "x.wav", "1", "--hq"}, "import takes no --hq\n"},
+        EarlyCase{{"import", "x.wav", "1", "--native"}, "import takes no --native\n"},
+        EarlyCase{{"export", "1", "x.wav", "--format", "ogg"}, "--format needs wav or flac\n"},
+        EarlyCase{{"export", "1", "x.wav", "--format"}, "--format needs wav or flac\n"},
+        EarlyCase{{"list", "--format", "wav"}, "list takes no --format\n"},
+        EarlyCase{{"firmware-info"}, "firmware-info takes FILE.dat\n"},
+        EarlyCase{{"--help"}, "", kExitOk}, EarlyCase{{"export", "--help"}, "", kExitOk},
+        EarlyCase{{"export", "1", "DIR/no/such/folder/x.wav"},
+                  "Open file 'x.wav' failed, it may be occupied by other process\n", kExitFailed},
+        EarlyCase{{"--port", "Nobody", "info"}, "No MIDI port pair named 'Nobody' (corvanta-cli ports lists them)\n",
+                  kExitFailed},
+        EarlyCase{{"export", "31", "DIR/x.wav"}, kOutOfRange, kExitFailed, true},
+        EarlyCase{{"export", "5", "DIR/x.wav"}, "Song 005 -- (Empty) holds no song\n", kExitFailed, true},
+        EarlyCase{{"delete", "31", "--yes"}, kOutOfRange, kExitFailed, true},
+        EarlyCase{{"import", "DIR/absent.wav", "3", "--yes"},
+                  "Open file 'absent.wav' failed, it may be occupied by other process\n", kExitFailed, true}));
 
 // Slots 1 and 3 fail their checksum (one block list byte changed): the
 // load goes on with the others, and a delete or a write repairs such a slot
@@ -131,12 +129,12 @@ TEST_F(Cli, ADamagedSlotIsListedItsExportSaysWhyAndADeleteOrAWriteRepairsIt)
     ASSERT_EQ(s.Write(1, song), SongOk);
     PutFatPage(s.rig.pedal, 10002, 0, 10, true);
     PutFatPage(s.rig.pedal, 10002, 2, 11, true);
-    const CliRun listed = RunCliCaptured({"list"}, s.rig.midi);
+    const CliRun listed = Captured({"list"});
     EXPECT_EQ(listed.exit, kExitOk);
     EXPECT_EQ(QString::fromStdString(listed.out).split('\n').mid(0, 4),
               QStringList({"Song 001 -- (Damaged)", "Song 002 -- (0.00  MB)", "Song 003 -- (Damaged)",
                            "Song 004 -- (Empty)"}));
-    const auto [exported, messages] = RunForMessages({"export", "1", dir.filePath("x.wav")});
+    const auto [exported, out, messages] = Captured({"export", "1", dir.filePath("x.wav")});
     EXPECT_EQ(exported, kExitFailed);
     EXPECT_EQ(messages, "'Song 001 -- (Damaged)' cannot be read: its song info "
                         "fails its checksum. Import a song into the slot or delete it.\n");
@@ -222,7 +220,8 @@ TEST_F(Cli, ARestoreRefusesABackupItCannotTrust)
         if (!c.text.isNull())
             WriteTestFile(manifestPath, c.text.toUtf8());
         WriteTestFile(songPath, c.song.isNull() ? original : c.song);
-        EXPECT_EQ(RunForMessages({"restore", folder, "--yes"}), std::make_pair(kExitFailed, c.message));
+        const CliRun r = Captured({"restore", folder, "--yes"});
+        EXPECT_EQ(std::make_pair(r.exit, r.err), std::make_pair(kExitFailed, c.message));
     }
     EXPECT_EQ(CountSent(s.rig.pedal, frame::kErase, before) + CountSent(s.rig.pedal, frame::kWrite, before), 0u);
 }
@@ -286,7 +285,7 @@ TEST_F(Cli, AnExportWhoseChunkIsLostFourTimesFails)
     ASSERT_TRUE(QFile::remove(out));
     for (uint32_t at = lastRead; at < lastRead + 4; ++at)
         s.rig.pedal.AddFault({FaultKind::Drop, 0, at, frame::kRead});
-    const auto [exit, messages] = RunForMessages({"export", "3", out});
+    const auto [exit, printed, messages] = Captured({"export", "3", out});
     EXPECT_EQ(exit, kExitFailed);
     EXPECT_TRUE(QString::fromStdString(messages).endsWith("\nRead data failed!\n")) << messages;
     EXPECT_FALSE(QFile::exists(out));
@@ -306,11 +305,11 @@ TEST_F(Cli, UnplugDuringAnImportFailsAtOnce)
     const size_t from = pedal.Received().size();
     std::thread puller = UnplugAfterWrites(s.rig, 3, from);
     const auto start = steady_clock::now();
-    const auto result = RunForMessages({"import", in, "4", "--yes"});
+    const CliRun result = Captured({"import", in, "4", "--yes"});
     puller.join();
     EXPECT_LT(steady_clock::now() - start, seconds(10)) << "not the write's 50 s budget";
-    EXPECT_EQ(result.first, kExitFailed);
-    EXPECT_NE(result.second.find("failed"), std::string::npos) << result.second;
+    EXPECT_EQ(result.exit, kExitFailed);
+    EXPECT_NE(result.err.find("failed"), std::string::npos) << result.err;
 }
 
 // The update names its steps on standard error and prints the version
@@ -321,7 +320,7 @@ TEST_F(Cli, UpdatePrintsItsStepsAndBothVersions)
     const QByteArray image = FirmwareImage(3000, 3);
     const QString path = PackFirmware(dir.path(), "fw.dat", {{LayoutText(0, 0x2000, 0x2800, 2048), InfoBlockImage(0x010204)},
                                                               {LayoutText(0, 0x8000, 0xA000, 2048), image}});
-    const CliRun result = RunCliCaptured({"update", path, "--yes"}, s.rig.midi);
+    const CliRun result = Captured({"update", path, "--yes"});
     EXPECT_EQ(result.exit, kExitOk) << result.err;
     EXPECT_EQ(result.out, "firmware: V1.2.3 -> V1.2.4\n");
     const QString err = QString::fromStdString(result.err);
@@ -343,10 +342,10 @@ TEST_F(Cli, UpdateCancelledBeforeItsFirstEraseExitsWith130)
     pedal.AddFault({FaultKind::Delay, 300, 1, frame::kRead});
     const size_t from = pedal.Received().size();
     std::thread canceller = CancelAtFirst(frame::kRead);
-    const auto result = RunForMessages({"update", path, "--yes"});
+    const CliRun result = Captured({"update", path, "--yes"});
     canceller.join();
     ClearCancel();
-    EXPECT_EQ(result.first, kExitCancelled) << result.second;
-    EXPECT_TRUE(QString::fromStdString(result.second).endsWith("Firmware update cancelled\n")) << result.second;
+    EXPECT_EQ(result.exit, kExitCancelled) << result.err;
+    EXPECT_TRUE(QString::fromStdString(result.err).endsWith("Firmware update cancelled\n")) << result.err;
     EXPECT_EQ(CountSent(pedal, frame::kErase, from) + CountSent(pedal, frame::kWrite, from), 0u);
 }

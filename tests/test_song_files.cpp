@@ -102,14 +102,6 @@ bool ThroughSixteenBits(const Bytes& song)
     return true;
 }
 
-// The song of slot (from 0) as it reads back from the flash after the
-// command line's runs.
-Bytes SongOnPedal(CSongRig& s, uint32_t slot)
-{
-    EXPECT_EQ(s.Reload(), SongOk);
-    return s.ReadSong(slot);
-}
-
 // ---- Files from the tools musicians use ----
 
 struct ToolCase {
@@ -163,7 +155,7 @@ TEST_P(ImportTool, TheSongOnThePedalHasTheLengthAndTheToneOfEachChannel)
     const CliRun run = RunCliCaptured({"import", file, "1", "--yes"}, s.rig.midi);
     EXPECT_TRUE(QString::fromStdString(run.err).contains("Successful !\n")) << run.err;
     ASSERT_EQ(run.exit, kExitOk);
-    const Bytes song = SongOnPedal(s, 0);
+    const Bytes song = s.ReloadedSong(0);
     EXPECT_EQ(ThroughSixteenBits(song), c.sixteenBitPath);
     for (size_t ch = 0; ch < c.tones.size(); ++ch) {
         SCOPED_TRACE(ch);
@@ -182,14 +174,14 @@ TEST(ImportMix, OneChannelIsTheFirstOrWithMixTheMeanOfAll)
     // The right channel is the left inverted: their mean is silence.
     const QString file = Ffmpeg("inverted.flac", {"440", "-440"});
     ASSERT_EQ(RunCli({"import", file, "1", "--yes"}, s.rig.midi), kExitOk);
-    EXPECT_NEAR(Measure(SongOnPedal(s, 0), 1, 0).crossings, 1320, 15);
+    EXPECT_NEAR(Measure(s.ReloadedSong(0), 1, 0).crossings, 1320, 15);
     ASSERT_EQ(RunCli({"import", file, "1", "--yes", "--mix"}, s.rig.midi), kExitOk);
-    const ChannelMeasure mixed = Measure(SongOnPedal(s, 0), 1, 0);
+    const ChannelMeasure mixed = Measure(s.ReloadedSong(0), 1, 0);
     EXPECT_NEAR(mixed.seconds, 1.5, 0.01);
     EXPECT_LT(mixed.peak, 1 << 8) << "the mean of a tone and its inverse";
     // A WAV file of the 16-bit path is mixed too.
     ASSERT_EQ(RunCli({"import", ToneWav(48000, 16, {440, 1000}), "1", "--yes", "--mix"}, s.rig.midi), kExitOk);
-    const ChannelMeasure both = Measure(SongOnPedal(s, 0), 1, 0);
+    const ChannelMeasure both = Measure(s.ReloadedSong(0), 1, 0);
     EXPECT_GT(both.crossings, 1320 * 3 / 2) << "both tones are in the mix, not the first alone";
 }
 
@@ -322,17 +314,15 @@ TEST_F(ImportRefusal, ASongTooLargeIsRefusedFromTheHeaderWithoutReadingTheAudio)
 
 TEST(SongSpace, CountsTheUsedDataBlocksOfEitherFormat)
 {
-    struct Case {
-        int32_t model;
-        QString empty, used;
-    };
-    for (const Case& c : {Case{10002, "Used 0.0 MB of 484.8 MB", "Used 0.7 MB of 484.8 MB"},
-                          Case{10006, "Used 0.0 MB of 494.5 MB", "Used 0.7 MB of 494.5 MB"}}) {
-        SCOPED_TRACE(c.model);
-        CLoadedSongRig s(c.model);
-        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), c.empty);
-        ASSERT_EQ(s.Write(0, SongAudio(BlockBytes(s.Area()) * 5 / 2)), SongOk);  // three blocks
-        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), c.used);
+    // A model, its text when empty and with three blocks used.
+    for (const auto& [model, empty, used] : std::vector<std::tuple<int32_t, QString, QString>>{
+             {10002, "Used 0.0 MB of 484.8 MB", "Used 0.7 MB of 484.8 MB"},
+             {10006, "Used 0.0 MB of 494.5 MB", "Used 0.7 MB of 494.5 MB"}}) {
+        SCOPED_TRACE(model);
+        CLoadedSongRig s(model);
+        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), empty);
+        ASSERT_EQ(s.Write(0, SongAudio(BlockBytes(s.Area()) * 5 / 2)), SongOk);
+        EXPECT_EQ(SongSpaceText(SpaceOf(s.songs, s.Area())), used);
     }
     // The need is rounded up and the free space down: they never read alike.
     EXPECT_EQ(NoSpaceText("/m/loop.wav", 12898877, 12897829), "'loop.wav' needs 12.4 MB, the pedal has 12.3 MB free");
@@ -345,7 +335,7 @@ TEST(ExportCli, NativeHqAndFlacWriteTheSongAsAsked)
 {
     CLoadedSongRig s(10006);
     ASSERT_EQ(RunCli({"import", ToneWav(44100, 24, {440, 1000}), "1", "--yes"}, s.rig.midi), kExitOk);
-    const Bytes song = SongOnPedal(s, 0);
+    const Bytes song = s.ReloadedSong(0);
     const auto exported = [&](const QString& name, const QStringList& options) {
         const QString path = TestFolder().filePath(name);
         EXPECT_EQ(RunCli(QStringList{"export", "1", path} + options, s.rig.midi), kExitOk) << name.toStdString();
@@ -392,13 +382,13 @@ TEST(ExportCli, AResamplerFailureFailsTheExportAndTheImport)
         EXPECT_TRUE(messages.contains("Failed !\n") && !messages.contains("Successful")) << messages.toStdString();
         EXPECT_EQ(ReadTestFile(out), "earlier content");
     }
-    const Bytes song = SongOnPedal(s, 0);
+    const Bytes song = s.ReloadedSong(0);
     const uint32_t commands = s.rig.pedal.CommandCount();
     CWave wave;
     for (const QString& file : {ToneWav(48000, 16, {440}, 0.5), ToneWav(48000, 16, {440, 440, 440}, 0.5)})
         EXPECT_EQ(ImportSongFrom(file, wave, s.songs, s.Area(), 0, nullptr), std::make_optional<int>(kCommandFailed));
     EXPECT_EQ(s.rig.pedal.CommandCount(), commands) << "nothing sent";
-    EXPECT_EQ(SongOnPedal(s, 0), song);
+    EXPECT_EQ(s.ReloadedSong(0), song);
 }
 
 // Without a terminal a line is printed only when its text changes.

@@ -11,14 +11,6 @@
 
 namespace {
 
-// A FAT page written straight into the pedal's flash.
-void PlantFatPage(CSongRig& s, uint32_t slot, uint32_t page, const BlockList& blocks, uint32_t length)
-{
-    const Bytes record = CLooperSongFile::BuildFatPage(s.Area(), blocks, length);
-    ASSERT_TRUE(s.rig.pedal.Flash(1).Program(PageAddress(s.Area(), s.Area().data_blocks + slot, page), record.data(),
-                                             record.size()));
-}
-
 // Offsets of the 2-byte reads the pedal received, as pages of an info block.
 std::vector<uint32_t> MarkerReads(CSongRig& s, uint32_t infoBlock)
 {
@@ -76,8 +68,7 @@ TEST_P(SongRoundTrip, EveryBoundaryLengthReadsBackByTheFormatsRules)
         // Before a reload the current format holds the written length; the
         // old format's length always comes from its record.
         EXPECT_EQ(s.ReadSong(0), s.Old() ? Reloaded(song, a, OldFormat) : song);
-        ASSERT_EQ(s.Reload(), SongOk);
-        EXPECT_EQ(s.ReadSong(0), s.AsReloaded(song));
+        EXPECT_EQ(s.ReloadedSong(0), s.AsReloaded(song));
     }
     EXPECT_EQ(s.songs.song(0)->get_block_count(), a.max_song_blocks);
     const uint32_t commands = s.rig.pedal.CommandCount();
@@ -86,8 +77,7 @@ TEST_P(SongRoundTrip, EveryBoundaryLengthReadsBackByTheFormatsRules)
         EXPECT_EQ(s.songs.write_song(0, song.data(), length, nullptr), SongTooShort) << length;
     EXPECT_EQ(SongResultText(SongTooShort), "Failed !");
     EXPECT_EQ(s.rig.pedal.CommandCount(), commands) << "nothing sent to the pedal";
-    ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(0), song);
+    EXPECT_EQ(s.ReloadedSong(0), song);
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
 }
 
@@ -110,21 +100,20 @@ TEST_F(SongLayout, CurrentFormatPiecesAndFatPageBytes)
     EXPECT_EQ(s.RawFlash(100 * 262144, payload), piece(1));
     EXPECT_EQ(s.RawFlash(100 * 262144 + 62 * 4096, payload), piece(63));
     EXPECT_EQ(s.RawFlash(101 * 262144, payload), piece(64));
-    Bytes last = s.RawFlash(101 * 262144 + 4096, 192);
-    EXPECT_EQ(last[0], song.back());
-    EXPECT_TRUE(std::all_of(last.begin() + 1, last.end(), [](uint8_t b) { return b == 0; })) << "zero padding";
-    EXPECT_EQ(s.RawFlash(101 * 262144 + 4096 + 192, 1)[0], 0xFF);
+    Bytes last(192, 0);  // the last byte, zero-padded to a unit, then erased flash
+    last[0] = song.back();
+    last.push_back(0xFF);
+    EXPECT_EQ(s.RawFlash(101 * 262144 + 4096, 193), last);
 
     // Slot 2's info block is block 1972; its first FAT page is at page 0,
     // written in one frame.
     EXPECT_EQ(InfoWrites(s, 1972), (std::vector<SentCommand>{{1, 1972 * 262144, s.InfoSize()}}));
     const Bytes fat = s.RawFlash(1972 * 262144, 330);
-    EXPECT_EQ(Bytes(fat.begin(), fat.begin() + 3), (Bytes{0x48, 0x44, 0xFF}));
-    EXPECT_EQ(frame::GetLE(&fat[3], 4), uint32_t(song.size() / 192));
-    EXPECT_EQ(frame::GetLE(&fat[7], 2), 100u);
-    EXPECT_EQ(frame::GetLE(&fat[9], 2), 101u);
-    for (int i = 2; i < 160; ++i)
-        ASSERT_EQ(frame::GetLE(&fat[7 + 2 * i], 2), 0xFFFFu) << i;
+    // Marker, whole units, blocks 100 and 101, then 158 unused entries.
+    Bytes head = {0x48, 0x44, 0xFF, 0, 0, 0, 0, 100, 0, 101, 0};
+    frame::PutLE(&head[3], uint32_t(song.size() / 192), 4);
+    head.resize(327, 0xFF);
+    EXPECT_EQ(Bytes(fat.begin(), fat.begin() + 327), head);
     uint32_t sum = 0;
     for (int i = 2; i < 327; ++i)
         sum += fat[i];
@@ -157,11 +146,9 @@ TEST_F(SongLayout, OldFormatRecordAndSongFileFlag)
     EXPECT_EQ(r[2623], 0xFF);
     EXPECT_EQ(s.RawFlash(1980 * 131072, 2)[0], 0xFF) << "page 0 stays erased";
 
-    Bytes flag(0x8800);
-    s.rig.pedal.Flash(0).Read(0x10000, flag.data(), flag.size());
-    EXPECT_EQ(Bytes(flag.begin(), flag.begin() + 2), (Bytes{0x00, 0x00}));
-    EXPECT_EQ(std::count(flag.begin() + 2, flag.begin() + 0x8000, 0xFF), 0x8000 - 2) << "the flag's sectors erased";
-    EXPECT_EQ(std::count(flag.begin() + 0x8000, flag.end(), 0x5A), 0x800) << "the sector after the sixteen kept";
+    // The flag, its sixteen sectors erased around it, the sector after them kept.
+    const QByteArray flag = QByteArray(2, 0) + QByteArray(0x8000 - 2, '\xFF') + QByteArray(0x800, 0x5A);
+    EXPECT_EQ(FlashBytes(s.rig.pedal, 0, 0x10000, flag.size()), flag);
     std::vector<SentCommand> flagErases, expected;
     for (const SentCommand& c : SentCommands(s.rig.pedal, frame::kErase))
         if (c.flash == 0)
@@ -180,7 +167,7 @@ TEST_F(SongInfo, BisectionReadsSixPagesAndTheNextWriteAppends)
 {
     CSongRig s(10002);
     for (uint32_t page = 0; page <= 40; ++page)
-        PlantFatPage(s, 0, page, {uint16_t(200 + page)}, 192 * (page + 1));
+        PlantFatPage(s.rig.pedal, s.model, 0, page, {uint16_t(200 + page)}, 192 * (page + 1));
     s.rig.pedal.SetRecording(true);
     ASSERT_EQ(s.songs.load_songs(), SongOk);
     const std::vector<uint32_t> reads = MarkerReads(s, 1970);
@@ -227,8 +214,7 @@ TEST_F(SongInfo, ADeleteCutShortNeverBringsItsSongBack)
     ASSERT_FALSE(s.songs.song(0)->is_used());
     ASSERT_NE(s.RawFlash(PageAddress(a, a.data_blocks, 39), 1)[0], 0xFF) << "the cut left upper FAT pages";
     ASSERT_EQ(s.Write(0, next), SongOk);
-    ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(0), s.AsReloaded(next));
+    EXPECT_EQ(s.ReloadedSong(0), s.AsReloaded(next));
 }
 
 // ---- The catalogue ----
@@ -328,8 +314,7 @@ TEST_P(SongWriteFault, GivesItsCodeAndKeepsThePreviousSong)
         s.rig.pedal.AddFault({c.kind, 0, c.at + k, c.code});
     EXPECT_EQ(s.Write(0, next), c.result);
     EXPECT_EQ(s.Write(0, next), c.result) << "refused until a load";
-    ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(0), s.AsReloaded(previous));
+    EXPECT_EQ(s.ReloadedSong(0), s.AsReloaded(previous));
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
 }
 
@@ -354,17 +339,16 @@ TEST_F(SongFaults, FailedSongFileFlagGivesElevenButTheSongIsInPlace)
     s.rig.pedal.AddFault({FaultKind::Refuse, 0, 6, frame::kErase});
     EXPECT_EQ(s.Write(0, song), SongFlagFailed);
     EXPECT_EQ(SongResultText(SongFlagFailed), "Write wav flag failed!");
-    ASSERT_EQ(s.Reload(), SongOk);
-    EXPECT_EQ(s.ReadSong(0), s.AsReloaded(song));
+    EXPECT_EQ(s.ReloadedSong(0), s.AsReloaded(song));
 }
 
 TEST_F(SongFaults, BrokenBlockChainsShowTheirBoxAndLoadAsEmpty)
 {
     CSongRig s(10002);
-    PlantFatPage(s, 0, 0, {5, 3000}, 300000);
-    PlantFatPage(s, 1, 0, {7}, 192 * 2000000);  // a unit count beyond the block list
-    PlantFatPage(s, 2, 0, {1975}, 1000);        // an info block, not a data block
-    PlantFatPage(s, 3, 0, {8}, 1920);
+    PlantFatPage(s.rig.pedal, s.model, 0, 0, {5, 3000}, 300000);
+    PlantFatPage(s.rig.pedal, s.model, 1, 0, {7}, 192 * 2000000);  // a unit count beyond the block list
+    PlantFatPage(s.rig.pedal, s.model, 2, 0, {1975}, 1000);        // an info block, not a data block
+    PlantFatPage(s.rig.pedal, s.model, 3, 0, {8}, 1920);
     EXPECT_EQ(s.songs.load_songs(), SongOk);
     ASSERT_EQ(prompt.texts.size(), 3);
     EXPECT_EQ(prompt.texts[0], "Error:Block chain 1 greater than 3000");
@@ -377,22 +361,19 @@ TEST_F(SongFaults, BrokenBlockChainsShowTheirBoxAndLoadAsEmpty)
 
 TEST_F(SongFaults, BrokenOldRecordsShowTheirBoxAndLoadAsEmpty)
 {
-    struct Damage {
-        uint32_t offset;
-        std::vector<uint8_t> bytes;
-    };
-    const std::vector<Damage> damages = {
+    // Where the record is changed, and to what.
+    const std::vector<std::pair<uint32_t, Bytes>> damages = {
         {12, {0x9A, 0x02}},  // last block index 666: more blocks than the area allows
         {14, {64}},          // page position beyond the block
         {15, {11}},          // unit beyond the page
         {16, {0xB8, 0x0B}},  // block 3000
     };
-    for (const Damage& d : damages) {
-        SCOPED_TRACE(d.offset);
+    for (const auto& [offset, bytes] : damages) {
+        SCOPED_TRACE(offset);
         prompt.Clear();
         CSongRig s(10003);
         CLooperSongOld::Record r = CLooperSongOld::BuildRecord(s.Area(), {4}, 186);
-        std::copy(d.bytes.begin(), d.bytes.end(), r.begin() + d.offset);
+        std::copy(bytes.begin(), bytes.end(), r.begin() + offset);
         s.rig.pedal.Flash(1).Program(PageAddress(s.Area(), 1980, 2), r.data(), r.size());
         EXPECT_EQ(s.songs.load_songs(), SongOk);
         EXPECT_EQ(prompt.texts.size(), 1);
@@ -439,8 +420,7 @@ TEST_F(DemoSongs, FillABlankSongAreaOnceAndKeepExistingSongs)
         EXPECT_GT(first.size(), 46875u * 3) << "longer than a second";
         EXPECT_TRUE(s.songs.song_label(0).startsWith("Song 001 -- ("));
         ASSERT_TRUE(fill(error));
-        ASSERT_EQ(s.Reload(), SongOk);
-        EXPECT_EQ(s.ReadSong(0), first) << "a song area with songs is left alone";
+        EXPECT_EQ(s.ReloadedSong(0), first) << "a song area with songs is left alone";
     }
 }
 

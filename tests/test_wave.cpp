@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -119,16 +120,12 @@ TEST(WaveReader, SkipsTheChunksAndTakesTheFormatsOtherToolsWrite)
 
 TEST(WaveReader, RefusesFilesThatLackTheirChunksWithTheirMessages)
 {
-    struct Case {
-        const char* name;
-        Bytes bytes;
-        const char* message;
-    };
     Bytes dataFirst = HandMade(4);
     std::copy(std::begin("JUNK"), std::end("JUNK") - 1, dataFirst.begin() + 12);  // first chunk is no "fmt "
     Bytes noData = HandMade(4);
     std::copy(std::begin("dat!"), std::end("dat!") - 1, noData.begin() + 36);
-    const std::vector<Case> cases = {
+    // A file's name, its bytes and the reason its message gives.
+    const std::vector<std::tuple<const char*, Bytes, const char*>> cases = {
         {"empty.wav", {}, "RIFF not found"},
         {"Canción.wav", {'R', 'I', 'F', 'X', 0, 0, 0, 0}, "RIFF not found"},
         {"short.wav", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A'}, "WAVEfmt not found"},
@@ -139,16 +136,16 @@ TEST(WaveReader, RefusesFilesThatLackTheirChunksWithTheirMessages)
     // The window sets a locale codec of its own: the message keeps the file's name.
     QTextCodec* const locale = QTextCodec::codecForLocale();
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("GB18030"));
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, bytes, message] : cases) {
+        SCOPED_TRACE(name);
         CScriptedPrompt prompt;
         CWave wave;
         wave.set_format(1, 12000, 16);
-        const QString path = WriteBytes(c.name, c.bytes);
+        const QString path = WriteBytes(name, bytes);
         EXPECT_FALSE(wave.load(path));
         EXPECT_EQ(prompt.texts.size(), 1);
         const QString text = prompt.texts.value(0);
-        EXPECT_TRUE(text.startsWith("Wave file '" + path + "' ") && text.contains(c.message)) << text.toStdString();
+        EXPECT_TRUE(text.startsWith("Wave file '" + path + "' ") && text.contains(message)) << text.toStdString();
         EXPECT_EQ(wave.format().nSamplesPerSec, 12000u) << "the object is unchanged";
     }
     QTextCodec::setCodecForLocale(locale);
@@ -250,28 +247,25 @@ int32_t Sample24(const CWave& w, uint32_t frame, int ch) { return ::Sample24(w.s
 
 TEST(Conversion, FloatsScaleAndSaturate)
 {
-    struct Case {
-        float value;
-        int16_t expected;
-    };
-    for (const Case& c : {Case{0.5f, 16384}, Case{1.5f, 32767}, Case{-3.0f, -32768}, Case{NAN, 0}}) {
-        CWave w = Made(kWaveTagFloat, 2, 32, 46875, Repeat(Float32(c.value, 0.0f), 4000));
+    // A float sample and the 16-bit value it becomes.
+    for (const auto& [value, expected] : std::vector<std::pair<float, int>>{{0.5f, 16384}, {1.5f, 32767},
+                                                                            {-3.0f, -32768}, {NAN, 0}}) {
+        CWave w = Made(kWaveTagFloat, 2, 32, 46875, Repeat(Float32(value, 0.0f), 4000));
         w.convert(1, 46875);
         ASSERT_GT(w.frame_count(), 3000u);
-        EXPECT_NEAR(Sample24(w, 2000, 0), c.expected * 256, 256) << c.value;
+        EXPECT_NEAR(Sample24(w, 2000, 0), expected * 256, 256) << value;
     }
 }
 
 TEST(Conversion, UnsupportedLayoutsGiveNoFramesWithTheTargetRecord)
 {
-    struct Case {
-        uint16_t tag, channels, bits;
-    };
-    for (const Case& c : {Case{1, 1, 32}, Case{1, 2, 8}, Case{1, 3, 16}, Case{3, 1, 32}, Case{1, 5, 8}}) {
-        CWave w = Made(c.tag, c.channels, c.bits, 44100, Bytes(c.channels * c.bits / 8 * 100, 0x40));
+    // Format tag, channels, bits.
+    for (const auto& [tag, channels, bits] :
+         std::vector<std::array<uint16_t, 3>>{{1, 1, 32}, {1, 2, 8}, {1, 3, 16}, {3, 1, 32}, {1, 5, 8}}) {
+        CWave w = Made(tag, channels, bits, 44100, Bytes(channels * bits / 8 * 100, 0x40));
         EXPECT_FALSE(w.IsConvertible());
         w.convert(1, 46875);
-        EXPECT_EQ(w.frame_count(), 0u) << c.channels << "x" << c.bits;
+        EXPECT_EQ(w.frame_count(), 0u) << channels << "x" << bits;
         EXPECT_EQ(w.format(), CWave::TargetFormat(1, 46875));
     }
 }

@@ -37,8 +37,7 @@ TEST(WireCodec, EveryLengthRoundTripsAndUnpackStopsAtMax)
         const size_t length = n <= 64 ? n : 5120 + 15;
         SCOPED_TRACE(length);
         Bytes in(length);
-        for (auto& x : in)
-            x = uint8_t(rng());
+        std::generate(in.begin(), in.end(), [&] { return uint8_t(rng()); });
         Bytes wire(PackedSize(length));
         ASSERT_EQ(Pack7(in.data(), length, wire.data()), wire.size());
         EXPECT_EQ(wire.size(), (8 * length + 6) / 7);
