@@ -181,10 +181,10 @@ QStringList FileLines(const QString& path)
     return lines;
 }
 
-CliResult RunCliBinary(const QStringList& args)
+CliResult RunCliBinary(const QStringList& args, const char* program)
 {
     int sent = 0;
-    return RunCliBinaryUntil(args, QList<QByteArray>{}, 0, sent);
+    return RunCliBinaryUntil(args, QList<QByteArray>{}, 0, sent, program);
 }
 
 CliResult RunCliBinaryUntil(const QStringList& args, const QByteArray& trigger, int signal, bool& sent)
@@ -195,12 +195,13 @@ CliResult RunCliBinaryUntil(const QStringList& args, const QByteArray& trigger, 
     return result;
 }
 
-CliResult RunCliBinaryUntil(const QStringList& args, const QList<QByteArray>& triggers, int signal, int& sent)
+CliResult RunCliBinaryUntil(const QStringList& args, const QList<QByteArray>& triggers, int signal, int& sent,
+                            const char* program)
 {
     QProcess cli;
     cli.setStandardInputFile(QProcess::nullDevice());
     cli.setReadChannel(QProcess::StandardError);
-    cli.start(QStringLiteral(CLI_BINARY), args);
+    cli.start(QString::fromUtf8(program ? program : CLI_BINARY), args);
     QByteArray err;
     sent = 0;
     // Each wait ends when the process writes or ends; the limit is for a hung one.

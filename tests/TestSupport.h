@@ -125,9 +125,11 @@ struct CliResult {
     int exit;  // -1 when it crashed
     QString out, err;
 };
-CliResult RunCliBinary(const QStringList& args);
+// program: another of the project's binaries (corvanta-pedal) run the same way.
+CliResult RunCliBinary(const QStringList& args, const char* program = nullptr);
 // The same, sending signal to the process when its standard error first
 // holds trigger; sent tells whether it was still running then.
 CliResult RunCliBinaryUntil(const QStringList& args, const QByteArray& trigger, int signal, bool& sent);
 // One signal at each trigger in turn; sent counts those sent.
-CliResult RunCliBinaryUntil(const QStringList& args, const QList<QByteArray>& triggers, int signal, int& sent);
+CliResult RunCliBinaryUntil(const QStringList& args, const QList<QByteArray>& triggers, int signal, int& sent,
+                            const char* program = nullptr);

@@ -1,27 +1,13 @@
 // The command line of corvanta-pedal: usage errors and unwritable folders.
 #include "TestSupport.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-CliResult RunPedal(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(PEDAL_BINARY), args);
-    process.waitForFinished(10000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
-}  // namespace
-
 TEST(PedalCommandLine, HelpDocumentsEveryOptionAndTheFaultSyntax)
 {
-    const CliResult r = RunPedal({"--help"});
+    const CliResult r = RunCliBinary({"--help"}, PEDAL_BINARY);
     EXPECT_EQ(r.exit, 0);
     for (const char* option : {"--flash-dir", "--model", "--firmware", "--aux", "--mode", "--name", "--rawmidi",
                                "--fault", "--link-speed", "--timing realistic|off", "250,000 bytes/s",
@@ -48,7 +34,7 @@ TEST(PedalCommandLine, BadOptionsGiveOneLineAndExitStatusTwo)
         {"--flash-dir", "/proc/corvanta-pedal-test"},
     };
     for (const QStringList& args : bad) {
-        const CliResult r = RunPedal(args);
+        const CliResult r = RunCliBinary(args, PEDAL_BINARY);
         EXPECT_EQ(r.exit, 2) << args.join(' ').toStdString();
         EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
         EXPECT_TRUE(r.err.startsWith("corvanta-pedal: ")) << r.err.toStdString();

@@ -5,13 +5,13 @@
 #include "Wave.h"
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QTextCodec>
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -24,26 +24,31 @@ QString SoxSine(int rate, int bits, int channels, const char* encoding)
                        "-e", encoding, "OUT", "synth", "1", "sine", "1000", "vol", "0.5"});
 }
 
-QString WriteBytes(const QString& name, const Bytes& bytes)
+QString WriteBytes(const QString& name, const QByteArray& bytes)
 {
-    const QByteArray raw(reinterpret_cast<const char*>(bytes.data()), int(bytes.size()));
-    return WriteTestFile(TestFolder().filePath(name), raw);
+    return WriteTestFile(TestFolder().filePath(name), bytes);
+}
+
+// A file with a 16-byte format chunk, the given chunks, then a "data" chunk
+// that claims dataSize bytes and holds data.
+QByteArray WaveFile(uint16_t tag, uint16_t channels, uint16_t bits, uint32_t rate, uint16_t blockAlign,
+                    const QByteArray& chunks, uint32_t dataSize, const QByteArray& data)
+{
+    QByteArray file("RIFF\0\0\0\0WAVEfmt ", 16);
+    QDataStream out(&file, QIODevice::Append);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << uint32_t(16) << tag << channels << rate << uint32_t(rate * channels * bits / 8) << blockAlign << bits;
+    return file + chunks + "data" + QByteArray(reinterpret_cast<const char*>(&dataSize), 4) + data;
 }
 
 // A canonical 16-bit mono file with the given chunks before "data".
-Bytes HandMade(uint32_t frames, const Bytes& extraChunks = {}, uint16_t blockAlign = 2, uint32_t dataSizeDelta = 0)
+QByteArray HandMade(uint32_t frames, const QByteArray& chunks = {}, uint16_t blockAlign = 2,
+                    uint32_t dataSizeDelta = 0)
 {
-    Bytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0};
-    const uint8_t fmt[16] = {1, 0, 1, 0, 0x44, 0xAC, 0, 0, 0x88, 0x58, 1, 0, uint8_t(blockAlign), 0, 16, 0};
-    b.insert(b.end(), fmt, fmt + 16);
-    b.insert(b.end(), extraChunks.begin(), extraChunks.end());
-    const uint32_t size = frames * 2 + dataSizeDelta;
-    const uint8_t data[8] = {'d', 'a', 't', 'a', uint8_t(size), uint8_t(size >> 8), uint8_t(size >> 16),
-                             uint8_t(size >> 24)};
-    b.insert(b.end(), data, data + 8);
-    for (uint32_t i = 0; i < frames * 2; ++i)
-        b.push_back(uint8_t(i));
-    return b;
+    QByteArray data(int(frames * 2), 0);
+    for (int i = 0; i < data.size(); ++i)
+        data[i] = char(i);
+    return WaveFile(kWaveTagPcm, 1, 16, 44100, blockAlign, chunks, frames * 2 + dataSizeDelta, data);
 }
 
 }  // namespace
@@ -110,7 +115,7 @@ TEST(WaveReader, SkipsTheChunksAndTakesTheFormatsOtherToolsWrite)
     EXPECT_EQ(wave.format().cbSize, 22);
 
     // An odd-sized chunk is followed by its pad byte.
-    const Bytes odd = {'J', 'U', 'N', 'K', 3, 0, 0, 0, 1, 2, 3, 0, 'b', 'e', 'x', 't', 2, 0, 0, 0, 9, 9};
+    const QByteArray odd("JUNK\3\0\0\0\1\2\3\0bext\2\0\0\0\t\t", 22);
     ASSERT_TRUE(wave.load(WriteBytes("junk.wav", HandMade(5, odd))));
     EXPECT_EQ(wave.frame_count(), 5u);
     EXPECT_EQ(wave.samples()[1], 1);
@@ -120,17 +125,13 @@ TEST(WaveReader, SkipsTheChunksAndTakesTheFormatsOtherToolsWrite)
 
 TEST(WaveReader, RefusesFilesThatLackTheirChunksWithTheirMessages)
 {
-    Bytes dataFirst = HandMade(4);
-    std::copy(std::begin("JUNK"), std::end("JUNK") - 1, dataFirst.begin() + 12);  // first chunk is no "fmt "
-    Bytes noData = HandMade(4);
-    std::copy(std::begin("dat!"), std::end("dat!") - 1, noData.begin() + 36);
     // A file's name, its bytes and the reason its message gives.
-    const std::vector<std::tuple<const char*, Bytes, const char*>> cases = {
+    const std::vector<std::tuple<const char*, QByteArray, const char*>> cases = {
         {"empty.wav", {}, "RIFF not found"},
-        {"Canción.wav", {'R', 'I', 'F', 'X', 0, 0, 0, 0}, "RIFF not found"},
-        {"short.wav", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A'}, "WAVEfmt not found"},
-        {"datafirst.wav", dataFirst, "WAVEfmt not found"},
-        {"nodata.wav", noData, "data segment not found"},
+        {"Canción.wav", QByteArray("RIFX\0\0\0\0", 8), "RIFF not found"},
+        {"short.wav", QByteArray("RIFF\0\0\0\0WA", 10), "WAVEfmt not found"},
+        {"datafirst.wav", HandMade(4).replace(12, 4, "JUNK"), "WAVEfmt not found"},  // no "fmt " first
+        {"nodata.wav", HandMade(4).replace(36, 4, "dat!"), "data segment not found"},
         {"align0.wav", HandMade(4, {}, 0), "unusable format"},
     };
     // The window sets a locale codec of its own: the message keeps the file's name.
@@ -159,9 +160,7 @@ TEST(WaveReader, TrustsNoDataSizeBeyondTheFile)
     ASSERT_TRUE(wave.load(WriteBytes("odd.wav", HandMade(6, {}, 2, 1))));
     EXPECT_EQ(wave.frame_count(), 6u);
     // A 4 GiB data size in a 100-byte file allocates what the file holds.
-    Bytes huge = HandMade(28);
-    huge[40] = huge[41] = huge[42] = huge[43] = 0xFF;
-    ASSERT_TRUE(wave.load(WriteBytes("huge.wav", huge)));
+    ASSERT_TRUE(wave.load(WriteBytes("huge.wav", HandMade(28, {}, 2, 0xFFFFFFFFu - 56))));
     EXPECT_EQ(wave.frame_count(), 28u);
     // Truncated files at every length: no crash, only the whole frames there.
     const QByteArray full = ReadTestFile(SoxSine(44100, 16, 2, "signed-integer"));
@@ -206,40 +205,24 @@ TEST(WaveWriter, TenFramesOf24BitMonoMakeThe76ByteFile)
 // ---- Conversion ----
 
 namespace {
-CWave Made(uint16_t tag, uint16_t channels, uint16_t bits, uint32_t rate, const Bytes& frames)
+// A wave read from a file of one "data" chunk holding frames; a byteRate
+// other than 0 replaces the true one.
+CWave Made(uint16_t tag, uint16_t channels, uint16_t bits, uint32_t rate, const QByteArray& frames,
+           uint32_t byteRate = 0)
 {
-    CWave w;
-    w.set_format(channels, rate, bits);
-    QBuffer b;
-    b.open(QIODevice::ReadWrite);
-    w.write_to(b);
-    QByteArray file = b.data();
-    file[20] = char(tag);
-    file.resize(46);
-    const uint32_t size = uint32_t(frames.size());
-    for (int i = 0; i < 4; ++i)
-        file[42 + i] = char(size >> (8 * i));
-    file.append(reinterpret_cast<const char*>(frames.data()), int(frames.size()));
+    QByteArray file = WaveFile(tag, channels, bits, rate, channels * bits / 8, {}, uint32_t(frames.size()), frames);
+    if (byteRate)
+        file.replace(28, 4, QByteArray(reinterpret_cast<const char*>(&byteRate), 4));
     QBuffer in(&file);
     in.open(QIODevice::ReadOnly);
+    CWave w;
     EXPECT_TRUE(w.read_from(in));
     return w;
 }
 
-Bytes Repeat(const Bytes& frame, int times)
+QByteArray Float32(float a, float b)
 {
-    Bytes all;
-    for (int i = 0; i < times; ++i)
-        all.insert(all.end(), frame.begin(), frame.end());
-    return all;
-}
-
-Bytes Float32(float a, float b)
-{
-    Bytes f(8);
-    std::memcpy(f.data(), &a, 4);
-    std::memcpy(f.data() + 4, &b, 4);
-    return f;
+    return QByteArray(reinterpret_cast<const char*>(&a), 4) + QByteArray(reinterpret_cast<const char*>(&b), 4);
 }
 
 int32_t Sample24(const CWave& w, uint32_t frame, int ch) { return ::Sample24(w.samples(), frame, w.format().nChannels, ch); }
@@ -250,7 +233,7 @@ TEST(Conversion, FloatsScaleAndSaturate)
     // A float sample and the 16-bit value it becomes.
     for (const auto& [value, expected] : std::vector<std::pair<float, int>>{{0.5f, 16384}, {1.5f, 32767},
                                                                             {-3.0f, -32768}, {NAN, 0}}) {
-        CWave w = Made(kWaveTagFloat, 2, 32, 46875, Repeat(Float32(value, 0.0f), 4000));
+        CWave w = Made(kWaveTagFloat, 2, 32, 46875, Float32(value, 0.0f).repeated(4000));
         w.convert(1, 46875);
         ASSERT_GT(w.frame_count(), 3000u);
         EXPECT_NEAR(Sample24(w, 2000, 0), expected * 256, 256) << value;
@@ -262,7 +245,7 @@ TEST(Conversion, UnsupportedLayoutsGiveNoFramesWithTheTargetRecord)
     // Format tag, channels, bits.
     for (const auto& [tag, channels, bits] :
          std::vector<std::array<uint16_t, 3>>{{1, 1, 32}, {1, 2, 8}, {1, 3, 16}, {3, 1, 32}, {1, 5, 8}}) {
-        CWave w = Made(tag, channels, bits, 44100, Bytes(channels * bits / 8 * 100, 0x40));
+        CWave w = Made(tag, channels, bits, 44100, QByteArray(channels * bits / 8 * 100, 0x40));
         EXPECT_FALSE(w.IsConvertible());
         w.convert(1, 46875);
         EXPECT_EQ(w.frame_count(), 0u) << channels << "x" << bits;
@@ -281,15 +264,8 @@ TEST(Conversion, ExactFormatIsLeftAloneAndALyingByteRateCannotOverrun)
     EXPECT_EQ(exact.samples(), before);
     EXPECT_EQ(exact.frame_count(), 100u);
 
-    CWave liar = Made(kWaveTagPcm, 2, 16, 44100, Repeat({1, 0, 2, 0}, 5000));
-    QByteArray file;
-    QBuffer b(&file);
-    b.open(QIODevice::ReadWrite);
-    liar.write_to(b);
-    file[28] = 1;  // nAvgBytesPerSec = 1
-    file[29] = file[30] = file[31] = 0;
-    b.seek(0);
-    ASSERT_TRUE(liar.read_from(b));
+    // A byte rate of 1 a second.
+    CWave liar = Made(kWaveTagPcm, 2, 16, 44100, QByteArray("\1\0\2\0", 4).repeated(5000), 1);
     liar.convert(2, 48000);
     EXPECT_NEAR(double(liar.frame_count()), 5000.0 * 48000 / 44100, 3.0);
 }
@@ -297,18 +273,18 @@ TEST(Conversion, ExactFormatIsLeftAloneAndALyingByteRateCannotOverrun)
 TEST(Conversion, SourceRatesOutsideTheBoundsAreRefusedAndTooFewFramesMakeAnEmptyWave)
 {
     for (const uint32_t rate : {1u, 999u, 768001u, 4000000000u}) {
-        CWave w = Made(kWaveTagPcm, 1, 16, rate, Repeat({1, 0}, 3000));
+        CWave w = Made(kWaveTagPcm, 1, 16, rate, QByteArray("\1\0", 2).repeated(3000));
         EXPECT_FALSE(w.convert(1, 46875)) << rate;
         EXPECT_EQ(w.format().nSamplesPerSec, rate);
         EXPECT_EQ(w.frame_count(), 3000u);
     }
     for (const uint32_t rate : {1000u, 768000u}) {
-        CWave w = Made(kWaveTagPcm, 1, 16, rate, Repeat({1, 0}, 30000));
+        CWave w = Made(kWaveTagPcm, 1, 16, rate, QByteArray("\1\0", 2).repeated(30000));
         EXPECT_TRUE(w.convert(1, 46875)) << rate;
         EXPECT_NEAR(double(w.frame_count()), 30000.0 * 46875 / rate, 2.0) << rate;
     }
     // One frame at 96 kHz is less than half a frame at 46,875 Hz: an empty stereo wave.
-    CWave one = Made(kWaveTagPcm, 1, 16, 96000, {0x10, 0x20});
+    CWave one = Made(kWaveTagPcm, 1, 16, 96000, QByteArray("\x10\x20", 2));
     EXPECT_TRUE(one.convert(2, 46875));
     EXPECT_EQ(one.frame_count(), 0u);
     EXPECT_EQ(one.samples(), nullptr);
