@@ -166,7 +166,6 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
 TEST_F(SongPage, ADamagedSongIsListedAndCanBeDeletedOrOverwritten)
 {
     PutFatPage(rig.pedal, 10002, 0, 10, true);
-    prompt.Clear();
     Open();
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
     EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Damaged)");
@@ -220,8 +219,7 @@ TEST_F(SongPage, PollWaitsWhileACommandsQuestionIsOpen)
     EXPECT_TRUE(ticked);
     EXPECT_EQ(commandsDuringBox, 0u) << "no keep-alive while the question is open";
     EXPECT_EQ(boxesDuringBox, 0) << "no second command's dialog";
-    EXPECT_FALSE(closedDuringBox);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(!closedDuringBox && window->isVisible()) << "the window stays open";
     EXPECT_EQ(list->item(1)->text(), "Song 002 -- (Empty)");
     const uint32_t after = rig.pedal.CommandCount();
     EXPECT_TRUE(QTest::qWaitFor([&] { return rig.pedal.CommandCount() > after; }, 3000))
@@ -397,8 +395,7 @@ TEST_F(SongPage, TheSpaceLineFollowsImportsAndDeletesAndBoundsAnImport)
     alone.show();
     auto* nothing = alone.findChild<QLabel*>("m_labelSpace");
     ASSERT_NE(nothing, nullptr);
-    EXPECT_TRUE(nothing->text().isEmpty()) << "no pedal";
-    EXPECT_FALSE(nothing->isVisible());
+    EXPECT_TRUE(nothing->text().isEmpty() && !nothing->isVisible()) << "no pedal";
 }
 
 // A cancel by a click, two clicks or Esc stops the export at a page and
