@@ -314,7 +314,8 @@ TEST_F(FirmwareUpdate, SettingsAndAUsersConfigIniSurvive)
     const QList<QByteArray> before = contents();
     const QByteArray layout = LayoutText(0, 0x8000, 0x9000, 4096);
     EXPECT_EQ(Update(Pack("one.dat", {{layout, FirmwareImage(100, 1)}})), QStringList({"Successful!"}));
-    EXPECT_EQ(Update(Pack("big.dat", {{layout, FirmwareImage(5000, 1)}})), QStringList({"Space not enough !", "Failed!"}));
+    EXPECT_EQ(Update(Pack("big.dat", {{layout, FirmwareImage(5000, 1)}})),
+              QStringList({"Space not enough !", "Failed!"}));
     EXPECT_EQ(contents(), before);
     EXPECT_EQ(FileLines(watched[0]), QStringList({"[Config]", "WavSaveDir=/music/"})) << "as written";
     QFile::remove(SettingsFilePath());

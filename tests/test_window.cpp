@@ -41,6 +41,13 @@ QString FileChoice(QWidget& window)
 
 }  // namespace
 
+// A window's tests hold the prompt and the MIDI service of their windows.
+class Window : public ::testing::Test {
+protected:
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+};
+
 // The window as the program starts, by the pedal on the bus.
 struct StartCase {
     const char* name;
@@ -54,13 +61,11 @@ struct StartCase {
 };
 void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
 
-class WindowStart : public ::testing::TestWithParam<StartCase> {};
+class WindowStart : public Window, public ::testing::WithParamInterface<StartCase> {};
 
 TEST_P(WindowStart, ShowsThePedalAndEnablesButtonsByModel)
 {
     const StartCase& c = GetParam();
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
     CVirtualPedal pedal(PedalFor(c.model ? c.model : 10002, c.mode));
     // The information block read is the first read; the catalogue's are
     // next, and a failed chunk is asked for four times.
@@ -100,13 +105,6 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"FailedLoad", 10002, "Connected - KORVEL, Ver=V1.2.3", "+++++", 0, "Load song info failed !",
                   PedalMode::Update, true}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return info.param.name; });
-
-// A window's tests hold the prompt and the MIDI service of their windows.
-class Window : public ::testing::Test {
-protected:
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
-};
 
 // The bar follows the running operation, one at a time; the poll ticks
 // meanwhile and does nothing, and the flag the watcher raised is acted on by

@@ -231,5 +231,6 @@ TEST_F(WindowTrust, AStereoFileIntoAOneChannelPedalTakesTheChosenChannels)
     EXPECT_TRUE(line->text().isEmpty());
     const CliRun listed = RunCliCaptured({"list", "--long"}, rig.midi);
     EXPECT_EQ(listed.exit, kExitOk);
-    EXPECT_EQ(QString::fromStdString(listed.out).split('\n').mid(1, 2), QStringList({"2\t2.007\t1\t282240", "3\t0.000\t0\t0"}));
+    EXPECT_EQ(QString::fromStdString(listed.out).split('\n').mid(1, 2),
+              QStringList({"2\t2.007\t1\t282240", "3\t0.000\t0\t0"}));
 }
