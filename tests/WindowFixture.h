@@ -58,31 +58,38 @@ protected:
     }
     // What a fixture takes from each new window.
     virtual void Opened() {}
+    // Each command returns the texts of the boxes it showed.
     // Imports file into row, answering the overwrite question and the open dialog.
-    void Import(int row, const QString& file, bool overwrite = true)
+    QStringList Import(int row, const QString& file, bool overwrite = true)
     {
+        const int shown = prompt.texts.size();
         list->setCurrentRow(row);
         prompt.answers.push_back(overwrite);
         prompt.files.push_back(file);
         window->OnDownloadSong();
         prompt.answers.clear();
         prompt.files.clear();
+        return prompt.texts.mid(shown);
     }
     // Exports row into file, answering the save dialog ("": cancelled).
-    void Export(int row, const QString& file)
+    QStringList Export(int row, const QString& file)
     {
+        const int shown = prompt.texts.size();
         list->setCurrentRow(row);
         prompt.files.push_back(file);
         window->OnUploadSong();
         prompt.files.clear();
+        return prompt.texts.mid(shown);
     }
     // Deletes row's song, answering its question.
-    void Delete(int row, bool yes = true)
+    QStringList Delete(int row, bool yes = true)
     {
+        const int shown = prompt.texts.size();
         list->setCurrentRow(row);
         prompt.answers.push_back(yes);
         window->OnDeleteSong();
         prompt.answers.clear();
+        return prompt.texts.mid(shown);
     }
     // No command runs and its bar is gone.
     bool Idle() const { return bar->isHidden() && window->CurrentOperation() == OpIdle; }

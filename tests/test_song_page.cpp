@@ -128,8 +128,7 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     const QString out = dir.filePath("out.wav");
     prompt.Clear();
     progress.clear();
-    Export(2, out);
-    EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
+    EXPECT_EQ(Export(2, out), QStringList({"", "Successful !"}));
     const QString saveFilter = "Wav Files(*.wav);;FLAC Files(*.flac)";
     EXPECT_EQ(prompt.dialogs, (std::vector<CScriptedPrompt::Dialog>{{"Open wav file", "./Song 003", saveFilter}}));
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), folder);
@@ -156,10 +155,8 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     EXPECT_EQ(rig.pedal.CommandCount(), commands);
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), folder) << "a cancelled dialog keeps the folder";
 
-    prompt.Clear();
-    Delete(2);
-    EXPECT_EQ(prompt.texts, QStringList("Continue to delete song '" + label + "' ?"));
-    EXPECT_EQ(prompt.titles.value(0), "Delete");
+    EXPECT_EQ(Delete(2), QStringList("Continue to delete song '" + label + "' ?"));
+    EXPECT_EQ(prompt.titles.last(), "Delete");
     EXPECT_EQ(list->item(2)->text(), "Song 003 -- (Empty)");
     EXPECT_EQ(list->currentRow(), 2);
 }
@@ -169,7 +166,6 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
 TEST_F(SongPage, ADamagedSongIsListedAndCanBeDeletedOrOverwritten)
 {
     PutFatPage(rig.pedal, 10002, 0, 10, true);
-    prompt.Clear();
     Open();
     EXPECT_TRUE(prompt.texts.isEmpty()) << prompt.texts.join('|').toStdString();
     EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Damaged)");
@@ -181,23 +177,17 @@ TEST_F(SongPage, ADamagedSongIsListedAndCanBeDeletedOrOverwritten)
                                          "Import a song into the slot or delete it."}));
     EXPECT_EQ(rig.pedal.CommandCount(), commands) << "no file dialog, nothing read";
 
-    prompt.Clear();
     const QString wav = SineWav(dir.filePath("a.wav"), 48000, 20000);
-    Import(0, wav);
-    EXPECT_EQ(prompt.texts, QStringList({"'Song 001 -- (Damaged)' already exist, continue to overwrite the song?", "",
-                                         "Successful !"}));
+    EXPECT_EQ(Import(0, wav), QStringList({"'Song 001 -- (Damaged)' already exist, continue to overwrite the song?", "",
+                                           "Successful !"}));
     const QString label = list->item(0)->text();
     EXPECT_TRUE(label.startsWith("Song 001 -- (0.")) << label.toStdString();
 
 
     rig.pedal.AddFault({FaultKind::Refuse, 0, 1, frame::kErase});
-    prompt.Clear();
-    Delete(0);
-    EXPECT_EQ(prompt.texts.last(), "FLASH erase failed!");
+    EXPECT_EQ(Delete(0).last(), "FLASH erase failed!");
     EXPECT_EQ(list->item(0)->text(), label) << "the song is still there";
-    prompt.Clear();
-    Import(1, wav);
-    EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
+    EXPECT_EQ(Import(1, wav), QStringList({"", "Successful !"}));
 }
 
 // The window's one busy state holds while a command's question is open: no
@@ -229,8 +219,7 @@ TEST_F(SongPage, PollWaitsWhileACommandsQuestionIsOpen)
     EXPECT_TRUE(ticked);
     EXPECT_EQ(commandsDuringBox, 0u) << "no keep-alive while the question is open";
     EXPECT_EQ(boxesDuringBox, 0) << "no second command's dialog";
-    EXPECT_FALSE(closedDuringBox);
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(!closedDuringBox && window->isVisible()) << "the window stays open";
     EXPECT_EQ(list->item(1)->text(), "Song 002 -- (Empty)");
     const uint32_t after = rig.pedal.CommandCount();
     EXPECT_TRUE(QTest::qWaitFor([&] { return rig.pedal.CommandCount() > after; }, 3000))
@@ -269,12 +258,9 @@ TEST_F(SongPageStereo, ChannelsKeepTheirTonesThroughImportAndFlacExport)
     EXPECT_FALSE(DropOn(list, below, {QUrl::fromLocalFile(lr)}));
     EXPECT_TRUE(prompt.texts.isEmpty());
     EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Empty)");
-    Import(0, lr);
-    ASSERT_EQ(prompt.texts, QStringList({"", "Successful !"}));
-    prompt.Clear();
+    ASSERT_EQ(Import(0, lr), QStringList({"", "Successful !"}));
     const QString flac = dir.filePath("out.flac");
-    Export(0, flac);
-    ASSERT_EQ(prompt.texts, QStringList({"", "Successful !"}));
+    ASSERT_EQ(Export(0, flac), QStringList({"", "Successful !"}));
     EXPECT_EQ(ReadTestFile(flac).left(4), "fLaC");
     const QString decoded = dir.filePath("decoded.wav");
     ASSERT_EQ(QProcess::execute("sox", {flac, "-b", "24", decoded}), 0);
@@ -397,10 +383,8 @@ TEST_F(SongPage, TheSpaceLineFollowsImportsAndDeletesAndBoundsAnImport)
     EXPECT_EQ(space->text(), "Used 472.5 MB of 484.8 MB");
     // Two minutes at 48,000 Hz: 5,625,000 frames of the pedal, 16.1 MB.
     const QString big = WriteSparseWav(dir.filePath("big.wav"), 48000, 120, false);
-    prompt.Clear();
     const uint32_t commands = rig.pedal.CommandCount();
-    Import(10, big);
-    EXPECT_EQ(prompt.texts.mid(1),
+    EXPECT_EQ(Import(10, big).mid(1),
               QStringList({"", "'big.wav' has 2 channels; the pedal's songs have one. Which should the song hold ?",
                            "'big.wav' needs 16.1 MB, the pedal has 12.3 MB free"}));
     EXPECT_EQ(rig.pedal.CommandCount(), commands) << "nothing sent";
@@ -411,8 +395,7 @@ TEST_F(SongPage, TheSpaceLineFollowsImportsAndDeletesAndBoundsAnImport)
     alone.show();
     auto* nothing = alone.findChild<QLabel*>("m_labelSpace");
     ASSERT_NE(nothing, nullptr);
-    EXPECT_TRUE(nothing->text().isEmpty()) << "no pedal";
-    EXPECT_FALSE(nothing->isVisible());
+    EXPECT_TRUE(nothing->text().isEmpty() && !nothing->isVisible()) << "no pedal";
 }
 
 // A cancel by a click, two clicks or Esc stops the export at a page and
@@ -441,9 +424,7 @@ TEST_F(SongPage, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
         {"conversion", [](int64_t c, int64_t t) { return c + kPage >= t; }, AfterTheRead},
     };
     rig.pedal.SetRecording(true);
-    prompt.Clear();
-    Export(kRow, out);
-    ASSERT_EQ(prompt.texts.last(), "Successful !");
+    ASSERT_EQ(Export(kRow, out).last(), "Successful !");
     const size_t allReads = CountSent(rig.pedal, frame::kRead);
     for (const Point& point : points) {
         for (const bool hadFile : {true, false}) {
@@ -468,10 +449,8 @@ TEST_F(SongPage, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
                     }
                 }
             });
-            prompt.Clear();
-            Export(kRow, out);
+            EXPECT_EQ(Export(kRow, out), QStringList({"", "Export cancelled"})) << "one message";
             EXPECT_TRUE(tap.fired);
-            EXPECT_EQ(prompt.texts, QStringList({"", "Export cancelled"})) << "one message";
             EXPECT_EQ(QFile::exists(out), hadFile);
             EXPECT_EQ(ReadTestFile(out), hadFile ? earlier : QByteArray());
             EXPECT_TRUE(QDir(dir.path()).entryList({"out.wav.*"}, QDir::Files | QDir::Hidden).isEmpty())
@@ -493,10 +472,9 @@ TEST_F(SongPage, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
     const rlimit small = {64 << 10, limit.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    prompt.Clear();
-    Export(kRow, out);
+    const QStringList full = Export(kRow, out);
     setrlimit(RLIMIT_FSIZE, &limit);
-    EXPECT_EQ(prompt.texts, QStringList({"", "Failed !"}));
+    EXPECT_EQ(full, QStringList({"", "Failed !"}));
     EXPECT_EQ(ReadTestFile(out), earlier);
 
     // The next export starts without the cancel; a click while its result
@@ -511,10 +489,8 @@ TEST_F(SongPage, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
         if (value > 0)
             texts << bar->format();
     });
-    prompt.Clear();
-    Export(kRow, out);
+    EXPECT_EQ(Export(kRow, out), QStringList({"", "Successful !"}));
     prompt.onBox = nullptr;
-    EXPECT_EQ(prompt.texts, QStringList({"", "Successful !"}));
     EXPECT_TRUE(hiddenDuringBox) << "Cancel goes once the outcome is known";
     CWave exported;
     EXPECT_TRUE(exported.load(out));
@@ -528,8 +504,7 @@ TEST_F(SongPage, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
 // finds the slot's old song.
 TEST_F(SongPage, ImportStopsBeforeTheSongInfoAndTheSlotKeepsItsSong)
 {
-    Import(kRow, SineWav(dir.filePath("a.wav"), 44100, 44100));
-    ASSERT_EQ(prompt.texts.last(), "Successful !");
+    ASSERT_EQ(Import(kRow, SineWav(dir.filePath("a.wav"), 44100, 44100)).last(), "Successful !");
     const QString label = list->item(kRow)->text();
     const Bytes song = SongOnPedal(kRow);
     const QString b = SineWav(dir.filePath("b.wav"), 44100, 4 * 44100, {660});  // three blocks
@@ -546,10 +521,8 @@ TEST_F(SongPage, ImportStopsBeforeTheSongInfoAndTheSlotKeepsItsSong)
         // click comes then, before anything was sent.
         if (converting)
             QTimer::singleShot(0, cancel, &QPushButton::click);
-        prompt.Clear();
-        Import(kRow, b);
-        EXPECT_EQ(prompt.texts, QStringList({"'" + label + "' already exist, continue to overwrite the song?", "",
-                                             "Import cancelled"}));
+        EXPECT_EQ(Import(kRow, b), QStringList({"'" + label + "' already exist, continue to overwrite the song?", "",
+                                                "Import cancelled"}));
         EXPECT_EQ(CountSent(rig.pedal, frame::kWrite, from) == 0, converting);
         EXPECT_EQ(CountSent(rig.pedal, frame::kErase, from) == 0, converting);
         EXPECT_TRUE(Idle());
@@ -560,9 +533,7 @@ TEST_F(SongPage, ImportStopsBeforeTheSongInfoAndTheSlotKeepsItsSong)
     // The last block's progress arrives after the song info, during the
     // catalogue's reload: a click then changes nothing, the import finished.
     CProgressTap late(window.get(), [](int64_t c, int64_t t) { return c >= t; }, [&] { cancel->click(); });
-    prompt.Clear();
-    Import(kRow, b);
+    EXPECT_EQ(Import(kRow, b).last(), "Successful !");
     EXPECT_TRUE(late.fired);
-    EXPECT_EQ(prompt.texts.last(), "Successful !");
     EXPECT_TRUE(list->item(kRow)->text().startsWith("Song 003 -- (0.54  MB)")) << list->item(kRow)->text().toStdString();
 }

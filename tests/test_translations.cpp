@@ -60,8 +60,7 @@ TEST(GermanCli, PrintsGermanMessagesAndTheEnglishDataByteForByte)
     EXPECT_EQ(data("info"), info);
     const CliRun refused = RunCliCaptured({"delete", "99", "--yes"}, s.rig.midi);
     EXPECT_EQ(refused.exit, kExitFailed);
-    EXPECT_EQ(QString::fromStdString(refused.err),
-              QStringLiteral("Platz 99 gibt es nicht: das Pedal hat die Plätze 1 bis 30\n"));
+    EXPECT_EQ(refused.err, "Platz 99 gibt es nicht: das Pedal hat die Plätze 1 bis 30\n");
 }
 
 // The program itself finds its translations from the locale of LANG.

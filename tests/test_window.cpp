@@ -41,6 +41,13 @@ QString FileChoice(QWidget& window)
 
 }  // namespace
 
+// A window's tests hold the prompt and the MIDI service of their windows.
+class Window : public ::testing::Test {
+protected:
+    CScriptedPrompt prompt;
+    CInProcessMidi midi;
+};
+
 // The window as the program starts, by the pedal on the bus.
 struct StartCase {
     const char* name;
@@ -54,13 +61,11 @@ struct StartCase {
 };
 void PrintTo(const StartCase& c, std::ostream* os) { *os << c.name; }
 
-class WindowStart : public ::testing::TestWithParam<StartCase> {};
+class WindowStart : public Window, public ::testing::WithParamInterface<StartCase> {};
 
 TEST_P(WindowStart, ShowsThePedalAndEnablesButtonsByModel)
 {
     const StartCase& c = GetParam();
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
     CVirtualPedal pedal(PedalFor(c.model ? c.model : 10002, c.mode));
     // The information block read is the first read; the catalogue's are
     // next, and a failed chunk is asked for four times.
@@ -104,10 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
 // The bar follows the running operation, one at a time; the poll ticks
 // meanwhile and does nothing, and the flag the watcher raised is acted on by
 // the first poll after it.
-TEST(Window, ProgressFollowsTheRunningOperationAndThePollWaitsForIt)
+TEST_F(Window, ProgressFollowsTheRunningOperationAndThePollWaitsForIt)
 {
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
     CorvantaQT window(midi);
     window.show();
     auto* bar = Widget<QProgressBar>(window, "progressBar");
@@ -137,8 +140,7 @@ TEST(Window, ProgressFollowsTheRunningOperationAndThePollWaitsForIt)
         EXPECT_FALSE(window.BeginOperation(OpExport)) << "one operation at a time";
         EXPECT_FALSE(window.close()) << "no close while it runs";
         const int quarter = shown(1, 4), half = shown(2, 4);
-        EXPECT_GT(quarter, 0);
-        EXPECT_GT(half, quarter) << "the bar moves forward";
+        EXPECT_TRUE(0 < quarter && quarter < half) << quarter << ", " << half << ": the bar moves forward";
         EXPECT_EQ(shown(int64_t(3) << 32, int64_t(4) << 32), shown(3, 4)) << "64-bit counters";
         EXPECT_EQ(shown(4, 4), 100);
         EXPECT_EQ(shown(1, 0), 100) << "a total of 0 is ignored";
@@ -156,10 +158,8 @@ TEST(Window, ProgressFollowsTheRunningOperationAndThePollWaitsForIt)
 // A pedal pulled out right after the start, before the watcher's first look
 // at the ports, is noticed: that first look counts as a change. The poll
 // finds a pedal plugged in later and notices it pulled out again.
-TEST(Window, APedalPulledOutRightAfterTheStartIsNoticedAndAPluggedOneFound)
+TEST_F(Window, APedalPulledOutRightAfterTheStartIsNoticedAndAPluggedOneFound)
 {
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
     CVirtualPedal pedal(PedalFor(10004));
     auto ports = std::make_unique<CInProcessPedalPorts>(midi, pedal, "USB Looper");
     CorvantaQT window(midi);
@@ -184,10 +184,8 @@ TEST(Window, APedalPulledOutRightAfterTheStartIsNoticedAndAPluggedOneFound)
 // a close request may act before it is answered. The poll's timer cannot
 // tick inside its own box, so the poll is called there directly, once the
 // flag is raised by another device.
-TEST(Window, PollAndCloseWhileABoxIsOpenWaitForIt)
+TEST_F(Window, PollAndCloseWhileABoxIsOpenWaitForIt)
 {
-    CScriptedPrompt prompt;
-    CInProcessMidi midi;
     CorvantaQT window(midi);
     CVirtualPedal pedal(PedalFor(10002, PedalMode::Play));
     std::atomic<int> changes{0};
@@ -214,8 +212,7 @@ TEST(Window, PollAndCloseWhileABoxIsOpenWaitForIt)
     ASSERT_TRUE(QTest::qWaitFor([&] { return prompt.onBox == nullptr && boxesDuringBox > 0; }, 10000));
     EXPECT_EQ(commandsDuringBox, 0u);
     EXPECT_EQ(boxesDuringBox, 1);
-    EXPECT_FALSE(closedDuringBox);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(!closedDuringBox && window.isVisible()) << "the window stays open";
     // The raised flag is handled after the box: the search runs once more.
     EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.texts.size() == 2; }, 5000));
 }

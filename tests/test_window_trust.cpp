@@ -219,9 +219,8 @@ TEST_F(WindowTrust, AStereoFileIntoAOneChannelPedalTakesTheChosenChannels)
     const QString file = SineWav(dir.filePath("left.wav"), 46875, 94080, {440, 0});
     Import(0, file, false);  // the channel question answered No: the first channel
     Import(1, file, true);   // Yes: the mix
-    EXPECT_EQ(prompt.texts.filter("'left.wav' has 2 channels; the pedal's songs have one. Which should the song hold ?")
-                  .size(),
-              2);
+    const QString question = "'left.wav' has 2 channels; the pedal's songs have one. Which should the song hold ?";
+    EXPECT_EQ(prompt.texts.filter(question).size(), 2);
     EXPECT_EQ(ReadSetting("/Config/ImportChannels"), "mix");
     EXPECT_NEAR(double(Peak(1)) / Peak(0), 0.5, 0.01);
 
@@ -230,8 +229,8 @@ TEST_F(WindowTrust, AStereoFileIntoAOneChannelPedalTakesTheChosenChannels)
     EXPECT_EQ(line->text(), "Song 002: 0:02, mono, 0.27 MB");
     list->setCurrentRow(2);
     EXPECT_TRUE(line->text().isEmpty());
-    testing::internal::CaptureStdout();
-    EXPECT_EQ(RunCli({"list", "--long"}, rig.midi), kExitOk);
-    const QStringList lines = QString::fromStdString(testing::internal::GetCapturedStdout()).split('\n');
-    EXPECT_EQ(lines.mid(1, 2), QStringList({"2\t2.007\t1\t282240", "3\t0.000\t0\t0"}));
+    const CliRun listed = RunCliCaptured({"list", "--long"}, rig.midi);
+    EXPECT_EQ(listed.exit, kExitOk);
+    EXPECT_EQ(QString::fromStdString(listed.out).split('\n').mid(1, 2),
+              QStringList({"2\t2.007\t1\t282240", "3\t0.000\t0\t0"}));
 }
