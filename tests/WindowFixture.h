@@ -5,6 +5,7 @@
 // window's poll ticks and a tap on its progress events.
 #include "AppFiles.h"
 #include "CorvantaQT.h"
+#include "Frame.h"
 #include "ProgressEvent.h"
 #include "SongResult.h"
 #include "TestSupport.h"
@@ -15,6 +16,8 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -34,7 +37,7 @@ inline QString CommandButtons(QWidget& window)
 
 class CSongWindowTest : public ::testing::Test {
 protected:
-    explicit CSongWindowTest(int32_t model = 10002) : rig(PedalFor(model)) {}
+    explicit CSongWindowTest(int32_t model = 10002) : rig(PedalFor(model)) { rig.pedal.SetRecording(true); }
     void SetUp() override
     {
         QFile::remove(SettingsFilePath());
@@ -55,6 +58,14 @@ protected:
         space = window->findChild<QLabel*>("m_labelSpace");
         ASSERT_TRUE(list && bar && space);
         Opened();
+    }
+    // The commands the pedal took from its received frame `from` on, the
+    // poll's keep-alive identifies aside: they come whenever a tick falls.
+    size_t CommandsSince(size_t from) const
+    {
+        const auto frames = SentFrames(rig.pedal, from);
+        return size_t(std::count_if(frames.begin(), frames.end(),
+                                    [](const auto& f) { return f.size() > 2 && f[2] != frame::kIdentify; }));
     }
     // What a fixture takes from each new window.
     virtual void Opened() {}

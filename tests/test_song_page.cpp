@@ -142,7 +142,7 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     // No to the overwrite question, then both dialogs cancelled: they start
     // in the folders used last; no message, no bar, nothing sent.
     prompt.Clear();
-    const uint32_t commands = rig.pedal.CommandCount();
+    const size_t received = rig.pedal.Received().size();
     Import(2, in, false);
     Import(2, QString());
     Export(2, QString());
@@ -152,7 +152,7 @@ TEST_F(SongPage, ImportExportAndDeleteASong)
     EXPECT_EQ(prompt.dialogs, (std::vector<CScriptedPrompt::Dialog>{{"Open wav file", folder, open.filter},
                                                                      {"Open wav file", folder + "./Song 003", saveFilter}}));
     EXPECT_TRUE(Idle());
-    EXPECT_EQ(rig.pedal.CommandCount(), commands);
+    EXPECT_EQ(CommandsSince(received), 0u);
     EXPECT_EQ(ReadSetting("/Config/WavSaveDir"), folder) << "a cancelled dialog keeps the folder";
 
     EXPECT_EQ(Delete(2), QStringList("Continue to delete song '" + label + "' ?"));
@@ -171,11 +171,11 @@ TEST_F(SongPage, ADamagedSongIsListedAndCanBeDeletedOrOverwritten)
     EXPECT_EQ(list->item(0)->text(), "Song 001 -- (Damaged)");
     EXPECT_EQ(CommandButtons(*window), "+++++");
 
-    const uint32_t commands = rig.pedal.CommandCount();
+    const size_t received = rig.pedal.Received().size();
     window->OnUploadSong();
     EXPECT_EQ(prompt.texts, QStringList({"'Song 001 -- (Damaged)' cannot be read: its song info fails its checksum. "
                                          "Import a song into the slot or delete it."}));
-    EXPECT_EQ(rig.pedal.CommandCount(), commands) << "no file dialog, nothing read";
+    EXPECT_EQ(CommandsSince(received), 0u) << "no file dialog, nothing read";
 
     const QString wav = SineWav(dir.filePath("a.wav"), 48000, 20000);
     EXPECT_EQ(Import(0, wav), QStringList({"'Song 001 -- (Damaged)' already exist, continue to overwrite the song?", "",
@@ -235,8 +235,7 @@ TEST_F(SongPage, UnplugDuringAnImportFailsAtOnce)
     const QString in = SineWav(dir.filePath("in.wav"), 44100, 4 * 44100);
     rig.midi.SetNoticesLostPorts(false);  // as RtMidi: only the watcher can tell
     rig.pedal.AddFault({FaultKind::Drop, 0, 3, frame::kWrite});
-    rig.pedal.SetRecording(true);
-    std::thread puller = UnplugAfterWrites(rig, 3);
+    std::thread puller = UnplugAfterWrites(rig, 3, rig.pedal.Received().size());
     const auto start = steady_clock::now();
     Import(2, in);
     puller.join();
@@ -312,7 +311,7 @@ TEST_F(SongPage, DropsImportIntoTheRowAndRefusedFilesSendNothing)
     EXPECT_TRUE(second.startsWith("Song 002 -- (0.17  MB)")) << second.toStdString();
     EXPECT_EQ(ReadSetting("/Config/WavLoadDir"), dir.path() + "/");
 
-    const uint32_t commands = rig.pedal.CommandCount();
+    const size_t received = rig.pedal.Received().size();
     const QString bad = WriteTestFile(dir.filePath("bad.wav"), "not a wave file at all");
     // Twenty minutes: too long for any slot.
     const QString tooLong = SineWav(dir.filePath("long.wav"), 8000, 9600000);
@@ -354,7 +353,7 @@ TEST_F(SongPage, DropsImportIntoTheRowAndRefusedFilesSendNothing)
     prompt.answers = {false};
     Drop(1, a);
     EXPECT_EQ(prompt.texts.size(), 1);
-    EXPECT_EQ(rig.pedal.CommandCount(), commands) << "nothing sent to the pedal";
+    EXPECT_EQ(CommandsSince(received), 0u) << "nothing sent to the pedal";
     EXPECT_EQ(list->item(1)->text(), second);
 }
 
@@ -383,11 +382,11 @@ TEST_F(SongPage, TheSpaceLineFollowsImportsAndDeletesAndBoundsAnImport)
     EXPECT_EQ(space->text(), "Used 472.5 MB of 484.8 MB");
     // Two minutes at 48,000 Hz: 5,625,000 frames of the pedal, 16.1 MB.
     const QString big = WriteSparseWav(dir.filePath("big.wav"), 48000, 120, false);
-    const uint32_t commands = rig.pedal.CommandCount();
+    const size_t received = rig.pedal.Received().size();
     EXPECT_EQ(Import(10, big).mid(1),
               QStringList({"", "'big.wav' has 2 channels; the pedal's songs have one. Which should the song hold ?",
                            "'big.wav' needs 16.1 MB, the pedal has 12.3 MB free"}));
-    EXPECT_EQ(rig.pedal.CommandCount(), commands) << "nothing sent";
+    EXPECT_EQ(CommandsSince(received), 0u) << "nothing sent";
     EXPECT_EQ(space->text(), "Used 472.5 MB of 484.8 MB");
 
     CInProcessMidi none;
@@ -423,9 +422,9 @@ TEST_F(SongPage, ExportStopsAtAnyPageOrAfterTheReadAndWritesNoFile)
         {"last page", [](int64_t c, int64_t t) { return c + kPage >= t; }, Click},
         {"conversion", [](int64_t c, int64_t t) { return c + kPage >= t; }, AfterTheRead},
     };
-    rig.pedal.SetRecording(true);
+    const size_t beforeExport = rig.pedal.Received().size();
     ASSERT_EQ(Export(kRow, out).last(), "Successful !");
-    const size_t allReads = CountSent(rig.pedal, frame::kRead);
+    const size_t allReads = CountSent(rig.pedal, frame::kRead, beforeExport);
     for (const Point& point : points) {
         for (const bool hadFile : {true, false}) {
             SCOPED_TRACE(std::string(point.name) + (hadFile ? ", over an earlier file" : ", new file"));
@@ -509,7 +508,6 @@ TEST_F(SongPage, ImportStopsBeforeTheSongInfoAndTheSlotKeepsItsSong)
     const Bytes song = SongOnPedal(kRow);
     const QString b = SineWav(dir.filePath("b.wav"), 44100, 4 * 44100, {660});  // three blocks
     const int64_t block = 64 * kPage;
-    rig.pedal.SetRecording(true);
     // The written bytes at which Cancel is clicked; none: during the conversion.
     const std::pair<const char*, int64_t> points[] = {{"conversion", -1}, {"first block", block}, {"middle block", 2 * block}};
     for (const auto& [point, at] : points) {

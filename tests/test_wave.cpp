@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <QDataStream>
+#include <QFile>
 #include <QTextCodec>
 
 #include <gtest/gtest.h>
@@ -148,6 +149,7 @@ TEST(WaveReader, RefusesFilesThatLackTheirChunksWithTheirMessages)
         const QString text = prompt.texts.value(0);
         EXPECT_TRUE(text.startsWith("Wave file '" + path + "' ") && text.contains(message)) << text.toStdString();
         EXPECT_EQ(wave.format().nSamplesPerSec, 12000u) << "the object is unchanged";
+        QFile::remove(path);  // under the codec that wrote its name
     }
     QTextCodec::setCodecForLocale(locale);
 }
