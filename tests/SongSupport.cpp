@@ -57,10 +57,8 @@ CSongRig::CSongRig(int32_t model_id, uint32_t startBlock) : model(model_id), rig
 
 int CSongRig::Reload()
 {
-    // The link opens afresh, as the next program's does. A command line that
-    // ran on the same in-process bus may still have a reply on its way to
-    // every listener on a loaded machine: a connection that took it for its
-    // own answer is tried once more.
+    // A command line that ran on the same bus may still have a late reply on
+    // its way: a connection that took it for its own answer is tried again.
     if (!rig.Connect() && !rig.Connect())
         return -1;
     return songs.load_songs();

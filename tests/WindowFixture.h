@@ -17,8 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <algorithm>
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -63,9 +61,7 @@ protected:
     // poll's keep-alive identifies aside: they come whenever a tick falls.
     size_t CommandsSince(size_t from) const
     {
-        const auto frames = SentFrames(rig.pedal, from);
-        return size_t(std::count_if(frames.begin(), frames.end(),
-                                    [](const auto& f) { return f.size() > 2 && f[2] != frame::kIdentify; }));
+        return SentFrames(rig.pedal, from).size() - CountSent(rig.pedal, frame::kIdentify, from);
     }
     // What a fixture takes from each new window.
     virtual void Opened() {}

@@ -260,7 +260,6 @@ TEST_F(SongPageStereo, ChannelsKeepTheirTonesThroughImportAndFlacExport)
     ASSERT_EQ(Import(0, lr), QStringList({"", "Successful !"}));
     const QString flac = dir.filePath("out.flac");
     ASSERT_EQ(Export(0, flac), QStringList({"", "Successful !"}));
-    EXPECT_EQ(ReadTestFile(flac).left(4), "fLaC");
     const QString decoded = dir.filePath("decoded.wav");
     ASSERT_EQ(QProcess::execute("sox", {flac, "-b", "24", decoded}), 0);
     CWave back;
